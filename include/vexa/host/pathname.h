@@ -1,0 +1,53 @@
+// Pathname: a path string with the few file-system questions the system asks.
+//
+// Used by the resource loaders (key-file and command-order folders) and the
+// design-reader script library.  All answers are results; nothing throws.
+#ifndef VEXA_HOST_PATHNAME_H_
+#define VEXA_HOST_PATHNAME_H_
+
+#include <string>
+#include <vector>
+
+namespace vexahost {
+
+class Pathname {
+ public:
+  Pathname() = default;
+  explicit Pathname(std::string path) : path_(std::move(path)) {}
+
+  bool exists() const;
+  bool isDirectory() const;
+
+  // The entries of a folder, sorted by name (byte order), each as the folder
+  // path joined with the entry name; "." and ".." are not listed.  Empty for
+  // a path that is not a readable folder.
+  std::vector<Pathname> dirContents() const;
+
+  // Last component with its extension ("a/b.cfm" -> "b.cfm"); a trailing
+  // separator is ignored.
+  std::string file() const;
+  // Last component without its extension (the text from the last ".").
+  std::string fileBase() const;
+  // The whole path as given.
+  const std::string& data() const { return path_; }
+
+  // Deletes the file, or with recursive the folder and everything in it.
+  // False when something could not be removed.
+  bool removeFile(bool recursive) const;
+
+  // Small file services of the host layer.
+  bool makeDirectories() const;                                // like mkdir -p
+  bool copyTo(const std::string& target) const;                // overwrites target
+  bool moveTo(const std::string& target) const;                // overwrites target
+  // Whole file contents into out; false when the file cannot be read.
+  bool readAll(std::string& out) const;
+  // Writes text as the whole file; false on failure.
+  bool writeAll(const std::string& text) const;
+
+ private:
+  std::string path_;
+};
+
+}  // namespace vexahost
+
+#endif  // VEXA_HOST_PATHNAME_H_
