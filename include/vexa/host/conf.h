@@ -6,6 +6,10 @@
 // both ends trimmed), ";" and "#" comment lines, LF or CR LF line ends.
 // Section and key names compare case-insensitively, as on Windows; when a key
 // appears twice in a section the first value wins and the key is listed once.
+// A section that appears twice continues the first one.  A UTF-8 byte order
+// mark at the start is skipped; lines before the first section and lines
+// without "=" hold no key; the value is the text after the first "=", taken
+// as it is (no quote removal, no trailing comments).
 //
 // A bare name (no separator in it) is looked up in the system resource folder
 // (VexaFileSystem::GetSystemResourceFolder()); a name with a separator is used
@@ -47,7 +51,8 @@ class CConf {
                              const std::string& defaultValue = "") const;
 
   // The leading decimal integer of the value (optional sign), or defaultValue
-  // when the key is absent or its value does not start with a number.
+  // when the key is absent or its value does not start with a number.  A
+  // number beyond the range of int gives INT_MAX or INT_MIN.
   int GetIntValue(const std::string& section, const std::string& key, int defaultValue = 0) const;
 
  private:

@@ -2,10 +2,13 @@
 //
 // Used by the resource loaders (key-file and command-order folders) and the
 // design-reader script library.  All answers are results; nothing throws.
+// "/" separates components everywhere, kPathSeparator as well.  A path with
+// a NUL byte in it names nothing: every question answers false or empty.
 #ifndef VEXA_HOST_PATHNAME_H_
 #define VEXA_HOST_PATHNAME_H_
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vexahost {
@@ -26,19 +29,22 @@ class Pathname {
   // Last component with its extension ("a/b.cfm" -> "b.cfm"); a trailing
   // separator is ignored.
   std::string file() const;
-  // Last component without its extension (the text from the last ".").
+  // Last component without its extension (the text from the last "."), so
+  // "a.tar.gz" -> "a.tar" and ".profile" -> "".
   std::string fileBase() const;
   // The whole path as given.
   const std::string& data() const { return path_; }
 
-  // Deletes the file, or with recursive the folder and everything in it.
-  // False when something could not be removed.
+  // Deletes the file, or with recursive the folder and everything in it; a
+  // symbolic link is removed itself, never what it points to.  Without
+  // recursive a folder is removed only when empty.  False when the path does
+  // not exist or something could not be removed.
   bool removeFile(bool recursive) const;
 
   // Small file services of the host layer.
-  bool makeDirectories() const;                                // like mkdir -p
-  bool copyTo(const std::string& target) const;                // overwrites target
-  bool moveTo(const std::string& target) const;                // overwrites target
+  bool makeDirectories() const;                  // like mkdir -p
+  bool copyTo(const std::string& target) const;  // overwrites target
+  bool moveTo(const std::string& target) const;  // overwrites target
   // Whole file contents into out; false when the file cannot be read.
   bool readAll(std::string& out) const;
   // Writes text as the whole file; false on failure.

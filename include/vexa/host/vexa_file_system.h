@@ -27,8 +27,7 @@ class VexaFileSystem {
 
   // Path of the device's stored configuration; empty when none is set.
   // type and create are accepted for the host's signature and not read.
-  std::string GetConfigFilePath(const std::string& device, int type = 0,
-                                bool create = false) const;
+  std::string GetConfigFilePath(const std::string& device, int type = 0, bool create = false) const;
   // Path of the device's delta file; empty when none is set.
   std::string GetConfigDeltaFilePath(const std::string& device) const;
 
@@ -49,7 +48,9 @@ class VexaFileSystem {
   static void SetSystemResourceFolder(const std::string& folder);
 
   // VEXA_TEMP_DIR, else a private folder "vexa-<uid>" under $TMPDIR or /tmp,
-  // created (mode 0700) on first use.
+  // created (mode 0700) on first use.  A configured folder is created when
+  // missing.  When "vexa-<uid>" exists but is not the user's own folder, a
+  // fresh "vexa-<uid>-XXXXXX" is made instead and kept for the process.
   static std::string GetTempFolder();
   static void SetTempFolder(const std::string& folder);
 
@@ -65,12 +66,14 @@ class VexaFileSystem {
   // Runs program with the argument text.  The program text and the argument
   // text are split by the Windows command-line rules (SplitCommandLine); the
   // first word of the program text is the executable, searched on PATH when
-  // it has no separator.  The program is started directly, never through a
-  // shell.  With wait true the call returns when the program has ended.
+  // it has no separator.  A program text that names an existing file as a
+  // whole is taken as it is, so a path with blanks needs no quotes.  The
+  // program is started directly, never through a shell, with the caller's
+  // standard input, output and error.  With wait true the call returns when the program has ended.
   // showWindow is accepted for the host's signature and not read.
   // Returns the program's exit status (0 to 255), 128 + signal number when it
   // was killed by a signal, 0 when not waited for, and -1 when it could not be
-  // started.
+  // started (no program word, an argument with a NUL byte, spawn failed).
   static int ExecuteCmd(const std::string& program, const std::string& arguments,
                         bool showWindow = false, bool wait = true);
 
