@@ -1,0 +1,122 @@
+#include "common/tool_args.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "vexa/host/pathname.h"
+#include "vexa/host/vexa_file_system.h"
+
+namespace vexatools {
+
+bool ParsedArgs::has(const std::string& option) const {
+  return flags.count(option) != 0 || values.count(option) != 0 || repeated.count(option) != 0;
+}
+
+std::string ParsedArgs::value(const std::string& option, const std::string& fallback) const {
+  auto it = values.find(option);
+  return it == values.end() ? fallback : it->second;
+}
+
+const std::vector<std::string>& ParsedArgs::all(const std::string& option) const {
+  static const std::vector<std::string> kNone;
+  auto it = repeated.find(option);
+  return it == repeated.end() ? kNone : it->second;
+}
+
+bool parseArgs(int argc, char** argv, const ArgSpec& spec, ParsedArgs& out, std::string& error) {
+  bool optionsDone = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (optionsDone || arg == "-" || arg.size() < 2 || arg[0] != '-') {
+      out.positionals.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsDone = true;
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
+      out.help = true;
+      continue;
+    }
+    std::string name = arg;
+    std::string inlineValue;
+    bool hasInline = false;
+    if (auto eq = arg.find('='); eq != std::string::npos && arg.rfind("--", 0) == 0) {
+      name = arg.substr(0, eq);
+      inlineValue = arg.substr(eq + 1);
+      hasInline = true;
+    }
+    const bool takesValue = name == "--resources" || spec.valueOptions.count(name) != 0 ||
+                            spec.repeatOptions.count(name) != 0;
+    if (!takesValue) {
+      if (spec.flagOptions.count(name) == 0 || hasInline) {
+        error = "unknown option '" + arg + "'";
+        return false;
+      }
+      out.flags.insert(name);
+      continue;
+    }
+    std::string value;
+    if (hasInline) {
+      value = inlineValue;
+    } else if (i + 1 < argc) {
+      value = argv[++i];
+    } else {
+      error = "option '" + name + "' needs a value";
+      return false;
+    }
+    if (spec.repeatOptions.count(name) != 0) {
+      out.repeated[name].push_back(value);
+    } else {
+      out.values[name] = value;
+    }
+  }
+  return true;
+}
+
+void printError(const std::string& program, const std::string& message) {
+  std::cerr << program << ": error: " << message << "\n";
+}
+
+bool applyResourceOption(const ParsedArgs& args, std::string& error) {
+  if (!args.has("--resources")) return true;
+  const std::string dir = args.value("--resources");
+  if (!vexahost::Pathname(dir).isDirectory()) {
+    error = "resource folder '" + dir + "' is not a folder";
+    return false;
+  }
+  vexahost::VexaFileSystem::SetSystemResourceFolder(dir);
+  return true;
+}
+
+bool readInput(const std::string& path, std::string& text, std::string& error) {
+  if (path == "-") {
+    std::ostringstream buffer;
+    buffer << std::cin.rdbuf();
+    text = buffer.str();
+    return true;
+  }
+  vexahost::Pathname file(path);
+  if (file.isDirectory()) {
+    error = "cannot read '" + path + "': it is a folder";
+    return false;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot read '" + path + "': " + std::strerror(errno);
+    return false;
+  }
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    error = "cannot read '" + path + "': read error";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vexatools
