@@ -1,0 +1,50 @@
+
+#Read the config file into a perl hash variable.
+%allLines;
+@matchResults;
+@matchResultsBegin;
+@matchResultsEnd;
+@matchResultsMiddle;
+@UI_InterfaceList;
+@UI_ProtocolList;
+@UI_InterfaceNameList;
+@UI_IPAddressList;
+
+hashConfigFile();
+
+readUIFiles();
+$resultFile = $ARGV[1];
+if(open(OUTFILE, ">$resultFile")) {
+}
+else {
+	print "Can't open result file!";
+	return;
+}
+
+
+@matchResults = ("") x 0;
+
+@a = search_line("shutdown","all","","");
+;
+@temp3 = ();
+
+@temp3 = combineLines(\@temp3, \@UI_InterfaceList);
+
+@temp3 = combineLines(\@temp3, \@b);
+
+@temp3 = removeLines(\@temp3, \@c);
+
+if (isEmpty(\@temp3)) {
+  print OUTFILE "none";
+} else {
+@temp2 = ();
+
+@temp2 = combineLines(\@temp2, \@a);
+
+@temp2 = removeLines(\@temp2, \@b);
+
+  @n = excludeLines(\@temp2);
+  printToFile (\@n);
+}
+
+close OUTFILE;
