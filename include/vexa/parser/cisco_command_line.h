@@ -1,0 +1,231 @@
+// CiscoCommandLine: one configuration command as matched against the command
+// syntax tree, and a node of a configuration tree.
+//
+// The terminal's matcher creates one per line it replays, calls addTreeNodes
+// once per matched word (the end-of-line word "\n" last, with the end node),
+// then sets the texts, the level, the parent and the order number.  The
+// configuration algebra (tree building, merge, fallback) reads the node path,
+// the flag and the flag bits to decide how commands combine, and writes the
+// trees back with genCommandStr.
+//
+// A configuration is a vector of top-level commands; each one's children are
+// the commands of the sub-mode it opens, in configuration order.
+//
+// Ownership:
+//  - Nested commands (sub-commands that begin at an option-group node inside
+//    the same line) belong to their command: the destructor destroys them,
+//    together with any children they have.
+//  - Children belong to the tree, not to the object: the destructor does NOT
+//    destroy them.  Release a whole tree with deleteCommandTree, the children
+//    alone with delOnlyChildCmds.  This lets the flat command lists of the
+//    tree builder (every command of a text, children included) and the
+//    command order table destroy their commands one by one with
+//    deleteCiscoCommandLine without freeing anything twice.
+//  - The parent, the current nested command and all syntax-tree nodes are
+//    never owned (nodes belong to the process-wide node pool).
+//
+// Not thread-safe; one thread at a time, like the rest of the parser.
+#ifndef VEXA_PARSER_CISCO_COMMAND_LINE_H_
+#define VEXA_PARSER_CISCO_COMMAND_LINE_H_
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "vexa/parser/command_flag.h"
+#include "vexa/parser/parser_tree_node.h"
+
+namespace vexaparser {
+
+// Bits of CiscoCommandLine::getFlags().
+inline constexpr uint32_t FLAG_NO = 0x1;           // the command is a "no" form
+inline constexpr uint32_t FLAG_STORED = 0x2;       // this form is stored as a configuration line
+inline constexpr uint32_t FLAG_MODE = 0x4;         // a matched node opens a sub-mode
+inline constexpr uint32_t FLAG_REMOVED = 0x8;      // marked for removal; comparisons skip it
+inline constexpr uint32_t FLAG_NO_END = 0x10;      // a "no" form passed a node with "ne"
+inline constexpr uint32_t FLAG_INCOMPLETE = 0x20;  // not complete at its last node
+inline constexpr uint32_t FLAG_NESTED = 0x40;      // a nested command of another command
+inline constexpr uint32_t FLAG_CONFLICT = 0x80;    // a node with "cf" was matched
+
+class CiscoCommandLine {
+ public:
+  // One element of the node path: a syntax-tree node and the word or words
+  // typed at it, in ascending order.
+  using NodePathElement = std::pair<ParserTreeNode*, std::set<std::string>>;
+  using NodePath = std::vector<NodePathElement>;
+  // Nested commands by the option-group node they begin at.  "Node order"
+  // is the order of this map: the order of the node pointers.
+  using NestedMap = std::map<ParserTreeNode*, std::unique_ptr<CiscoCommandLine>>;
+
+  // Level 0, line number 0, empty texts, flag AppendCommand, order number 0,
+  // no flag bits, no parent, no children, empty node path.
+  CiscoCommandLine() = default;
+  // Copies level, the four texts, flag, order number, flags, node path and
+  // node set.  Line number 0, parent null, no current nested command.  Every
+  // child and nested command is copied deeply; the copied children keep a
+  // null parent and line number 0 (release them with deleteCommandTree).
+  CiscoCommandLine(const CiscoCommandLine& other);
+  // Copies level, the four texts, flag, flags, order number, node path and
+  // node set.  Keeps this command's line number, parent, children and
+  // current nested command; adds a deep copy of every nested command of
+  // other whose node this command does not have yet (existing ones stay).
+  CiscoCommandLine& operator=(const CiscoCommandLine& other);
+  // Destroys the nested commands (with their children).  Does not destroy the
+  // children of this command: see the ownership note above.
+  ~CiscoCommandLine();
+
+  // ---- accessors ----
+
+  int32_t getLevel() const { return level_; }
+  void setLevel(int32_t level) { level_ = level; }
+  // 1-based line in the text the command was read from; 0 when not read.
+  int32_t getLineNo() const { return lineNo_; }
+  void setLineNo(int32_t lineNo) { lineNo_ = lineNo; }
+  // The enclosing mode commands joined by "\r\n", copied into out.
+  void getMajorCmdStr(std::string& out) const { out = majorCommands_; }
+  // The enclosing mode commands split on "\r\n"; empty pieces are dropped.
+  std::vector<std::string> getMajorCommands() const;
+  void setMajorCommands(const std::string& joined) { majorCommands_ = joined; }
+  // The command as the syntax tree recognised it (the terminal's info line).
+  const std::string& getCurrentCommand() const { return currentCommand_; }
+  void setCurrentCommand(const std::string& text) { currentCommand_ = text; }
+  // The printable command, ending in "\n" (see genCommandStr).
+  const std::string& getOriginalCmd() const { return originalCommand_; }
+  void setOriginalCmd(const std::string& text) { originalCommand_ = text; }
+  // The raw line, kept for a line the syntax tree did not recognise.
+  const std::string& getOriginalStr() const { return originalString_; }
+  void setOriginalStr(const std::string& text) { originalString_ = text; }
+  CiscoCommandLineFlag getFlag() const { return flag_; }
+  void setFlag(CiscoCommandLineFlag flag) { flag_ = flag; }
+  // The FLAG_* bits.
+  uint32_t getFlags() const { return flags_; }
+  // Rank in the command order table; 0 when unknown.
+  int32_t getOrderNo() const { return orderNo_; }
+  void setOrderNo(int32_t orderNo) { orderNo_ = orderNo; }
+  // The commands of the sub-mode this command opens (owned by the tree).
+  std::vector<CiscoCommandLine*>& getChildCommands() { return children_; }
+  const std::vector<CiscoCommandLine*>& getChildCommands() const { return children_; }
+  // Number of distinct syntax-tree nodes in the node path.
+  int32_t getTreeNodeSize() const { return static_cast<int32_t>(nodeSet_.size()); }
+  // The mode command this one belongs to; null at the top (not owned).
+  CiscoCommandLine* getParentCommand() const { return parent_; }
+  const NodePath& getNodePath() const { return nodePath_; }
+  const NestedMap& getNestedCommands() const { return nestedCommands_; }
+  // The nested command further words go to; null while they go to this one.
+  CiscoCommandLine* getCurrentNestedCommand() const { return currentNested_; }
+
+  // ---- flag bits ----
+
+  // ORs bits into the flag bits; when recursive, also into every nested
+  // command, depth first.
+  void setFlags(uint32_t bits, bool recursive);
+  // Clears bits (this command only); used when a "no" form is turned back
+  // into its positive command.
+  void clearFlags(uint32_t bits) { flags_ &= ~bits; }
+  // Sets (on) or clears FLAG_INCOMPLETE; a nested command passes the same
+  // call on to the command that owns it.
+  void setNoCompleteCmd(bool on);
+  // flag = ParserToolCase::getCmdFlag(current command).
+  void flagTheCmd();
+
+  // ---- building ----
+
+  // Stores parent (not owned); when parent is not null and addToParent,
+  // appends this command to parent's children, which then own it.
+  void setParentCommand(CiscoCommandLine* parent, bool addToParent);
+  // Adds one matched word: node is the syntax-tree node it matched, isNo
+  // whether the line is a "no" form.  Updates the flag and flag bits from
+  // the node's letters, extends the node path, and opens or continues a
+  // nested command at an option-group node.  A null node is ignored.
+  void addTreeNodes(ParserTreeNode* node, const std::string& word, bool isNo);
+  // Order number from the first template of the command order table (entry
+  // of node's mode file name, "configuration_mod.cfm" when it has none)
+  // whose node path this one's begins with, or that may end where the two
+  // part.  Unchanged when node is null, the path or table is empty, the
+  // table has no entry or no template fits.
+  void setOrderNo(ParserTreeNode* node);
+  // Back to the state before matching: order number, flags and parent 0,
+  // node path and node set emptied.  The nested commands were built from the
+  // same words, so they are destroyed too and no nested command is current.
+  // Texts, flag, level, line number and children stay.
+  void clearVisitedOption();
+
+  // ---- tree ----
+
+  // Appends every child followed by its own descendants (pre-order) to out.
+  void getAllChildCommands(std::vector<CiscoCommandLine*>& out) const;
+  // Destroys every child with all its descendants and empties the children.
+  void delOnlyChildCmds();
+
+  // ---- comparisons (a null argument gives false) ----
+
+  // The two current commands are equal strings.
+  bool isExactlyMatch(const CiscoCommandLine* other) const;
+  // Both address the same configuration item: same nodes and words at every
+  // position where either path has a "k" node, no "k" node beyond the
+  // shorter path.  False when this command is removed or has no path.
+  bool isComparable(const CiscoCommandLine* other) const;
+  // noCommand cancels this configured command (a "no" form against the
+  // positive command, or a positive command against a stored "no" line).
+  // False when this command is removed or has no path.
+  bool isNoable(const CiscoCommandLine* noCommand) const;
+  // With FLAG_CONFLICT: the paths agree node by node up to a "cf" node of
+  // other whose words differ from this command's.
+  bool isConflictWith(const CiscoCommandLine* other) const;
+
+  // ---- combining ----
+
+  // Merges the newly entered multi-value command other (flag 5) into this
+  // one (flag 5): gathers or removes values at "m" positions and merges the
+  // nested commands.  Returns false when the merged command has lost all its
+  // values and is to be removed, true otherwise.  When either flag is not 5
+  // (or other is null) nothing changes and the result is true; otherwise a
+  // true result comes with the original command rebuilt (genCommandStr).
+  bool mergeCommand(const CiscoCommandLine* other);
+  // Rebuilds the original command from the node path (words of an element
+  // in ascending order, elements separated by one blank, the first element's
+  // words joined without one) and the nested commands (appended after
+  // cutting at the first "\n"); always ends in "\n".  Returns the field.
+  const std::string& genCommandStr();
+
+ private:
+  // Flag 3, 4 or 5 from the node's "a", "o", "m" letters; current when none.
+  static CiscoCommandLineFlag flagFromLetters(const ParserTreeNode* node,
+                                              CiscoCommandLineFlag current);
+  // Deep copies of other's nested commands for nodes this one lacks.
+  void copyMissingNestedCommands(const CiscoCommandLine& other);
+
+  int32_t level_ = 0;
+  int32_t lineNo_ = 0;
+  std::string majorCommands_;
+  std::string currentCommand_;
+  std::string originalCommand_;
+  std::string originalString_;
+  CiscoCommandLineFlag flag_ = AppendCommand;
+  int32_t orderNo_ = 0;
+  uint32_t flags_ = 0;
+  CiscoCommandLine* parent_ = nullptr;
+  std::vector<CiscoCommandLine*> children_;
+  NodePath nodePath_;
+  std::set<ParserTreeNode*> nodeSet_;
+  NestedMap nestedCommands_;
+  CiscoCommandLine* currentNested_ = nullptr;
+};
+
+// Destroys one command object (its nested commands with it, its children
+// not).  The deleter registered with ParserResources::setCommandDeleter for
+// the command order templates, which are kept as a flat list.
+void deleteCiscoCommandLine(CiscoCommandLine* command);
+// Destroys command with all its descendants.  Null is ignored.
+void deleteCommandTree(CiscoCommandLine* command);
+// Destroys every top-level command of commands with all its descendants and
+// empties the vector.  The vector must not also hold those descendants.
+void deleteCommandTree(std::vector<CiscoCommandLine*>& commands);
+
+}  // namespace vexaparser
+
+#endif  // VEXA_PARSER_CISCO_COMMAND_LINE_H_

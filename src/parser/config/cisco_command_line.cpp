@@ -1,0 +1,407 @@
+#include "vexa/parser/cisco_command_line.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/parser_tool_case.h"
+
+namespace vexaparser {
+
+namespace {
+
+// The mode file whose order templates apply when a node names none.
+constexpr char kDefaultModeFile[] = "configuration_mod.cfm";
+
+bool hasEndWord(const std::set<std::string>& words) { return words.count(kEndKey) != 0; }
+
+bool has(const ParserTreeNode* node, uint32_t letter) {
+  return node != nullptr && node->hasLetter(letter);
+}
+
+}  // namespace
+
+CiscoCommandLine::CiscoCommandLine(const CiscoCommandLine& other)
+    : level_(other.level_),
+      lineNo_(0),
+      majorCommands_(other.majorCommands_),
+      currentCommand_(other.currentCommand_),
+      originalCommand_(other.originalCommand_),
+      originalString_(other.originalString_),
+      flag_(other.flag_),
+      orderNo_(other.orderNo_),
+      flags_(other.flags_),
+      parent_(nullptr),
+      nodePath_(other.nodePath_),
+      nodeSet_(other.nodeSet_),
+      currentNested_(nullptr) {
+  children_.reserve(other.children_.size());
+  // The copied children keep a null parent: the copy is a detached tree that
+  // the caller links where it needs it.
+  for (const CiscoCommandLine* child : other.children_) {
+    children_.push_back(new CiscoCommandLine(*child));
+  }
+  copyMissingNestedCommands(other);
+}
+
+CiscoCommandLine& CiscoCommandLine::operator=(const CiscoCommandLine& other) {
+  if (this == &other) return *this;
+  level_ = other.level_;
+  majorCommands_ = other.majorCommands_;
+  currentCommand_ = other.currentCommand_;
+  originalCommand_ = other.originalCommand_;
+  originalString_ = other.originalString_;
+  flag_ = other.flag_;
+  flags_ = other.flags_;
+  orderNo_ = other.orderNo_;
+  nodePath_ = other.nodePath_;
+  nodeSet_ = other.nodeSet_;
+  copyMissingNestedCommands(other);
+  return *this;
+}
+
+CiscoCommandLine::~CiscoCommandLine() {
+  // Nested commands are owned (the map frees them); their children, if any,
+  // follow the tree rule and are released here explicitly.
+  for (auto& [node, nested] : nestedCommands_) nested->delOnlyChildCmds();
+}
+
+void CiscoCommandLine::copyMissingNestedCommands(const CiscoCommandLine& other) {
+  for (const auto& [node, nested] : other.nestedCommands_) {
+    if (nestedCommands_.count(node) != 0) continue;
+    auto copy = std::make_unique<CiscoCommandLine>(*nested);
+    // A nested command always points at its owner, so that setNoCompleteCmd
+    // reaches it from the copy as it does from the original.
+    copy->parent_ = this;
+    nestedCommands_.emplace(node, std::move(copy));
+  }
+}
+
+std::vector<std::string> CiscoCommandLine::getMajorCommands() const {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  while (start <= majorCommands_.size()) {
+    std::size_t end = majorCommands_.find("\r\n", start);
+    if (end == std::string::npos) end = majorCommands_.size();
+    // Empty pieces carry no command (a trailing separator, or none at all).
+    if (end > start) out.push_back(majorCommands_.substr(start, end - start));
+    start = end + 2;
+  }
+  return out;
+}
+
+void CiscoCommandLine::setFlags(uint32_t bits, bool recursive) {
+  flags_ |= bits;
+  if (!recursive) return;
+  for (auto& [node, nested] : nestedCommands_) nested->setFlags(bits, true);
+}
+
+void CiscoCommandLine::setNoCompleteCmd(bool on) {
+  if (on) {
+    flags_ |= FLAG_INCOMPLETE;
+  } else {
+    flags_ &= ~FLAG_INCOMPLETE;
+  }
+  if ((flags_ & FLAG_NESTED) != 0 && parent_ != nullptr) parent_->setNoCompleteCmd(on);
+}
+
+void CiscoCommandLine::flagTheCmd() { flag_ = ParserToolCase::getCmdFlag(currentCommand_); }
+
+void CiscoCommandLine::setParentCommand(CiscoCommandLine* parent, bool addToParent) {
+  parent_ = parent;
+  if (parent != nullptr && addToParent) parent->children_.push_back(this);
+}
+
+CiscoCommandLineFlag CiscoCommandLine::flagFromLetters(const ParserTreeNode* node,
+                                                       CiscoCommandLineFlag current) {
+  if (node->hasLetter(kLetterA)) return AppendCommand;
+  if (node->hasLetter(kLetterO)) return OverwriteCommand;
+  if (node->hasLetter(kLetterM)) return MultiValueCommand;
+  return current;
+}
+
+void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& word, bool isNo) {
+  if (node == nullptr) return;
+  if (currentNested_ != nullptr) {
+    currentNested_->addTreeNodes(node, word, isNo);
+    return;
+  }
+
+  // An option-group member right after the last node of this command opens
+  // (or resumes) a nested command that takes the rest of the words.
+  if (node->optionMember && !nodePath_.empty() && node->parent == nodePath_.back().first) {
+    auto found = nestedCommands_.find(node);
+    if (found != nestedCommands_.end()) {
+      currentNested_ = found->second.get();
+      return;
+    }
+    auto nested = std::make_unique<CiscoCommandLine>();
+    nested->parent_ = this;
+    nested->flags_ |= FLAG_NESTED;
+    if (isNo) nested->flags_ |= FLAG_NO;
+    setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
+    nested->flag_ = flagFromLetters(node, nested->flag_);
+    nested->nodeSet_.insert(node);
+    nested->nodePath_.emplace_back(node, std::set<std::string>{word});
+    currentNested_ = nested.get();
+    nestedCommands_.emplace(node, std::move(nested));
+    return;
+  }
+
+  if (isNo) {
+    flags_ |= FLAG_NO;
+    if (nodePath_.empty()) flags_ &= ~FLAG_STORED;
+    if (node->hasLetter(kLetterSn) || node->hasLetter(kLetterSb)) flags_ |= FLAG_STORED;
+    if (node->hasLetter(kLetterNe)) flags_ |= FLAG_NO_END;
+    const bool incomplete =
+        (flags_ & FLAG_NO_END) == 0 && (!node->hasLetter(kLetterN) || node->hasLetter(kLetterNc));
+    setNoCompleteCmd(incomplete);
+  } else {
+    if (nodePath_.empty()) flags_ |= FLAG_STORED;
+    if (node->hasLetter(kLetterSn)) flags_ &= ~FLAG_STORED;
+    if (node->hasLetter(kLetterSb)) flags_ |= FLAG_STORED;
+  }
+  if (node->modeMark) flags_ |= FLAG_MODE;
+  if (node->hasLetter(kLetterCf)) flags_ |= FLAG_CONFLICT;
+  flag_ = flagFromLetters(node, flag_);
+
+  if (nodeSet_.count(node) != 0) {
+    auto element = std::find_if(nodePath_.begin(), nodePath_.end(),
+                                [node](const NodePathElement& e) { return e.first == node; });
+    if (element == nodePath_.end()) return;  // unreachable: the set mirrors the path
+    std::set<std::string>& words = element->second;
+    if (node->hasLetter(kLetterWa) && !words.empty()) {
+      // Set elements are immutable: take the first word out, extend it, put
+      // it back (it may sort elsewhere afterwards).
+      auto first = words.extract(words.begin());
+      first.value() += ' ';
+      first.value() += word;
+      words.insert(std::move(first));
+    } else {
+      words.insert(word);
+    }
+    return;
+  }
+  nodeSet_.insert(node);
+  nodePath_.emplace_back(node, std::set<std::string>{word});
+}
+
+void CiscoCommandLine::setOrderNo(ParserTreeNode* node) {
+  if (node == nullptr || nodePath_.empty()) return;
+  auto& table = ParserResources::instance().cmdOrderTable();
+  if (table.empty()) return;
+  const std::string name = node->modeFileName.empty() ? kDefaultModeFile : node->modeFileName;
+  auto entry = table.find(name);
+  if (entry == table.end()) return;
+
+  for (const CiscoCommandLine* templ : entry->second) {
+    if (templ == nullptr) continue;
+    const NodePath& path = templ->nodePath_;
+    std::size_t i = 0;
+    while (i < path.size() && i < nodePath_.size() && path[i].first == nodePath_[i].first) ++i;
+    // The command begins with the whole template, or the template may end
+    // at the point where the two part.
+    if (i == path.size() || hasEndWord(path[i].second)) {
+      orderNo_ = templ->orderNo_;
+      return;
+    }
+  }
+}
+
+void CiscoCommandLine::clearVisitedOption() {
+  orderNo_ = 0;
+  flags_ = 0;
+  parent_ = nullptr;
+  nodePath_.clear();
+  nodeSet_.clear();
+  // Nested commands were built from the words just forgotten; keeping them
+  // would let a failed attempt leak into the next one.
+  for (auto& [node, nested] : nestedCommands_) nested->delOnlyChildCmds();
+  nestedCommands_.clear();
+  currentNested_ = nullptr;
+}
+
+void CiscoCommandLine::getAllChildCommands(std::vector<CiscoCommandLine*>& out) const {
+  for (CiscoCommandLine* child : children_) {
+    out.push_back(child);
+    child->getAllChildCommands(out);
+  }
+}
+
+void CiscoCommandLine::delOnlyChildCmds() {
+  for (CiscoCommandLine* child : children_) deleteCommandTree(child);
+  children_.clear();
+}
+
+bool CiscoCommandLine::isExactlyMatch(const CiscoCommandLine* other) const {
+  return other != nullptr && currentCommand_ == other->currentCommand_;
+}
+
+bool CiscoCommandLine::isComparable(const CiscoCommandLine* other) const {
+  if (other == nullptr || (flags_ & FLAG_REMOVED) != 0 || nodePath_.empty()) return false;
+  const NodePath& theirs = other->nodePath_;
+  const std::size_t common = std::min(nodePath_.size(), theirs.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const NodePathElement& mine = nodePath_[i];
+    if (!has(mine.first, kLetterK) && !has(theirs[i].first, kLetterK)) continue;
+    if (mine.first != theirs[i].first || mine.second != theirs[i].second) return false;
+  }
+  for (std::size_t i = common; i < nodePath_.size(); ++i) {
+    if (has(nodePath_[i].first, kLetterK)) return false;
+  }
+  for (std::size_t i = common; i < theirs.size(); ++i) {
+    if (has(theirs[i].first, kLetterK)) return false;
+  }
+  return true;
+}
+
+bool CiscoCommandLine::isNoable(const CiscoCommandLine* noCommand) const {
+  if (noCommand == nullptr || (flags_ & FLAG_REMOVED) != 0 || nodePath_.empty()) return false;
+  const NodePath& theirs = noCommand->nodePath_;
+  std::size_t i = 0;
+  for (; i < nodePath_.size() && i < theirs.size(); ++i) {
+    const NodePathElement& mine = nodePath_[i];
+    const NodePathElement& no = theirs[i];
+    if (hasEndWord(mine.second) || hasEndWord(no.second)) break;
+    if (mine.first != no.first) return false;
+    if (has(no.first, kLetterNe)) return true;
+    if (has(no.first, kLetterK) || (has(no.first, kLetterN) && !has(no.first, kLetterM))) {
+      if (mine.second != no.second) return false;
+    }
+  }
+  for (std::size_t j = i; j < theirs.size(); ++j) {
+    if (has(theirs[j].first, kLetterN)) return false;
+  }
+  for (std::size_t j = i; j < nodePath_.size(); ++j) {
+    if (has(nodePath_[j].first, kLetterNk)) return false;
+  }
+  return true;
+}
+
+bool CiscoCommandLine::isConflictWith(const CiscoCommandLine* other) const {
+  if (other == nullptr || (flags_ & FLAG_CONFLICT) == 0) return false;
+  const NodePath& theirs = other->nodePath_;
+  for (std::size_t i = 0; i < nodePath_.size() && i < theirs.size(); ++i) {
+    if (nodePath_[i].first != theirs[i].first) return false;
+    if (has(theirs[i].first, kLetterCf) && nodePath_[i].second != theirs[i].second) return true;
+  }
+  return false;
+}
+
+bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
+  if (other == nullptr || flag_ != MultiValueCommand || other->flag_ != MultiValueCommand) {
+    return true;
+  }
+  const bool otherIsNo = (other->flags_ & FLAG_NO) != 0;
+  const NodePath& theirs = other->nodePath_;
+
+  // Step through both paths and gather (or, for a "no" form, drop) the
+  // values of every multi-value position.
+  const std::size_t stop = std::min(nodePath_.size(), theirs.size());
+  for (std::size_t i = 0; i < stop; ++i) {
+    const ParserTreeNode* theirNode = theirs[i].first;
+    if (has(theirNode, kLetterK) || !has(theirNode, kLetterM) ||
+        !has(nodePath_[i].first, kLetterM)) {
+      continue;
+    }
+    std::set<std::string>& values = nodePath_[i].second;
+    if (otherIsNo) {
+      for (const std::string& word : theirs[i].second) {
+        values.erase(word);
+        if (values.empty()) return false;
+      }
+    } else {
+      values.insert(theirs[i].second.begin(), theirs[i].second.end());
+    }
+  }
+
+  bool nestedEndsCommand = false;  // some nested node of other has "n"
+  for (const auto& [node, theirNested] : other->nestedCommands_) {
+    const bool nodeHasN = has(node, kLetterN);
+    nestedEndsCommand = nestedEndsCommand || nodeHasN;
+    auto mine = nestedCommands_.find(node);
+    if (mine != nestedCommands_.end()) {
+      if (otherIsNo) {
+        if (theirNested->flag_ == MultiValueCommand && !theirNested->nestedCommands_.empty() &&
+            mine->second->mergeCommand(theirNested.get())) {
+          continue;
+        }
+        if (nodeHasN) {
+          if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
+          mine->second->delOnlyChildCmds();
+          nestedCommands_.erase(mine);
+        }
+      } else if (theirNested->flag_ == MultiValueCommand) {
+        mine->second->mergeCommand(theirNested.get());
+      } else {
+        *mine->second = *theirNested;
+      }
+    } else if (!otherIsNo) {
+      auto copy = std::make_unique<CiscoCommandLine>(*theirNested);
+      copy->parent_ = this;
+      nestedCommands_.emplace(node, std::move(copy));
+    }
+  }
+
+  if (!otherIsNo) {
+    genCommandStr();
+    return true;
+  }
+
+  // A "no" form that stops before an option group removes the whole
+  // command.  When the walk used up other's path there is no element at the
+  // stop position: the last element is examined first in that case.
+  if (!nestedEndsCommand && !theirs.empty()) {
+    std::size_t at = std::min(stop, theirs.size() - 1);
+    if (!theirs[at].first->optionChildren.empty()) return false;
+    if (at > 0 && !theirs[at - 1].first->optionChildren.empty()) return false;
+  }
+
+  if (!nestedEndsCommand || nestedCommands_.empty()) {
+    genCommandStr();
+    return true;
+  }
+  // The nested part is gone: what is left must be able to end by itself.
+  // As above, a used-up path is looked at through its last element.
+  if (!nodePath_.empty()) {
+    const NodePathElement& element = nodePath_[std::min(stop, nodePath_.size() - 1)];
+    if (!hasEndWord(element.second) && element.first->children.count(kEndKey) == 0) {
+      return false;
+    }
+  }
+  genCommandStr();
+  return true;
+}
+
+const std::string& CiscoCommandLine::genCommandStr() {
+  originalCommand_.clear();
+  for (std::size_t i = 0; i < nodePath_.size(); ++i) {
+    for (const std::string& word : nodePath_[i].second) {
+      if (i > 0) originalCommand_ += ' ';
+      originalCommand_ += word;
+    }
+  }
+  for (auto& [node, nested] : nestedCommands_) {
+    const std::size_t end = originalCommand_.find('\n');
+    if (end != std::string::npos) originalCommand_.resize(end);
+    originalCommand_ += ' ';
+    originalCommand_ += nested->genCommandStr();
+  }
+  if (originalCommand_.empty() || originalCommand_.back() != '\n') originalCommand_ += '\n';
+  return originalCommand_;
+}
+
+void deleteCiscoCommandLine(CiscoCommandLine* command) { delete command; }
+
+void deleteCommandTree(CiscoCommandLine* command) {
+  if (command == nullptr) return;
+  command->delOnlyChildCmds();
+  delete command;
+}
+
+void deleteCommandTree(std::vector<CiscoCommandLine*>& commands) {
+  for (CiscoCommandLine* command : commands) deleteCommandTree(command);
+  commands.clear();
+}
+
+}  // namespace vexaparser

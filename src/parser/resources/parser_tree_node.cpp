@@ -1,0 +1,97 @@
+#include "vexa/parser/parser_tree_node.h"
+
+#include <random>
+
+namespace vexaparser {
+
+namespace {
+
+struct LetterCode {
+  const char* code;
+  uint32_t bit;
+};
+
+constexpr LetterCode kLetterCodes[] = {
+    {"k", kLetterK},   {"o", kLetterO},   {"a", kLetterA},   {"m", kLetterM},   {"mb", kLetterMb},
+    {"ma", kLetterMa}, {"lb", kLetterLb}, {"le", kLetterLe}, {"n", kLetterN},   {"sn", kLetterSn},
+    {"sb", kLetterSb}, {"ob", kLetterOb}, {"oe", kLetterOe}, {"nc", kLetterNc}, {"cf", kLetterCf},
+    {"rp", kLetterRp}, {"ne", kLetterNe}, {"nk", kLetterNk}, {"if", kLetterIf}, {"wa", kLetterWa},
+};
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// Complex children are keyed "complex_node_<counter>".  The counter starts at
+// a random value so that children grafted together from different files
+// (sub-modes, shared files) are unlikely to collide.  Kept below 2^30 so the
+// increments never overflow.
+int32_t randomCounterStart() {
+  static std::minstd_rand engine{std::random_device{}()};
+  return static_cast<int32_t>(engine() % (1u << 30));
+}
+
+}  // namespace
+
+uint32_t letterBit(std::string_view code) {
+  for (const LetterCode& entry : kLetterCodes) {
+    if (code == entry.code) return entry.bit;
+  }
+  return 0;
+}
+
+uint32_t parseLetters(std::string_view field) {
+  uint32_t bits = 0;
+  std::size_t pos = 0;
+  while (pos <= field.size()) {
+    std::size_t slash = field.find('/', pos);
+    if (slash == std::string_view::npos) slash = field.size();
+    std::string_view code = field.substr(pos, slash - pos);
+    while (!code.empty() && isBlank(code.front())) code.remove_prefix(1);
+    while (!code.empty() && isBlank(code.back())) code.remove_suffix(1);
+    bits |= letterBit(code);
+    pos = slash + 1;
+  }
+  return bits;
+}
+
+std::string formatLetters(uint32_t letters) {
+  std::string out;
+  // Table order is not bit order ("n" is 0x200 after "le" 0x80); walk bits.
+  for (uint32_t bit = 1; bit != 0; bit <<= 1) {
+    if ((letters & bit) == 0) continue;
+    for (const LetterCode& entry : kLetterCodes) {
+      if (entry.bit == bit) {
+        if (!out.empty()) out += '/';
+        out += entry.code;
+      }
+    }
+  }
+  return out;
+}
+
+ParserTreeNode::ParserTreeNode() : complexCounter(randomCounterStart()) {}
+
+void ParserTreeNode::addChild(const std::string& key, const std::string& help,
+                              ParserTreeNode* child, bool optional) {
+  if (key.empty() || child == nullptr) return;
+  if (child->optionMember) {
+    optionChildren[key] = child;
+  } else if (optional) {
+    optionalChildren[key] = child;
+  } else {
+    children[key] = child;
+  }
+  if (!child->complexMark) helpMap[key] = help;
+  // A node re-added below itself ("[x]" on a root) must not become its own
+  // parent: ancestor walks would never end.
+  if (child->parent == nullptr && child != this) child->parent = this;
+}
+
+std::string ParserTreeNode::firstKey() const {
+  return keySet.empty() ? std::string() : keySet.begin()->first;
+}
+
+std::string ParserTreeNode::firstHelp() const {
+  return keySet.empty() ? std::string() : keySet.begin()->second;
+}
+
+}  // namespace vexaparser

@@ -1,0 +1,9 @@
+#|cx|lb||
+alpha|a||
+beta|b||
+#|
+x|x|le||
+beta|reopened through the loop|||
+!
+!
+!

@@ -1,0 +1,4 @@
+shutdown|shut|cf|a, b,c,, |
+!
+keep|no conflict letter||a,b|
+!

@@ -1,0 +1,2 @@
+sub-one|first sub-mode command|||
+!

@@ -1,0 +1,4 @@
+a|a|||
+<cr>|||@(a)# not_there.cfm
+!
+!

@@ -1,0 +1,4 @@
+ip|ip|k|| &ipcommon.cfm
+!
+ipv6|v6|k||&ipcommon.cfm ignored-token
+!

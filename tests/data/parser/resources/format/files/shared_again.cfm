@@ -1,0 +1,2 @@
+other|other|||&ipcommon.cfm
+!

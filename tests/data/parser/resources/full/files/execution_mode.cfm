@@ -1,0 +1,8 @@
+configure|enter configuration mode|||
+terminal|configure from the terminal|||
+<cr>|||
+!
+!
+<cr>|||
+!
+!

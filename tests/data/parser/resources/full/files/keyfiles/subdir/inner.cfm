@@ -1,0 +1,1 @@
+inner|a file in a sub-folder is not a key file

@@ -1,0 +1,6 @@
+network|enable routing on an ip network|k||
+a.b.c.d|network number|k||
+<cr>|||
+!
+!
+!
