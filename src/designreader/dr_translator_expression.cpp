@@ -201,10 +201,15 @@ int DRTranslator::processIsInSameNet(WordList& words) {
     return fail("Function is_in_samenet has wrong argument number on code line ");
   }
   const std::string& fourth = arguments[3];
-  const std::string fourthValue = fourth[0] == '#' ? "\\@" + fourth.substr(1) : fourth;
-  const std::string fifthValue =
-      arguments.size() == 5 ? "\"" + vexaparser::ParserToolCase::string2Lower(arguments[4]) + "\""
-                            : "\"\"";
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) on literal + string at -O3.
+  std::string fourthValue = fourth;
+  if (!fourth.empty() && fourth[0] == '#') {
+    fourthValue = "\\@";
+    fourthValue.append(fourth, 1, std::string::npos);
+  }
+  std::string fifthValue = "\"";
+  if (arguments.size() == 5) fifthValue += vexaparser::ParserToolCase::string2Lower(arguments[4]);
+  fifthValue += '"';
   words.push_back("is_in_samenet(\\" + arguments[0] + ",\\" + arguments[1] + ",\\" + arguments[2] +
                   "," + fourthValue + "," + fifthValue + ")");
   return 0;
