@@ -1,0 +1,91 @@
+// NodeMatcher: how one typed word is matched against the children of a
+// syntax-tree node, and how the "?" listing of a node is printed.
+//
+// The terminal's per-mode parser (CommandMode) walks an input line word by
+// word with findChild; the terminal's help and completion (VTY::hook) use the
+// same operations without recording anything.  Keys are stored lowered; a
+// word that fails as typed is tried again lowered.
+//
+// Matching keeps no state of its own, but the option check records the
+// option keys given so far in the nodes' used options (ParserTreeNode), which
+// live in the shared node pool: the caller empties them when the line is
+// finished, and two terminals must not match at the same time.
+#ifndef VEXA_PARSER_NODE_MATCHER_H_
+#define VEXA_PARSER_NODE_MATCHER_H_
+
+#include <ostream>
+#include <string>
+
+#include "vexa/parser/parser_tree_node.h"
+
+namespace vexaparser {
+
+class NodeMatcher {
+ public:
+  // The name of the key table of interface types; a node that has it (or one
+  // of its keys) as a child accepts interface names such as "fastethernet0/1".
+  static constexpr const char* kInterfaceTable = "&interfacefile.cfm";
+
+  // The child of node that word selects, or null.  matched receives the text
+  // to record for the word: the word itself (or lowered, when only the
+  // lowered word matched), the full key for an abbreviation, or, when the
+  // abbreviation is ambiguous (null result), the candidates' longest common
+  // prefix.  Abbreviations are tried only when allowAbbreviation.  An option
+  // child refused by the option check is no match.  Null node: null.
+  static ParserTreeNode* findChild(ParserTreeNode* node, const std::string& word,
+                                   bool allowAbbreviation, std::string& matched);
+
+  // The abbreviation match alone: the one child with a key (or a key of its
+  // key table) that word abbreviates, after the option check.  With several
+  // candidates: null, and matched is their longest common prefix; with none:
+  // null and matched unchanged.
+  static ParserTreeNode* abbreviationMatch(ParserTreeNode* node, const std::string& word,
+                                           std::string& matched);
+
+  // Option check for child found under node by key: children without the
+  // option-group mark pass unchanged.  An option already used in the line
+  // (at node or at the child's own group node) or excluded by a "cf" list is
+  // refused (null); an accepted one records key (all keys of a complex
+  // child) and the child's conflict list as used.
+  static ParserTreeNode* optionCheck(ParserTreeNode* node, const std::string& key,
+                                     ParserTreeNode* child);
+
+  // Whether the key table tableName ("&name") exists and accepts word: as a
+  // key, through a "<...>" key (isValidInput) or any key (isNewValidInput).
+  static bool keyTableAccepts(const std::string& tableName, const std::string& word);
+
+  // Whether node accepts interface names: a plain or option-group child has
+  // the key kInterfaceTable, or a key that this table accepts.
+  static bool acceptsInterfaceNames(const ParserTreeNode* node);
+
+  // Cuts word before its first decimal digit; false (and both parts empty)
+  // unless both parts are non-empty.
+  static bool splitInterfaceName(const std::string& word, std::string& type, std::string& number);
+
+  // The two matches of an interface name at a node: the type part and the
+  // node it selected, then the number part and the node it selected below.
+  struct InterfaceMatch {
+    ParserTreeNode* typeNode = nullptr;
+    std::string typeText;  // matched text of the type part
+    ParserTreeNode* numberNode = nullptr;
+    std::string numberText;  // the number part as typed
+  };
+  // Splits word and matches both parts (findChild with allowAbbreviation).
+  // Returns the number node (null when the split or either match fails); the
+  // parts found so far are left in match.
+  static ParserTreeNode* matchInterfaceName(ParserTreeNode* node, const std::string& word,
+                                            bool allowAbbreviation, InterfaceMatch& match);
+
+  // Writes the "?" listing of node to out: every word that may follow (key
+  // tables expanded, complex children's keys included) that prefix
+  // abbreviates (all words when prefix is empty), less the options used or
+  // excluded in this line.  Each entry is the word ("<cr>" for the end of the
+  // command), tabs up to a common column, and the help cut into pieces that
+  // fit in 79 characters, each piece on its own line.  Returns whether any
+  // word was written.
+  static bool printHints(const ParserTreeNode* node, std::ostream& out, const std::string& prefix);
+};
+
+}  // namespace vexaparser
+
+#endif  // VEXA_PARSER_NODE_MATCHER_H_

@@ -1,0 +1,342 @@
+// CommandMode: walking a line through the syntax tree of one mode, and
+// accepting the words it matches.
+#include "vexa/parser/command_mode.h"
+
+#include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/node_matcher.h"
+#include "vexa/parser/parser_exception.h"
+#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/parser_tool_case.h"
+#include "vexa/parser/vty.h"
+
+namespace vexaparser {
+
+namespace {
+
+constexpr char kWordSeparators[] = " \t\r\n";
+constexpr char kInvalidInputMessage[] = "% Invalid input detected at ^";
+constexpr char kIncompleteMessage[] = "% Incomplete command.";
+constexpr char kEnterConfigurationMessage[] = "Enter configuration commands, one per line.";
+
+std::vector<std::string> wordsOf(const std::string& line) {
+  std::vector<std::string> words;
+  ParserToolCase::splitString(line, kWordSeparators, words);
+  return words;
+}
+
+std::string promptOf(const ParserTreeNode* node) {
+  return ParserResources::instance().modePrompt(node);
+}
+
+template <typename T>
+void popIfAny(std::vector<T>& stack) {
+  if (!stack.empty()) stack.pop_back();
+}
+
+// Keeps text up to and including its last line feed.
+void cutAfterLastLineFeed(std::string& text) {
+  std::size_t last = text.rfind('\n');
+  if (last != std::string::npos) text.erase(last + 1);
+}
+
+}  // namespace
+
+CommandMode::CommandMode(VTY* owner, const ParserTree& tree, VTYModeType modeType)
+    : owner_(owner),
+      root_(tree.root),
+      runningCLIMode_(owner != nullptr && owner->runningCLIMode()),
+      modeType_(modeType) {
+  prompt_ = promptOf(root_);
+  reset();
+}
+
+void CommandMode::reset() {
+  currentNode_ = root_;
+  nodeStack_.clear();
+  commandStack_.clear();
+  majorCommands_.clear();
+  nodeStack_.push_back(root_);
+  prompt_ = promptOf(root_);
+  majorDepth_ = 0;
+  inBanner_ = false;
+  levelChanged_ = false;
+  saveState();
+}
+
+std::string CommandMode::topPrompt() const { return promptOf(topNode()); }
+
+std::string CommandMode::getAllMajorCommands() const {
+  std::string all;
+  for (const std::string& major : majorCommands_) all += major;
+  return all;
+}
+
+std::string CommandMode::getMajorCommands() const {
+  std::size_t count = majorCommands_.size();
+  if (static_cast<std::size_t>(majorDepth_) < count) --count;
+  std::string joined;
+  for (std::size_t i = 0; i < count; ++i) joined += majorCommands_[i];
+  return joined;
+}
+
+void CommandMode::popLevel() {
+  popIfAny(nodeStack_);
+  popIfAny(commandStack_);
+  popIfAny(majorCommands_);
+  if (commandLine_ != nullptr) commandLine_->clearVisitedOption();
+}
+
+void CommandMode::rememberOption(ParserTreeNode* node, ParserTreeNode* child) {
+  if (node != nullptr) optionNodes_.push_back(node);
+  if (child != nullptr) optionNodes_.push_back(child);
+}
+
+void CommandMode::clearUsedOptions() {
+  for (ParserTreeNode* node : optionNodes_) {
+    node->usedOptions.clear();
+    if (node->parent != nullptr) node->parent->usedOptions.clear();
+  }
+  optionNodes_.clear();
+}
+
+void CommandMode::saveState() {
+  saved_.nodeStack = nodeStack_;
+  saved_.commandStack = commandStack_;
+  saved_.majorCommands = majorCommands_;
+  saved_.prompt = prompt_;
+  saved_.majorDepth = majorDepth_;
+  saved_.levelChanged = levelChanged_;
+}
+
+void CommandMode::restoreState() {
+  nodeStack_ = saved_.nodeStack;
+  commandStack_ = saved_.commandStack;
+  majorCommands_ = saved_.majorCommands;
+  prompt_ = saved_.prompt;
+  majorDepth_ = saved_.majorDepth;
+  levelChanged_ = saved_.levelChanged;
+  inBanner_ = false;
+}
+
+bool CommandMode::parse(const std::string& line, std::string& errorText, int& code,
+                        bool& inBanner) {
+  errorText.clear();
+  code = kStayCode;
+  inBanner = false;
+  saveState();
+  completeLine_.clear();
+  infoLine_.clear();
+  // An emptied node stack (the help of every level pops them all) starts
+  // over at the root, like a mode that was never used.
+  if (currentNode_ == nullptr || nodeStack_.empty()) {
+    currentNode_ = root_;
+    nodeStack_.push_back(root_);
+  }
+
+  if (runningCLIMode_) {
+    std::vector<std::string> words = wordsOf(line);
+    const std::string first =
+        words.empty() ? std::string() : ParserToolCase::string2Lower(words.front());
+    if (first == "exit" || (first == "end" && modeType_ == CONFIGURATION_MODE)) {
+      leaveLevel(first, code);
+      return true;
+    }
+  }
+
+  WalkResult result = kInvalid;
+  bool lowerLevel = false;
+  try {
+    while (!nodeStack_.empty()) {
+      result = walk(line, errorText, code);
+      if (result != kInvalid) break;
+      inBanner_ = false;
+      lowerLevel = true;
+    }
+  } catch (const ParserException& e) {
+    result = kInvalid;
+    errorText = e.getMessage();
+  }
+  clearUsedOptions();
+
+  if (result != kComplete) {
+    completeLine_.clear();
+    infoLine_.clear();
+    restoreState();
+    return false;
+  }
+  if (lowerLevel) levelChanged_ = true;
+  inBanner = inBanner_;
+  return true;
+}
+
+void CommandMode::leaveLevel(const std::string& firstWord, int& code) {
+  if (firstWord == "exit") {
+    // At the view prompt the root stays: "exit" there changes nothing.
+    if (modeType_ == VIEW_MODE && nodeStack_.size() == 1) {
+      code = kLeaveCode;
+    } else {
+      popIfAny(nodeStack_);
+      popIfAny(majorCommands_);
+      if (!nodeStack_.empty()) {
+        currentNode_ = nodeStack_.back();
+        prompt_ = promptOf(currentNode_);
+      } else {
+        code = kLeaveCode;
+      }
+    }
+    completeLine_ = "exit";
+    infoLine_ = "exit";
+  } else {
+    code = kLeaveCode;
+    completeLine_ = "end \n";
+    infoLine_ = "end \n";
+  }
+  majorDepth_ = static_cast<int>(majorCommands_.size());
+}
+
+bool CommandMode::consumeBannerText(const std::string& line) {
+  const std::size_t start = line.find_first_not_of(" \t");
+  if (start != std::string::npos && line.compare(start, 4, "bann") == 0) {
+    const std::size_t firstBlank = line.find(' ', start);
+    const std::size_t secondBlank =
+        firstBlank == std::string::npos ? std::string::npos : line.find(' ', firstBlank + 1);
+    if (secondBlank != std::string::npos && secondBlank + 1 < line.size()) {
+      bannerDelimiter_ = line[secondBlank + 1];
+    }
+  }
+  if (inBanner_ && line.find(bannerDelimiter_) == std::string::npos) {
+    completeLine_ = line + "\n";
+    infoLine_ = completeLine_;
+    return true;
+  }
+  for (char c : line) {
+    if (c == bannerDelimiter_) inBanner_ = !inBanner_;
+  }
+  return false;
+}
+
+CommandMode::WalkResult CommandMode::walk(const std::string& line, std::string& errorText,
+                                          int& code) {
+  completeLine_.clear();
+  infoLine_.clear();
+  currentNode_ = nodeStack_.back();
+  prompt_ = promptOf(currentNode_);
+
+  if (consumeBannerText(line)) return kComplete;
+  const std::vector<std::string> words = wordsOf(line);
+  if (words.empty()) return kComplete;
+  const std::string first = ParserToolCase::string2Lower(words.front());
+  if (first.front() == '!') return kComplete;
+  if (first == "version" && nodeStack_.size() == 1) return kComplete;
+  const bool noForm = first == "no" && words.size() > 1;
+
+  WalkResult result = kIncomplete;
+  for (std::size_t i = noForm ? 1 : 0; i < words.size(); ++i) {
+    ParserTreeNode* node = currentNode_;
+    std::string matched;
+    ParserTreeNode* child = NodeMatcher::findChild(node, words[i], runningCLIMode_, matched);
+    if (child != nullptr && child->optionMember) rememberOption(node, child);
+    if (child == nullptr && NodeMatcher::acceptsInterfaceNames(node)) {
+      NodeMatcher::InterfaceMatch split;
+      child = NodeMatcher::matchInterfaceName(node, words[i], runningCLIMode_, split);
+      if (split.typeNode != nullptr) {
+        if (split.typeNode->optionMember) rememberOption(node, split.typeNode);
+        record(split.typeText, split.typeNode, noForm);
+        currentNode_ = split.typeNode;
+      }
+      if (child != nullptr) {
+        if (child->optionMember) rememberOption(split.typeNode, child);
+        matched = split.numberText;
+      }
+    }
+    if (child == nullptr) {
+      popIfAny(nodeStack_);
+      popIfAny(commandStack_);
+      popIfAny(majorCommands_);
+      if (commandLine_ != nullptr) commandLine_->clearVisitedOption();
+      if (runningCLIMode_) errorText = kInvalidInputMessage;
+      return kInvalid;
+    }
+    result = accept(matched, child, noForm);
+  }
+
+  auto end = currentNode_->children.find(kEndKey);
+  if (end != currentNode_->children.end()) {
+    result = accept(kEndKey, end->second, noForm);
+  } else if (result == kIncomplete && noForm &&
+             (commandLine_ == nullptr || (commandLine_->getFlags() & FLAG_INCOMPLETE) == 0)) {
+    // A "no" form may stop before the end of the positive command.
+    completeLine_ += kEndKey;
+    infoLine_ += kEndKey;
+    if (!runningCLIMode_) attachToParent();
+    result = kComplete;
+  }
+  if (result == kIncomplete) errorText = kIncompleteMessage;
+  if (result == kComplete) finishCommand(noForm, code);
+  return result;
+}
+
+void CommandMode::record(const std::string& text, ParserTreeNode* node, bool noForm) {
+  const bool argumentBefore = node->hasLetter(kLetterMb) && !noForm;
+  std::string piece = argumentBefore ? node->argument + " " : std::string();
+  if (text == kEndKey) {
+    piece += kEndKey;
+  } else {
+    piece += !argumentBefore && node->hasLetter(kLetterRp) ? node->argument : text;
+    piece += ' ';
+  }
+  completeLine_ += piece;
+  infoLine_ += piece;
+  if (commandLine_ != nullptr) commandLine_->addTreeNodes(node, text, noForm);
+}
+
+void CommandMode::attachToParent() {
+  if (commandLine_ == nullptr) return;
+  // A grammar that puts the mode mark before the end of a command would make
+  // the command its own parent; the enclosing command is taken instead.
+  CiscoCommandLine* parent = nullptr;
+  for (auto it = commandStack_.rbegin(); it != commandStack_.rend(); ++it) {
+    if (*it != commandLine_) {
+      parent = *it;
+      break;
+    }
+  }
+  commandLine_->setParentCommand(parent, true);
+  commandLine_->setOrderNo(nodeStack_.empty() ? nullptr : nodeStack_.back());
+}
+
+CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeNode* node,
+                                            bool noForm) {
+  record(text, node, noForm);
+  if (text == kEndKey && !runningCLIMode_) attachToParent();
+  currentNode_ = node;
+  const bool entered = node->modeMark && !noForm;
+  if (entered) {
+    nodeStack_.push_back(node);
+    commandStack_.push_back(commandLine_);
+    majorCommands_.push_back(completeLine_);
+    prompt_ = promptOf(node);
+  }
+  majorDepth_ = static_cast<int>(majorCommands_.size()) - (entered ? 1 : 0);
+  levelChanged_ = entered;
+  return node->endMark ? kComplete : kIncomplete;
+}
+
+void CommandMode::finishCommand(bool noForm, int& code) {
+  if (noForm) {
+    completeLine_ = "no " + completeLine_;
+    infoLine_ = "no " + infoLine_;
+    cutAfterLastLineFeed(completeLine_);
+    cutAfterLastLineFeed(infoLine_);
+  }
+  if (completeLine_ == "configure \n" || completeLine_ == "configure terminal \n") {
+    owner_->output_ << kEnterConfigurationMessage << '\n';
+    code = CONFIGURATION_MODE;
+  } else if (completeLine_ == "enable \n") {
+    code = EXECUTION_MODE;
+  } else if (completeLine_ == "show running-config \n") {
+    owner_->writeRunningConfig();
+  }
+}
+
+}  // namespace vexaparser

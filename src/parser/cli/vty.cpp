@@ -1,0 +1,240 @@
+// VTY: construction, modes, parsing lines and replaying configuration text.
+#include "vexa/parser/vty.h"
+
+#include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/parser_tool_case.h"
+#include "vexa/parser/vexa_parser_util.h"
+
+namespace vexaparser {
+
+namespace {
+
+constexpr VTYModeType kModes[] = {VIEW_MODE, EXECUTION_MODE, CONFIGURATION_MODE};
+
+std::string withoutLeadingBlanks(const std::string& line) {
+  const std::size_t start = line.find_first_not_of(" \t");
+  return start == std::string::npos ? std::string() : line.substr(start);
+}
+
+// Lines that configuration replays do not parse: blank ones and "end...".
+bool isUnparsedConfigLine(const std::string& rest) {
+  return rest.empty() || (rest.size() >= 3 && rest.compare(0, 3, "end") == 0);
+}
+
+}  // namespace
+
+std::map<VTYModeType, ParserTree> VTY::mTrees4Modes;
+bool VTY::modeChangedFlag_ = false;
+
+VTY::VTY() : VTY("hostName", false) {}
+
+VTY::VTY(const std::string& hostName, bool runningCLIMode)
+    : runningCLIMode_(runningCLIMode), hostName_(hostName) {
+  if (VexaParserUtil::resourcesReady()) {
+    const ParserResources& resources = ParserResources::instance();
+    for (VTYModeType mode : kModes) mTrees4Modes[mode] = *resources.modeTree(mode);
+    for (VTYModeType mode : kModes) installMode(mode);
+  }
+  modeStack_.push_back(VIEW_MODE);
+}
+
+VTY::~VTY() { DestroyModelAll(); }
+
+std::unique_ptr<VTY> VTY::create(const std::string& hostName, bool runningCLIMode) {
+  if (!VexaParserUtil::resourcesReady()) return nullptr;
+  return std::make_unique<VTY>(hostName, runningCLIMode);
+}
+
+void VTY::installMode(VTYModeType mode) {
+  modes_[mode] = std::make_unique<CommandMode>(this, mTrees4Modes[mode], mode);
+}
+
+void VTY::DestroyModelAll() { modes_.clear(); }
+
+CommandMode* VTY::currentCommandMode() const {
+  auto it = modes_.find(modeStack_.back());
+  return it == modes_.end() ? nullptr : it->second.get();
+}
+
+void VTY::reset() {
+  modeStack_.clear();
+  modeStack_.push_back(VIEW_MODE);
+  for (auto& [mode, commandMode] : modes_) commandMode->reset();
+}
+
+bool VTY::parse(const std::string& line, bool popOnLeave, CiscoCommandLine* commandLine) {
+  CommandMode* mode = currentCommandMode();
+  if (mode == nullptr) {
+    lastError_ = kNotReadyMessage;
+    output_ << lastError_ << '\n';
+    return false;
+  }
+  mode->setCommandLine(commandLine);
+  std::string errorText;
+  int code = CommandMode::kStayCode;
+  bool inBanner = false;
+  const bool ok = mode->parse(line, errorText, code, inBanner);
+  // The object belongs to the caller, who may destroy it after the line;
+  // the mode must not keep it.
+  mode->setCommandLine(nullptr);
+
+  std::string kept;
+  if (ok) {
+    inBanner_ = inBanner;
+    if (code == CommandMode::kStayCode) {
+      modeChangedFlag_ = false;
+    } else if (code == CommandMode::kLeaveCode) {
+      if (getCurrentMode() == VIEW_MODE) return true;
+      kept = mode->getCompleteLine();
+      modeChangedFlag_ = true;
+      if (popOnLeave) modeStack_.pop_back();
+    } else {
+      kept = mode->getCompleteLine();
+      modeStack_.push_back(static_cast<VTYModeType>(code));
+      modeChangedFlag_ = true;
+    }
+    lastError_.clear();
+  } else {
+    inBanner_ = false;
+    output_ << errorText << '\n';
+    lastError_ = errorText;
+  }
+  if (modeChangedFlag_) {
+    CommandMode* now = currentCommandMode();
+    now->reset();
+    now->setCompleteLine(kept);
+  }
+  return ok;
+}
+
+void VTY::writeInput(const std::string& text) {
+  input_.clear();
+  input_ << text;
+}
+
+void VTY::execute() {
+  std::string line;
+  while (std::getline(input_, line)) {
+    // Text from the host may end its lines with carriage return and line
+    // feed; the carriage return is part of the line end, not of the line.
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && (line.back() == '?' || line.back() == '\t')) {
+      hook(line);
+    } else {
+      parse(line + " \n", true, nullptr);
+    }
+  }
+  input_.clear();
+  input_.str(std::string());
+}
+
+void VTY::getPrompt(std::string& out) const {
+  const CommandMode* mode = currentCommandMode();
+  out = mode == nullptr ? std::string() : mode->getPrompt();
+}
+
+void VTY::getOutputString(std::string& out) {
+  out = output_.str();
+  output_.str(std::string());
+  output_.clear();
+}
+
+void VTY::getCompleteLine(std::string& out) const {
+  const CommandMode* mode = currentCommandMode();
+  out = mode == nullptr ? std::string() : mode->getCompleteLine();
+}
+
+void VTY::getInfoLine(std::string& out) const {
+  const CommandMode* mode = currentCommandMode();
+  out = mode == nullptr ? std::string() : mode->getInfoLine();
+}
+
+void VTY::getMajorCommands(std::string& out) const {
+  const CommandMode* mode = currentCommandMode();
+  out = mode == nullptr ? std::string() : mode->getMajorCommands();
+}
+
+void VTY::setCompleteLine(const std::string& text) {
+  if (CommandMode* mode = currentCommandMode()) mode->setCompleteLine(text);
+}
+
+void VTY::setInfoLine(const std::string& text) {
+  if (CommandMode* mode = currentCommandMode()) mode->setInfoLine(text);
+}
+
+void VTY::setConfigAndDeltaFile(const std::string& configFile, int type) {
+  configFile_ = configFile;
+  type_ = type;
+}
+
+bool VTY::getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>& out,
+                         std::string& errorText, int& errorLine, bool popFlag) {
+  CommandMode* mode = currentCommandMode();
+  std::vector<std::string> lines;
+  ParserToolCase::splitString(text, "\r\n", lines);
+  std::string majors = mode == nullptr ? std::string() : mode->getMajorCommands();
+  int level = 0;
+  bool result = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    const int lineNo = static_cast<int>(i) + 1;
+    auto command = std::make_unique<CiscoCommandLine>();
+    command->setLineNo(lineNo);
+    if (isUnparsedConfigLine(withoutLeadingBlanks(line))) {
+      command->setFlag(UnknownCommand);
+      command->setOriginalStr(line);
+    } else if (mode == nullptr) {
+      result = parse(line, popFlag, command.get());
+      errorLine = lineNo;
+      errorText = lastError_;
+    } else {
+      result =
+          parseComLine(*mode, line, lineNo, popFlag, *command, majors, level, errorText, errorLine);
+    }
+    out.push_back(command.release());
+  }
+  return result;
+}
+
+bool VTY::parseComLine(CommandMode& mode, const std::string& line, int lineNo, bool popFlag,
+                       CiscoCommandLine& command, std::string& majors, int& level,
+                       std::string& errorText, int& errorLine) {
+  const bool previousChanged = mode.levelChanged();
+  const bool ok = parse(line, popFlag, &command);
+  if (!ok) {
+    errorLine = lineNo;
+    errorText = lastError_;
+    // The state is as before the line: a major depth below the number of
+    // major commands means that the last line parsed opened a sub-mode, and
+    // the failed line belongs inside it.
+    const bool afterSubMode =
+        static_cast<std::size_t>(mode.getMajorDepth()) < mode.majorCommandCount();
+    if (lineNo == 1 || afterSubMode) {
+      majors = mode.getAllMajorCommands();
+      level = mode.getMajorDepth() + (afterSubMode ? 1 : 0);
+    }
+    command.setLevel(level);
+    command.setMajorCommands(majors);
+    const std::string text = withoutLeadingBlanks(line) + "\n";
+    command.setCurrentCommand(text);
+    command.setOriginalCmd(text);
+    return false;
+  }
+  if (lineNo == 1 || mode.levelChanged() || previousChanged) {
+    majors = mode.getMajorCommands();
+    level = mode.getMajorDepth();
+  }
+  if (mode.getInfoLine().empty()) {
+    command.setFlag(UnknownCommand);
+    command.setOriginalStr(line);
+  } else {
+    command.setCurrentCommand(mode.getInfoLine());
+    command.setOriginalCmd(mode.getCompleteLine());
+    command.setMajorCommands(majors);
+  }
+  command.setLevel(level);
+  return true;
+}
+
+}  // namespace vexaparser

@@ -1,0 +1,102 @@
+// VexaParserUtil: turning configuration text into CiscoCommandLine trees
+// through a scratch terminal, and the help of a partial configuration text.
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "parser/model/command_trees.h"
+#include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/vexa_parser_util.h"
+#include "vexa/parser/vty.h"
+
+namespace vexaparser {
+
+namespace {
+
+// The host name of every scratch terminal: the running configuration
+// listing recognises it and stays silent.
+constexpr char kScratchHostName[] = "hostName";
+
+// A terminal in configuration mode that matches keywords in full only, or
+// null when the parser resources are not loaded.
+std::unique_ptr<VTY> scratchTerminal() {
+  std::unique_ptr<VTY> vty = VTY::create(kScratchHostName, false);
+  if (vty == nullptr) return nullptr;
+  vty->parse("enable\n", true, nullptr);
+  vty->parse("configure terminal \n", true, nullptr);
+  return vty;
+}
+
+// Links command below parent among the children the terminal linked there
+// already, keeping the children in line order.
+void linkInLineOrder(CiscoCommandLine* command, CiscoCommandLine* parent) {
+  command->setParentCommand(parent, false);
+  std::vector<CiscoCommandLine*>& children = parent->getChildCommands();
+  auto at = std::upper_bound(children.begin(), children.end(), command,
+                             [](const CiscoCommandLine* a, const CiscoCommandLine* b) {
+                               return a->getLineNo() < b->getLineNo();
+                             });
+  children.insert(at, command);
+}
+
+}  // namespace
+
+bool VexaParserUtil::getCmdInfo(const std::string& text, std::vector<CiscoCommandLine*>& out,
+                                std::string& errorText, int& errorLine) {
+  std::unique_ptr<VTY> vty = scratchTerminal();
+  if (vty == nullptr) {
+    errorText = VTY::kNotReadyMessage;
+    return false;
+  }
+  return vty->getComLineInfo(text, out, errorText, errorLine, true);
+}
+
+void VexaParserUtil::releaseCmdInfo(std::vector<CiscoCommandLine*>& commands) {
+  // The list holds every command of the text once; a command's destructor
+  // leaves its children alone, so deleting each one frees everything once.
+  for (CiscoCommandLine* command : commands) deleteCiscoCommandLine(command);
+  commands.clear();
+}
+
+bool VexaParserUtil::transformCmds(const std::string& text, std::vector<CiscoCommandLine*>& out,
+                                   std::string& errorText, int& errorLine) {
+  std::vector<CiscoCommandLine*> all;
+  const bool result = getCmdInfo(text, all, errorText, errorLine);
+
+  // The terminal links a command below its mode command only when the
+  // command was recognised.  A line it could not match (or accepted without
+  // recognising, such as a "!" line) inside a sub-mode carries the level of
+  // that sub-mode but no parent.  Such a line is linked below the last
+  // command read one level up, so that it is neither lost from the merged
+  // text nor leaked: nothing of a user's configuration is dropped.
+  std::vector<CiscoCommandLine*> lastAtLevel;
+  for (CiscoCommandLine* command : all) {
+    const std::size_t level = static_cast<std::size_t>(std::max(0, command->getLevel()));
+    if (command->getParentCommand() == nullptr) {
+      CiscoCommandLine* enclosing = nullptr;
+      for (std::size_t up = std::min(level, lastAtLevel.size()); up > 0 && !enclosing; --up) {
+        enclosing = lastAtLevel[up - 1];
+      }
+      if (level > 0 && enclosing != nullptr) {
+        linkInLineOrder(command, enclosing);
+      } else {
+        out.push_back(command);
+      }
+    }
+    // A command closes every deeper level that was open before it.
+    lastAtLevel.resize(level + 1, nullptr);
+    lastAtLevel[level] = command;
+  }
+  return result;
+}
+
+bool VexaParserUtil::hintCommand(std::string& command, std::string& second,
+                                 std::vector<ConfigHint>& hints) {
+  std::unique_ptr<VTY> vty = scratchTerminal();
+  if (vty == nullptr) return false;
+  return vty->hintCommand(command, second, hints);
+}
+
+}  // namespace vexaparser

@@ -1,0 +1,10 @@
+enable|turn on privileged commands||
+<cr>|end||
+!
+!
+show|show running system information||
+version|system hardware and software status||
+<cr>|end||
+!
+!
+!

@@ -1,0 +1,90 @@
+// SiblingIndex answers exactly as a walk from the front of the level does.
+#include "parser/model/sibling_index.h"
+
+#include <string>
+#include <vector>
+
+#include "model_test_support.h"
+
+namespace vexaparser::testing {
+namespace {
+
+using SiblingIndexTest = ModelTest;
+
+// A level with many commands of every kind, some repeated, some "no" forms.
+std::string busyLevel(int seed) {
+  std::string text;
+  for (int i = 0; i < 60; ++i) {
+    const int v = (i * 7 + seed) % 23;
+    const std::string n = std::to_string(v);
+    switch (i % 9) {
+      case 0:
+        text += "interface Fa" + n + "\n shutdown\n";
+        break;
+      case 1:
+        text += "logging 10.0.0." + n + "\n";
+        break;
+      case 2:
+        text += "no logging 10.0.0." + n + "\n";
+        break;
+      case 3:
+        text += "ip name-server 10.1.0." + n + " 10.2.0." + n + "\n";
+        break;
+      case 4:
+        text += "no ip name-server 10.1.0." + n + "\n";
+        break;
+      case 5:
+        text += "ip route 10." + n + ".0.0 255.255.0.0 10.0.0.1\n";
+        break;
+      case 6:
+        text += (v % 2 == 0 ? "no ip domain-lookup\n" : "ip domain-lookup\n");
+        break;
+      case 7:
+        text += "hostname r" + n + "\nno hostname\n";
+        break;
+      default:
+        text += "boot system flash:" + n + "\nfrobnicate " + n + "\n";
+        break;
+    }
+  }
+  return text;
+}
+
+std::vector<CiscoCommandLine*> topLevel(const CmdInfo& info) {
+  std::vector<CiscoCommandLine*> level;
+  for (CiscoCommandLine* command : info.commands) {
+    if (command->getParentCommand() == nullptr && command->getLevel() == 0) {
+      level.push_back(command);
+    }
+  }
+  return level;
+}
+
+TEST_F(SiblingIndexTest, AnswersLikeAWalkFromTheFront) {
+  CmdInfo stored(busyLevel(3));
+  CmdInfo asked(busyLevel(11));
+  std::vector<CiscoCommandLine*> level = topLevel(stored);
+  ASSERT_GT(level.size(), 60u);
+  // Some commands marked removed, as merge and fallback do.
+  for (std::size_t i = 0; i < level.size(); i += 5) level[i]->setFlags(FLAG_REMOVED, false);
+  model::SiblingIndex index(level);
+  std::vector<CiscoCommandLine*> questions = topLevel(asked);
+  questions.insert(questions.end(), level.begin(), level.end());
+  const std::size_t half = questions.size() / 2;
+  for (std::size_t q = 0; q < questions.size(); ++q) {
+    const CiscoCommandLine* question = questions[q];
+    // Halfway, the level grows at its end, as merge appends new commands.
+    if (q == half) level.insert(level.end(), questions.begin(), questions.begin() + 10);
+    std::size_t comparable = level.size();
+    std::size_t noable = level.size();
+    for (std::size_t i = level.size(); i-- > 0;) {
+      if (level[i]->isComparable(question)) comparable = i;
+      if (level[i]->isNoable(question)) noable = i;
+    }
+    EXPECT_EQ(index.firstComparable(question), comparable) << question->getCurrentCommand();
+    EXPECT_EQ(index.firstNoable(question), noable) << question->getCurrentCommand();
+  }
+}
+
+}  // namespace
+}  // namespace vexaparser::testing
