@@ -1,0 +1,80 @@
+// BM_LoadProductGrammar: the cost of building the parser resources from the
+// product grammar in resources/files/ (key tables, the view, execution and
+// configuration mode trees with every sub-mode file, the command order
+// table) and reading the command flag file, as a host does once at start.
+// BM_ReadGrammarFiles reads the same files into memory without parsing them:
+// the baseline that the loading figure is compared with.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "vexa/host/pathname.h"
+#include "vexa/host/vexa_file_system.h"
+#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/vexa_parser_util.h"
+
+namespace {
+
+using vexaparser::ParserResources;
+using vexaparser::VexaParserUtil;
+
+// The source tree's resources/ (the benchmark runs from the build tree).
+std::string resourceFolder() { return std::string(VEXA_TEST_DATA_DIR) + "../../resources/"; }
+
+// Every file below resources/files/, recursively.
+void collectFiles(const vexahost::Pathname& folder, std::vector<std::string>& out) {
+  for (const vexahost::Pathname& entry : folder.dirContents()) {
+    if (entry.isDirectory()) {
+      collectFiles(entry, out);
+    } else {
+      out.push_back(entry.data());
+    }
+  }
+}
+
+void BM_ReadGrammarFiles(benchmark::State& state) {
+  std::vector<std::string> files;
+  collectFiles(vexahost::Pathname(resourceFolder() + "files"), files);
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    bytes = 0;
+    for (const std::string& file : files) {
+      std::string text;
+      vexahost::Pathname(file).readAll(text);
+      bytes += text.size();
+      benchmark::DoNotOptimize(text.data());
+    }
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+  state.counters["files"] = static_cast<double>(files.size());
+}
+BENCHMARK(BM_ReadGrammarFiles)->Unit(benchmark::kMillisecond);
+
+void BM_LoadProductGrammar(benchmark::State& state) {
+  vexahost::VexaFileSystem::SetSystemResourceFolder(resourceFolder());
+  ParserResources& resources = ParserResources::instance();
+  std::size_t nodes = 0;
+  for (auto _ : state) {
+    resources.clearAll();
+    VexaParserUtil::createParserResource();
+    VexaParserUtil::setOverwriteCmds();
+    if (!VexaParserUtil::resourcesReady()) {
+      state.SkipWithError("the product grammar did not load");
+      break;
+    }
+    state.PauseTiming();
+    // Nodes are never freed one by one; releasing the whole pool keeps every
+    // iteration starting from nothing, as a process does.
+    nodes = resources.nodeCount();
+    VexaParserUtil::destroyParserResource();
+    resources.releaseEverything();
+    state.ResumeTiming();
+  }
+  state.counters["nodes"] = static_cast<double>(nodes);
+}
+BENCHMARK(BM_LoadProductGrammar)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,7 @@
+// Interface UDLD mode.
+mode|UDLD mode|k/o/n||
+  word|mode|||
+    <cr>||||
+    !
+  !
+!

@@ -1,0 +1,1 @@
+line|Configure a terminal line

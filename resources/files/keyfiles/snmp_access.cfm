@@ -1,0 +1,2 @@
+ro|Read-only access with this community string
+rw|Read-write access with this community string

@@ -1,0 +1,5 @@
+// Maintenance mode profile routing process.
+isolate|Isolate the routing process|k/o/sb||
+  <cr>||||
+  !
+!

@@ -1,0 +1,7 @@
+// Satellite fabric link mode.
+remote-ports|Remote ports|k/o/n||
+  line|ports|lb/le/wa||
+    <cr>||||
+    !
+  !
+!

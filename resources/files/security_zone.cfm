@@ -1,0 +1,7 @@
+// Security zone mode.
+description|Zone description|k/o/n||
+  line|Description|lb/le/wa||
+    <cr>||||
+    !
+  !
+!

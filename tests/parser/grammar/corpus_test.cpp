@@ -1,0 +1,123 @@
+// The product grammar measured on the corpus of real configurations
+// (VEXA_CORPUS_DIR): how many lines it recognizes (a ratchet on the
+// recorded figures), that a configuration goes through the tree and back
+// without losing a line, and that the fallback of a change rolls it back.
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "corpus_support.h"
+#include "grammar_test_support.h"
+
+namespace vexaparser::testing {
+namespace {
+
+// The recorded figures: "file<TAB>recognized<TAB>lines" per line, the last
+// one "total".  Later work may raise the recognized figures, never lower
+// them.
+std::map<std::string, long> recordedRecognition() {
+  std::map<std::string, long> recorded;
+  std::ifstream in(grammarDataFile("corpus_recognition.tsv"));
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line.front() == '#') continue;
+    std::istringstream fields(line);
+    std::string file;
+    long recognized = 0;
+    if (std::getline(fields, file, '\t') && fields >> recognized) recorded[file] = recognized;
+  }
+  return recorded;
+}
+
+// The corpus files for which the rollback is recorded to hold.
+std::set<std::string> recordedRollbacks() {
+  std::set<std::string> files;
+  std::ifstream in(grammarDataFile("rollback_holds.txt"));
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.front() != '#') files.insert(line);
+  }
+  return files;
+}
+
+class CorpusTest : public ProductGrammarTest {};
+
+TEST_F(CorpusTest, CorpusIsThere) {
+  EXPECT_GE(corpusFiles().size(), 40u) << "corpus folder: " << corpusFolder();
+}
+
+TEST_F(CorpusTest, RecognitionNeverDropsBelowTheRecordedFigures) {
+  const std::map<std::string, long> recorded = recordedRecognition();
+  ASSERT_FALSE(recorded.empty()) << "no recorded figures in corpus_recognition.tsv";
+  Recognition total;
+  std::ostringstream table;
+  for (const std::string& file : corpusFiles()) {
+    const Recognition count = recognize(corpusText(file));
+    total.lines += count.lines;
+    total.recognized += count.recognized;
+    table << file << '\t' << count.recognized << '\t' << count.lines << '\n';
+    auto it = recorded.find(file);
+    ASSERT_NE(it, recorded.end()) << file << " has no recorded figure";
+    std::string unrecognized;
+    for (const std::string& line : count.unrecognized) unrecognized += "  " + line + "\n";
+    EXPECT_GE(count.recognized, it->second) << file << ": unrecognized lines now:\n"
+                                            << unrecognized;
+  }
+  table << "total\t" << total.recognized << '\t' << total.lines << '\n';
+  std::cout << table.str();
+  ASSERT_NE(recorded.find("total"), recorded.end());
+  EXPECT_GE(total.recognized, recorded.at("total"));
+  // At least 99% of the counted lines.
+  EXPECT_GE(total.recognized * 100, total.lines * 99)
+      << total.recognized << " of " << total.lines << " lines recognized";
+}
+
+TEST_F(CorpusTest, NormalizeKeepsEveryConfigurationLine) {
+  for (const std::string& file : corpusFiles()) {
+    const std::string text = corpusText(file);
+    const std::map<std::string, int> before = configurationLines(text);
+    const std::map<std::string, int> after = configurationLines(normalize(text));
+    EXPECT_EQ(before, after) << file << "\nlost:\n"
+                             << missingLines(before, after) << "added:\n"
+                             << missingLines(after, before);
+  }
+}
+
+// merge(merge(C, D), fallback(merge(C, D), C)) is C again, siblings in any
+// order.  Where it does not hold, the reason is one the grammar cannot
+// change (see rollback_holds.txt); the files where it holds may only grow.
+TEST_F(CorpusTest, FallbackRollsAChangeBack) {
+  const std::set<std::string> recorded = recordedRollbacks();
+  int holds = 0;
+  std::string failing;
+  for (const std::string& file : corpusFiles()) {
+    const std::string original = normalize(corpusText(file));
+    const std::string delta = rollbackDelta(original);
+    const std::string changed = merge(original, delta);
+    const std::string undo = fallback(changed, original);
+    const std::string restored = merge(changed, undo);
+    const std::map<std::string, int> want = treeLines(original);
+    const std::map<std::string, int> got = treeLines(restored);
+    // The delta must have changed something, or the test proves nothing.
+    EXPECT_NE(treeLines(changed), want) << file;
+    if (got == want) {
+      ++holds;
+    } else {
+      failing += " " + file;
+      EXPECT_EQ(recorded.count(file), 0u)
+          << file << ": rollback recorded to hold\nlost:\n"
+          << missingLines(want, got) << "added:\n"
+          << missingLines(got, want) << "delta:\n"
+          << delta << "fallback:\n"
+          << undo;
+    }
+  }
+  std::cout << "rollback holds for " << holds << " of " << corpusFiles().size()
+            << " files; not for:" << failing << '\n';
+  EXPECT_GE(holds, static_cast<int>(recorded.size()));
+}
+
+}  // namespace
+}  // namespace vexaparser::testing
