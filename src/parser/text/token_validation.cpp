@@ -240,7 +240,13 @@ bool ParserToolCase::isAnyValidInput(const std::string& type, const std::string&
 bool ParserToolCase::partialMatched(const std::string& keyword, const std::string& input) {
   if (input.size() > keyword.size()) return false;
   if (isAnyValidInput(keyword, input)) return false;
-  return string2Lower(input) == string2Lower(keyword.substr(0, input.size()));
+  // Compared byte by byte, lowered as string2Lower does: the matcher calls
+  // this for every child of a node, so it must not allocate.
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (size_t i = 0; i < input.size(); ++i) {
+    if (lower(input[i]) != lower(keyword[i])) return false;
+  }
+  return true;
 }
 
 }  // namespace vexaparser
