@@ -242,11 +242,11 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
 }  // namespace
 
 int main(int argc, char** argv) {
-  vexatools::ArgSpec spec;
-  spec.flagOptions = {"--list", "--strict", "--incremental"};
+  vexatools::ArgRules rules;
+  rules.flagOptions = {"--list", "--strict", "--incremental"};
   vexatools::ParsedArgs args;
   std::string error;
-  if (!vexatools::parseArgs(argc, argv, spec, args, error)) return usageError(error);
+  if (!vexatools::parseArgs(argc, argv, rules, args, error)) return usageError(error);
   if (args.help) {
     std::cout << kHelp;
     return kExitOk;

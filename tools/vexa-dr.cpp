@@ -99,11 +99,11 @@ int runTranslate(const std::string& script, const std::string& output) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  ArgSpec spec;
-  spec.valueOptions = {"-o"};
+  ArgRules rules;
+  rules.valueOptions = {"-o"};
   ParsedArgs args;
   std::string error;
-  if (!parseArgs(argc, argv, spec, args, error)) {
+  if (!parseArgs(argc, argv, rules, args, error)) {
     printError(kProgram, error + " (see --help)");
     return kExitUsage;
   }

@@ -24,7 +24,7 @@ event|Add or modify event information|k||
     snmp|SNMP event||
     routing|Routing event||
   #|||
-    line|event specification|lb/le/wa||
+    line|event to watch for|lb/le/wa||
       <cr>||||
       !
     !

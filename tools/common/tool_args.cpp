@@ -27,7 +27,7 @@ const std::vector<std::string>& ParsedArgs::all(const std::string& option) const
   return it == repeated.end() ? kNone : it->second;
 }
 
-bool parseArgs(int argc, char** argv, const ArgSpec& spec, ParsedArgs& out, std::string& error) {
+bool parseArgs(int argc, char** argv, const ArgRules& rules, ParsedArgs& out, std::string& error) {
   bool optionsDone = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -51,10 +51,10 @@ bool parseArgs(int argc, char** argv, const ArgSpec& spec, ParsedArgs& out, std:
       inlineValue = arg.substr(eq + 1);
       hasInline = true;
     }
-    const bool takesValue = name == "--resources" || spec.valueOptions.count(name) != 0 ||
-                            spec.repeatOptions.count(name) != 0;
+    const bool takesValue = name == "--resources" || rules.valueOptions.count(name) != 0 ||
+                            rules.repeatOptions.count(name) != 0;
     if (!takesValue) {
-      if (spec.flagOptions.count(name) == 0 || hasInline) {
+      if (rules.flagOptions.count(name) == 0 || hasInline) {
         error = "unknown option '" + arg + "'";
         return false;
       }
@@ -70,7 +70,7 @@ bool parseArgs(int argc, char** argv, const ArgSpec& spec, ParsedArgs& out, std:
       error = "option '" + name + "' needs a value";
       return false;
     }
-    if (spec.repeatOptions.count(name) != 0) {
+    if (rules.repeatOptions.count(name) != 0) {
       out.repeated[name].push_back(value);
     } else {
       out.values[name] = value;

@@ -20,7 +20,7 @@ inline constexpr int kExitUsage = 2;
 
 // What a program accepts: options that take a value, options that do not,
 // and options that may be given several times (with a value).
-struct ArgSpec {
+struct ArgRules {
   std::set<std::string> valueOptions;     // "--config"
   std::set<std::string> flagOptions;      // "--strict"
   std::set<std::string> repeatOptions;    // "--interface"
@@ -44,7 +44,7 @@ struct ParsedArgs {
 // Parses argv[1..argc).  "--help"/"-h" and "--resources DIR" are always
 // accepted.  On an unknown option or a missing value returns false with the
 // reason in error.
-bool parseArgs(int argc, char** argv, const ArgSpec& spec, ParsedArgs& out, std::string& error);
+bool parseArgs(int argc, char** argv, const ArgRules& rules, ParsedArgs& out, std::string& error);
 
 // Prints "<program>: error: <message>" to standard error.
 void printError(const std::string& program, const std::string& message);
