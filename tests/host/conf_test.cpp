@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 #include <list>
 #include <string>
 #include <vector>
@@ -14,204 +13,115 @@
 namespace vexahost {
 namespace {
 
-using testing::TempDir;
+using Words = std::vector<std::string>;
 
 class ConfTest : public ::testing::Test {
  protected:
-  // Writes text as an ini file and reads it.
-  CConf load(const std::string& text, const std::string& name = "test.ini") {
-    return CConf(dir_.write(name, text));
-  }
-  std::vector<std::string> keys(const CConf& conf, const std::string& section) {
-    std::vector<std::string> result;
-    conf.GetIniSectionAllKey(section, result);
+  CConf load(const std::string& text) { return CConf(dir_.write("test.ini", text)); }
+  // The keys of section; {"<absent>"} when the call answers false (and cleared the list).
+  static Words keys(const CConf& conf, const std::string& section) {
+    Words result{"stale"};
+    if (!conf.GetIniSectionAllKey(section, result)) result.insert(result.begin(), "<absent>");
     return result;
   }
-
-  TempDir dir_;
+  testing::TempDir dir_;
 };
 
-TEST_F(ConfTest, KeysInFileOrderWithCommentsAndBlanks) {
+TEST_F(ConfTest, SectionsKeysCommentsAndDuplicates) {
   const CConf conf = load(
-      "; leading comment\n"
-      "[DevTypeToFilter]\n"
-      "  # another comment\n"
-      "3 = 1\n"
-      "\n"
-      "1=2\n"
-      "  20\t=\t 5  \n"
-      ";7=9\n"
-      "[FilterTypeToDir]\n"
-      "1 = Router Scripts\n");
+      "; lead\n[DevTypeToFilter]\n  # c\n3 = 1\n\n1=2\n  20\t=\t 5  \n;7=9\nnoequals\n =x\n"
+      "[FilterTypeToDir]\n1 = Router Scripts\n[empty]\n"
+      "[s]\nk=first\nother=1\nK = second\n[S]\nk=third\nnew=a = b ; \"not a comment\"\nv=\n");
   ASSERT_TRUE(conf.IsFileExist());
-  EXPECT_EQ(keys(conf, "DevTypeToFilter"), (std::vector<std::string>{"3", "1", "20"}));
+  EXPECT_EQ(keys(conf, "DevTypeToFilter"), (Words{"3", "1", "20"}));
   EXPECT_EQ(conf.GetIntValue("DevTypeToFilter", "20"), 5);
   EXPECT_EQ(conf.GetStringValue("FilterTypeToDir", "1"), "Router Scripts");
+  EXPECT_EQ(keys(conf, "empty"), Words{});
+  EXPECT_EQ(keys(conf, "missing"), Words{"<absent>"});
+  // A repeated key keeps its first value, a repeated section continues; names ignore case.
+  EXPECT_EQ(keys(conf, "s"), (Words{"k", "other", "new", "v"}));
+  EXPECT_EQ(conf.GetStringValue("S", "K"), "first");
+  EXPECT_EQ(conf.GetStringValue("s", "new"), "a = b ; \"not a comment\"");
+  EXPECT_EQ(conf.GetStringValue("s", "v", "dflt"), "");
+  EXPECT_EQ(conf.GetStringValue("missing", "x", "dflt"), "dflt");
+  EXPECT_EQ(conf.GetIntValue("s", "absent"), 0);
 
-  std::list<std::string> asList{"stale"};
-  EXPECT_TRUE(conf.GetIniSectionAllKey("FilterTypeToDir", asList));
-  EXPECT_EQ(asList, (std::list<std::string>{"1"}));
+  std::list<std::string> asList{"stale"};  // the list overload
+  EXPECT_TRUE(conf.GetIniSectionAllKey("s", asList));
+  EXPECT_EQ(asList, (std::list<std::string>{"k", "other", "new", "v"}));
+  EXPECT_TRUE(!conf.GetIniSectionAllKey("missing", asList) && asList.empty());
 }
 
-TEST_F(ConfTest, MissingSectionIsFalseAndClearsTheList) {
-  const CConf conf = load("[a]\nx=1\n");
-  std::vector<std::string> result{"stale"};
-  EXPECT_FALSE(conf.GetIniSectionAllKey("b", result));
-  EXPECT_TRUE(result.empty());
-  std::list<std::string> asList{"stale"};
-  EXPECT_FALSE(conf.GetIniSectionAllKey("b", asList));
-  EXPECT_TRUE(asList.empty());
-  EXPECT_EQ(conf.GetStringValue("b", "x", "dflt"), "dflt");
-  EXPECT_EQ(conf.GetIntValue("b", "x", 42), 42);
-}
-
-TEST_F(ConfTest, EmptySectionExistsWithNoKeys) {
-  const CConf conf = load("[empty]\n[full]\nk=v\n");
-  std::vector<std::string> result{"stale"};
-  EXPECT_TRUE(conf.GetIniSectionAllKey("empty", result));
-  EXPECT_TRUE(result.empty());
-}
-
-TEST_F(ConfTest, DuplicateKeysFirstWinsListedOnce) {
-  const CConf conf = load("[s]\nk=first\nother=1\nK = second\nk=third\n[s]\nk=fourth\nnew=2\n");
-  EXPECT_EQ(keys(conf, "s"), (std::vector<std::string>{"k", "other", "new"}));
-  EXPECT_EQ(conf.GetStringValue("s", "k"), "first");
-  EXPECT_EQ(conf.GetStringValue("S", "K"), "first");  // names ignore case
-}
-
-TEST_F(ConfTest, LineEndsBomAndNoFinalNewline) {
-  const struct {
-    std::string text;
-    const char* what;
-  } cases[] = {
-      {"[s]\r\nk = v1\r\nj=v2\r\n", "CR LF"},
-      {"[s]\nk = v1\nj=v2", "no final line end"},
-      {"[s]\r\nk = v1\nj=v2\r", "mixed, CR at the end"},
-      {"\xEF\xBB\xBF[s]\nk=v1\nj=v2\n", "byte order mark"},
-      {"junk=before\n[ s ]  trailing\nk=v1\nj=v2\n", "blanks inside brackets"},
-  };
-  for (const auto& c : cases) {
-    const CConf conf = load(c.text);
-    EXPECT_EQ(keys(conf, "s"), (std::vector<std::string>{"k", "j"})) << c.what;
-    EXPECT_EQ(conf.GetStringValue("s", "k"), "v1") << c.what;
-    EXPECT_EQ(conf.GetStringValue("s", "j"), "v2") << c.what;
+TEST_F(ConfTest, LineEndsBomAndBrackets) {
+  // clang-format off
+  const std::string cases[] = {"[s]\r\nk = v1\r\nj=v2\r\n", "[s]\nk = v1\nj=v2", "[s\nk=v1\nj=v2\n",
+      "[s]\r\nk = v1\nj=v2\r", "\xEF\xBB\xBF[s]\nk=v1\nj=v2\n", "j=1\n[ s ] x\nk=v1\nj=v2\n"};
+  // clang-format on
+  for (const std::string& text : cases) {
+    const CConf conf = load(text);
+    EXPECT_EQ(keys(conf, "s"), (Words{"k", "j"})) << text;
+    EXPECT_EQ(conf.GetStringValue("s", "k") + conf.GetStringValue("s", "j"), "v1v2") << text;
   }
 }
 
-TEST_F(ConfTest, ValueKeepsInnerTextAsWritten) {
-  const CConf conf = load("[s]\na = b = c\nq = \"quoted\" ; not a comment\nempty =\nnoequals\n");
-  EXPECT_EQ(conf.GetStringValue("s", "a"), "b = c");
-  EXPECT_EQ(conf.GetStringValue("s", "q"), "\"quoted\" ; not a comment");
-  EXPECT_EQ(keys(conf, "s"), (std::vector<std::string>{"a", "q", "empty"}));
-  char buffer[8];
-  std::memset(buffer, 'x', sizeof buffer);
-  EXPECT_TRUE(conf.GetStringValue("s", "empty", buffer, sizeof buffer, "dflt"));
-  EXPECT_STREQ(buffer, "");
-}
-
-TEST_F(ConfTest, BufferIsCutAndTerminated) {
-  const CConf conf = load("[s]\nk = abcdefghij\n");
-  const struct {
-    std::size_t size;
-    const char* expected;
-  } cases[] = {{1, ""}, {2, "a"}, {4, "abc"}, {11, "abcdefghij"}, {256, "abcdefghij"}};
+TEST_F(ConfTest, BufferIsCutTerminatedAndDefaulted) {
+  const CConf conf = load("[s]\nk = abcdefghij\ne=\n");
+  // clang-format off
+  const struct { const char *key, *dflt; size_t size; bool found; const char* out; } cases[] = {
+      {"k", nullptr, 1, true, ""}, {"k", nullptr, 2, true, "a"}, {"k", nullptr, 4, true, "abc"},
+      {"k", nullptr, 11, true, "abcdefghij"}, {"k", "x", 256, true, "abcdefghij"},
+      {"e", "dflt", 8, true, ""}, {"no", nullptr, 4, false, ""}, {"no", "dflt", 3, false, "df"}};
+  // clang-format on
   for (const auto& c : cases) {
     std::vector<char> buffer(c.size + 1, '#');
-    EXPECT_TRUE(conf.GetStringValue("s", "k", buffer.data(), c.size)) << c.size;
-    EXPECT_STREQ(buffer.data(), c.expected) << c.size;
+    EXPECT_EQ(conf.GetStringValue("s", c.key, buffer.data(), c.size, c.dflt), c.found) << c.key;
+    EXPECT_STREQ(buffer.data(), c.out) << c.key << " " << c.size;
     EXPECT_EQ(buffer[c.size], '#') << "wrote past the buffer, size " << c.size;
   }
-}
-
-TEST_F(ConfTest, AbsentKeyGivesDefaultOrEmpty) {
-  const CConf conf = load("[s]\nk=v\n");
-  char buffer[4];
-  std::memset(buffer, '#', sizeof buffer);
-  EXPECT_FALSE(conf.GetStringValue("s", "missing", buffer, sizeof buffer));
-  EXPECT_STREQ(buffer, "");
-  EXPECT_FALSE(conf.GetStringValue("s", "missing", buffer, sizeof buffer, "long default"));
-  EXPECT_STREQ(buffer, "lon");
-  // Size 0 and a null buffer write nothing and do not crash.
-  buffer[0] = '#';
-  EXPECT_TRUE(conf.GetStringValue("s", "k", buffer, 0));
-  EXPECT_EQ(buffer[0], '#');
+  char one = '#';  // size 0 and a null buffer write nothing
+  EXPECT_TRUE(conf.GetStringValue("s", "k", &one, 0) && one == '#');
   EXPECT_TRUE(conf.GetStringValue("s", "k", nullptr, 16));
 }
 
 TEST_F(ConfTest, GetIntValueTable) {
-  const struct {
-    const char* value;
-    int expected;
-  } cases[] = {
-      {"17", 17},
-      {"-4", -4},
-      {"+8", 8},
-      {"007", 7},
-      {"12abc", 12},
-      {"3 4", 3},
-      {"abc", 99},
-      {"", 99},
-      {"-", 99},
-      {"+-1", 99},
-      {"0x1F", 0},
-      {"- 5", 99},
-      {"2147483647", INT_MAX},
-      {"2147483648", INT_MAX},
-      {"-2147483648", INT_MIN},
-      {"-99999999999999999999", INT_MIN},
-      {"99999999999999999999999", INT_MAX},
-  };
+  // clang-format off
+  const struct { const char* value; int expected; } cases[] = {
+      {"17", 17}, {"-4", -4}, {"+8", 8}, {"007", 7}, {"12abc", 12}, {"3 4", 3}, {"0x1F", 0},
+      {"abc", 99}, {"", 99}, {"-", 99}, {"+-1", 99}, {"- 5", 99},
+      {"2147483647", INT_MAX}, {"2147483648", INT_MAX}, {"99999999999999999999999", INT_MAX},
+      {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}};
+  // clang-format on
   for (const auto& c : cases) {
     const CConf conf = load(std::string("[s]\nk=") + c.value + "\n");
     EXPECT_EQ(conf.GetIntValue("s", "k", 99), c.expected) << "'" << c.value << "'";
   }
-  const CConf conf = load("[s]\n");
-  EXPECT_EQ(conf.GetIntValue("s", "absent"), 0);
 }
 
-TEST_F(ConfTest, MissingOrUnreadableFile) {
-  const CConf missing(dir_.path() + "nothing.ini");
-  EXPECT_FALSE(missing.IsFileExist());
-  std::vector<std::string> result;
-  EXPECT_FALSE(missing.GetIniSectionAllKey("s", result));
-  EXPECT_EQ(missing.GetIntValue("s", "k", 5), 5);
-
-  const CConf folder(dir_.path());
-  EXPECT_FALSE(folder.IsFileExist());
-
-  const CConf empty = load("");
-  EXPECT_TRUE(empty.IsFileExist());
-  EXPECT_FALSE(empty.GetIniSectionAllKey("s", result));
-}
-
-TEST_F(ConfTest, SetConfFileNameReplacesEarlierFile) {
+TEST_F(ConfTest, MissingFolderEmptyReplacedAndBareNamedFiles) {
+  EXPECT_FALSE(CConf(dir_.path()).IsFileExist());  // a folder
+  EXPECT_TRUE(load("").IsFileExist());
   CConf conf;
   EXPECT_FALSE(conf.IsFileExist());
   conf.SetConfFileName(dir_.write("one.ini", "[a]\nx=1\n"));
-  EXPECT_EQ(conf.GetIntValue("a", "x"), 1);
   conf.SetConfFileName(dir_.write("two.ini", "[b]\ny=2\n"));
-  EXPECT_EQ(conf.GetIntValue("a", "x", -1), -1);
+  EXPECT_EQ(conf.GetIntValue("a", "x", -1), -1);  // the earlier file is forgotten
   EXPECT_EQ(conf.GetIntValue("b", "y"), 2);
   conf.SetConfFileName(dir_.path() + "absent.ini");
   EXPECT_FALSE(conf.IsFileExist());
-  EXPECT_EQ(conf.GetIntValue("b", "y", -1), -1);
-}
+  EXPECT_EQ(keys(conf, "b"), Words{"<absent>"});
 
-TEST_F(ConfTest, BareNameIsLookedUpInTheResourceFolder) {
+  // A bare name is looked up in the resource folder.
   dir_.write("fix_designreader.ini", "[DEFAULT_SCRIFILE]\nfile_name = a.cmf\n");
   VexaFileSystem::SetSystemResourceFolder(dir_.path());
-  const CConf conf("fix_designreader.ini");
+  conf.SetConfFileName("fix_designreader.ini");
   VexaFileSystem::SetSystemResourceFolder("");
   EXPECT_EQ(conf.GetConfFilePath(), dir_.path() + "fix_designreader.ini");
-  EXPECT_TRUE(conf.IsFileExist());
   EXPECT_EQ(conf.GetStringValue("DEFAULT_SCRIFILE", "file_name"), "a.cmf");
 }
 
 TEST_F(ConfTest, ArbitraryBytesDoNotBreakTheReader) {
-  std::string text = "[s\xff]\n\xfe=\xfd\r\n";
-  text += std::string("k\0ey=va\0lue\n", 12);
-  text += "[\n]\n=\n[]\nz=1\n";
-  const CConf conf = load(text);
+  const CConf conf =
+      load("[s\xff]\n\xfe=\xfd\r\n" + std::string("k\0ey=va\0lue\n", 12) + "[\n]\n=\n[]\nz=1\n");
   EXPECT_EQ(conf.GetStringValue("s\xff", "\xfe"), "\xfd");
   EXPECT_EQ(conf.GetStringValue("s\xff", std::string("k\0ey", 4)), std::string("va\0lue", 6));
   EXPECT_EQ(conf.GetIntValue("", "z"), 1);

@@ -11,136 +11,82 @@
 namespace vexahost {
 namespace {
 
-using testing::TempDir;
-
-std::vector<std::string> names(const std::vector<Pathname>& entries) {
-  std::vector<std::string> result;
-  for (const Pathname& entry : entries) result.push_back(entry.file());
-  return result;
-}
-
 TEST(PathnameTest, FileAndFileBaseTable) {
-  const struct {
-    std::string path, file, base;
-  } cases[] = {
-      {"a/b.cmf", "b.cmf", "b"},
-      {"/x/y/archive.tar.gz", "archive.tar.gz", "archive.tar"},
-      {"dir.d/noext", "noext", "noext"},
-      {"folder/", "folder", "folder"},
-      {"folder.v2//", "folder.v2", "folder"},
-      {"plain", "plain", "plain"},
-      {".profile", ".profile", ""},
-      {"a/b.", "b.", "b"},
-      {"/", "", ""},
-      {"", "", ""},
-      {"a/..", "..", "."},
-  };
+  // clang-format off
+  const struct { std::string path, file, base; } cases[] = {
+      {"a/b.cmf", "b.cmf", "b"}, {"/x/y/archive.tar.gz", "archive.tar.gz", "archive.tar"},
+      {"dir.d/noext", "noext", "noext"}, {"folder.v2//", "folder.v2", "folder"},
+      {"plain", "plain", "plain"}, {".profile", ".profile", ""}, {"a/b.", "b.", "b"},
+      {"/", "", ""}, {"", "", ""}, {"a/..", "..", "."}};
+  // clang-format on
   for (const auto& c : cases) {
-    const Pathname p(c.path);
-    EXPECT_EQ(p.file(), c.file) << "'" << c.path << "'";
-    EXPECT_EQ(p.fileBase(), c.base) << "'" << c.path << "'";
-    EXPECT_EQ(p.data(), c.path);
+    EXPECT_EQ(Pathname(c.path).file(), c.file) << "'" << c.path << "'";
+    EXPECT_EQ(Pathname(c.path).fileBase(), c.base) << "'" << c.path << "'";
   }
 }
 
 class PathnameTreeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(dir_.path().empty());
-    dir_.write("tree/b.txt", "b");
-    dir_.write("tree/A.txt", "A");
-    dir_.write("tree/a.txt", "a");
-    dir_.write("tree/.hidden", "h");
-    dir_.write("tree/sub/deep/file.cmf", "x");
+    for (const char* name : {"t/b.txt", "t/A.txt", "t/a.txt", "t/.hidden", "t/sub/deep/f.cmf"}) {
+      dir_.write(name, name);
+    }
   }
-  std::string path(const std::string& name) const { return dir_.path() + name; }
-
-  TempDir dir_;
+  Pathname at(const std::string& name) const { return Pathname(dir_.path() + name); }
+  testing::TempDir dir_;
 };
 
-TEST_F(PathnameTreeTest, ExistsAndIsDirectory) {
-  EXPECT_TRUE(Pathname(path("tree")).exists());
-  EXPECT_TRUE(Pathname(path("tree")).isDirectory());
-  EXPECT_TRUE(Pathname(path("tree/a.txt")).exists());
-  EXPECT_FALSE(Pathname(path("tree/a.txt")).isDirectory());
-  EXPECT_FALSE(Pathname(path("tree/none")).exists());
-  EXPECT_FALSE(Pathname(path("tree/none")).isDirectory());
+TEST_F(PathnameTreeTest, ExistsIsDirectoryAndContents) {
+  EXPECT_TRUE(at("t").isDirectory() && at("t/a.txt").exists());
+  EXPECT_FALSE(at("t/a.txt").isDirectory() || at("t/none").exists() || at("t/none").isDirectory());
   EXPECT_FALSE(Pathname("").exists());
-  EXPECT_FALSE(Pathname(path("tree") + std::string("\0/a.txt", 7)).exists());
+  EXPECT_FALSE(at("t" + std::string("\0/a.txt", 7)).exists());  // not cut at the NUL
+
+  // Sorted by bytes, without "." and ".."; a trailing separator is not doubled.
+  for (const char* folder : {"t", "t/"}) {
+    std::string names;
+    for (const Pathname& entry : at(folder).dirContents()) names += entry.data() + "|";
+    const std::string p = dir_.path() + "t/";
+    EXPECT_EQ(names, p + ".hidden|" + p + "A.txt|" + p + "a.txt|" + p + "b.txt|" + p + "sub|");
+  }
+  ASSERT_TRUE(at("emptydir").makeDirectories());
+  for (const Pathname& p : {at("t/a.txt"), at("missing"), Pathname(""), at("emptydir")}) {
+    EXPECT_TRUE(p.dirContents().empty()) << p.data();
+  }
 }
 
-TEST_F(PathnameTreeTest, DirContentsSortedWithoutDotEntries) {
-  const std::vector<Pathname> entries = Pathname(path("tree")).dirContents();
-  EXPECT_EQ(names(entries),
-            (std::vector<std::string>{".hidden", "A.txt", "a.txt", "b.txt", "sub"}));
-  ASSERT_FALSE(entries.empty());
-  EXPECT_EQ(entries[1].data(), path("tree/A.txt"));
-  // A folder path that already ends in a separator is not doubled.
-  EXPECT_EQ(Pathname(path("tree/")).dirContents()[1].data(), path("tree/A.txt"));
-}
+TEST_F(PathnameTreeTest, RemoveAndMakeDirectories) {
+  EXPECT_FALSE(at("t/sub").removeFile(false));  // not empty
+  std::filesystem::create_directory_symlink(dir_.path() + "t/sub", dir_.path() + "link");
+  EXPECT_TRUE(at("link").removeFile(true));  // the link only, not its target
+  EXPECT_TRUE(at("t/sub/deep/f.cmf").exists());
+  EXPECT_TRUE(at("t/sub").removeFile(true));
+  EXPECT_FALSE(at("t/sub").exists());
+  EXPECT_TRUE(at("t/a.txt").removeFile(false));
+  EXPECT_FALSE(at("t/a.txt").removeFile(true));  // already gone
+  EXPECT_TRUE(at("t/b.txt").exists());
 
-TEST_F(PathnameTreeTest, DirContentsOfNonFolderIsEmpty) {
-  EXPECT_TRUE(Pathname(path("tree/a.txt")).dirContents().empty());
-  EXPECT_TRUE(Pathname(path("missing")).dirContents().empty());
-  EXPECT_TRUE(Pathname("").dirContents().empty());
-  ASSERT_TRUE(Pathname(path("emptydir")).makeDirectories());
-  EXPECT_TRUE(Pathname(path("emptydir")).dirContents().empty());
-}
-
-TEST_F(PathnameTreeTest, RemoveFolderWithContent) {
-  EXPECT_FALSE(Pathname(path("tree/sub")).removeFile(false));  // not empty
-  EXPECT_TRUE(Pathname(path("tree/sub")).exists());
-  EXPECT_TRUE(Pathname(path("tree/sub")).removeFile(true));
-  EXPECT_FALSE(Pathname(path("tree/sub")).exists());
-  EXPECT_TRUE(Pathname(path("tree/a.txt")).removeFile(false));
-  EXPECT_FALSE(Pathname(path("tree/a.txt")).exists());
-  EXPECT_FALSE(Pathname(path("tree/a.txt")).removeFile(true));  // already gone
-  EXPECT_TRUE(Pathname(path("tree/b.txt")).exists());
-}
-
-TEST_F(PathnameTreeTest, RemovingALinkKeepsItsTarget) {
-  std::error_code ec;
-  std::filesystem::create_directory_symlink(path("tree/sub"), path("link"), ec);
-  ASSERT_FALSE(ec);
-  EXPECT_TRUE(Pathname(path("link")).removeFile(true));
-  EXPECT_FALSE(Pathname(path("link")).exists());
-  EXPECT_TRUE(Pathname(path("tree/sub/deep/file.cmf")).exists());
-}
-
-TEST_F(PathnameTreeTest, MakeDirectoriesCreatesParents) {
-  const Pathname deep(path("new/one/two"));
-  EXPECT_TRUE(deep.makeDirectories());
-  EXPECT_TRUE(deep.isDirectory());
-  EXPECT_TRUE(deep.makeDirectories());  // already there
-  EXPECT_FALSE(Pathname(path("tree/a.txt/below")).makeDirectories());
+  EXPECT_TRUE(at("new/one/two").makeDirectories() && at("new/one/two").isDirectory());
+  EXPECT_TRUE(at("new/one/two").makeDirectories());  // already there
+  EXPECT_FALSE(at("t/b.txt/below").makeDirectories());
 }
 
 TEST_F(PathnameTreeTest, ReadWriteCopyMove) {
   const std::string bytes("line1\r\nline2\0\xff", 14);
-  const Pathname file(path("out.txt"));
-  ASSERT_TRUE(file.writeAll(bytes));
   std::string read;
-  ASSERT_TRUE(file.readAll(read));
+  ASSERT_TRUE(at("out.txt").writeAll(bytes) && at("out.txt").readAll(read));
   EXPECT_EQ(read, bytes);
+  ASSERT_TRUE(at("out.txt").writeAll("short"));                // replaces the whole file
+  EXPECT_TRUE(at("out.txt").copyTo(dir_.path() + "t/a.txt"));  // overwrites
+  EXPECT_EQ(dir_.read("t/a.txt") + dir_.read("out.txt"), "shortshort");
+  EXPECT_TRUE(at("t/b.txt").moveTo(dir_.path() + "out.txt"));  // overwrites
+  EXPECT_FALSE(at("t/b.txt").exists());
+  EXPECT_EQ(dir_.read("out.txt"), "t/b.txt");
 
-  ASSERT_TRUE(file.writeAll("short"));  // replaces the whole file
-  ASSERT_TRUE(file.readAll(read));
-  EXPECT_EQ(read, "short");
-
-  EXPECT_TRUE(file.copyTo(path("tree/a.txt")));  // overwrites
-  EXPECT_EQ(dir_.read("tree/a.txt"), "short");
-  EXPECT_TRUE(file.exists());
-
-  EXPECT_TRUE(Pathname(path("tree/b.txt")).moveTo(path("out.txt")));  // overwrites
-  EXPECT_FALSE(Pathname(path("tree/b.txt")).exists());
-  EXPECT_EQ(dir_.read("out.txt"), "b");
-
-  EXPECT_FALSE(Pathname(path("missing")).copyTo(path("x")));
-  EXPECT_FALSE(Pathname(path("missing")).moveTo(path("x")));
-  EXPECT_FALSE(Pathname(path("missing")).readAll(read));
+  EXPECT_FALSE(at("missing").copyTo(dir_.path() + "x") || at("missing").moveTo(dir_.path() + "x"));
+  EXPECT_FALSE(at("missing").readAll(read));
   EXPECT_TRUE(read.empty());
-  EXPECT_FALSE(Pathname(path("tree")).readAll(read));
-  EXPECT_FALSE(Pathname(path("nofolder/x.txt")).writeAll("x"));
+  EXPECT_FALSE(at("t").readAll(read) || at("nofolder/x.txt").writeAll("x"));
 }
 
 }  // namespace

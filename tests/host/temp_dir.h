@@ -1,4 +1,5 @@
-// A temporary folder for one test, removed with everything in it afterwards.
+// Test helpers for the host and tools suites: a temporary folder removed with
+// everything in it afterwards, and an environment variable set for one scope.
 #ifndef VEXA_TESTS_HOST_TEMP_DIR_H_
 #define VEXA_TESTS_HOST_TEMP_DIR_H_
 
@@ -6,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 
 namespace vexahost::testing {
@@ -13,8 +16,7 @@ namespace vexahost::testing {
 class TempDir {
  public:
   TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "vexa-host-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "vexa-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) != nullptr) path_ = pattern + "/";
   }
   ~TempDir() {
@@ -26,17 +28,13 @@ class TempDir {
 
   // The folder, ending in "/"; empty when it could not be made.
   const std::string& path() const { return path_; }
-
-  // Writes text as the file `name` below the folder (parents created) and
-  // returns its full path.
+  // Writes text as the file `name` below the folder (parents created); returns its full path.
   std::string write(const std::string& name, const std::string& text) const {
-    const std::filesystem::path file = path_ + name;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out << text;
-    return file.string();
+    std::filesystem::create_directories(std::filesystem::path(path_ + name).parent_path());
+    std::ofstream(path_ + name, std::ios::binary) << text;
+    return path_ + name;
   }
-
+  // The bytes of the file `name` below the folder; empty when it cannot be read.
   std::string read(const std::string& name) const {
     std::ifstream in(path_ + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -46,34 +44,20 @@ class TempDir {
   std::string path_;
 };
 
-// Sets or clears an environment variable for the life of the object and puts
-// the old value back afterwards.
+// Sets (value non-null) or clears an environment variable until the end of the scope.
 class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
-    const char* old = getenv(name);
-    hadValue_ = old != nullptr;
-    if (hadValue_) old_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
+    if (const char* old = getenv(name)) old_ = old;
+    value != nullptr ? setenv(name, value, 1) : unsetenv(name);
   }
-  ~ScopedEnv() {
-    if (hadValue_) {
-      setenv(name_.c_str(), old_.c_str(), 1);
-    } else {
-      unsetenv(name_.c_str());
-    }
-  }
+  ~ScopedEnv() { old_ ? setenv(name_.c_str(), old_->c_str(), 1) : unsetenv(name_.c_str()); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
   std::string name_;
-  std::string old_;
-  bool hadValue_ = false;
+  std::optional<std::string> old_;
 };
 
 }  // namespace vexahost::testing
