@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "resource_test_support.h"
 #include "vexa/host/pathname.h"
 #include "vexa/parser/command_flag.h"
-#include "vexa/parser/parser_exception.h"
+#include "vexa/parser/tree_dump.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser::testing {
@@ -23,64 +24,62 @@ class ResourceCreationTest : public ResourceTest {
     useDataSet(set);
     VexaParserUtil::createParserResource();
   }
-  const ParserTreeNode* rootOf(VTYModeType mode) {
+  const Node* rootOf(VTYModeType mode) {
     const ParserTree* tree = resources().modeTree(mode);
     return tree == nullptr ? nullptr : tree->root;
   }
 };
 
-TEST_F(ResourceCreationTest, BuildsThreeModeTreesWithTheirPrompts) {
+// clang-format off
+TEST_F(ResourceCreationTest, BuildsThreeModeTreesWithTheirPromptsAndSubModes) {
   create("full");
   EXPECT_TRUE(VexaParserUtil::resourcesReady());
-  const struct {
-    VTYModeType mode;
-    const char* prompt;
-    const char* firstKey;
-  } modes[] = {{VIEW_MODE, ">", "enable"},
-               {EXECUTION_MODE, "#", "configure"},
-               {CONFIGURATION_MODE, "(config)#", "hostname"}};
-  for (const auto& m : modes) {
-    const ParserTreeNode* root = rootOf(m.mode);
-    ASSERT_NE(root, nullptr) << m.prompt;
-    EXPECT_TRUE(root->modeMark) << m.prompt;
-    EXPECT_EQ(resources().modePrompt(root), m.prompt);
-    EXPECT_EQ(root->children.begin()->first, m.firstKey) << m.prompt;
+  const std::pair<VTYModeType, const char*> modes[] = {
+      {VIEW_MODE, "(root)  @\">\"\n  enable  \"turn on privileged commands\"\n"
+                  "    <cr>  \" \"  <end>\n  show  \"show running system information\"\n"
+                  "    version  \"system hardware and software status\"\n"
+                  "      <cr>  \" \"  <end>\n"},
+      {EXECUTION_MODE, "(root)  @\"#\"\n  configure  \"enter configuration mode\"\n"
+                       "    <cr>  \" \"  <end>\n    terminal  \"configure from the terminal\"\n"
+                       "      <cr>  \" \"  <end>\n"},
+      // Sub-modes open on their <cr> lines; "line" grafts the file "interface"
+      // loaded, so its nodes are shared.
+      {CONFIGURATION_MODE,
+       "(root)  @\"(config)#\"\n  hostname  \"set system's network name\"  /k/o\n"
+       "    <word>  \"this system's network name\"\n      <cr>  \" \"  <end>\n"
+       "  interface  \"select an interface to configure\"  /k\n"
+       "    &interfacefile.cfm  \"interface name\"  /k\n"
+       "      <cr>  \" \"  <end>  @\"(config-if)#\" if.cfm\n"
+       "        shutdown  \"shutdown the selected interface\"  /n  ^(root)\n"
+       "          <cr>  \" \"  <end>\n"
+       "        [opt] no-op  \"an optional word\"  ^(root)\n"
+       "        {ob} description  \"interface specific description\"  /ob  ^(root)\n"
+       "          <line>  \"up to 240 characters\"  /oe\n            <cr>  \" \"  <end>\n"
+       "  line  \"configure a terminal line\"  /k\n"
+       "    <cr>  \" \"  <end>  @\"(config-line)#\" if.cfm\n"
+       "      shutdown  \"shutdown the selected interface\"  /n  ^(root)  (see above)\n"
+       "      [opt] no-op  \"an optional word\"  ^(root)  (see above)\n"
+       "      {ob} description  \"interface specific description\"  /ob  ^(root)  (see above)\n"
+       "  router  \"enable a routing process\"  /k\n    ospf  \"open shortest path first\"  /k\n"
+       "      <1-65535>  \"process id\"  /k\n"
+       "        <cr>  \" \"  <end>  @\"(config-router)#\" router.cfm\n"
+       "          network  \"enable routing on an ip network\"  /k  ^(root)\n"
+       "            a.b.c.d  \"network number\"  /k\n              <cr>  \" \"  <end>\n"},
+  };
+  for (const auto& [mode, dump] : modes) {
+    ASSERT_NE(rootOf(mode), nullptr) << mode;
+    EXPECT_TRUE(rootOf(mode)->modeMark) << mode;
+    EXPECT_EQ(dumpParserTree(rootOf(mode)), dump) << mode;
   }
-  EXPECT_THAT(resources().modeTrees().size(), 3u);
+  EXPECT_EQ(resources().modeTrees().size(), 3u);
+  const Node* names = child(child(rootOf(CONFIGURATION_MODE), "interface"), "&interfacefile.cfm");
+  EXPECT_TRUE(child(names, kEndKey)->modeMark);
+  EXPECT_EQ(child(names, kEndKey)->modeName, "(config-if)#");
+  EXPECT_THAT(keysOf(resources().modeTree(CONFIGURATION_MODE)->subModeFiles),
+              ElementsAre("if.cfm", "router.cfm"));
+  EXPECT_THAT(resources().cmdOrderTable(), IsEmpty()) << "filled by the configuration model";
 }
-
-TEST_F(ResourceCreationTest, SubModesOpenOnTheirCrLines) {
-  create("full");
-  const ParserTreeNode* config = rootOf(CONFIGURATION_MODE);
-  ASSERT_NE(config, nullptr);
-  const ParserTreeNode* names = child(child(config, "interface"), "&interfacefile.cfm");
-  ASSERT_NE(names, nullptr);
-  const ParserTreeNode* enter = child(names, kEndKey);
-  ASSERT_NE(enter, nullptr);
-  EXPECT_TRUE(enter->endMark);
-  EXPECT_TRUE(enter->modeMark);
-  EXPECT_EQ(enter->modeName, "(config-if)#");
-  EXPECT_EQ(enter->modeFileName, "if.cfm");
-  EXPECT_EQ(resources().modePrompt(enter), "(config-if)#");
-  EXPECT_FALSE(names->modeMark);
-  // The sub-mode's commands in their groups.
-  EXPECT_THAT(keysOf(enter->children), ElementsAre("shutdown"));
-  EXPECT_THAT(keysOf(enter->optionalChildren), ElementsAre("no-op"));
-  EXPECT_THAT(keysOf(enter->optionChildren), ElementsAre("description"));
-  EXPECT_EQ(enter->helpMap.at("shutdown"), "shutdown the selected interface");
-  // "line" grafts the same file: loaded once for the tree, nodes shared.
-  const ParserTreeNode* line = child(child(config, "line"), kEndKey);
-  ASSERT_NE(line, nullptr);
-  EXPECT_EQ(resources().modePrompt(line), "(config-line)#");
-  EXPECT_EQ(child(line, "shutdown"), child(enter, "shutdown"));
-  const ParserTree* tree = resources().modeTree(CONFIGURATION_MODE);
-  EXPECT_THAT(keysOf(tree->subModeFiles), ElementsAre("if.cfm", "router.cfm"));
-  const ParserTreeNode* router =
-      child(child(child(child(config, "router"), "ospf"), "<1-65535>"), kEndKey);
-  ASSERT_NE(router, nullptr);
-  EXPECT_EQ(resources().modePrompt(router), "(config-router)#");
-  EXPECT_NE(child(router, "network"), nullptr);
-}
+// clang-format on
 
 TEST_F(ResourceCreationTest, KeyTablesAreNamedAfterTheirFiles) {
   create("full");
@@ -99,50 +98,23 @@ TEST_F(ResourceCreationTest, KeyTablesAreNamedAfterTheirFiles) {
   EXPECT_EQ(resources().keyTable("&missing"), nullptr);
 }
 
-TEST_F(ResourceCreationTest, MissingKeyFileFolderIsNotAnError) {
+TEST_F(ResourceCreationTest, CreationStopsAtAMissingModeFileWithoutOldTrees) {
+  const struct {
+    const char* set;
+    bool view, execution;
+  } cases[] = {{"missing_submode", true, true}, {"missing_view", false, false}};
+  for (const auto& c : cases) {
+    create("full");
+    ASSERT_TRUE(VexaParserUtil::resourcesReady());
+    create(c.set);
+    EXPECT_EQ(rootOf(VIEW_MODE) != nullptr, c.view) << c.set;
+    EXPECT_EQ(rootOf(EXECUTION_MODE) != nullptr, c.execution) << c.set;
+    EXPECT_EQ(rootOf(CONFIGURATION_MODE), nullptr) << c.set << ": no mixture of old and new";
+    EXPECT_FALSE(VexaParserUtil::resourcesReady()) << c.set;
+  }
+  resources().clearAll();
   create("missing_submode");
-  EXPECT_THAT(resources().keyTables(), IsEmpty());
-  EXPECT_NE(rootOf(VIEW_MODE), nullptr);
-}
-
-TEST_F(ResourceCreationTest, MissingViewModeLeavesNoTrees) {
-  create("missing_view");
-  EXPECT_THAT(resources().modeTrees(), IsEmpty());
-  EXPECT_FALSE(VexaParserUtil::resourcesReady());
-}
-
-TEST_F(ResourceCreationTest, MissingSubModeFileStopsAtItsModeFile) {
-  create("missing_submode");
-  EXPECT_NE(rootOf(VIEW_MODE), nullptr);
-  EXPECT_NE(rootOf(EXECUTION_MODE), nullptr);
-  EXPECT_EQ(rootOf(CONFIGURATION_MODE), nullptr);
-  EXPECT_FALSE(VexaParserUtil::resourcesReady());
-}
-
-TEST_F(ResourceCreationTest, RecreationReplacesEarlierTrees) {
-  create("full");
-  ASSERT_TRUE(VexaParserUtil::resourcesReady());
-  create("missing_view");
-  EXPECT_THAT(resources().modeTrees(), IsEmpty()) << "no mixture of old and new trees";
-}
-
-TEST_F(ResourceCreationTest, DestroyReleasesTreesButKeepsNodes) {
-  create("full");
-  const ParserTreeNode* config = rootOf(CONFIGURATION_MODE);
-  ASSERT_NE(config, nullptr);
-  std::size_t nodes = resources().nodeCount();
-  EXPECT_TRUE(VexaParserUtil::Destroy());
-  EXPECT_THAT(resources().modeTrees(), IsEmpty());
-  EXPECT_FALSE(VexaParserUtil::resourcesReady());
-  EXPECT_EQ(resources().nodeCount(), nodes);
-  EXPECT_NE(child(config, "hostname"), nullptr) << "nodes stay valid";
-  create("full");
-  VexaParserUtil util;
-  EXPECT_TRUE(util.Cleanup());
-  EXPECT_THAT(resources().modeTrees(), IsEmpty());
-  resources().releaseEverything();
-  EXPECT_EQ(resources().nodeCount(), 0u);
-  EXPECT_THAT(resources().modePrompts(), IsEmpty());
+  EXPECT_THAT(resources().keyTables(), IsEmpty()) << "a missing keyfiles folder is no error";
 }
 
 // Stand-ins for template commands: the deleter is the only code that touches
@@ -150,22 +122,30 @@ TEST_F(ResourceCreationTest, DestroyReleasesTreesButKeepsNodes) {
 int deletedTemplates = 0;
 void countDeletion(CiscoCommandLine*) { ++deletedTemplates; }
 
-TEST_F(ResourceCreationTest, DestroyReleasesCommandOrderTemplatesThroughTheDeleter) {
+TEST_F(ResourceCreationTest, DestroyReleasesTreesAndTemplatesButKeepsNodes) {
+  create("full");
+  const Node* config = rootOf(CONFIGURATION_MODE);
+  ASSERT_NE(config, nullptr);
+  std::size_t nodes = resources().nodeCount();
   int storage[3] = {};
   auto fake = [&](int i) { return reinterpret_cast<CiscoCommandLine*>(&storage[i]); };
   resources().cmdOrderTable()["configuration_mod"] = {fake(0), fake(1)};
   resources().cmdOrderTable()["if"] = {fake(2)};
   resources().setCommandDeleter(&countDeletion);
   deletedTemplates = 0;
-  VexaParserUtil::destroyParserResource();
+  EXPECT_TRUE(VexaParserUtil::Destroy());
   resources().setCommandDeleter(nullptr);
   EXPECT_EQ(deletedTemplates, 3);
   EXPECT_THAT(resources().cmdOrderTable(), IsEmpty());
-}
-
-TEST_F(ResourceCreationTest, CreationLeavesTheCommandOrderTableEmptyForNow) {
+  EXPECT_THAT(resources().modeTrees(), IsEmpty());
+  EXPECT_EQ(resources().nodeCount(), nodes);
+  EXPECT_NE(child(config, "hostname"), nullptr) << "nodes stay valid";
   create("full");
-  EXPECT_THAT(resources().cmdOrderTable(), IsEmpty());
+  EXPECT_TRUE(VexaParserUtil().Cleanup());
+  EXPECT_THAT(resources().modeTrees(), IsEmpty());
+  resources().releaseEverything();
+  EXPECT_EQ(resources().nodeCount(), 0u);
+  EXPECT_THAT(resources().modePrompts(), IsEmpty());
 }
 
 TEST_F(ResourceCreationTest, OverwriteSetComesFromTheFlagFileOnlyOnRequest) {
@@ -175,18 +155,11 @@ TEST_F(ResourceCreationTest, OverwriteSetComesFromTheFlagFileOnlyOnRequest) {
   VexaParserUtil::setOverwriteCmds();
   EXPECT_THAT(overwriteCommandKeys(), ElementsAre("description", "hostname", "ipaddress"));
   EXPECT_EQ(&resources().overwriteSet(), &overwriteCommandKeys());
-}
 
-TEST_F(ResourceCreationTest, MissingFlagFileRaisesAndEmptiesTheSet) {
   useDataSet("missing_view");
-  overwriteCommandKeys().insert("stale");
-  try {
-    VexaParserUtil::setOverwriteCmds();
-    ADD_FAILURE() << "no exception";
-  } catch (const ParserException& e) {
-    EXPECT_EQ(e.getMessage(), "error: can't open file: " + dataFolder("missing_view") +
-                                  "files/commandflag/cisco.flg");
-  }
+  EXPECT_EQ(
+      parserError(&VexaParserUtil::setOverwriteCmds),
+      "error: can't open file: " + dataFolder("missing_view") + "files/commandflag/cisco.flg");
   EXPECT_THAT(overwriteCommandKeys(), IsEmpty());
 }
 
@@ -210,20 +183,16 @@ class HostileModeFileTest : public ResourceTest {
 };
 
 TEST_F(HostileModeFileTest, OddBytesAndShapesLoad) {
+  // clang-format off
   const std::string cases[] = {
-      "",
-      "\n\n\r\n",
-      "!\n!\n!\n",
-      "|\n||\n|||\n||||\n",
+      "", "\n\n\r\n", "!\n!\n!\n", "|\n||\n|||\n||||\n", "#|\n#|\n#|ob||\n",
       std::string("a\0b|h\0elp|k||\n", 15) + "\xff\xfe|\x80|ob/oe|cf|\n",
       "[|x||\n[]|y||\n]|z||\n<cr>|end||@\n",
-      "#|\n#|\n#|ob||\n",
       "x|x|le/lb/oe/ob/cf|,,,|&\n" + std::string(100000, 'w') + "|h||\n",
-      "deep|||\n" + std::string(5000, 'd') + "\n",
-  };
+      "deep|||\n" + std::string(5000, 'd') + "\n"};
+  // clang-format on
   for (const std::string& text : cases) {
-    ResourceTest::SetUp();
-    vexahost::VexaFileSystem::SetSystemResourceFolder(folder_);
+    resources().clearAll();
     write("odd.cfm", text);
     ParserTree tree("odd.cfm");
     ASSERT_NE(tree.root, nullptr);
@@ -236,12 +205,9 @@ TEST_F(HostileModeFileTest, DeepNestingAndLongChains) {
   for (int i = 0; i < 3000; ++i) text += "w" + std::to_string(i) + "|h|le||\n";
   write("deep.cfm", text);
   ParserTree tree("deep.cfm");
-  const ParserTreeNode* node = tree.root;
+  const Node* node = tree.root;
   int depth = 0;
-  while (!node->children.empty()) {
-    node = node->children.begin()->second;
-    ++depth;
-  }
+  for (; !node->children.empty(); ++depth) node = node->children.begin()->second;
   EXPECT_EQ(depth, 3000);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "vexa/host/vexa_file_system.h"
+#include "vexa/parser/parser_exception.h"
 #include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tree.h"
 #include "vexa/parser/parser_tree_node.h"
@@ -19,8 +20,23 @@ inline std::string dataFolder(const std::string& set) {
   return std::string(VEXA_TEST_DATA_DIR) + "parser/resources/" + set + "/";
 }
 
+// The message of the ParserException that fn() throws (also its what()), or
+// "no exception".
+template <typename Fn>
+std::string parserError(Fn fn) {
+  try {
+    fn();
+  } catch (const ParserException& e) {
+    EXPECT_STREQ(e.what(), e.getMessage().c_str());
+    return e.getMessage();
+  }
+  return "no exception";
+}
+
 class ResourceTest : public ::testing::Test {
  protected:
+  using Node = ParserTreeNode;
+
   void SetUp() override {
     ParserResources::instance().clearAll();
     useDataSet("format");
@@ -35,19 +51,17 @@ class ResourceTest : public ::testing::Test {
   }
   static ParserResources& resources() { return ParserResources::instance(); }
 
-  // The plain child under key, or null.
-  static ParserTreeNode* child(const ParserTreeNode* node, const std::string& key) {
-    auto it = node->children.find(key);
-    return it == node->children.end() ? nullptr : it->second;
+  // The entry under key of a child map, or null.
+  template <typename Map>
+  static Node* find(const Map& map, const std::string& key) {
+    auto it = map.find(key);
+    return it == map.end() ? nullptr : it->second;
   }
-  static ParserTreeNode* optional(const ParserTreeNode* node, const std::string& key) {
-    auto it = node->optionalChildren.find(key);
-    return it == node->optionalChildren.end() ? nullptr : it->second;
+  static Node* child(const Node* n, const std::string& k) { return find(n->children, k); }
+  static Node* optional(const Node* n, const std::string& k) {
+    return find(n->optionalChildren, k);
   }
-  static ParserTreeNode* option(const ParserTreeNode* node, const std::string& key) {
-    auto it = node->optionChildren.find(key);
-    return it == node->optionChildren.end() ? nullptr : it->second;
-  }
+  static Node* option(const Node* n, const std::string& k) { return find(n->optionChildren, k); }
   template <typename Map>
   static std::vector<std::string> keysOf(const Map& map) {
     std::vector<std::string> keys;
