@@ -1,5 +1,5 @@
 // Shared helpers of the configuration-line tests: small syntax trees built by
-// hand from pool nodes, and a feeder that hands words to addTreeNodes the way
+// hand from pool nodes, and feeders that hand words to addTreeNodes the way
 // the terminal's matcher does (each word with the node it matched, "\n" last
 // with the end node).
 #ifndef VEXA_TESTS_PARSER_CONFIG_COMMAND_LINE_TEST_SUPPORT_H_
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,7 @@ namespace vexaparser::testing {
 // A word and the node it matched.
 using Step = std::pair<ParserTreeNode*, std::string>;
 using CommandPtr = std::unique_ptr<CiscoCommandLine>;
+using Words = std::vector<std::set<std::string>>;
 
 // A node below parent (when given) under key, with the letters; "ob" also
 // sets the option-group member mark, as the loader does.
@@ -53,16 +55,42 @@ inline CommandPtr build(const std::vector<Step>& steps, bool isNo = false) {
   return command;
 }
 
-// The words of the node path, element by element.
-inline std::vector<std::set<std::string>> pathWords(const CiscoCommandLine& command) {
-  std::vector<std::set<std::string>> out;
-  for (const auto& element : command.getNodePath()) out.push_back(element.second);
-  return out;
+// The command the blank-separated words spell below root: a word takes the
+// child or option-group member of its name, else the first "<...>" child,
+// else stays on the "<...>" node it is at (repeated values); "\n" follows
+// where the last node may end.
+inline CommandPtr parse(ParserTreeNode* root, const std::string& text, bool isNo = false) {
+  auto command = std::make_unique<CiscoCommandLine>();
+  ParserTreeNode* at = root;
+  std::istringstream words(text);
+  auto named = [](const ParserTreeNode::ChildMap& map, const std::string& key) {
+    auto it = map.find(key);
+    return it == map.end() ? static_cast<ParserTreeNode*>(nullptr) : it->second;
+  };
+  for (std::string word; words >> word;) {
+    ParserTreeNode* next = named(at->children, word);
+    if (next == nullptr) next = named(at->optionChildren, word);
+    auto value = at->children.lower_bound("<");
+    if (next == nullptr && value != at->children.end() && value->first[0] == '<') {
+      next = value->second;
+    }
+    if (next != nullptr) {
+      at = next;
+    } else if (at->firstKey().rfind('<', 0) != 0) {
+      ADD_FAILURE() << "no node for \"" << word << "\" in \"" << text << '"';
+      return command;
+    }
+    command->addTreeNodes(at, word, isNo);
+  }
+  auto end = at->children.find(kEndKey);
+  if (end != at->children.end()) command->addTreeNodes(end->second, kEndKey, isNo);
+  return command;
 }
 
-inline std::vector<const ParserTreeNode*> pathNodes(const CiscoCommandLine& command) {
-  std::vector<const ParserTreeNode*> out;
-  for (const auto& element : command.getNodePath()) out.push_back(element.first);
+// The words of the node path, element by element.
+inline Words pathWords(const CiscoCommandLine& command) {
+  Words out;
+  for (const auto& element : command.getNodePath()) out.push_back(element.second);
   return out;
 }
 

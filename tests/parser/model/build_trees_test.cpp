@@ -11,15 +11,9 @@ namespace {
 
 using BuildTreesTest = ModelTest;
 
-TEST_F(BuildTreesTest, EmptyTextYieldsNothing) {
-  CmdInfo info("");
-  EXPECT_TRUE(info.commands.empty());
-  EXPECT_FALSE(info.result);
-}
-
 TEST_F(BuildTreesTest, InterfaceBlockGivesChildrenWithLevelsAndLineNumbers) {
-  CmdInfo info(config({"hostname r1", "interface Fa0", " description to core",
-                       " ip address 10.1.0.1 255.0.0.0", "!"}));
+  CmdInfo info(
+      lines("hostname r1|interface Fa0| description to core| ip address 10.1.0.1 255.0.0.0|!"));
   ASSERT_EQ(info.commands.size(), 5u);
   CiscoCommandLine* interface = info.commands[1];
   EXPECT_EQ(interface->getLevel(), 0);
@@ -36,6 +30,8 @@ TEST_F(BuildTreesTest, InterfaceBlockGivesChildrenWithLevelsAndLineNumbers) {
 }
 
 TEST_F(BuildTreesTest, EndAndBlankLinesAreUnknownAndEmptyLinesAreNotCounted) {
+  EXPECT_TRUE(CmdInfo("").commands.empty());
+  EXPECT_FALSE(CmdInfo("").result);
   CmdInfo info("hostname r1\r\n\r\n\n   \nend\n");
   ASSERT_EQ(info.commands.size(), 3u);
   EXPECT_EQ(info.commands[0]->getLineNo(), 1);
@@ -47,7 +43,7 @@ TEST_F(BuildTreesTest, EndAndBlankLinesAreUnknownAndEmptyLinesAreNotCounted) {
 }
 
 TEST_F(BuildTreesTest, LineThatFailsKeepsItsTextAndIsReported) {
-  CmdInfo info(config({"hostname r1", "  frobnicate now", "logging 10.0.0.1"}));
+  CmdInfo info(lines("hostname r1|  frobnicate now|logging 10.0.0.1"));
   ASSERT_EQ(info.commands.size(), 3u);
   const CiscoCommandLine* failed = info.commands[1];
   EXPECT_EQ(failed->getFlag(), AppendCommand);
@@ -59,9 +55,9 @@ TEST_F(BuildTreesTest, LineThatFailsKeepsItsTextAndIsReported) {
 }
 
 TEST_F(BuildTreesTest, CommandsTakeTheOrderNumberOfTheirMode) {
-  CmdInfo info(config({"logging 10.0.0.1", "interface Fa0", " shutdown", " description x",
-                       "router ospf 1", " address-family ipv4", "  neighbor 10.0.0.2 activate",
-                       "ip route 0.0.0.0 0.0.0.0 10.0.0.254"}));
+  CmdInfo info(
+      lines("logging 10.0.0.1|interface Fa0| shutdown| description x|router ospf 1|"
+            " address-family ipv4|  neighbor 10.0.0.2 activate|ip route 0.0.0.0 0.0.0.0 1.1.1.1"));
   std::vector<int> orders;
   for (const CiscoCommandLine* command : info.commands) orders.push_back(command->getOrderNo());
   // configuration_mod.cfm.ord: logging 5, interface 6, router 7, ip route 8;
@@ -91,29 +87,26 @@ TEST_F(BuildTreesTest, OrderTableSkipsHiddenFilesAndKeepsTheFirstOfTwoKeys) {
   EXPECT_EQ(routerNumbers, (std::vector<int>{1, 2, 4, 5}));
 }
 
-TEST_F(BuildTreesTest, DestroyReleasesTheTemplatesAndCreationRebuildsThem) {
+TEST_F(BuildTreesTest, WithoutResourcesTextsPassThroughUntilCreationRebuildsThem) {
   VexaParserUtil::destroyParserResource();
   EXPECT_TRUE(ParserResources::instance().cmdOrderTable().empty());
+  CmdInfo none(lines("hostname r1"));
+  EXPECT_TRUE(none.commands.empty());
+  EXPECT_FALSE(none.result);
+  EXPECT_EQ(merge(lines("hostname r1"), lines("hostname r2")), lines("hostname r1"));
+  EXPECT_EQ(fallback(lines("hostname r2"), lines("hostname r1")), "");
+  EXPECT_EQ(normalize("hostname  r1\n!\n"), "hostname  r1\n!\n");
+
   VexaParserUtil::createParserResource();
   ASSERT_TRUE(VexaParserUtil::resourcesReady());
   VexaParserUtil::createParserResource();  // again: rebuilt, not doubled
   EXPECT_EQ(ParserResources::instance().cmdOrderTable().at("if.cfm").size(), 5u);
-  CmdInfo info(config({"interface Fa0", " shutdown"}));
+  CmdInfo info(lines("interface Fa0| shutdown"));
   EXPECT_EQ(info.commands[1]->getOrderNo(), 5);
 }
 
-TEST_F(BuildTreesTest, WithoutResourcesNothingIsBuiltAndTextsPassThrough) {
-  VexaParserUtil::destroyParserResource();
-  CmdInfo info(config({"hostname r1"}));
-  EXPECT_TRUE(info.commands.empty());
-  EXPECT_FALSE(info.result);
-  EXPECT_EQ(merge(config({"hostname r1"}), config({"hostname r2"})), config({"hostname r1"}));
-  EXPECT_EQ(fallback(config({"hostname r2"}), config({"hostname r1"})), "");
-  EXPECT_EQ(normalize("hostname  r1\n!\n"), "hostname  r1\n!\n");
-}
-
 TEST_F(BuildTreesTest, HintListsTheWordsOfTheSubMode) {
-  std::string command = config({"interface Fa0"});
+  std::string command = lines("interface Fa0");
   std::string word = "ip ";
   std::vector<ConfigHint> hints;
   ASSERT_TRUE(VexaParserUtil::hintCommand(command, word, hints));

@@ -2,45 +2,40 @@
 // grammar of tests/data/parser/model/ (interfaces, an OSPF router with an
 // address-family sub-mode, overwrite, append, multi-value, stored "no" and
 // conflict commands, command order files) and speaks the algebra's domain:
-// merge(base, delta), fallback(current, target), config({lines...}).
+// merge(base, delta), fallback(current, target), lines("a|b").
 #ifndef VEXA_TESTS_PARSER_MODEL_MODEL_TEST_SUPPORT_H_
 #define VEXA_TESTS_PARSER_MODEL_MODEL_TEST_SUPPORT_H_
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_exception.h"
 #include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser::testing {
 
-inline std::string modelGrammarFolder() {
-  return std::string(VEXA_TEST_DATA_DIR) + "parser/model/";
-}
-
-// Configuration text: every line followed by "\n".  The writer ends each
-// recognised command with a blank before the line end ("hostname r1 "), as
-// the terminal completes it; expected texts spell that blank out.
-inline std::string config(std::initializer_list<const char*> lines) {
+// Configuration text from "|"-separated lines, every line followed by
+// "\n" ("a|b" gives "a\nb\n"; "" gives ""). The writer ends each recognised
+// command with a blank before the line end ("hostname r1 "), as the terminal
+// completes it; expected texts spell that blank out.
+inline std::string lines(std::string_view joined) {
   std::string text;
-  for (const char* line : lines) {
-    text += line;
-    text += '\n';
-  }
-  return text;
+  if (joined.empty()) return text;
+  for (char c : joined) text += c == '|' ? '\n' : c;
+  return text + '\n';
 }
 
 class ModelTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ParserResources::instance().clearAll();
-    vexahost::VexaFileSystem::SetSystemResourceFolder(modelGrammarFolder());
+    vexahost::VexaFileSystem::SetSystemResourceFolder(std::string(VEXA_TEST_DATA_DIR) +
+                                                      "parser/model/");
     VexaParserUtil::createParserResource();
     VexaParserUtil::setOverwriteCmds();
     ASSERT_TRUE(VexaParserUtil::resourcesReady()) << "test grammar did not load";
@@ -51,15 +46,15 @@ class ModelTest : public ::testing::Test {
     vexahost::VexaFileSystem::SetSystemResourceFolder("");
   }
 
-  // NEW's commands applied to BASE.
+  // delta's commands applied to base.
   static std::string merge(const std::string& base, const std::string& delta) {
     return VexaParserUtil::mergeConfigCmds(delta, base);
   }
-  // Commands that take current back to target, whole files compared.
+  // Commands that take current back to target, whole files compared or
+  // incrementally.
   static std::string fallback(const std::string& current, const std::string& target) {
     return VexaParserUtil::fallbackConfigCmds(current, target, 1);
   }
-  // The incremental variant.
   static std::string incrementalFallback(const std::string& current, const std::string& target) {
     return VexaParserUtil::fallbackConfigCmds(current, target, 0);
   }

@@ -13,39 +13,21 @@ using SiblingIndexTest = ModelTest;
 
 // A level with many commands of every kind, some repeated, some "no" forms.
 std::string busyLevel(int seed) {
+  // clang-format off
+  const std::string kinds[] = {
+      "interface Fa#| shutdown", "logging 10.0.0.#", "no logging 10.0.0.#",
+      "ip name-server 10.1.0.# 10.2.0.#", "no ip name-server 10.1.0.#",
+      "ip route 10.#.0.0 255.255.0.0 10.0.0.1", "no ip domain-lookup", "hostname r#|no hostname",
+      "boot system flash:#|frobnicate #"};
+  // clang-format on
   std::string text;
   for (int i = 0; i < 60; ++i) {
     const int v = (i * 7 + seed) % 23;
-    const std::string n = std::to_string(v);
-    switch (i % 9) {
-      case 0:
-        text += "interface Fa" + n + "\n shutdown\n";
-        break;
-      case 1:
-        text += "logging 10.0.0." + n + "\n";
-        break;
-      case 2:
-        text += "no logging 10.0.0." + n + "\n";
-        break;
-      case 3:
-        text += "ip name-server 10.1.0." + n + " 10.2.0." + n + "\n";
-        break;
-      case 4:
-        text += "no ip name-server 10.1.0." + n + "\n";
-        break;
-      case 5:
-        text += "ip route 10." + n + ".0.0 255.255.0.0 10.0.0.1\n";
-        break;
-      case 6:
-        text += (v % 2 == 0 ? "no ip domain-lookup\n" : "ip domain-lookup\n");
-        break;
-      case 7:
-        text += "hostname r" + n + "\nno hostname\n";
-        break;
-      default:
-        text += "boot system flash:" + n + "\nfrobnicate " + n + "\n";
-        break;
+    std::string kind = kinds[i % 9].substr(i % 9 == 6 && v % 2 == 1 ? 3 : 0);
+    for (std::size_t at; (at = kind.find('#')) != std::string::npos;) {
+      kind.replace(at, 1, std::to_string(v));
     }
+    text += lines(kind);
   }
   return text;
 }
