@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +32,35 @@ inline void loadGrammar(const std::string& set) {
   VexaParserUtil::createParserResource();
 }
 
+// Returns what one of VTY's string getters writes.
+inline std::string read(const VTY& t, void (VTY::*getter)(std::string&) const) {
+  std::string out;
+  (t.*getter)(out);
+  return out;
+}
+
+// Takes and empties the terminal's output.
+inline std::string output(VTY& t) {
+  std::string out;
+  t.getOutputString(out);
+  return out;
+}
+
+// One line of a console session and the terminal's answer. A line ending
+// in "?" or tab goes to hook and only its output is checked. A typed line
+// with a prompt also checks the prompt; the complete line (nullptr: the line
+// as typed, or nothing when it failed) and the info line, equal to it while
+// the terminal mode stays; success (no "%" message) and the last error;
+// whether a banner text is open (the host name is then empty); and that a
+// failed line keeps the major commands, a good one sets the mode-change flag.
+struct Step {
+  const char* line;
+  const char* output;
+  const char* prompt = nullptr;
+  const char* complete = nullptr;
+  bool banner = false;
+};
+
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -45,16 +76,10 @@ class CliTest : public ::testing::Test {
     vexahost::VexaFileSystem::SetSystemResourceFolder("");
   }
 
-  // The console's way of running a line: " \n" appended; returns the
-  // output of the line.
-  std::string type(const std::string& line, VTY* vty = nullptr) {
-    VTY& t = vty != nullptr ? *vty : *terminal_;
-    lastResult_ = t.parse(line + " \n", true, nullptr);
-    return output(t);
-  }
-  // Runs a line with a command line object attached.
-  std::string typeWith(const std::string& line, CiscoCommandLine& command) {
-    lastResult_ = terminal_->parse(line + " \n", true, &command);
+  // Runs a line as the console does (" \n" appended), optionally with a
+  // command line object attached; returns the output of the line.
+  std::string type(const std::string& line, CiscoCommandLine* command = nullptr) {
+    lastResult_ = terminal_->parse(line + " \n", true, command);
     return output(*terminal_);
   }
   // Help or completion: the line is handed to hook as it is.
@@ -62,32 +87,39 @@ class CliTest : public ::testing::Test {
     terminal_->hook(line);
     return output(*terminal_);
   }
-  static std::string output(VTY& t) {
-    std::string out;
-    t.getOutputString(out);
-    return out;
+  void play(std::initializer_list<Step> steps) {
+    for (const Step& s : steps) {
+      const std::string line = s.line;
+      if (!line.empty() && (line.back() == '?' || line.back() == '\t')) {
+        EXPECT_EQ(hook(line), s.output) << line;
+        continue;
+      }
+      const VTYModeType mode = terminal_->getCurrentMode();
+      const std::string majors = majorCommands();
+      EXPECT_EQ(type(line), s.output) << line;
+      if (s.prompt == nullptr) continue;
+      const bool ok = s.output[0] != '%';
+      EXPECT_EQ(lastResult_, ok) << line;
+      EXPECT_EQ(prompt(), s.prompt) << line;
+      const std::string complete = s.complete != nullptr ? s.complete : ok ? line + " \n" : "";
+      EXPECT_EQ(completeLine(), complete) << line;
+      if (terminal_->getCurrentMode() == mode) {
+        EXPECT_EQ(read(*terminal_, &VTY::getInfoLine), complete) << line;
+      }
+      EXPECT_EQ(terminal_->getLastError(),
+                ok ? "" : std::string(s.output, std::strlen(s.output) - 1))
+          << line;
+      EXPECT_EQ(terminal_->getHostName().empty(), s.banner) << line;
+      if (ok) {
+        EXPECT_EQ(VTY::modeChanged(), terminal_->getCurrentMode() != mode) << line;
+      } else {
+        EXPECT_EQ(majorCommands(), majors) << line;
+      }
+    }
   }
-  std::string prompt() const {
-    std::string out;
-    terminal_->getPrompt(out);
-    return out;
-  }
-  std::string completeLine() const {
-    std::string out;
-    terminal_->getCompleteLine(out);
-    return out;
-  }
-  std::string infoLine() const {
-    std::string out;
-    terminal_->getInfoLine(out);
-    return out;
-  }
-  std::string majorCommands() const {
-    std::string out;
-    terminal_->getMajorCommands(out);
-    return out;
-  }
-  // The console terminal in configuration mode.
+  std::string prompt() const { return read(*terminal_, &VTY::getPrompt); }
+  std::string completeLine() const { return read(*terminal_, &VTY::getCompleteLine); }
+  std::string majorCommands() const { return read(*terminal_, &VTY::getMajorCommands); }
   void enterConfiguration() {
     type("enable");
     type("configure terminal");

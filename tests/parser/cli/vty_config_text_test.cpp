@@ -1,9 +1,10 @@
 // VTY replaying configuration text: getComLineInfo (levels, parents, texts,
-// flags of the command objects) and the command objects filled through the
-// terminal's matching.
+// flags of the command objects filled through the terminal's matching).
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "cli_test_support.h"
 #include "vexa/parser/vty.h"
@@ -11,39 +12,40 @@
 namespace vexaparser::testing {
 namespace {
 
-using ConfigTextTest = CliTest;
+class ConfigTextTest : public CliTest {
+ protected:
+  // Replays text on a scratch terminal in configuration mode.
+  bool replay(const std::string& text, bool enterRouter = false) {
+    VTY& scratch = scratchInConfiguration();
+    if (enterRouter) {
+      EXPECT_TRUE(scratch.parse("router bgp 7 \n", true, nullptr));
+    }
+    return scratch.getComLineInfo(text, list_.commands, errorText_, errorLine_, true);
+  }
+  static std::string majorsOf(const CiscoCommandLine& command) {
+    std::string majors;
+    command.getMajorCmdStr(majors);
+    return majors;
+  }
+
+  CommandList list_;
+  std::string errorText_ = "stale";
+  int errorLine_ = 0;
+};
 
 TEST_F(ConfigTextTest, LevelsParentsAndTextsOfABlockWithSubModes) {
-  VTY& scratch = scratchInConfiguration();
-  const std::string text =
-      "router bgp 100\r\n"
-      " neighbor 1.1.1.1 remote-as 200\r\n"
-      " address-family ipv4\r\n"
-      "  network 10.0.0.0\r\n"
-      " neighbor 2.2.2.2 weight 5\r\n"
-      "!\r\n"
-      "\r\n"
-      "interface fastethernet0/1\n"
-      " ip address 1.1.1.1 255.255.255.0\n"
-      " bogus line\n"
-      " no shutdown\n"
-      "   \n"
-      "end\n"
-      "hostname r1\n";
-  CommandList list;
-  std::string errorText = "stale";
-  int errorLine = 0;
-  EXPECT_TRUE(scratch.getComLineInfo(text, list.commands, errorText, errorLine, true));
-  EXPECT_EQ(errorLine, 9);
-  EXPECT_EQ(errorText, "");  // a scratch terminal names no invalid word
-  ASSERT_EQ(list.commands.size(), 13u);
-
-  struct Expected {
-    int level;
-    const char* majors;
-    const char* current;  // nullptr: flag UnknownCommand with the raw line
-    int parent;           // index of the parent command; -1 for none
-  };
+  EXPECT_TRUE(
+      replay("router bgp 100\r\n neighbor 1.1.1.1 remote-as 200\r\n address-family ipv4\r\n"
+             "  network 10.0.0.0\r\n neighbor 2.2.2.2 weight 5\r\n!\r\n\r\n"
+             "interface fastethernet0/1\n ip address 1.1.1.1 255.255.255.0\n bogus line\n"
+             " no shutdown\n   \nend\nhostname r1\n"));
+  EXPECT_EQ(errorLine_, 9);
+  EXPECT_EQ(errorText_, "");  // a scratch terminal names no invalid word
+  const std::vector<CiscoCommandLine*>& c = list_.commands;
+  ASSERT_EQ(c.size(), 13u);
+  // clang-format off
+  // current: nullptr for a flag UnknownCommand; parent: index of the parent command, or -1.
+  struct Expected { int level; const char* majors; const char* current; int parent; };
   const Expected expected[] = {
       {0, "", "router bgp 100 \n", -1},
       {1, "router bgp 100 \n", "neighbor 1.1.1.1 remote-as 200 \n", 0},
@@ -59,129 +61,71 @@ TEST_F(ConfigTextTest, LevelsParentsAndTextsOfABlockWithSubModes) {
       {0, "", nullptr, -1},
       {0, "", "hostname r1 \n", -1},
   };
-  for (std::size_t i = 0; i < list.commands.size(); ++i) {
-    const CiscoCommandLine& command = *list.commands[i];
+  // clang-format on
+  for (std::size_t i = 0; i < c.size(); ++i) {
     const Expected& e = expected[i];
-    EXPECT_EQ(command.getLineNo(), static_cast<int>(i) + 1) << i;
-    CiscoCommandLine* parent = e.parent < 0 ? nullptr : list.commands[e.parent];
-    EXPECT_EQ(command.getParentCommand(), parent) << i;
+    EXPECT_EQ(c[i]->getLineNo(), static_cast<int>(i) + 1) << i;
+    EXPECT_EQ(c[i]->getParentCommand(), e.parent < 0 ? nullptr : c[e.parent]) << i;
+    EXPECT_EQ(c[i]->getLevel(), e.level) << i;
     if (e.current == nullptr) {
-      EXPECT_EQ(command.getFlag(), UnknownCommand) << i;
+      EXPECT_EQ(c[i]->getFlag(), UnknownCommand) << i;
       continue;
     }
-    EXPECT_EQ(command.getLevel(), e.level) << i;
-    std::string majors;
-    command.getMajorCmdStr(majors);
-    EXPECT_EQ(majors, e.majors) << i;
-    EXPECT_EQ(command.getCurrentCommand(), e.current) << i;
-    EXPECT_EQ(command.getOriginalCmd(), e.current) << i;
+    EXPECT_EQ(majorsOf(*c[i]), e.majors) << i;
+    EXPECT_EQ(c[i]->getCurrentCommand(), e.current) << i;
+    EXPECT_EQ(c[i]->getOriginalCmd(), e.current) << i;
   }
-  EXPECT_EQ(list.commands[5]->getOriginalStr(), "!");
-  EXPECT_EQ(list.commands[10]->getOriginalStr(), "   ");
-  EXPECT_EQ(list.commands[11]->getOriginalStr(), "end");
-  EXPECT_EQ(list.commands[11]->getLevel(), 0);
-
+  EXPECT_EQ(c[5]->getOriginalStr(), "!");
+  EXPECT_EQ(c[10]->getOriginalStr(), "   ");
+  EXPECT_EQ(c[11]->getOriginalStr(), "end");
   // Children in configuration order; the failed line belongs to no one.
-  const auto& routerChildren = list.commands[0]->getChildCommands();
-  ASSERT_EQ(routerChildren.size(), 3u);
-  EXPECT_EQ(routerChildren[0], list.commands[1]);
-  EXPECT_EQ(routerChildren[1], list.commands[2]);
-  EXPECT_EQ(routerChildren[2], list.commands[4]);
-  EXPECT_EQ(list.commands[2]->getChildCommands().size(), 1u);
-  EXPECT_EQ(list.commands[6]->getChildCommands().size(), 2u);
-  EXPECT_TRUE(list.commands[8]->getChildCommands().empty());
+  EXPECT_EQ(c[0]->getChildCommands(), (std::vector<CiscoCommandLine*>{c[1], c[2], c[4]}));
+  EXPECT_EQ(c[2]->getChildCommands().size(), 1u);
+  EXPECT_EQ(c[6]->getChildCommands().size(), 2u);
+  EXPECT_TRUE(c[8]->getChildCommands().empty());
 }
 
 TEST_F(ConfigTextTest, FlagsAndNestedCommandsThroughTheTerminal) {
-  VTY& scratch = scratchInConfiguration();
-  CommandList list;
-  std::string errorText;
-  int errorLine = 0;
-  scratch.getComLineInfo(
-      "router bgp 100\n"
-      " neighbor 1.1.1.1 remote-as 200\n"
-      "interface serial0\n"
-      " no shutdown\n"
-      " no ip\n"
-      " description to the core\n"
-      "hostname r1\n",
-      list.commands, errorText, errorLine, true);
-  ASSERT_EQ(list.commands.size(), 7u);
-  const CiscoCommandLine& router = *list.commands[0];
-  EXPECT_EQ(router.getFlags(), FLAG_STORED | FLAG_MODE);
-  EXPECT_EQ(router.getTreeNodeSize(), 4);  // router, bgp, the number, end
-
+  replay(
+      "router bgp 100\n neighbor 1.1.1.1 remote-as 200\ninterface serial0\n no shutdown\n"
+      " no ip\n description to the core\nhostname r1\n");
+  const std::vector<CiscoCommandLine*>& c = list_.commands;
+  ASSERT_EQ(c.size(), 7u);
+  EXPECT_EQ(c[0]->getFlags(), FLAG_STORED | FLAG_MODE);
+  EXPECT_EQ(c[0]->getTreeNodeSize(), 4);  // router, bgp, the number, end
   // The option begins a nested command that takes the rest of the words.
-  const CiscoCommandLine& neighbor = *list.commands[1];
-  EXPECT_EQ(neighbor.getTreeNodeSize(), 2);
-  ASSERT_EQ(neighbor.getNestedCommands().size(), 1u);
-  const CiscoCommandLine& remoteAs = *neighbor.getNestedCommands().begin()->second;
+  EXPECT_EQ(c[1]->getTreeNodeSize(), 2);
+  ASSERT_EQ(c[1]->getNestedCommands().size(), 1u);
+  const CiscoCommandLine& remoteAs = *c[1]->getNestedCommands().begin()->second;
   EXPECT_NE(remoteAs.getFlags() & FLAG_NESTED, 0u);
   EXPECT_EQ(remoteAs.getTreeNodeSize(), 3);  // remote-as, the number, end
-
-  const CiscoCommandLine& noShutdown = *list.commands[3];
-  EXPECT_NE(noShutdown.getFlags() & FLAG_NO, 0u);
-  EXPECT_EQ(noShutdown.getCurrentCommand(), "no shutdown \n");
-
+  EXPECT_NE(c[3]->getFlags() & FLAG_NO, 0u);
+  EXPECT_EQ(c[3]->getCurrentCommand(), "no shutdown \n");
   // "no ip" stops before a node that ends the command: incomplete, so the
   // line fails and keeps its text.
-  EXPECT_EQ(errorLine, 5);
-  EXPECT_EQ(errorText, "% Incomplete command.");
-  EXPECT_EQ(list.commands[4]->getCurrentCommand(), "no ip\n");
-
+  EXPECT_EQ(errorLine_, 5);
+  EXPECT_EQ(errorText_, "% Incomplete command.");
+  EXPECT_EQ(c[4]->getCurrentCommand(), "no ip\n");
   // Words joined at a "wa" node.
-  const CiscoCommandLine& description = *list.commands[5];
-  ASSERT_EQ(description.getNodePath().size(), 3u);
-  EXPECT_EQ(description.getNodePath()[1].second, std::set<std::string>{"to the core"});
-  EXPECT_EQ(list.commands[6]->getFlag(), OverwriteCommand);
+  ASSERT_EQ(c[5]->getNodePath().size(), 3u);
+  EXPECT_EQ(c[5]->getNodePath()[1].second, std::set<std::string>{"to the core"});
+  EXPECT_EQ(c[6]->getFlag(), OverwriteCommand);
 }
 
 TEST_F(ConfigTextTest, FirstFailedLineInsideASubModeGetsItsLevel) {
-  VTY& scratch = scratchInConfiguration();
-  ASSERT_TRUE(scratch.parse("router bgp 7 \n", true, nullptr));
-  std::string majors;
-  scratch.getMajorCommands(majors);
-  EXPECT_EQ(majors, "");
-  CommandList list;
-  std::string errorText;
-  int errorLine = 0;
-  EXPECT_FALSE(scratch.getComLineInfo(" bogus\n", list.commands, errorText, errorLine, true));
-  ASSERT_EQ(list.commands.size(), 1u);
-  EXPECT_EQ(errorLine, 1);
-  EXPECT_EQ(list.commands[0]->getLevel(), 1);
-  list.commands[0]->getMajorCmdStr(majors);
-  EXPECT_EQ(majors, "router bgp 7 \n");
-  EXPECT_EQ(list.commands[0]->getOriginalCmd(), "bogus\n");
+  EXPECT_FALSE(replay(" bogus\n", true));
+  ASSERT_EQ(list_.commands.size(), 1u);
+  EXPECT_EQ(errorLine_, 1);
+  EXPECT_EQ(list_.commands[0]->getLevel(), 1);
+  EXPECT_EQ(majorsOf(*list_.commands[0]), "router bgp 7 \n");
+  EXPECT_EQ(list_.commands[0]->getOriginalCmd(), "bogus\n");
 }
 
 TEST_F(ConfigTextTest, EmptyTextGivesNothing) {
-  VTY& scratch = scratchInConfiguration();
-  CommandList list;
-  std::string errorText;
-  int errorLine = 0;
-  EXPECT_FALSE(scratch.getComLineInfo("", list.commands, errorText, errorLine, true));
-  EXPECT_FALSE(scratch.getComLineInfo("\r\n\n", list.commands, errorText, errorLine, true));
-  EXPECT_TRUE(list.commands.empty());
-  EXPECT_EQ(errorLine, 0);
-}
-
-TEST_F(ConfigTextTest, ConsoleLineFillsTheCommandObject) {
-  enterConfiguration();
-  CiscoCommandLine command;
-  EXPECT_EQ(typeWith("int fa0/1", command), "");
-  // The console's objects are not linked into trees.
-  EXPECT_EQ(command.getParentCommand(), nullptr);
-  EXPECT_EQ(command.getFlags(), FLAG_STORED | FLAG_MODE);
-  ASSERT_EQ(command.getNodePath().size(), 4u);
-  EXPECT_EQ(command.getNodePath()[1].second, std::set<std::string>{"fastethernet"});
-  EXPECT_EQ(command.getNodePath()[2].second, std::set<std::string>{"0/1"});
-
-  // A line that fails at every level leaves the object as it was before,
-  // although its first words matched.
-  CiscoCommandLine failed;
-  EXPECT_EQ(typeWith("hostname a b", failed), "% Invalid input detected at ^\n");
-  EXPECT_EQ(failed.getTreeNodeSize(), 0);
-  EXPECT_EQ(failed.getFlags(), 0u);
+  EXPECT_FALSE(replay(""));
+  EXPECT_FALSE(replay("\r\n\n"));
+  EXPECT_TRUE(list_.commands.empty());
+  EXPECT_EQ(errorLine_, 0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include "corpus_support.h"
-
+// The text helpers and corpus measurements declared in grammar_test_support.h.
+#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <sstream>
@@ -8,7 +8,6 @@
 #include "grammar_test_support.h"
 #include "vexa/host/pathname.h"
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/vty.h"
 
 namespace vexaparser::testing {
 
@@ -19,44 +18,53 @@ std::string lowered(std::string text) {
   return text;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string firstWordLowered(const std::string& line) {
-  std::size_t start = 0;
-  while (start < line.size() && isBlank(line[start])) ++start;
-  std::size_t stop = start;
-  while (stop < line.size() && !isBlank(line[stop])) ++stop;
-  return lowered(line.substr(start, stop - start));
+  const std::size_t start = line.find_first_not_of(" \t");
+  if (start == std::string::npos) return std::string();
+  return lowered(line.substr(start, line.find_first_of(" \t", start) - start));
 }
 
 std::string trimmed(const std::string& line) {
-  std::size_t start = 0;
-  while (start < line.size() && (isBlank(line[start]) || line[start] == '\r')) ++start;
-  std::size_t stop = line.size();
-  while (stop > start && (isBlank(line[stop - 1]) || line[stop - 1] == '\r')) --stop;
-  return line.substr(start, stop - start);
+  const std::size_t start = line.find_first_not_of(" \t\r");
+  if (start == std::string::npos) return std::string();
+  return line.substr(start, line.find_last_not_of(" \t\r") + 1 - start);
 }
 
 // The lines of text cut at line feeds and carriage returns; empty pieces go.
 std::vector<std::string> physicalLines(const std::string& text) {
-  std::vector<std::string> out;
-  std::string current;
-  for (char c : text) {
-    if (c == '\n' || c == '\r') {
-      if (!current.empty()) out.push_back(current);
-      current.clear();
-    } else {
-      current += c;
-    }
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t stop = std::min(text.find_first_of("\r\n", start), text.size());
+    if (stop > start) lines.push_back(text.substr(start, stop - start));
+    start = stop + 1;
   }
-  if (!current.empty()) out.push_back(current);
-  return out;
+  return lines;
 }
 
 std::size_t indentation(const std::string& line) {
-  std::size_t n = 0;
-  while (n < line.size() && line[n] == ' ') ++n;
-  return n;
+  return std::min(line.find_first_not_of(' '), line.size());
+}
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Whether a line carries no configuration.
+bool isIgnoredLine(const std::string& line) {
+  const std::string text = trimmed(line);
+  if (text.empty() || text.front() == '!') return true;
+  const std::string first = firstWordLowered(text);
+  return first == "end" || first == "version" || startsWith(text, "Building configuration") ||
+         startsWith(text, "Current configuration");
+}
+
+// A line as compared: lowered, every blank, tab and line end removed.
+std::string comparable(const std::string& line) {
+  std::string text;
+  for (char c : line) {
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n') text += c;
+  }
+  return lowered(text);
 }
 
 // A normalized configuration as a tree of lines.
@@ -67,28 +75,18 @@ struct Line {
 
 std::vector<Line> parseTree(const std::string& normalized) {
   std::vector<Line> roots;
-  // The path of open lines: their indentation and where they live.
+  // The open lines: their indentation and their children.
   std::vector<std::pair<std::size_t, std::vector<Line>*>> open;
-  open.push_back({0, &roots});
-  std::vector<std::size_t> depths;
   for (const std::string& raw : physicalLines(normalized)) {
     const std::string text = trimmed(raw);
     if (text.empty() || text == "!") continue;
     const std::size_t indent = indentation(raw);
-    while (!depths.empty() && depths.back() >= indent) {
-      depths.pop_back();
-      open.pop_back();
-    }
-    std::vector<Line>& siblings = *open.back().second;
+    while (!open.empty() && open.back().first >= indent) open.pop_back();
+    std::vector<Line>& siblings = open.empty() ? roots : *open.back().second;
     siblings.push_back(Line{text, {}});
-    depths.push_back(indent);
     open.push_back({indent, &siblings.back().children});
   }
   return roots;
-}
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
 }
 
 // Lines the delta never touches: banner lines take no part in merges, and
@@ -99,7 +97,18 @@ bool untouchable(const std::string& line) {
          first == "^" || first == "%" || first == "$" || startsWith(first, "exit");
 }
 
+std::string joined(const std::string& piped, bool normalized) {
+  std::string text;
+  std::istringstream lines(piped);
+  std::string line;
+  while (std::getline(lines, line, '|')) text += line + (normalized && line != "!" ? " \n" : "\n");
+  return text;
+}
+
 }  // namespace
+
+std::string cfg(const std::string& piped) { return joined(piped, false); }
+std::string out(const std::string& piped) { return joined(piped, true); }
 
 std::vector<std::string> corpusFiles() {
   std::vector<std::string> names;
@@ -143,33 +152,16 @@ Recognition recognize(const std::string& text) {
   return count;
 }
 
-bool isIgnoredLine(const std::string& line) {
-  const std::string text = trimmed(line);
-  if (text.empty() || text.front() == '!') return true;
-  const std::string first = firstWordLowered(text);
-  return first == "end" || first == "version" || startsWith(text, "Building configuration") ||
-         startsWith(text, "Current configuration");
-}
-
-std::string comparable(const std::string& line) {
-  std::string out;
-  for (char c : line) {
-    if (isBlank(c) || c == '\r' || c == '\n') continue;
-    out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  return out;
-}
-
 std::map<std::string, int> configurationLines(const std::string& text) {
-  std::map<std::string, int> out;
+  std::map<std::string, int> lines;
   for (const std::string& line : physicalLines(text)) {
-    if (!isIgnoredLine(line)) ++out[comparable(line)];
+    if (!isIgnoredLine(line)) ++lines[comparable(line)];
   }
-  return out;
+  return lines;
 }
 
 std::map<std::string, int> treeLines(const std::string& text) {
-  std::map<std::string, int> out;
+  std::map<std::string, int> lines;
   std::vector<std::pair<std::size_t, std::string>> open;
   for (const std::string& line : physicalLines(text)) {
     if (isIgnoredLine(line)) continue;
@@ -177,11 +169,10 @@ std::map<std::string, int> treeLines(const std::string& text) {
     while (!open.empty() && open.back().first >= indent) open.pop_back();
     std::string path;
     for (const auto& enclosing : open) path += enclosing.second + " > ";
-    path += comparable(line);
-    ++out[path];
+    ++lines[path + comparable(line)];
     open.push_back({indent, comparable(line)});
   }
-  return out;
+  return lines;
 }
 
 std::string rollbackDelta(const std::string& normalized) {
@@ -210,8 +201,7 @@ std::string rollbackDelta(const std::string& normalized) {
     if (i % 3 == 1 && !modes.empty()) {
       for (const Line& grandchild : modes.front()->children) {
         if (grandchild.children.empty() && !untouchable(grandchild.text)) {
-          delta << top.text << "\n " << modes.front()->text << "\n  no " << grandchild.text
-                << '\n';
+          delta << top.text << "\n " << modes.front()->text << "\n  no " << grandchild.text << '\n';
           break;
         }
       }
@@ -220,24 +210,20 @@ std::string rollbackDelta(const std::string& normalized) {
       delta << top.text << "\n description rollback test " << i << '\n';
     }
   }
-  delta << "hostname rollback-test\n"
-        << "ip route 192.0.2.0 255.255.255.0 Null0\n"
-        << "ntp server 192.0.2.10\n"
-        << "interface Loopback777\n"
-        << " description added by the delta\n"
+  delta << "hostname rollback-test\nip route 192.0.2.0 255.255.255.0 Null0\n"
+        << "ntp server 192.0.2.10\ninterface Loopback777\n description added by the delta\n"
         << " ip address 192.0.2.77 255.255.255.255\n";
   return delta.str();
 }
 
-std::string missingLines(const std::map<std::string, int>& a,
-                         const std::map<std::string, int>& b) {
-  std::string out;
+std::string missingLines(const std::map<std::string, int>& a, const std::map<std::string, int>& b) {
+  std::string text;
   for (const auto& [line, count] : a) {
     auto it = b.find(line);
     const int there = it == b.end() ? 0 : it->second;
-    if (there < count) out += "  " + line + " (x" + std::to_string(count - there) + ")\n";
+    if (there < count) text += "  " + line + " (x" + std::to_string(count - there) + ")\n";
   }
-  return out;
+  return text;
 }
 
 }  // namespace vexaparser::testing

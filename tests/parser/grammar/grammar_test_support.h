@@ -1,14 +1,13 @@
 // Shared fixture of the product-grammar tests: loads the mode files, key
 // files, command order files and the command flag file of the source tree's
 // resources/ once per test suite, and speaks the grammar's domain: a console
-// terminal to type into (typed, help), the configuration algebra on text
-// (merge, fallback, normalize) and the corpus of real configurations.
+// terminal to type into, the configuration algebra on text (merge, fallback,
+// normalize), and the measurements on the corpus of real configurations.
 #ifndef VEXA_TESTS_PARSER_GRAMMAR_GRAMMAR_TEST_SUPPORT_H_
 #define VEXA_TESTS_PARSER_GRAMMAR_GRAMMAR_TEST_SUPPORT_H_
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,15 +20,11 @@
 
 namespace vexaparser::testing {
 
-// Configuration text: every line followed by "\n".
-inline std::string lines(std::initializer_list<const char*> text) {
-  std::string out;
-  for (const char* line : text) {
-    out += line;
-    out += '\n';
-  }
-  return out;
-}
+// Configuration text from lines separated by "|": every line gets "\n".
+std::string cfg(const std::string& piped);
+// The normalized form of the lines separated by "|": every line but "!"
+// ends in a blank, every line in "\n".
+std::string out(const std::string& piped);
 
 // The product grammar, loaded for the whole suite: loading it is the
 // expensive part, and every test of a suite only reads it.
@@ -50,8 +45,6 @@ class ProductGrammarTest : public ::testing::Test {
     ASSERT_TRUE(VexaParserUtil::resourcesReady()) << "the product grammar did not load";
   }
 
-  // ---- the configuration algebra on text ----
-
   // delta's commands applied to base.
   static std::string merge(const std::string& base, const std::string& delta) {
     return VexaParserUtil::mergeConfigCmds(delta, base);
@@ -63,41 +56,36 @@ class ProductGrammarTest : public ::testing::Test {
   static std::string normalize(const std::string& text) {
     return VexaParserUtil::normalizeConfigCmds(text);
   }
-
-  // ---- a console terminal ----
-
-  // A terminal in configuration mode that runs lines as the console does.
-  static std::unique_ptr<VTY> configTerminal() {
+  // A console terminal at the view prompt, or in configuration mode.
+  static std::unique_ptr<VTY> terminal(bool configure) {
     std::unique_ptr<VTY> vty = VTY::create("Router", true);
-    if (vty == nullptr) return vty;
-    typed(*vty, "enable");
-    typed(*vty, "configure terminal");
+    if (vty != nullptr && configure) {
+      typed(*vty, "enable");
+      typed(*vty, "configure terminal");
+    }
     return vty;
   }
-  // Runs one line (" \n" appended); returns its output.
+  // Runs one line as the console does (" \n" appended, or to hook when it
+  // ends in "?"); returns its output.
   static std::string typed(VTY& vty, const std::string& line) {
-    vty.parse(line + " \n", true, nullptr);
-    std::string out;
-    vty.getOutputString(out);
-    return out;
-  }
-  // The help listing for a line ending in "?".
-  static std::string help(VTY& vty, const std::string& lineWithMark) {
-    vty.hook(lineWithMark);
-    std::string out;
-    vty.getOutputString(out);
-    return out;
+    if (!line.empty() && line.back() == '?') {
+      vty.hook(line);
+    } else {
+      vty.parse(line + " \n", true, nullptr);
+    }
+    std::string text;
+    vty.getOutputString(text);
+    return text;
   }
   static std::string prompt(const VTY& vty) {
-    std::string out;
-    vty.getPrompt(out);
-    return out;
+    std::string text;
+    vty.getPrompt(text);
+    return text;
   }
 };
 
-// ---- the corpus of real configurations ----
+// ---- the corpus of real configurations (VEXA_CORPUS_DIR) ----
 
-// The corpus folder (with a trailing separator).
 inline std::string corpusFolder() { return VEXA_CORPUS_DIR; }
 // The names of the corpus configuration files, sorted.
 std::vector<std::string> corpusFiles();
@@ -107,6 +95,45 @@ std::string corpusText(const std::string& name);
 inline std::string grammarDataFile(const std::string& name) {
   return std::string(VEXA_TEST_DATA_DIR) + "parser/grammar/" + name;
 }
+
+struct Recognition {
+  long lines = 0;       // counted lines
+  long recognized = 0;  // counted lines the configuration terminal accepts
+  std::vector<std::string> unrecognized;
+};
+
+// The rule of "vexa-config check", kept identical: the text is cut at line
+// feeds and each piece at carriage returns; every non-empty piece is parsed,
+// in order, by one configuration terminal ("hostName", not a command line,
+// a command line object attached). Lines whose first word is empty, begins
+// with "!", or is "end" or "version" (any case) are not counted. A counted
+// line is recognized when the parse succeeds and the info line is not empty
+// (banner text: when its banner command was). Needs loaded resources.
+Recognition recognize(const std::string& text);
+
+// The configuration lines of text with their counts, compared in a form the
+// terminal's rewriting keeps (lowered, blanks removed: "GigabitEthernet0/1"
+// and "gigabitethernet 0/1 " are the same) while every other change shows.
+// Lines without configuration are left out: blank, "!", "end", "version",
+// and the listing header lines "Building configuration..." and "Current
+// configuration : N bytes".
+std::map<std::string, int> configurationLines(const std::string& text);
+
+// Every configuration line of text with the lines of the modes that enclose
+// it (by indentation), joined by " > ", with counts: a tree compared without
+// the order of sibling lines.
+std::map<std::string, int> treeLines(const std::string& text);
+
+// The delta of the rollback test for a normalized configuration (one blank
+// of indentation per level): some commands removed with "no" at the top, in
+// sub-modes and in nested sub-modes, descriptions changed or added in
+// interfaces, a changed host name, and new top-level commands and a new
+// interface. Deterministic: chosen by position only.
+std::string rollbackDelta(const std::string& normalized);
+
+// Lines of a that b lacks (with their missing counts), one per line, for
+// failure messages.
+std::string missingLines(const std::map<std::string, int>& a, const std::map<std::string, int>& b);
 
 }  // namespace vexaparser::testing
 
