@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 
@@ -118,7 +119,8 @@ TEST_F(TerminalTest, ConsoleLineFillsTheCommandObject) {
 }
 
 TEST_F(TerminalTest, ShowRunningConfigListsTheUndoOfTypedCommands) {
-  const std::string folder = vexahost::VexaFileSystem::GetTempFolder() + "cli_running_config/";
+  const std::string folder = vexahost::VexaFileSystem::GetTempFolder() + "cli_running_config_" +
+                             std::to_string(std::random_device{}()) + "/";
   vexahost::Pathname(folder).removeFile(true);
   ASSERT_TRUE(vexahost::Pathname(folder).makeDirectories());
   ASSERT_TRUE(vexahost::Pathname(folder + "r1.cfg").writeAll("hostname r1\r\nlogin\r\nend\r\n"));

@@ -3,6 +3,7 @@
 // baseline between "!" and "!\nend\n".
 #include "vexa/parser/running_config.h"
 
+#include <random>
 #include <string>
 
 #include "model_test_support.h"
@@ -17,7 +18,8 @@ class RunningConfigTest : public ModelTest {
  protected:
   void SetUp() override {
     ModelTest::SetUp();
-    folder_ = vexahost::VexaFileSystem::GetTempFolder() + "running_config_test/";
+    folder_ = vexahost::VexaFileSystem::GetTempFolder() + "running_config_test_" +
+              std::to_string(std::random_device{}()) + "/";
     vexahost::Pathname(folder_).removeFile(true);
     ASSERT_TRUE(vexahost::Pathname(folder_).makeDirectories());
     baselinePath_ =

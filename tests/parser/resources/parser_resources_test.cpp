@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <utility>
 
@@ -168,7 +169,8 @@ class HostileModeFileTest : public ResourceTest {
  protected:
   void SetUp() override {
     ResourceTest::SetUp();
-    folder_ = vexahost::VexaFileSystem::GetTempFolder() + "h-res-hostile/";
+    folder_ = vexahost::VexaFileSystem::GetTempFolder() + "hostile_" +
+              std::to_string(std::random_device{}()) + "/";
     vexahost::Pathname(folder_ + "files/keyfiles").makeDirectories();
     vexahost::VexaFileSystem::SetSystemResourceFolder(folder_);
   }
