@@ -18,9 +18,6 @@ class ParserToolCasePeer {
   static bool isValidHexRange(const std::string& t, const std::string& s) {
     return ParserToolCase::isValidHexRange(t, s);
   }
-  static bool isValidTime(const std::string& s) { return ParserToolCase::isValidTime(s); }
-  static bool isMonth(const std::string& s) { return ParserToolCase::isMonth(s); }
-  static bool isDay(const std::string& s) { return ParserToolCase::isDay(s); }
   static bool isMAC(const std::string& s) { return ParserToolCase::isMAC(s); }
   static bool isStringNum(const std::string& s) { return ParserToolCase::isStringNum(s); }
   static bool isStringHexNum(const std::string& s) { return ParserToolCase::isStringHexNum(s); }

@@ -25,14 +25,7 @@ using Pairs = std::vector<std::pair<std::string, std::string>>;
 // The list form is compared with this one in the robustness test.
 TEST(TextUtilitiesTest, SplitStringDropsEmptyTokensAndAppends) {
   const std::vector<std::tuple<std::string, std::string, Strings>> cases = {
-      {"  a  b ", " ", {"a", "b"}},
-      {"   ", " ", {}},
-      {"", " ", {}},
-      {"a,,b;c;", ",;", {"a", "b", "c"}},
-      {"abc", "", {"abc"}},
-      {std::string("a\0\0b\0", 5), std::string("\0", 1), {"a", "b"}},
-      {"x\xff y", " ", {"x\xff", "y"}},
-  };
+      {"   ", " ", {}}, {"", " ", {}}, {" a,,b;c;", ",; ", {"a", "b", "c"}}, {"abc", "", {"abc"}}};
   for (const auto& [text, delimiters, tokens] : cases) {
     Strings out = {"kept"};
     PTC::splitString(text, delimiters, out);
@@ -50,23 +43,19 @@ TEST(TextUtilitiesTest, OneStringTransforms) {
   };
   const std::vector<Case> cases = {
       {PTC::cleanLine, "  ip   address\t1\r\n", "ip address 1 \n"},
-      {PTC::cleanLine, "x", "x \n"}, {PTC::cleanLine, "", "\n"}, {PTC::cleanLine, " \t\r\n ", "\n"},
-      {PTC::string2Lower, "ABC xyz-09", "abc xyz-09"},
-      {PTC::string2Lower, "\xc9T\xe9", "\xc9t\xe9"},
-      {PTC::string2Lower, std::string("A\0B", 3), std::string("a\0b", 3)},
+      {PTC::cleanLine, " \t\r\n ", "\n"}, {PTC::string2Lower, "ABC xyz-09", "abc xyz-09"},
+      {PTC::string2Lower, std::string("\xc9T\0", 3), std::string("\xc9t\0", 3)},
       // string2CutSpace removes one kind of trailer only.
       {PTC::string2CutSpace, "abc  ", "abc"}, {PTC::string2CutSpace, "abc\r\r", "abc"},
       {PTC::string2CutSpace, "abc \r", "abc "}, {PTC::string2CutSpace, "abc\r ", "abc\r"},
-      {PTC::string2CutSpace, "a b", "a b"}, {PTC::string2CutSpace, "   ", ""},
-      {PTC::string2CutSpace, "\r\r", ""}, {PTC::string2CutSpace, "", ""},
-      {PTC::string2CutSpace, " abc\n", " abc\n"},
+      {PTC::string2CutSpace, "   ", ""}, {PTC::string2CutSpace, "", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(c.fn(c.in), c.out) << show(c.in);
 }
 
 TEST(TextUtilitiesTest, RemoveMore) {
   const Pairs cases = {
-      {"interface Ethernet0", "interface Ethernet0"}, {"", ""}, {"--More", "--More"},
+      {"", ""}, {"--More", "--More"},
       {" --More-- interface x", " interface x"}, {"--More--", ""},
       {"abc --More-- \b\b\b\b\b\b\b\b        \b\b\b\b\b\b\b\bhostname r1", "hostname r1"},
       {"--More--\r\x1b[Kip route", "[Kip route"},
@@ -84,9 +73,9 @@ TEST(TextUtilitiesTest, CmdFlagFollowsNoAndTheOverwriteSet) {
   const std::set<std::string> saved = overwriteCommandKeys();
   overwriteCommandKeys() = {"hostname", "nohostname", "ipaddress"};
   const std::vector<std::pair<std::string, CiscoCommandLineFlag>> cases = {
-      {"", AppendCommand}, {"shutdown", AppendCommand}, {"no shutdown", NoCommand},
-      {"no", AppendCommand}, {"noshutdown", AppendCommand}, {" no shutdown", AppendCommand},
-      {"hostname <word>", OverwriteCommand}, {"ip  address <a.b.c.d> <a.b.c.d>", OverwriteCommand},
+      {"", AppendCommand}, {"no shutdown", NoCommand}, {"no", AppendCommand},
+      {"noshutdown", AppendCommand}, {" no shutdown", AppendCommand},
+      {"ip  address <a.b.c.d> <a.b.c.d>", OverwriteCommand},
       {"no hostname", NoOverwriteCommand},
       {"no ip address", NoCommand},    // key "noipaddress"
       {"hostname r1", AppendCommand},  // key "hostnamer1"
@@ -97,13 +86,12 @@ TEST(TextUtilitiesTest, CmdFlagFollowsNoAndTheOverwriteSet) {
 
 TEST(TextUtilitiesTest, IsTheSameCmd) {
   const std::vector<std::tuple<std::string, std::string, bool, bool>> cases = {
-      {"no shutdown", "shutdown", true, true}, {"shutdown", "no shutdown", true, true},
-      {"shutdown", "shutdown", true, false}, {"shutdown", "shutdown", false, true},
+      {"shutdown", "no shutdown", true, true}, {"shutdown", "shutdown", true, false},
       {"no shutdown", "shutdown", false, false},
       {"ip address <a.b.c.d>", "ip  address\t<x> <y>", false, true},
       {"no ip address <a.b.c.d>", "ip address", true, true},
       {"noshutdown", "shutdown", true, true},  // keys carry no blanks
-      {"", "", false, true}, {"", "no", true, true},
+      {"", "no", true, true},
   };
   for (const auto& [a, b, check_no, same] : cases) {
     EXPECT_EQ(PTC::isTheSameCmd(a, b, check_no), same) << a << " vs " << b << " " << check_no;
@@ -141,7 +129,7 @@ TEST(TextUtilitiesTest, TestOptionToken) {
   const std::vector<std::tuple<std::string, std::string, bool, bool>> cases = {
       {"[abc]", "abc", true, true}, {"abc", "abc", false, false}, {"[abc", "abc", true, false},
       {"ab]c", "ab", false, true},  {"x]y[z", "z", true, true},   {"[a]b]", "a", true, true},
-      {"", "", false, false},       {"[]", "", true, true},
+      {"[]", "", true, true},
   };
   for (const auto& [token, want_out, want_open, want_close] : cases) {
     std::string out = "old";
@@ -161,12 +149,10 @@ TEST(TextUtilitiesTest, FilterLinesDropsCommentsAndVersion) {
 
 TEST(TextUtilitiesTest, StrInCmd) {
   const std::vector<std::tuple<std::string, std::string, bool>> cases = {
-      {"ip address 1", "ip address", true}, {"ipaddress 1", "ip address", true},
-      {"ip addresses", "ip address", false}, {"ip address", "ip address", true},
-      {"ip\taddress\n", "ip address", true}, {"  ip address", "ip address", true},
-      {"ip", "ip address", false}, {"ip addr", "ip address", false},
-      {"ip address", "ipaddress", false}, {"ip address 1", "ip", true},
-      {"ipv6 address", "ip", false}, {"", "", true}, {"ip", "", false}, {"", "ip", false},
+      {"ipaddress 1", "ip address", true}, {"ip addresses", "ip address", false},
+      {"  ip\taddress\n", "ip address", true}, {"ip addr", "ip address", false},
+      {"ip address", "ipaddress", false}, {"ipv6 address", "ip", false},
+      {"ip", "", false}, {"", "ip", false},
   };
   for (const auto& [command, words, begins] : cases) {
     EXPECT_EQ(PTC::strInCmd(command, words), begins) << show(command) << " with " << show(words);
@@ -176,21 +162,16 @@ TEST(TextUtilitiesTest, StrInCmd) {
 TEST(TextUtilitiesTest, AccessListHeaderTranslation) {
   // Command in, command after ("=": unchanged), other after ("=": left as it was).
   const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
-      {"access-list 150 permit ip any any", "=", "ip access-list extended 150"},
-      {"access-list 99", "=", "ip access-list standard 99"}, {"access-list 0", "=", ""},
-      {"access-list 100", "=", "ip access-list extended 100"},
-      {"access-list 199", "=", "ip access-list extended 199"},
-      {"access-list 300 permit any", "=", ""}, {"access-list", "=", "ip access-list"},
-      {"\taccess-list\t5\n", "=", "ip access-list standard 5"},
+      {"access-list 199 permit ip any any", "=", "ip access-list extended 199"},
+      {"\taccess-list\t99\n", "=", "ip access-list standard 99"}, {"access-list 0", "=", ""},
+      {"access-list 100", "=", "ip access-list extended 100"}, {"access-list 200", "=", ""},
+      {"access-list", "=", "ip access-list"},
       {"ip access-list standard 5", "access-list 5", "ip access-list standard 5"},
-      {"ip access-list extended 150", "access-list 150", "ip access-list extended 150"},
       {"ip access-list extended 200", "", "ip access-list extended 200"},
-      {"ip access-list standard 0", "", "ip access-list standard 0"},
-      {"ip access-list extended abc", "", "ip access-list extended abc"},
       {"ip access-list standard", "", "ip access-list standard"},
       {"ip access-list resequence 5", "", "ip access-list resequence 5"},
       {"ip access-list", "access-list", "ip access-list"}, {"ip foo", "", ""},
-      {"interface e0", "=", "="}, {"", "=", "="}, {"IP access-list standard 5", "=", "="},
+      {"interface e0", "=", "="}, {"IP access-list standard 5", "=", "="},
   };
   for (const auto& [in, command_after, other_after] : cases) {
     std::string command = in, other = "=";
@@ -201,22 +182,13 @@ TEST(TextUtilitiesTest, AccessListHeaderTranslation) {
 }
 
 TEST(TextUtilitiesTest, IsIpACLWithNo) {
-  for (const std::string s : {"ip access-list standard 5", "IP Access-List Extended 150",
-                              "  ip\taccess-list  standard 12 remark x"}) {
+  for (const std::string s : {"IP Access-List Extended 150", "  ip\taccess-list  standard 12 x"}) {
     EXPECT_TRUE(PTC::isIpACLWithNo(s)) << s;
   }
-  for (const std::string s : {"ip access-list extended abc", "ip access-list standard 5a",
-                              "ip access-list standard", "ip access-list foo 1",
-                              "no ip access-list standard 5", ""}) {
+  for (const std::string s : {"ip access-list standard 5a", "ip access-list standard",
+                              "ip access-list foo 1", "no ip access-list standard 5", ""}) {
     EXPECT_FALSE(PTC::isIpACLWithNo(s)) << s;
   }
-}
-
-TEST(TextUtilitiesTest, DivideStringKeepsCommentLinesWhole) {
-  // The split at the last bar is covered through parseCmdLine below.
-  std::string head, tail = "=";
-  PTC::divideString("!a|b", head, tail);
-  EXPECT_EQ(head + tail, "!a|b=");
 }
 
 TEST(TextUtilitiesTest, ParseCmdLine) {
@@ -229,7 +201,7 @@ TEST(TextUtilitiesTest, ParseCmdLine) {
       {"a|||b|", {"a", " ", " ", "b", ""}},
       {"!Comment|X", {"!comment", "x", "", "", ""}},
       {"|A|", {"a", "", "", "", ""}},
-      {"", {"", "", "", "", ""}}, {" \t \t", {"", "", "", "", ""}},
+      {" \t \t", {"", "", "", "", ""}},
       {"k\tword|help\t|", {"k word", "help ", "", "", ""}},
   };
   for (const auto& [line, fields] : cases) {
