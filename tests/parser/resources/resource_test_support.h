@@ -58,9 +58,6 @@ class ResourceTest : public ::testing::Test {
     return it == map.end() ? nullptr : it->second;
   }
   static Node* child(const Node* n, const std::string& k) { return find(n->children, k); }
-  static Node* optional(const Node* n, const std::string& k) {
-    return find(n->optionalChildren, k);
-  }
   static Node* option(const Node* n, const std::string& k) { return find(n->optionChildren, k); }
   template <typename Map>
   static std::vector<std::string> keysOf(const Map& map) {
