@@ -49,9 +49,8 @@ std::string unclosed(const std::string& kind, int line) {
 TEST(CheckTest, AcceptsWellFormedScripts) {
   // clang-format off
   const std::string scripts[] = {
-      "", "#a = search_line(\"interface (@name)\", all);\r\n#c = #d;", " if (#a == #b) x;",
-      " if (isempty(#a)) { print \"none\"; } else { print #a; }\r\n", "{ if (a) x; }",
-      "{ if (a) { x; } else { y; } }", " if (a) if (b) x; else y;", " if\n  (a) x;",
+      "", " if (isempty(#a)) { print \"none\"; } else { print #a; }\r\n",
+      " if (a) if (b) x; else y;", " if\n  (a) x;",
       "if (a = b) x;",  // not a keyword at the very start of the text
       "xif (a = b) y;", "#a = \"({[\"; ! ({[\n#b = #c;",
       "x; else y;",  // an "else" without an "if" opens nothing to close
@@ -65,17 +64,10 @@ TEST(CheckTest, ReportsEveryKindOfError) {
   const std::string parenAtEnd = unclosed(")", 1) + kCloseParen;
   // clang-format off
   const TextCase cases[] = {
-      {"'\\123' (", parenAtEnd},
       {"'ab(", parenAtEnd},  // not a complete literal: the character after it is scanned again
-      {"{(}", "Missing closers detected line 1.\n\tMissing closing ) opened line 1.\n" +
-              kCloseParen},
       {"{[(}", "Missing closers detected line 1.\n\tMissing closing ) opened line 1.\n"
                "\tMissing closing ] opened line 1.\nSummary:\n1 too few closing square brackets.\n"
                "1 too few closing parentheses.\n"},
-      {"}", muddles('}', 1, 1) + kOpenBrace},
-      {"a\n\n]", muddles(']', 3, 3) + "Summary:\n1 too few opening square brackets.\n"},
-      {"))", muddles(')', 1, 1) + muddles(')', 1, 1) +
-             "Summary:\n2 too few opening parentheses.\n"},
       {"}\n{", muddles('}', 1, 1) + unclosed("}", 2) + kNoNet},
       {"{\n(\n[", unclosed("]", 3) + unclosed(")", 2) + unclosed("}", 1) + "Summary:\n1 too few "
                   "closing braces.\n1 too few closing square brackets.\n1 too few closing "
@@ -83,7 +75,6 @@ TEST(CheckTest, ReportsEveryKindOfError) {
       // Comments do not hide line breaks from the count.
       {"! one\n! two (\n\n}", muddles('}', 4, 4) + kOpenBrace},
       {" if (a = b) x;", "Assignment instead of equals in conditional, line 1.\n" + kNoNet},
-      {" if x;", "Bad if (no condition) line 1.\n" + kNoNet},
       {" if\nx;", "Bad if (no condition) line 2.\n" + kNoNet},
       {" if", "Bad if (no condition) line 1.\n" + kNoNet},
       // A carriage return is an ordinary character, not a blank to skip.
@@ -96,7 +87,6 @@ TEST(CheckTest, ReportsEveryKindOfError) {
       // A broken string is reported once, with the line on which it first breaks.
       {"x = \"a\nb\nc\";\n}", "*Error: '\"' quoted string not ended by line 1.\n" +
                               muddles('}', 4, 4) + kOpenBrace},
-      {"x = \"abc", "*Error: '\"' quoted string not ended by end of file.\n" + kNoNet},
       {"\n\"a\nb", "*Error: '\"' quoted string not ended by line 2.\n"
                    "*Error: '\"' quoted string not ended by end of file.\n" + kNoNet},
       {"( \"a\\", "*Error: '\"' quoted string not ended by end of file.\n" + parenAtEnd},
@@ -130,9 +120,9 @@ TEST(CheckTest, ErrorCounterCarriesOverBetweenChecks) {
 TEST(CheckReaderTest, FoldsBlanksCommentsAndLineBreaks) {
   // clang-format off
   const TextCase cases[] = {
-      {"a  \t b", "a b"}, {"a \n\n  b", "a\nb"}, {"a\t\t\n b", "a\nb"}, {"a\r\nb", "a\r\nb"},
-      {"a\n\r\nb", "a\n\r\nb"}, {"a ! c ( \n \r\n\t b", "a  b"}, {"a!c", "a "},
-      {"!x\n!y\nz", "  z"}, {std::string("a\0b", 3), "a"}, {"\xff\x80", "\xff\x80"},
+      {"a  \t b", "a b"}, {"a\t\t\n b", "a\nb"}, {"a\r\nb", "a\r\nb"},
+      {"a ! c ( \n \r\n\t b", "a  b"}, {"a!c", "a "}, {std::string("a\0b", 3), "a"},
+      {"\xff\x80", "\xff\x80"},
   };
   // clang-format on
   for (const TextCase& c : cases) {
