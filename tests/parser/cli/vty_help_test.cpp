@@ -26,32 +26,27 @@ TEST_F(HelpTest, HelpAndCompletionInEveryMode) {
   play({
       {"?", "enable\tturn on privileged commands\nshow\tshow running system information\n"},
       {"enable", ""},
-      {"show ?", kShow}, {"sh?", "show\t\tshow running system information\n"}, {"SH ?", kShow},
+      {"sh?", "show\t\tshow running system information\n"},
       {"configure ?", "<cr>\t\tend\nterminal\tconfigure from the terminal\n"},
-      {"ping 10.1.1.1 ?", kCr},
-      {"zzz?", kUnrecognized}, {"show zzz ?", kUnrecognized}, {"show version zzz ?", kUnrecognized},
+      {"zzz?", kUnrecognized}, {"show version zzz ?", kUnrecognized},
       // Blanks between words do not count; a tab inside a word does.
       {"show   ?", kShow}, {"show\tver?", kUnrecognized},
-      {"conf\t", "configure "}, {"conf t\t", "conf terminal "}, {"CONF\t", "configure "},
-      {"show \t", "show "}, {"\t", ""}, {"ping 10.1.1.1\t", "ping 10.1.1.1 "},
+      {"conf t\t", "conf terminal "}, {"\t", ""},
       // Nothing matches: the words before and the (empty) common prefix; a
       // walk that stopped writes the rest back as typed.
       {"xyz\t", ""}, {"show xyz\t", "show "}, {"xyz abc\t", "xyz abc"},
       {"configure terminal", "Enter configuration commands, one per line.\n"},
       // A full value is echoed when no word begins with it.
-      {"router bgp 5?", "5\n"}, {"router bgp 5 ?", kCr},
+      {"router bgp 5?", "5\n"},
       {"delay +?", "<1-4294967295>\tdelay offset\n"}, {"metric -?", "-\n"},
       {"interface ?", "ethernet\tieee 802.3\nfastethernet\tfastethernet ieee 802.3\n"
                       "loopback\tloopback interface\nserial\t\tserial\n"},
-      {"interface s?", "serial\t\tserial\n"},
       // An interface name is split into its type and number.
-      {"interface fa0?", kCr}, {"int fa0/1 ?", kCr},
-      {"hostname ?", "word\tthis system's network name\n"},
-      {"clock ?", "set\tset the time\n"},
+      {"interface fa0?", kCr}, {"hostname ?", "word\tthis system's network name\n"},
       {"c?", "calendar\tmanage the hardware calendar\nclock\t\tmanage the system clock\n"},
       {"lo\t", "log"}, {"int\t", "interface "},
-      {"interface fa\t", "interface fastethernet "}, {"router bgp 100\t", "router bgp 100 "},
-      {"router bgp 0\t", "router bgp "}, {"hostname R\t", "hostname R "},
+      {"interface fa\t", "interface fastethernet "},
+      {"router bgp 100\t", "router bgp 100 "}, {"router bgp 0\t", "router bgp "},
       {"ip route <a.b.c.d>\t", ""},  // a type name typed as it stands completes to nothing
       {"c\t", "c"}, {"cl\t", "clock "},
       // Used options are hidden, and released after the help.
@@ -60,15 +55,13 @@ TEST_F(HelpTest, HelpAndCompletionInEveryMode) {
        "<cr>\t\tend\ndescription\tneighbor specific description\n"
        "weight\t\tset default weight for routes from this neighbor\n"},
       {"neighbor 1.1.1.1 rem 5 weight 3 ?", kNeighborOptions},
-      {"neighbor 1.1.1.1 remote-as 5 weight 3", ""},
-      {"neighbor 1.1.1.1 remote-as 5 weight 3 ?", kNeighborOptions},
       // "no" is skipped.
       {"interface serial0", ""},
       {"no shut?", "shutdown\tshutdown the selected interface\n"},
       {"NO ip ?", "access-group\tspecify access control for packets\n"
                   "address\t\tset the ip address of an interface\n"},
       {"ip access-group 1 in ?", "<cr>\tend\nlog\tlog matches against this entry\n"},
-      {"no shut\t", "no shutdown "}, {"sp 1\t", "sp 10"}, {"sp a\t", "sp auto "},
+      {"no shut\t", "no shutdown "}, {"sp a\t", "sp auto "},
       {"exit", ""},
   });
   // clang-format on

@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 #include <string>
 
 #include "cli_test_support.h"
-#include "vexa/host/pathname.h"
 
 namespace vexaparser::testing {
 namespace {
@@ -44,9 +42,7 @@ TEST_F(TerminalTest, Session) {
       {"neighbor 1.1.1.1 weight 5", "", kRouter}, {"address-family ipv4", "", kAf},
       {"bogus", kInvalid, kAf}, {"network", kIncomplete, kAf},
       {"neighbor 1.1.1.1 bogus", kInvalid, kAf}, {"ip route 10.0.0.0", kIncomplete, kAf},
-      {"ip route 10.0.0", kInvalid, kAf}, {"hostname", kIncomplete, kAf},
       {"lo", kInvalid, kAf},  // ambiguous abbreviations are reported like unknown words
-      {"speed auto", kInvalid, kAf},
       {"no", kInvalid, kAf},  // an ordinary word; this grammar has no such command
       {"network 10.0.0.0", "", kAf}, {"ip route 10.0.0.0 255.0.0.0 1.1.1.1", "", kConfig},
       {"int fa0/1", "", kIf, "interface fastethernet 0/1 \n"}, {"exit", "", kConfig, "exit"},
@@ -57,24 +53,20 @@ TEST_F(TerminalTest, Session) {
       {"desc Link To Core", "", kIf, "description Link To Core \n"}, {"no shutdown", "", kIf},
       {"no ip", "", kIf},  // a "no" form may stop early
       {"no interface serial1", "", kConfig, "no interface serial 1 \n"},  // and enters no mode
-      {"HOSTNAME R1", "", kConfig, "hostname R1 \n"}, {"cl s", "", kConfig, "clock set \n"},
+      {"cl s", "", kConfig, "clock set \n"},
       // The argument goes before the word only in the positive form.
       {"name-server 1.1.1.1", "", kConfig, "ip name-server 1.1.1.1 \n"},
       {"no name-server 1.1.1.1", "", kConfig},
-      {"domain example.com", "", kConfig, "ip domain-name example.com \n"},
-      {"router bgp 4294967295", "", kRouter},
-      // Options of a group in any order, each at most once.
-      {"neighbor 1.1.1.1 weight 3 remote-as 5", "", kRouter},
+      {"router bgp 1", "", kRouter},
+      // Options of a group in any order, each at most once, even abbreviated (any order
+      // and plain repeats on the product grammar: grammar/modes_test.cpp).
       {"neighbor 1.1.1.1 description remote-as 5 weight 1", "", kRouter},
-      {"neighbor 1.1.1.1 remote-as 5 remote-as 6", kInvalid, kRouter},
-      {"neighbor 1.1.1.1 remote-as 5 weight 3 remote-as 6", kInvalid, kRouter},
       {"neighbor 1.1.1.1 remote-as 5 weight 3 rem 6", kInvalid, kRouter},
-      {"neighbor 1.1.1.1 weight 3 description weight 4", kInvalid, kRouter},
       {"neighbor 1.1.1.1 rem 5 w 3", "", kRouter, "neighbor 1.1.1.1 remote-as 5 weight 3 \n"},
       {"!", "", kRouter, ""}, {"  !x", "", kRouter, ""},
       // "version" is a comment at the top of a mode only: unknown in the
       // sub-mode, the line is accepted one level up.
-      {"version 12.4", "", kConfig, ""}, {"Version 12.4", "", kConfig, ""},
+      {"Version 12.4", "", kConfig, ""},
       // Banner text is not matched, whatever it holds; the closing line is
       // walked like any line, and closes the banner even when it fails.
       {"banner motd ^C", "", kConfig, nullptr, true},
@@ -84,9 +76,8 @@ TEST_F(TerminalTest, Session) {
       {"banner motd #", "", kConfig, nullptr, true}, {"bye #", kInvalid, kConfig},
       // Options that exclude each other.
       {"interface serial0", "", kIf, "interface serial 0 \n"},
-      {"ip access-group 1 in", "", kIf}, {"ip access-group 1 out log", "", kIf},
-      {"ip access-group 1 log in", "", kIf}, {"ip access-group 1 in out", kInvalid, kIf},
-      {"ip access-group 1 in log out", kInvalid, kIf}, {"ip access-group 1 out", "", kIf},
+      {"ip access-group 1 log in", "", kIf}, {"ip access-group 1 in log out", kInvalid, kIf},
+      {"ip access-group 1 out", "", kIf},
       {"end", "", "#", "end \n"}, {"configure", kEnter, kConfig, "configure \n"},
       {"exit", "", "#", "exit"}, {"exit", "", ">", "exit"},
   });
@@ -106,10 +97,6 @@ TEST_F(TerminalTest, ConsoleLineFillsTheCommandObject) {
   EXPECT_EQ(command.getNodePath()[2].second, std::set<std::string>{"0/1"});
   CiscoCommandLine noIp;
   EXPECT_EQ(type("no ip", &noIp), kIncomplete);
-  CiscoCommandLine noAddress;
-  EXPECT_EQ(type("no ip address", &noAddress), "");
-  EXPECT_NE(noAddress.getFlags() & FLAG_NO, 0u);
-  EXPECT_EQ(noAddress.getFlags() & FLAG_INCOMPLETE, 0u);
   // A line that fails at every level leaves the object as it was before,
   // although its first words matched.
   CiscoCommandLine failed;
@@ -118,36 +105,10 @@ TEST_F(TerminalTest, ConsoleLineFillsTheCommandObject) {
   EXPECT_EQ(failed.getFlags(), 0u);
 }
 
-TEST_F(TerminalTest, ShowRunningConfigListsTheUndoOfTypedCommands) {
-  const std::string folder = vexahost::VexaFileSystem::GetTempFolder() + "cli_running_config_" +
-                             std::to_string(std::random_device{}()) + "/";
-  vexahost::Pathname(folder).removeFile(true);
-  ASSERT_TRUE(vexahost::Pathname(folder).makeDirectories());
-  ASSERT_TRUE(vexahost::Pathname(folder + "r1.cfg").writeAll("hostname r1\r\nlogin\r\nend\r\n"));
-  vexahost::VexaFileSystem::GetCurrBaselineFileSystem()->SetConfigFilePath("r1", folder + "r1.cfg");
-  terminal_->setConfigAndDeltaFile("r1", 0);
-  type("enable");
-  EXPECT_EQ(type("show running-config"), "!\n!\nend\n\n");
-  terminal_->registerDeltaCmd("hostname r2 \n");
-  EXPECT_EQ(type("show running-config"), "!\nhostname r1 \n!\nend\n\n");
-  // Scratch terminals never list, whatever the files say.
-  VTY scratch;
-  scratch.setConfigAndDeltaFile("r1", 0);
-  scratch.parse("enable \n", true, nullptr);
-  EXPECT_TRUE(scratch.parse("show running-config \n", true, nullptr));
-  EXPECT_EQ(output(scratch), "");
-  vexahost::VexaFileSystem::GetCurrBaselineFileSystem()->Clear();
-  vexahost::Pathname(folder).removeFile(true);
-}
-
 TEST_F(TerminalTest, ExecuteRunsTheInputStream) {
-  terminal_->writeInput("enable\nconf t\nhostname r1\nzzz\nint\t\nlo?\r\n\nend\n");
+  terminal_->writeInput("enable\nconf t\nhostname r1\nzzz\nint\t\nclock ?\r\n\nend\n");
   terminal_->execute();
-  EXPECT_EQ(output(*terminal_),
-            std::string(kEnter) + kInvalid + "interface " +
-                "logging\t\tmodify message logging facilities, the destination host and the\n"
-                "\t\t level of the messages sent to it\n"
-                "login\t\tenable secure login checking\n");
+  EXPECT_EQ(output(*terminal_), std::string(kEnter) + kInvalid + "interface set\tset the time\n");
   EXPECT_EQ(prompt(), "#");
   // The input was consumed; more can be written and run.
   terminal_->writeInput("exit");
@@ -158,12 +119,11 @@ TEST_F(TerminalTest, ExecuteRunsTheInputStream) {
 TEST_F(TerminalTest, ScratchTerminalMatchesOnlyFullWords) {
   VTY& scratch = scratchInConfiguration();
   EXPECT_EQ(read(scratch, &VTY::getPrompt), kConfig);
-  // An unknown word fails without a message; incomplete lines say so.
+  // An abbreviation is an unknown word: it fails without a message (the
+  // incomplete-line message of scratch terminals: vty_config_text_test.cpp).
   EXPECT_FALSE(scratch.parse("int fa0/1 \n", true, nullptr));
   EXPECT_EQ(output(scratch), "\n");
   EXPECT_EQ(scratch.getLastError(), "");
-  EXPECT_FALSE(scratch.parse("hostname \n", true, nullptr));
-  EXPECT_EQ(scratch.getLastError(), "% Incomplete command.");
   // "exit" and "end" are words of the grammar here.
   EXPECT_FALSE(scratch.parse("end \n", true, nullptr));
   EXPECT_TRUE(scratch.parse("INTERFACE FASTETHERNET0/1 \n", true, nullptr));

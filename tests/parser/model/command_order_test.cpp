@@ -46,10 +46,10 @@ TEST(SortCiscoCommandsTest, FollowsTheSelectionSort) {
       {"new commands by order number", {{0, 5}, {0, 3}}, {1, 0}},
       {"order number zero never moves", {{0, 0}, {0, 3}}, {0, 1}},
       {"equal order numbers keep their places", {{0, 4}, {0, 4}, {0, 4}}, {0, 1, 2}},
-      {"new command goes ahead of higher order number", {{1, 1}, {2, 7}, {0, 6}}, {0, 2, 1}},
       // best moves to the new command (9 > 5), which then yields to the
       // line-1 command by order (5 > 1); a stable sort would not do this.
       {"result follows the visiting order", {{2, 9}, {0, 5}, {1, 1}}, {2, 1, 0}},
+      // an unranked line-read command is passed by nothing placed by order number
       {"swap, then line order repairs the rest", {{3, 2}, {0, 1}, {1, 0}}, {1, 2, 0}},
       {"unranked command is not passed by a new one", {{1, 0}, {2, 8}, {0, 3}}, {0, 2, 1}},
   };
@@ -80,7 +80,7 @@ std::vector<int> referencePositions(const std::vector<Numbers>& numbers) {
 
 TEST(SortCiscoCommandsTest, LongListsSortExactlyAsTheSelectionSort) {
   std::mt19937 random(20261205);
-  for (int round = 0; round < 200; ++round) {
+  for (int round = 0; round < 60; ++round) {
     const int size = 64 + static_cast<int>(random() % 200);
     const int shape = round % 6;  // 0: already in line order
     std::vector<Numbers> numbers;

@@ -70,7 +70,6 @@ TEST_F(RunningConfigTest, TypedCommandsAreListedAsTheirUndo) {
   source_.deltaCommands = lines("hostname r2|interface Fa0| shutdown");
   EXPECT_EQ(listing(), lines("!|hostname r1 |interface Fa0 | no shutdown |!|!|end|"));
   EXPECT_EQ(show("R1", lines("hostname r2")), "!\nhostname r1 \n!\nend\n\n");
-  EXPECT_EQ(show("R1", ""), "!\n!\nend\n\n");
   EXPECT_EQ(show("hostName", lines("hostname r2")), "") << "scratch terminal";
 }
 
