@@ -1,11 +1,11 @@
 // Translator tests.  The golden files: every script under tests/data/designreader/translator/ is
 // translated and compared byte for byte with its expected program.  NAME.drs is the script;
-// NAME.pl holds the expected program up to and including "close OUTFILE;\n" (the runtime library
-// follows it unchanged); NAME.err, when present, holds the expected error text of a script the
-// translator rejects, whose program then has no body.  Programs of accepted scripts must also
-// compile with perl -c.  Below the golden files: the lexer, the argument reader, the pattern
-// rewrite, the placing of helper lines, statements the golden scripts leave out, and the program
-// file itself, written and run.
+// prologue.pl holds the fixed prologue every program opens with, NAME.pl the rest of the expected
+// program up to and including "close OUTFILE;\n" (the runtime library follows it unchanged);
+// NAME.err, when present, holds the expected error text of a script the translator rejects, whose
+// program then has no body.  Programs of accepted scripts must also compile with perl -c.  Below
+// the golden files: the lexer, the argument reader, the pattern rewrite, the placing of helper
+// lines, statements the golden scripts leave out, and the program file itself, written and run.
 
 #include "vexa/designreader/dr_translator.h"
 
@@ -159,6 +159,11 @@ std::vector<std::string> goldenNames() {
   return names;
 }
 
+// The expected program of a golden script: the shared prologue, then its own NAME.pl.
+std::string expectedProgram(const std::string& name) {
+  return readFile(drGoldenDir() + "prologue.pl") + readFile(drGoldenDir() + name + ".pl");
+}
+
 class TranslatorGoldenTest : public DRResourceTest,
                              public ::testing::WithParamInterface<std::string> {};
 
@@ -172,10 +177,10 @@ TEST_P(TranslatorGoldenTest, ProgramMatchesExpected) {
   if (std::filesystem::exists(golden + ".err")) {
     // A rejected script: the prologue and the epilogue are still written.
     EXPECT_EQ(readFile(golden + ".err"), translator.errorText);
-    EXPECT_EQ(readFile(drGoldenDir() + "empty.pl") + library_, readFile(path));
+    EXPECT_EQ(expectedProgram("empty") + library_, readFile(path));
     return;
   }
-  EXPECT_EQ(readFile(golden + ".pl") + library_, readFile(path));
+  EXPECT_EQ(expectedProgram(GetParam()) + library_, readFile(path));
   ASSERT_EQ("", translator.errorText);
   EXPECT_EQ(0, runPerl({"-c", path}, path + ".log")) << readFile(path + ".log");
 }
@@ -188,7 +193,7 @@ TEST(TranslatorGoldenSetTest, FindsTheScripts) { EXPECT_GE(goldenNames().size(),
 using TranslatorFileTest = DRResourceTest;
 
 TEST_F(TranslatorFileTest, MissingLibraryLeavesTheProgramWithoutEpilogue) {
-  const std::string prologue = readFile(drGoldenDir() + "empty.pl");
+  const std::string prologue = expectedProgram("empty");
   std::filesystem::create_directories(dir_ + "resources/scripts");
   vexahost::VexaFileSystem::SetSystemResourceFolder(dir_ + "resources/");
   DRTranslator translator("#a = #b;", dir_ + "out.pl");
