@@ -1,31 +1,31 @@
-async|Async interface
-atm|ATM interface
-bdi|Bridge-Domain interface
-bvi|Bridge-Group Virtual Interface
-cable|Cable interface
-cellular|Cellular interface
-crypto-engine|Crypto engine interface
-dialer|Dialer interface
-ethernet|IEEE 802.3
-fastethernet|FastEthernet IEEE 802.3
-fortygigabitethernet|40-Gigabit Ethernet interface
-gigabitethernet|GigabitEthernet IEEE 802.3z
-hundredgige|100-Gigabit Ethernet interface
-loopback|Loopback interface
-mgmtethernet|Management Ethernet interface
-modular-cable|Modular cable interface
-multilink|Multilink-group interface
-null|Null interface
-port-channel|Ethernet Channel of interfaces
-serial|Serial interface
-tengigabitethernet|Ten Gigabit Ethernet interface
-tunnel|Tunnel interface
-twentyfivegige|25-Gigabit Ethernet interface
-twogigabitethernet|Two Gigabit Ethernet interface
-vasileft|VRF-aware software infrastructure left interface
-vasiright|VRF-aware software infrastructure right interface
-virtual-template|Virtual Template interface
-vlan|Catalyst Vlans
-wideband-cable|Wideband cable interface
-wlan-ap|Wireless LAN access point interface
-wlan-gigabitethernet|Wireless LAN gigabit ethernet interface
+async|Async interface|Async
+atm|ATM interface|ATM
+bdi|Bridge-Domain interface|BDI
+bvi|Bridge-Group Virtual Interface|BVI
+cable|Cable interface|Cable
+cellular|Cellular interface|Cellular
+crypto-engine|Crypto engine interface|Crypto-Engine
+dialer|Dialer interface|Dialer
+ethernet|IEEE 802.3|Ethernet
+fastethernet|FastEthernet IEEE 802.3|FastEthernet
+fortygigabitethernet|40-Gigabit Ethernet interface|FortyGigabitEthernet
+gigabitethernet|GigabitEthernet IEEE 802.3z|GigabitEthernet
+hundredgige|100-Gigabit Ethernet interface|HundredGigE
+loopback|Loopback interface|Loopback
+mgmtethernet|Management Ethernet interface|MgmtEthernet
+modular-cable|Modular cable interface|Modular-Cable
+multilink|Multilink-group interface|Multilink
+null|Null interface|Null
+port-channel|Ethernet Channel of interfaces|Port-channel
+serial|Serial interface|Serial
+tengigabitethernet|Ten Gigabit Ethernet interface|TenGigabitEthernet
+tunnel|Tunnel interface|Tunnel
+twentyfivegige|25-Gigabit Ethernet interface|TwentyFiveGigE
+twogigabitethernet|Two Gigabit Ethernet interface|TwoGigabitEthernet
+vasileft|VRF-aware software infrastructure left interface|vasileft
+vasiright|VRF-aware software infrastructure right interface|vasiright
+virtual-template|Virtual Template interface|Virtual-Template
+vlan|Catalyst Vlans|Vlan
+wideband-cable|Wideband cable interface|Wideband-Cable
+wlan-ap|Wireless LAN access point interface|Wlan-ap
+wlan-gigabitethernet|Wireless LAN gigabit ethernet interface|Wlan-GigabitEthernet
