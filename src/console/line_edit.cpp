@@ -64,8 +64,8 @@ void GetLineData::gl_kill_region(int i, int j) {
   const int count = j - i + 1;
   std::memcpy(killBuffer_.get(), buf + i, static_cast<std::size_t>(count));
   killBuffer_[count] = '\0';
+  // The length field stays: it is what the display shows until the redraw.
   std::memmove(buf + i, buf + j + 1, static_cast<std::size_t>(length_ - j));
-  length_ -= count;
 }
 
 void GetLineData::gl_kill_1_word() {
