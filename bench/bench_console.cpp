@@ -27,7 +27,9 @@ struct Console {
   std::string delta;
   std::string output;
 
-  void key(char c) { vexaconsole::parser_main(*terminal, editor, std::string(1, c), output, &delta); }
+  void key(char c) {
+    vexaconsole::parser_main(*terminal, editor, std::string(1, c), output, &delta);
+  }
   void type(const std::string& keys) {
     for (char c : keys) key(c);
   }

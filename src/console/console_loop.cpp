@@ -2,10 +2,9 @@
 // lines, the delta text, and the help and completion hooks.
 #include "vexa/console/console_loop.h"
 
-#include <log4cpp/Category.hh>
-
 #include <algorithm>
 #include <cstring>
+#include <log4cpp/Category.hh>
 
 #include "vexa/console/console_log.h"
 #include "vexa/console/get_line_data.h"

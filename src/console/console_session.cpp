@@ -77,7 +77,7 @@ bool ConsoleSession::open(const ConsoleSessionOptions& options, std::string& err
 
   // The running configuration listing finds the files by device name.
   vexahost::VexaFileSystem::GetCurrBaselineFileSystem()->SetConfigFilePath(hostName_,
-                                                                          options.configPath);
+                                                                           options.configPath);
   // A delta file that does not exist yet holds nothing to list.
   vexahost::VexaFileSystem::GetCurrProjectFileSystem()->SetConfigDeltaFilePath(
       hostName_, deltaExists ? options.deltaPath : std::string());

@@ -87,15 +87,24 @@ int GetLineData::gl_getc(char byte) const {
   const int c = static_cast<signed char>(byte);
   if (c >= 0) return c == 27 ? kKillLine : c;
   switch (c) {
-    case -71: return kHome;
-    case -72: return kPrevious;
-    case -75: return kLeft;
-    case -77: return kRight;
-    case -79: return kEnd;
-    case -80: return kNext;
-    case -82: return kOverwrite;
-    case -83: return kDelete;
-    default: return kAbandon;
+    case -71:
+      return kHome;
+    case -72:
+      return kPrevious;
+    case -75:
+      return kLeft;
+    case -77:
+      return kRight;
+    case -79:
+      return kEnd;
+    case -80:
+      return kNext;
+    case -82:
+      return kOverwrite;
+    case -83:
+      return kDelete;
+    default:
+      return kAbandon;
   }
 }
 
@@ -116,8 +125,7 @@ void GetLineData::gl_error(const char* message) {
   reportFatalError(message);
 }
 
-char* GetLineData::Getline(const std::string& keys, const char* prompt,
-                           vexaparser::VTY* terminal) {
+char* GetLineData::Getline(const std::string& keys, const char* prompt, vexaparser::VTY* terminal) {
   return Getlinem(keys, 0, prompt, terminal);
 }
 
@@ -189,8 +197,12 @@ bool GetLineData::controlKey(int c, vexaparser::VTY* terminal) {
     }
   }
   switch (c) {
-    case kHome: gl_fixup(prompt_, -1, 0); break;
-    case kLeft: gl_fixup(prompt_, -1, cursor_ - 1); break;
+    case kHome:
+      gl_fixup(prompt_, -1, 0);
+      break;
+    case kLeft:
+      gl_fixup(prompt_, -1, cursor_ - 1);
+      break;
     case kDelete:
       if (length_ == 0) {
         gl_cleanup();
@@ -200,10 +212,16 @@ bool GetLineData::controlKey(int c, vexaparser::VTY* terminal) {
       }
       gl_del(0);
       break;
-    case kEnd: gl_fixup(prompt_, -1, length_); break;
-    case kRight: gl_fixup(prompt_, -1, cursor_ + 1); break;
+    case kEnd:
+      gl_fixup(prompt_, -1, length_);
+      break;
+    case kRight:
+      gl_fixup(prompt_, -1, cursor_ + 1);
+      break;
     case kBackspace:
-    case kDel: gl_del(-1); break;
+    case kDel:
+      gl_del(-1);
+      break;
     case kTab:
       if (completionHook_ != nullptr) callHook(completionHook_, terminal);
       break;
@@ -215,21 +233,43 @@ bool GetLineData::controlKey(int c, vexaparser::VTY* terminal) {
       gl_cleanup();
       return true;
     }
-    case kKillToEnd: gl_kill(); break;
-    case kRedraw: gl_redraw(); break;
-    case kNext: showHistoryEntry(hist_next()); break;
-    case kOverwrite: overwrite_ = !overwrite_; break;
-    case kPrevious: showHistoryEntry(hist_prev()); break;
-    case kSearchBack: search_back(1); break;
-    case kSearchForward: search_forw(1); break;
-    case kTranspose: gl_transpose(); break;
+    case kKillToEnd:
+      gl_kill();
+      break;
+    case kRedraw:
+      gl_redraw();
+      break;
+    case kNext:
+      showHistoryEntry(hist_next());
+      break;
+    case kOverwrite:
+      overwrite_ = !overwrite_;
+      break;
+    case kPrevious:
+      showHistoryEntry(hist_prev());
+      break;
+    case kSearchBack:
+      search_back(1);
+      break;
+    case kSearchForward:
+      search_forw(1);
+      break;
+    case kTranspose:
+      gl_transpose();
+      break;
     case kKillLine:
       gl_fixup(prompt_, -1, 0);
       gl_kill();
       break;
-    case kWipe: gl_wipe(); break;
-    case kExchange: gl_exch(); break;
-    case kYank: gl_yank(); break;
+    case kWipe:
+      gl_wipe();
+      break;
+    case kExchange:
+      gl_exch();
+      break;
+    case kYank:
+      gl_yank();
+      break;
     default:
       if (interruptKey_ != 0 && c == interruptKey_) {
         gl_cleanup();
@@ -246,8 +286,8 @@ bool GetLineData::controlKey(int c, vexaparser::VTY* terminal) {
 
 void GetLineData::callHook(GlHook hook, vexaparser::VTY* terminal) {
   int position = cursor_;
-  const int result = hook(buffer_.get(), static_cast<int>(std::strlen(prompt_)), &position,
-                          terminal, output_);
+  const int result =
+      hook(buffer_.get(), static_cast<int>(std::strlen(prompt_)), &position, terminal, output_);
   // A hook may rewrite the line; keep the length honest for later edits.
   buffer_[kBufferSize - 1] = '\0';
   if (result >= 0 || position != cursor_ || result == -2) {

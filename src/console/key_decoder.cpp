@@ -21,25 +21,37 @@ bool isParameterByte(char c) { return c >= 0x20 && c <= 0x3f; }
 
 char letterKey(char final) {
   switch (final) {
-    case 'A': return kUp;
-    case 'B': return kDown;
-    case 'C': return kRight;
-    case 'D': return kLeft;
-    case 'H': return kHome;
-    case 'F': return kEnd;
-    default: return 0;
+    case 'A':
+      return kUp;
+    case 'B':
+      return kDown;
+    case 'C':
+      return kRight;
+    case 'D':
+      return kLeft;
+    case 'H':
+      return kHome;
+    case 'F':
+      return kEnd;
+    default:
+      return 0;
   }
 }
 
 char tildeKey(int number) {
   switch (number) {
     case 1:
-    case 7: return kHome;
-    case 2: return kInsert;
-    case 3: return kDelete;
+    case 7:
+      return kHome;
+    case 2:
+      return kInsert;
+    case 3:
+      return kDelete;
     case 4:
-    case 8: return kEnd;
-    default: return 0;
+    case 8:
+      return kEnd;
+    default:
+      return 0;
   }
 }
 

@@ -122,7 +122,8 @@ void GetLineData::gl_yank() {
       gl_error(kOverflow);
       return;
     }
-    std::memmove(buf + cursor_ + len, buf + cursor_, static_cast<std::size_t>(length_ - cursor_ + 1));
+    std::memmove(buf + cursor_ + len, buf + cursor_,
+                 static_cast<std::size_t>(length_ - cursor_ + 1));
     std::memcpy(buf + cursor_, killBuffer_.get(), static_cast<std::size_t>(len));
   }
   gl_fixup(prompt_, cursor_, cursor_ + len);

@@ -102,7 +102,8 @@ bool replaceFileContents(const std::string& path, const std::string& text, std::
     return false;
   }
   const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string folder =
+      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
   const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
   std::string temp = folder + "." + base + ".tmp-XXXXXX";
   const int fd = ::mkstemp(temp.data());

@@ -1,11 +1,11 @@
 // The console loop around the editor: the delta text rules, the host's
 // terminal check and interrupt, fatal errors through the replaceable
 // handler, the log line, and keys no user should type.
+#include <signal.h>
+
 #include <log4cpp/Category.hh>
 #include <log4cpp/PassThroughLayout.hh>
 #include <log4cpp/StringQueueAppender.hh>
-#include <signal.h>
-
 #include <string>
 #include <vector>
 
@@ -33,7 +33,8 @@ class InterruptCounter {
 };
 
 bool endsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 std::vector<std::string> fatalMessages;
@@ -47,6 +48,7 @@ TEST_F(ConsoleLoopTest, DeltaTextCollectsConfigurationCommands) {
     const char* line;
     const char* delta;
   };
+  // clang-format off
   const Step steps[] = {
       // A sub-mode's first command into an empty delta brings the commands that opened it.
       {"description x", "interface loopback 1 \ndescription x \n"},
@@ -58,6 +60,7 @@ TEST_F(ConsoleLoopTest, DeltaTextCollectsConfigurationCommands) {
       {"end", "interface loopback 1 \ndescription x \nshutdown \npermit ip any any \n"},
       {"show clock", "interface loopback 1 \ndescription x \nshutdown \npermit ip any any \n"},
   };
+  // clang-format on
   std::string delta;
   for (const Step& step : steps) {
     type(std::string(step.line) + "\r", &delta);
@@ -91,8 +94,8 @@ TEST_F(ConsoleLoopTest, FatalErrorsGoThroughTheReplaceableHandler) {
   EXPECT_EQ(std::string(editor_->line()), full);
   EXPECT_EQ(type("\r"), overflow) << "completing a full line";
   setFatalErrorHandler(old);
-  EXPECT_EQ(fatalMessages, std::vector<std::string>({"\n*** Error: minimum screen width is 21\n",
-                                                    overflow, overflow}));
+  EXPECT_EQ(fatalMessages, std::vector<std::string>(
+                               {"\n*** Error: minimum screen width is 21\n", overflow, overflow}));
 }
 
 TEST_F(ConsoleLoopTest, EachKeyIsLoggedInTheEmulatedCliCategory) {
@@ -117,7 +120,9 @@ TEST_F(ConsoleLoopTest, AnyByteLongLinesAndLongPromptsLeaveAWorkingEditor) {
   }
   type(everyByte);
   EXPECT_EQ(interrupts, 2);
-  const std::string after = type("\x15" "enable\r");
+  const std::string after = type(
+      "\x15"
+      "enable\r");
   EXPECT_TRUE(endsWith(after, "\nR1#")) << ::testing::PrintToString(after);
 
   const std::string longLine(10000, 'x');

@@ -1,13 +1,12 @@
 // The history ring and the history file, including the ways the file can
 // fail or lie, and the file replacement it is trimmed through.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "host/temp_dir.h"
 #include "vexa/console/get_line_data.h"
@@ -54,8 +53,8 @@ TEST(HistoryTest, FileIsReadInPiecesAppendedAndTrimmed) {
   GetLineData editor;
   editor.Gl_histinit(path.c_str());
   EXPECT_EQ(editor.historyFileLineCount(), 4);
-  EXPECT_EQ(entries(editor), std::vector<std::string>({std::string(45, 'x'), std::string(255, 'x'),
-                                                       "two", "one"}));
+  EXPECT_EQ(entries(editor),
+            std::vector<std::string>({std::string(45, 'x'), std::string(255, 'x'), "two", "one"}));
   addNumbered(editor, "a", 1, 96);
   EXPECT_EQ(editor.historyFileLineCount(), 100);
   addNumbered(editor, "a", 97, 97);
@@ -92,8 +91,8 @@ TEST(HistoryTest, GarbageFilesAndCountsThatLieAreSurvived) {
   editor.Gl_histinit(path.c_str());
   EXPECT_EQ(editor.historyFileLineCount(), 4);
   // Pieces of 255: zero bytes cut them short, empty and repeated ones are skipped.
-  EXPECT_EQ(entries(editor), std::vector<std::string>({std::string(90, '\x80'),
-                                                       std::string(255, '\x80'), "ok"}));
+  EXPECT_EQ(entries(editor),
+            std::vector<std::string>({std::string(90, '\x80'), std::string(255, '\x80'), "ok"}));
   editor.Gl_histinit("/dev/zero");  // endless: read up to the limit only
   EXPECT_EQ(editor.historyFileLineCount(), 2);
 

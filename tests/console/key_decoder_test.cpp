@@ -26,6 +26,7 @@ TEST(KeyDecoderTest, EscapeSequencesBecomeExtendedKeys) {
     std::vector<std::string> chunks;
     std::string keys;
   };
+  // clang-format off
   const Case cases[] = {
       {{"ab\r"}, "a|b|\r"},
       {{"\x1b[A\x1b[B\x1b[C\x1b[D"}, "\xb8|\xb0|\xb3|\xb5"},
@@ -41,6 +42,7 @@ TEST(KeyDecoderTest, EscapeSequencesBecomeExtendedKeys) {
       {{"\x1b\x1b[A"}, "\x1b|\xb8"},
       {{"\x1b[" + std::string(40, '1') + "~"}, "1|1|1|1|1|1|1|1|1|1|~"},  // too long
   };
+  // clang-format on
   for (const Case& c : cases) {
     EXPECT_EQ(decode(c.chunks), c.keys) << ::testing::PrintToString(c.chunks);
   }

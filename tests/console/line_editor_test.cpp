@@ -27,6 +27,7 @@ std::string digits(int n) {
 
 const std::string s77 = digits(77);
 
+// clang-format off
 const std::vector<KeyCase> kCases = {
     // The prompt is drawn with the first redraw: a refused first key shows none.
     {"", "ab", "R1>ab"},
@@ -70,6 +71,7 @@ const std::vector<KeyCase> kCases = {
          "alpha one  " + rep(B, 11) + "\b\b\b\ba? alpha one " + rep(B, 10) + "\b\b\bR1>alpha one" +
          rep(B, 9) + "alpha one\n" + kInvalid + "R1>"},
 };
+// clang-format on
 
 class LineEditorTest : public ConsoleTest {};
 
@@ -77,8 +79,9 @@ TEST_F(LineEditorTest, KeysGiveTheExactTerminalText) {
   for (const KeyCase& c : kCases) {
     SetUp();
     type(c.typedBefore);
-    EXPECT_EQ(type(c.keys), c.expected) << "typed before: " << ::testing::PrintToString(c.typedBefore)
-                                        << "\nkeys: " << ::testing::PrintToString(c.keys);
+    EXPECT_EQ(type(c.keys), c.expected)
+        << "typed before: " << ::testing::PrintToString(c.typedBefore)
+        << "\nkeys: " << ::testing::PrintToString(c.keys);
   }
 }
 

@@ -45,9 +45,16 @@ class PtyProgram {
 
   bool started() const { return pid_ > 0; }
   pid_t pid() const { return pid_; }
+  // Writes the keys in pieces, reading the screen in between so that
+  // neither side waits for the other.
   void type(const std::string& keys) {
     mark_ = output_.size();
-    EXPECT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+    for (std::size_t at = 0; at < keys.size(); at += 256) {
+      const std::string piece = keys.substr(at, 256);
+      ASSERT_EQ(write(master_, piece.data(), piece.size()), static_cast<ssize_t>(piece.size()));
+      while (drain(5)) {
+      }
+    }
   }
   // Reads until text appears in what came after the last typing (10 s at most).
   bool waitFor(const std::string& text) {
@@ -109,12 +116,14 @@ class PtyProgram {
   }
 
  private:
-  void drain(int timeoutMs) {
+  // Reads what the program wrote within timeoutMs; false when nothing came.
+  bool drain(int timeoutMs) {
     struct pollfd entry = {master_, POLLIN, 0};
-    if (poll(&entry, 1, timeoutMs) <= 0) return;
+    if (poll(&entry, 1, timeoutMs) <= 0) return false;
     char buffer[4096];
     const ssize_t n = read(master_, buffer, sizeof buffer);
     if (n > 0) output_.append(buffer, static_cast<std::size_t>(n));
+    return n > 0;
   }
 
   int master_ = -1, slave_ = -1;
@@ -152,7 +161,9 @@ TEST(VexaCliPtyTest, HelpAndCompletionOnScreenAndTheModesRestoredAtExit) {
   EXPECT_EQ(rows[rows.size() - 2], "branch-rtr1(config-if)#desc");
   EXPECT_EQ(rows.back(), "branch-rtr1(config-if)#description ");
 
-  cli.type("\x15" "end\rexit\rexit\r");
+  cli.type(
+      "\x15"
+      "end\rexit\rexit\r");
   EXPECT_EQ(cli.exitStatus(), 0);
   EXPECT_TRUE(cli.modesAsBefore());
   std::size_t bareLineFeeds = 0;
@@ -162,19 +173,22 @@ TEST(VexaCliPtyTest, HelpAndCompletionOnScreenAndTheModesRestoredAtExit) {
   EXPECT_EQ(bareLineFeeds, 0u) << "raw mode output ends lines with CR LF";
 }
 
-TEST(VexaCliPtyTest, SignalsAndTheInterruptKeyEndItWithTheModesRestored) {
-  for (int signal : {SIGTERM, SIGHUP, SIGINT, 0}) {
+TEST(VexaCliPtyTest, SignalsTheInterruptKeyAndFatalErrorsEndItWithTheModesRestored) {
+  // 0: the interrupt key typed; -1: a line longer than the editor holds.
+  for (int signal : {SIGTERM, SIGHUP, SIGINT, 0, -1}) {
     PtyProgram cli;
     ASSERT_TRUE(cli.started());
     ASSERT_TRUE(cli.waitFor("branch-rtr1>")) << cli.output();
     cli.type("en");
     ASSERT_TRUE(cli.waitFor("en"));
     if (signal == 0) {
-      cli.type("\x03");  // the interrupt key: the editor interrupts its own program
+      cli.type("\x03");  // the editor interrupts its own program
+    } else if (signal < 0) {
+      cli.type(std::string(41000, 'x'));
     } else {
       kill(cli.pid(), signal);
     }
-    EXPECT_EQ(cli.exitStatus(), 128 + (signal == 0 ? SIGINT : signal)) << signal;
+    EXPECT_EQ(cli.exitStatus(), signal < 0 ? 1 : 128 + (signal == 0 ? SIGINT : signal)) << signal;
     EXPECT_TRUE(cli.modesAsBefore()) << signal;
   }
 }

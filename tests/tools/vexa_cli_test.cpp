@@ -42,9 +42,10 @@ class VexaCliTest : public ::testing::Test {
 TEST_F(VexaCliTest, SessionsShowTheTerminalTextAndKeepTheirWorkInTheDeltaFile) {
   const std::string delta = dir_.path() + "r.delta";
   const std::string history = dir_.path() + "r.history";
-  CliRun r = run("enable\rconfigure terminal\rinterface GigabitEthernet0/3\rdescription spare\r"
-                 "end\rexit\rexit\rnever typed",
-                 {"--delta", delta, "--history", history});
+  CliRun r =
+      run("enable\rconfigure terminal\rinterface GigabitEthernet0/3\rdescription spare\r"
+          "end\rexit\rexit\rnever typed",
+          {"--delta", delta, "--history", history});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
             "branch-rtr1>enable\nbranch-rtr1#configure terminal\n"
@@ -56,8 +57,8 @@ TEST_F(VexaCliTest, SessionsShowTheTerminalTextAndKeepTheirWorkInTheDeltaFile) {
 
   // The next session sees the stored change, gets the history back (Up),
   // and leaves with ^D; the listing undoes what the delta file changed.
-  r = run("enable\rshow running-config\r\x1b[A\x15\x04", {"--delta", delta, "--history", history,
-                                                          "--hostname", "lab"});
+  r = run("enable\rshow running-config\r\x1b[A\x15\x04",
+          {"--delta", delta, "--history", history, "--hostname", "lab"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
             "lab>enable\nlab#show running-config\n!\ninterface gigabitethernet 0/3 \n"
@@ -65,8 +66,9 @@ TEST_F(VexaCliTest, SessionsShowTheTerminalTextAndKeepTheirWorkInTheDeltaFile) {
                 std::string(19, '\b') + std::string(19, ' ') + std::string(19, '\b') + "\n");
   EXPECT_EQ(dir_.read("r.delta"), "interface gigabitethernet 0/3 \ndescription spare \n")
       << "no command typed: the file stays as it was";
-  EXPECT_EQ(dir_.read("r.history"), "enable\nconfigure terminal\ninterface GigabitEthernet0/3\n"
-                                    "description spare\nend\nexit\nenable\nshow running-config\n");
+  EXPECT_EQ(dir_.read("r.history"),
+            "enable\nconfigure terminal\ninterface GigabitEthernet0/3\n"
+            "description spare\nend\nexit\nenable\nshow running-config\n");
 }
 
 TEST_F(VexaCliTest, EscapeSequencesAreEditorKeys) {
@@ -92,7 +94,8 @@ TEST_F(VexaCliTest, BadStartsExitTwoWithAMessage) {
     Args args;
     std::string inError;
   } cases[] = {
-      {{"--config", folder + "absent.cfg"}, "cannot read the configuration '" + folder + "absent.cfg'"},
+      {{"--config", folder + "absent.cfg"},
+       "cannot read the configuration '" + folder + "absent.cfg'"},
       {{"--config", folder}, "is a folder"},
       {{"--config", "-"}, "must be a file"},
       {{"--delta", folder}, "cannot read the delta file"},

@@ -78,8 +78,7 @@ class GetLineData {
   // (options reset); mode 0 (or below) starts a new line first when the last
   // one was completed.  Returns the line buffer, or null for mode 2, for the
   // start of mode -1, and for mode 1 unless the key completed the line.
-  char* Getlinem(const std::string& keys, int mode, const char* prompt,
-                 vexaparser::VTY* terminal);
+  char* Getlinem(const std::string& keys, int mode, const char* prompt, vexaparser::VTY* terminal);
   // The key code of an input byte: 0-127 themselves (ESC is 21), the PC
   // extended keys -71 Home, -72 Up, -75 Left, -77 Right, -79 End, -80 Down,
   // -82 Insert, -83 Delete as 1, 16, 2, 6, 5, 14, 15, 4; other bytes 0.
