@@ -2,7 +2,6 @@
 
 #include <errno.h>
 #include <fcntl.h>
-#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -11,23 +10,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "vexa/host/raw_terminal.h"
+
 namespace vexahost {
 namespace {
 
 // The operating system cannot name a path with a NUL byte in it.
 bool usable(const std::string& path) {
   return !path.empty() && path.find('\0') == std::string::npos;
-}
-
-bool writeFully(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 std::string describe(const std::string& what, const std::string& path, int error) {
@@ -61,7 +51,7 @@ bool appendToFile(const std::string& path, const std::string& text) {
   if (!usable(path)) return false;
   const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  const bool ok = writeFully(fd, text.data(), text.size());
+  const bool ok = writeOutput(fd, text);
   return ::close(fd) == 0 && ok;
 }
 
@@ -111,7 +101,7 @@ bool replaceFileContents(const std::string& path, const std::string& text, std::
     error = describe("cannot create a temporary file beside", path, errno);
     return false;
   }
-  bool ok = writeFully(fd, text.data(), text.size());
+  bool ok = writeOutput(fd, text);
   int failure = errno;
   if (ok && ::fchmod(fd, exists ? (info.st_mode & 07777) : creationMode()) != 0) {
     ok = false;

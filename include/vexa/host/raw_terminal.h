@@ -35,7 +35,8 @@ int waitForInput(int fd, int timeoutMs);
 // input, -1 on error or when a signal arrived.
 long readInput(int fd, char* buffer, std::size_t size);
 
-// Writes all of text to fd.  False when not everything could be written.
+// Writes all of text to fd (a terminal, a pipe or a file), again after an
+// interrupting signal.  False when not everything could be written.
 bool writeOutput(int fd, const std::string& text);
 
 // From now on SIGINT, SIGTERM and SIGHUP are recorded instead of ending the
