@@ -2,7 +2,8 @@
 # Developer entry point: installs what is missing, configures, builds
 # incrementally, then runs the emulated terminal or every test.
 #
-#   scripts/dev.sh run [ARGS...]   the emulated device terminal (vexa-cli)
+#   scripts/dev.sh run [ARGS...]   the emulated device terminal (vexa-cli) on the
+#                                  bundled sample router; ARGS go to vexa-cli
 #   scripts/dev.sh test            build, then run every test with CTest
 #   scripts/dev.sh build           build only
 #
@@ -45,14 +46,8 @@ case "$cmd" in
     ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure "$@"
     ;;
   run)
-    build
-    if [ -x "$build_dir/bin/vexa-cli" ]; then
-      exec "$build_dir/bin/vexa-cli" "$@"
-    fi
-    # Until the emulated terminal exists, show what the programs offer.
-    for prog in "$build_dir"/bin/vexa-*; do
-      [ -x "$prog" ] && "$prog" --help
-    done
+    build >&2
+    exec "$build_dir/bin/vexa-cli" "$@"
     ;;
   help|-h|--help) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//' ;;
   *) echo "dev.sh: error: unknown command '$cmd' (run, test, build)" >&2; exit 2 ;;
