@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ pkg-config perl liblog4cpp5-dev libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ pkg-config perl liblog4cpp5-dev libgtest-dev libgmock-dev libbenchmark-dev help2man dpkg-dev)
 
 install_missing() {
   local missing=()

@@ -62,6 +62,7 @@ constexpr char kHelp[] =
     "  --resources DIR  resource folder holding files/ (mode files, key files,\n"
     "                   command order files, commandflag/cisco.flg)\n"
     "  -h, --help       show this help\n"
+    "  --version        show the version\n"
     "\n"
     "exit status: 0 success, 1 unrecognized lines with --strict,\n"
     "2 usage or I/O error, or resources that did not load.\n";
@@ -251,6 +252,7 @@ int main(int argc, char** argv) {
     std::cout << kHelp;
     return kExitOk;
   }
+  if (args.version) return vexatools::printVersion(kProgram);
   if (args.positionals.empty()) return usageError("no command given");
   const std::string command = args.positionals.front();
   const bool isCheck = command == "check";

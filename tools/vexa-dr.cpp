@@ -34,6 +34,7 @@ constexpr char kHelp[] =
     "  --resources DIR   resource folder (the Perl runtime library is read from\n"
     "                    DIR/scripts/DRFunctions)\n"
     "  -h, --help        this text\n"
+    "  --version         the version\n"
     "\n"
     "SCRIPT may be - for standard input.  Exit status: 0 success, 1 the script has\n"
     "errors, 2 usage or I/O errors.\n";
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
     std::cout << kHelp;
     return kExitOk;
   }
+  if (args.version) return vexatools::printVersion(kProgram);
   if (!applyResourceOption(args, error)) {
     printError(kProgram, error);
     return kExitUsage;

@@ -1,5 +1,6 @@
 #include "vexa/host/vexa_file_system.h"
 
+#include <dlfcn.h>
 #include <errno.h>
 #include <signal.h>
 #include <spawn.h>
@@ -25,6 +26,11 @@ extern char** environ;
 #endif
 #ifndef VEXA_INSTALLED_RESOURCE_DIR
 #define VEXA_INSTALLED_RESOURCE_DIR ""
+#endif
+// The installed resource folder relative to the folder the library is
+// installed in ("../share/vexa/" for a lib/ beside share/).
+#ifndef VEXA_LIBDIR_TO_RESOURCE_DIR
+#define VEXA_LIBDIR_TO_RESOURCE_DIR ""
 #endif
 
 namespace vexahost {
@@ -59,6 +65,32 @@ std::string withSeparator(std::string folder) {
 bool isDirectory(const std::string& path) {
   std::error_code ec;
   return !path.empty() && fs::is_directory(fs::path(path), ec);
+}
+
+// A folder that holds the grammar: an installed or source resource folder.
+bool isResourceFolder(const std::string& folder) {
+  return isDirectory(withSeparator(folder) + "files");
+}
+
+// The resource folder installed beside the library that holds this code,
+// found from the library's own location so that an installed tree can be
+// moved as a whole; empty when there is none (a build tree, a test program).
+std::string resourceFolderBesideLibrary() {
+  static const std::string folder = [] {
+    const std::string relative = VEXA_LIBDIR_TO_RESOURCE_DIR;
+    Dl_info info{};
+    if (relative.empty() ||
+        dladdr(reinterpret_cast<void*>(&resourceFolderBesideLibrary), &info) == 0 ||
+        info.dli_fname == nullptr) {
+      return std::string();
+    }
+    std::error_code ec;
+    const fs::path library = fs::canonical(fs::path(info.dli_fname), ec);
+    if (ec) return std::string();
+    const fs::path candidate = (library.parent_path() / relative).lexically_normal();
+    return isResourceFolder(candidate.string()) ? withSeparator(candidate.string()) : std::string();
+  }();
+  return folder;
 }
 
 // The private temporary folder "vexa-<uid>" under $TMPDIR or /tmp.  A folder
@@ -166,6 +198,10 @@ std::string VexaFileSystem::GetSystemResourceFolder() {
   if (!settings().resourceFolder.empty()) return withSeparator(settings().resourceFolder);
   const std::string fromEnvironment = environmentValue("VEXA_RESOURCE_DIR");
   if (!fromEnvironment.empty()) return withSeparator(fromEnvironment);
+  const std::string besideLibrary = resourceFolderBesideLibrary();
+  if (!besideLibrary.empty()) return besideLibrary;
+  // A build tree uses its own sources before any installed copy.
+  if (isResourceFolder(VEXA_SOURCE_RESOURCE_DIR)) return withSeparator(VEXA_SOURCE_RESOURCE_DIR);
   const std::string installed = VEXA_INSTALLED_RESOURCE_DIR;
   if (isDirectory(installed)) return withSeparator(installed);
   return withSeparator(VEXA_SOURCE_RESOURCE_DIR);

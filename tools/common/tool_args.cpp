@@ -43,6 +43,10 @@ bool parseArgs(int argc, char** argv, const ArgRules& rules, ParsedArgs& out, st
       out.help = true;
       continue;
     }
+    if (arg == "--version") {
+      out.version = true;
+      continue;
+    }
     std::string name = arg;
     std::string inlineValue;
     bool hasInline = false;
@@ -77,6 +81,11 @@ bool parseArgs(int argc, char** argv, const ArgRules& rules, ParsedArgs& out, st
     }
   }
   return true;
+}
+
+int printVersion(const std::string& program) {
+  std::cout << program << " (vexa) " << VEXA_VERSION << "\n";
+  return kExitOk;
 }
 
 void printError(const std::string& program, const std::string& message) {

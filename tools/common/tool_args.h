@@ -35,16 +35,20 @@ struct ParsedArgs {
   std::map<std::string, std::vector<std::string>> repeated;
   std::set<std::string> flags;
   bool help = false;
+  bool version = false;
 
   bool has(const std::string& option) const;
   std::string value(const std::string& option, const std::string& fallback = "") const;
   const std::vector<std::string>& all(const std::string& option) const;
 };
 
-// Parses argv[1..argc).  "--help"/"-h" and "--resources DIR" are always
-// accepted.  On an unknown option or a missing value returns false with the
+// Parses argv[1..argc).  "--help"/"-h", "--version" and "--resources DIR"
+// are always accepted.  On an unknown option or a missing value returns false with the
 // reason in error.
 bool parseArgs(int argc, char** argv, const ArgRules& rules, ParsedArgs& out, std::string& error);
+
+// Prints "<program> (vexa) <version>" to standard output; returns kExitOk.
+int printVersion(const std::string& program);
 
 // Prints "<program>: error: <message>" to standard error.
 void printError(const std::string& program, const std::string& message);

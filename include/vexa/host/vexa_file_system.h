@@ -42,8 +42,11 @@ class VexaFileSystem {
 
   // ---- folders ----
 
-  // VEXA_RESOURCE_DIR, else the installed data folder when it exists, else
-  // the source tree's resources/ folder compiled in at build time.
+  // The folder set through this API, else VEXA_RESOURCE_DIR, else the
+  // resource folder installed beside the library (share/vexa/ found from the
+  // library's own location, so an installed tree may be moved), else the
+  // source tree's resources/ folder compiled in for the build tree, else the
+  // data folder of the configured install prefix.
   static std::string GetSystemResourceFolder();
   static void SetSystemResourceFolder(const std::string& folder);
 
