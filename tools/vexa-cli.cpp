@@ -62,6 +62,7 @@ constexpr char kHelp[] =
     "  --log FILE       append the console's log lines to FILE (default: no log)\n"
     "  --resources DIR  resource folder holding files/ and samples/\n"
     "  -h, --help       show this help\n"
+    "  --version        show the version\n"
     "\n"
     "exit status: 0 when the user left the device, 2 on usage or I/O errors,\n"
     "128 + signal number after SIGINT, SIGTERM or SIGHUP.\n";
@@ -160,6 +161,7 @@ int main(int argc, char** argv) {
     std::cout << kHelp;
     return kExitOk;
   }
+  if (args.version) return vexatools::printVersion(kProgram);
   if (!args.positionals.empty()) {
     return usageError("unexpected argument '" + args.positionals.front() + "'");
   }
