@@ -207,8 +207,8 @@ int runScript(const ParsedArgs& args) {
   }
   PrivateTempFolder temp;
   if (!temp.ok()) {
-    printError(kProgram, "cannot make a temporary folder in '" +
-                             VexaFileSystem::GetTempFolder() + "'");
+    printError(kProgram,
+               "cannot make a temporary folder in '" + VexaFileSystem::GetTempFolder() + "'");
     return kExitUsage;
   }
   const std::string script = inputPath(args.positionals[1], temp, "stdin.cmf");
@@ -248,9 +248,9 @@ int runScript(const ParsedArgs& args) {
   }
   const int status = vexadr::DesignNoteParser::lastRunStatus();
   if (status != 0) {
-    printError(kProgram, status < 0 ? "cannot start the Perl interpreter"
-                                    : "the Perl program failed (exit status " +
-                                          std::to_string(status) + ")");
+    printError(kProgram,
+               status < 0 ? "cannot start the Perl interpreter"
+                          : "the Perl program failed (exit status " + std::to_string(status) + ")");
     return kExitUsage;
   }
   return kExitOk;
@@ -330,13 +330,14 @@ int main(int argc, char** argv) {
   const size_t count = args.positionals.size();
   const bool runOptions = args.has("--tree") || args.has("--raw") || args.has("--interface") ||
                           args.has("--protocol") || args.has("--ip");
-  if ((command != "translate" && args.has("-o")) || (command != "library" && args.has("--useful")) ||
-      (command != "run" && runOptions)) {
+  if ((command != "translate" && args.has("-o")) ||
+      (command != "library" && args.has("--useful")) || (command != "run" && runOptions)) {
     printError(kProgram, "an option does not belong to '" + command + "' (see --help)");
     return kExitUsage;
   }
   if (command == "check" && count == 2) return runCheck(args.positionals[1]);
-  if (command == "translate" && count == 2) return runTranslate(args.positionals[1], args.value("-o"));
+  if (command == "translate" && count == 2)
+    return runTranslate(args.positionals[1], args.value("-o"));
   if (command == "run" && count == 3) return runScript(args);
   if (command == "library" && count <= 2) return runLibrary(args);
   if (command == "check" || command == "translate") {

@@ -102,8 +102,7 @@ KeyPair defaultKeys(int filterKind, bool firewall) {
       return firewall ? KeyPair{"pix_interface_acl", "pix_interface_acl_path"}
                       : KeyPair{"interface_acl", "interface_acl_path"};
     case 7:
-      return firewall ? kFirewallName
-                      : KeyPair{"interface_multicast", "interface_multicast_path"};
+      return firewall ? kFirewallName : KeyPair{"interface_multicast", "interface_multicast_path"};
     case 8:
       return firewall ? kFirewallName : KeyPair{"interface_mpls", "interface_mpls_path"};
     case 9:

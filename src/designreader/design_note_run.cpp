@@ -203,8 +203,8 @@ bool DesignNoteParser::BuildSyntaxStringFromTree(const DRResultTree* tree, int d
     text += line->text + "\r\n";
     ++lineCounter;
     if (depth == 0 && line->tagKind == 2) closeLines.push_back(lineCounter);
-    if (line->subTree) BuildSyntaxStringFromTree(line->subTree.get(), depth + 1, text, closeLines,
-                                                 lineCounter);
+    if (line->subTree)
+      BuildSyntaxStringFromTree(line->subTree.get(), depth + 1, text, closeLines, lineCounter);
     if (depth == 0 && numbered) {
       text += kSeparator;
       ++lineCounter;

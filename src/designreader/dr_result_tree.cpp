@@ -110,9 +110,9 @@ void DRResultTree::readAll(std::istream& in) {
     hasPending = false;
     auto line = std::make_unique<LineFormat>(pending);
     if (isTagged(*line)) {
-      line->subTree = genResultTree(in, pending, hasPending,
-                                    static_cast<long long>(line->number) + line->lineCount,
-                                    line->lineCount, 1);
+      line->subTree =
+          genResultTree(in, pending, hasPending,
+                        static_cast<long long>(line->number) + line->lineCount, line->lineCount, 1);
     }
     lines_.push_back(std::move(line));
   }

@@ -81,8 +81,8 @@ void DRScriptFile::parse(const std::string& text) {
   if (favourite != std::string::npos) {
     const size_t begin = favourite + sizeof(kFavouriteMark) - 1;
     const size_t end = text.find('\n', begin);
-    favourite_ = text.substr(begin, end == std::string::npos ? std::string::npos : end - begin) ==
-                 "1";
+    favourite_ =
+        text.substr(begin, end == std::string::npos ? std::string::npos : end - begin) == "1";
   }
 
   const size_t description = text.find(kDescriptionMark);

@@ -86,8 +86,8 @@ class DRResultTree {
   // them and none numbered above limit.  pending holds a line read but not
   // taken (hasPending tells whether it does).  Null when count is below 1.
   static std::unique_ptr<DRResultTree> genResultTree(std::istream& in, std::string& pending,
-                                                     bool& hasPending, long long limit,
-                                                     int count, int depth);
+                                                     bool& hasPending, long long limit, int count,
+                                                     int depth);
 
   Lines lines_;
 };
