@@ -36,6 +36,7 @@ constexpr char kHelp[] =
     "Commands:\n"
     "  check SCRIPT|-              run the syntax checker and the translator and print\n"
     "                              their report; exit 1 when the report is not empty\n"
+    "                              (a .cmf file's header is not part of its script)\n"
     "  translate SCRIPT [-o OUT]   write the Perl program of SCRIPT to OUT (standard\n"
     "                              output without -o); exit 1 on translation errors\n"
     "  run SCRIPT CONFIG           run SCRIPT on the configuration CONFIG with Perl and\n"
@@ -117,12 +118,22 @@ bool perlAvailable() {
   return false;
 }
 
-int runCheck(const std::string& script) {
-  std::string text, error;
+// The script text of SCRIPT: standard input as it is, or the context of a
+// script file (the text after its header), so that line numbers in messages
+// count from the script's first line.
+bool readScript(const std::string& script, std::string& text) {
+  std::string error;
   if (!readInput(script, text, error)) {
     printError(kProgram, error);
-    return kExitUsage;
+    return false;
   }
+  if (script != "-") text = vexadr::DRScriptFile(script).getContext();
+  return true;
+}
+
+int runCheck(const std::string& script) {
+  std::string text;
+  if (!readScript(script, text)) return kExitUsage;
   vexadr::DRCheck check(text);
   check.syntaxCheck();
   std::string report = check.getErrStr();
@@ -136,11 +147,8 @@ int runCheck(const std::string& script) {
 }
 
 int runTranslate(const std::string& script, const std::string& output) {
-  std::string text, error;
-  if (!readInput(script, text, error)) {
-    printError(kProgram, error);
-    return kExitUsage;
-  }
+  std::string text;
+  if (!readScript(script, text)) return kExitUsage;
   const std::string target = output.empty() ? scratchProgramPath() : output;
   const std::string errors = translateTo(text, target);
   std::string program;

@@ -78,10 +78,14 @@ TEST_F(VexaDrTest, RunPrintsFindingsTreesAndRawResults) {
 TEST_F(VexaDrTest, BadScriptsMissingFilesAndMissingPerlAreReported) {
   const std::string config = dir_.write("r1.cfg", kConfig);
   const std::string script = dir_.write("down.cmf", kScript);
-  const std::string broken = dir_.write("broken.cmf", "#a = foo(#b);\n");
+  // Line numbers count from the script's first line, after the header.
+  const std::string broken =
+      dir_.write("broken.cmf", "!!!Favourite,1\n!!!Context:\n#a = foo(#b);\n");
+  const std::string message = "\"foo\" is an illegal method in expression on code line 1.\r\n";
   const ToolRun bad = run({"run", broken, config});
   EXPECT_EQ(1, bad.status);
-  EXPECT_EQ("\"foo\" is an illegal method in expression on code line 1.\r\n", bad.err);
+  EXPECT_EQ(message, bad.err);
+  EXPECT_EQ(message, run({"check", broken}).out);
   EXPECT_EQ(1, run({"run", dir_.write("unbalanced.cmf", "{"), config}).status);
 
   const struct {
