@@ -70,11 +70,14 @@ void fillDevTypeCache() {
   });
 }
 
-void fillFolderCaches(bool byFilter) {
+// The two caches filled from the folder section.
+enum class FolderCache { kFolderByFilter, kFilterByFolder };
+
+void fillFolderCache(FolderCache which) {
   const vexahost::CConf conf = filterIni();
   forEachNumberedKey(conf, kFolderSection, [&](int number, const std::string& key) {
     const std::string folder = folderValue(conf, key);
-    if (byFilter) {
+    if (which == FolderCache::kFolderByFilter) {
       caches().folderByFilter[number] = folder;
     } else {
       caches().filterByFolder[folder] = number;
@@ -133,13 +136,13 @@ int CDesignNoteHelper::GetDeginFilterTypeByDevType(int deviceType) {
 }
 
 std::string CDesignNoteHelper::GetDeginFilterDirByType(int filterType) {
-  if (caches().folderByFilter.empty()) fillFolderCaches(true);
+  if (caches().folderByFilter.empty()) fillFolderCache(FolderCache::kFolderByFilter);
   const auto it = caches().folderByFilter.find(filterType);
   return it == caches().folderByFilter.end() ? std::string() : it->second;
 }
 
 int CDesignNoteHelper::GetDeginFilterTypeByDir(const std::string& folder) {
-  if (caches().filterByFolder.empty()) fillFolderCaches(false);
+  if (caches().filterByFolder.empty()) fillFolderCache(FolderCache::kFilterByFolder);
   const auto it = caches().filterByFolder.find(folder);
   return it == caches().filterByFolder.end() ? 0 : it->second;
 }

@@ -2,16 +2,16 @@
 // folder, starting the Perl interpreter, reading the result back, merging
 // several scripts' findings and finding the scripts that find something.
 
+#include "vexa/designreader/design_note_parser.h"
+
 #include <cstdint>
 
-#include "vexa/designreader/design_note_parser.h"
 #include "vexa/designreader/dr_check.h"
 #include "vexa/designreader/dr_result_tree.h"
 #include "vexa/designreader/dr_script_file.h"
 #include "vexa/designreader/dr_translator.h"
 #include "vexa/designreader/ui_variable.h"
 #include "vexa/host/pathname.h"
-#include "vexa/host/platform.h"
 #include "vexa/host/vexa_file_system.h"
 
 namespace vexadr {

@@ -54,9 +54,6 @@ class DRScriptFile {
   // file name and path do not change.
   bool saveScriptFile(const std::string& path);
 
-  // The whole file text of this script (LF line ends, as before writing).
-  std::string formatText() const;
-
   // ---- companions (all paths are full paths) ----
 
   // stem + ".sample1" (index 1) or ".sample2" (index 2) when the script
@@ -88,6 +85,8 @@ class DRScriptFile {
 
  private:
   void parse(const std::string& text);
+  // The whole file text of this script, with LF line ends.
+  std::string formatText() const;
 
   std::string fileName_;
   std::string description_;
