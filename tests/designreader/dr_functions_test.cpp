@@ -131,6 +131,15 @@ TEST_F(BundledScriptsTest, FindingsMatchTheConfigurations) {
     ++count;
   }
   EXPECT_GE(count, 10);
+  // The bundled favourites with findings there: no firewall script finds anything.
+  const auto useful = DesignNoteParser::getUsefulFiles(corpusFile("batfish__as2border2.cfg"));
+  ASSERT_NE(nullptr, useful);
+  EXPECT_EQ(1u, useful->getSubDirects()
+                    .at("Interfaces")
+                    ->getScriptFiles()
+                    .count("InterfacesWithoutDescription"));
+  EXPECT_EQ(0u, useful->getSubDirects().count("Firewall"));
+  EXPECT_EQ(nullptr, DesignNoteParser::getUsefulFiles(corpusFile("none.cfg")));
   EXPECT_TRUE(leftovers().empty());
 }
 

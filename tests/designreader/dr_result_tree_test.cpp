@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "designreader/dr_library_support.h"
+#include "designreader/dr_test_support.h"
 
 namespace vexadr {
 namespace {
@@ -64,29 +65,24 @@ TEST(ResultTreeTest, AllLinesKeepTheFirstTextOfANumber) {
 }
 
 TEST(ResultTreeTest, BuildsConfigurationLikeText) {
-  const struct {
-    std::string file, text;
-    std::list<int> closeLines;
-    int count;
-  } cases[] = {{"1:::A\n2:::B\n", "A\r\n!\r\nB\r\n!\r\n", {}, 4},
-               {"Header text\n3:::r !#tag_close##LineNumbers#2\n4::: a\n5::: b\n9:::x "
-                "!#tag#n#LineNumbers#0\n",
-                "Header text\r\n!\r\nr\r\n a\r\n b\r\n!\r\nx !n\r\n!\r\n",
-                {3},
-                8}};
-  for (const auto& c : cases) {
+  // The text, then "|", the close lines and the line count.
+  const TextCase cases[] = {
+      {"1:::A\n2:::B\n", "A\r\n!\r\nB\r\n!\r\n|4"},
+      {"Header\n3:::r !#tag_close##LineNumbers#2\n4::: a\n5::: b\n9:::x !#tag#n#LineNumbers#0\n",
+       "Header\r\n!\r\nr\r\n a\r\n b\r\n!\r\nx !n\r\n!\r\n|3 8"}};
+  for (const TextCase& c : cases) {
     std::string text;
     std::list<int> closeLines;
     int count = 0;
-    EXPECT_TRUE(DesignNoteParser::BuildSyntaxStringFromTree(DRResultTree::fromText(c.file).get(), 0,
+    EXPECT_TRUE(DesignNoteParser::BuildSyntaxStringFromTree(DRResultTree::fromText(c.text).get(), 0,
                                                             text, closeLines, count));
-    EXPECT_EQ(c.text, text) << c.file;
-    EXPECT_EQ(c.closeLines, closeLines) << c.file;
-    EXPECT_EQ(c.count, count) << c.file;
+    text += "|";
+    for (int line : closeLines) text += std::to_string(line) + " ";
+    EXPECT_EQ(c.expected, text + std::to_string(count)) << c.text;
   }
-  std::string text;
   std::list<int> closeLines;
   int count = 0;
+  std::string text;
   EXPECT_FALSE(DesignNoteParser::BuildSyntaxStringFromTree(nullptr, 0, text, closeLines, count));
 }
 

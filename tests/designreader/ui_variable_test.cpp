@@ -12,13 +12,6 @@
 namespace vexadr {
 namespace {
 
-TEST(UIVariableTest, KindsNameTheirFiles) {
-  const char* const stems[] = {"UI_Unknown",       "UI_InterfaceList",     "UI_ProtocolList",
-                               "UI_IPAddressList", "UI_InterfaceNameList", "UI_Unknown"};
-  for (int kind = 0; kind <= 5; ++kind) EXPECT_EQ(stems[kind], UIVariableType::toString(kind));
-  EXPECT_EQ("UI_Unknown", UIVariableType::toString(-1));
-}
-
 TEST(UIVariableTest, AddsValuesOncePerKindAndWritesThemWithCrLf) {
   vexahost::testing::TempDir dir;
   UIVariableForDR picks("r1");
@@ -31,6 +24,7 @@ TEST(UIVariableTest, AddsValuesOncePerKindAndWritesThemWithCrLf) {
   for (const char* address : {"10.0.0.2", "10.0.0.1", "10.0.0.2"}) {
     picks.addVariableValue(UIVariableType::IPAddressList, address);
   }
+  picks.addVariableValue(UIVariableType::ProtocolList, "ospf");
   picks.addVariableValue(7, "seven");
   picks.addVariableValue(9, "nine");
 
@@ -46,7 +40,7 @@ TEST(UIVariableTest, AddsValuesOncePerKindAndWritesThemWithCrLf) {
   EXPECT_EQ("Gi0/1\r\nGi0/2\r\n", dir.read("UI_InterfaceNameList.txt"));
   EXPECT_EQ("10.0.0.1\r\n10.0.0.2\r\n", dir.read("UI_IPAddressList.txt"));
   EXPECT_EQ("nine\r\n", dir.read("UI_Unknown.txt"));  // the last kind above 4 wins
-  EXPECT_FALSE(std::filesystem::exists(dir.path() + "UI_ProtocolList.txt"));
+  EXPECT_EQ("ospf\r\n", dir.read("UI_ProtocolList.txt"));
   EXPECT_FALSE(copy.save(dir.path() + "missing"));
 }
 

@@ -114,7 +114,7 @@ TEST_F(VexaDrTest, LibraryListsScriptsAndTheUsefulOnes) {
   dir_.write(
       "lib/Checks/down.cmf",
       std::string("!!!Favourite,1\n!!!Description:\n!!!Shut interfaces\n!!!more\n!!!Context:\n") +
-          kScript);
+          "#s = search_line(\"shutdown\", all);\nif (isempty(#s)) {\n} else {\n  print #s;\n}\n");
   dir_.write("lib/Checks/quiet.cmf",
              "!!!Favourite,1\n!!!Context:\n#s = search_line(\"x\", all);\nprint #s;");
   dir_.write("lib/Picks/picked.cmf",
@@ -127,6 +127,9 @@ TEST_F(VexaDrTest, LibraryListsScriptsAndTheUsefulOnes) {
   const ToolRun useful = run({"library", dir_.path() + "lib", "--useful", config});
   EXPECT_EQ(0, useful.status) << useful.err;
   EXPECT_EQ("Checks/\n  * down: Shut interfaces\n", useful.out);
+  // The favourites find nothing: nothing is listed.
+  EXPECT_EQ(
+      "", run({"library", dir_.path() + "lib", "--useful", dir_.write("quiet.cfg", "end\n")}).out);
   EXPECT_NE(std::string::npos, run({"library"}).out.find("  * InterfacesWithoutDescription: "));
   EXPECT_TRUE(tempIsEmpty());
 }
