@@ -123,6 +123,11 @@ std::string privateTempFolder() {
   return base;  // Last resort: the shared folder itself.
 }
 
+bool isExecutableFile(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
 // The full path of an executable named `name` found on PATH, or empty.
 std::string searchPath(const std::string& name) {
   const std::string path = environmentValue("PATH");
@@ -134,11 +139,7 @@ std::string searchPath(const std::string& name) {
     // An empty PATH entry means the current folder.
     std::string folder = end > begin ? path.substr(begin, end - begin) : std::string(".");
     const std::string candidate = withSeparator(folder) + name;
-    struct stat info {};
-    if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-        access(candidate.c_str(), X_OK) == 0) {
-      return candidate;
-    }
+    if (isExecutableFile(candidate)) return candidate;
     begin = end + 1;
   }
   return std::string();
@@ -237,6 +238,14 @@ std::string VexaFileSystem::GetPerlExepath() {
 }
 
 void VexaFileSystem::SetPerlExepath(const std::string& path) { settings().perlPath = path; }
+
+std::string VexaFileSystem::FindExecutable(const std::string& program) {
+  if (program.empty() || program.find('\0') != std::string::npos) return std::string();
+  if (program.find('/') == std::string::npos && program.find(kPathSeparator) == std::string::npos) {
+    return searchPath(program);
+  }
+  return isExecutableFile(program) ? program : std::string();
+}
 
 // ---- programs ----
 

@@ -64,6 +64,11 @@ class VexaFileSystem {
   static std::string GetPerlExepath();
   static void SetPerlExepath(const std::string& path);
 
+  // Where program would be started from: a path with a separator that names
+  // an executable file is itself, a bare name is searched on PATH; "" when
+  // neither gives an executable file.
+  static std::string FindExecutable(const std::string& program);
+
   // ---- programs ----
 
   // Runs program with the argument text.  The program text and the argument
