@@ -142,6 +142,7 @@ const FeedOutcome& ScratchFeed::feedDescribed(uint32_t id, std::string_view line
     return known->outcome;
   }
   if (!liveInState_ && !replayState()) {
+    described_ = false;  // no terminal: nothing to describe
     last_ = FeedOutcome();
     return last_;
   }

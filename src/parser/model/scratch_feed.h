@@ -57,6 +57,16 @@ class ScratchFeed {
   // empty.
   const FeedOutcome& feed(uint32_t id);
 
+  // Whether the state is still described by a state of the memo, and which.
+  bool described() const { return described_; }
+  uint32_t state() const { return state_; }
+  // Continues from state (of the memo) as if the lines that lead there had
+  // been fed; only while described.
+  void jumpTo(uint32_t state) {
+    if (state != state_) liveInState_ = false;
+    state_ = state;
+  }
+
  private:
   bool startLive();
   bool replayState();

@@ -20,6 +20,9 @@ namespace {
 constexpr char kScratchHostName[] = "hostName";
 constexpr std::string_view kVersionWord = "version";
 
+// The characters ParserToolCase::strInCmd skips between words.
+bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
 bool startsWith(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -49,11 +52,14 @@ class BlockSearch {
     if (first_.empty()) return;
     subInterface_ = first_ == "interface" && key_.find('.') != std::string::npos;
     const std::vector<uint32_t>* candidates = indexed_ ? &text_.candidates(first_) : nullptr;
+    const PlainRun* plain = indexed_ ? plainRunOf(*candidates) : nullptr;
     const std::size_t count = text_.lineCount();
     // While the banner reading agrees with the plain reading of the text
     // (no block read yet, or none that ended inside what that reading
     // takes for a banner), the index of candidates says which lines a
-    // reading line by line would hand to the terminal.
+    // reading line by line would hand to the terminal; and while the
+    // terminal's state is that of the plain run, the next line that can
+    // match is found without feeding the ones before it.
     bool synced = true;
     std::size_t pos = 0;
     while (pos < count) {
@@ -62,7 +68,13 @@ class BlockSearch {
       if (indexed_ && synced) {
         auto next = std::lower_bound(candidates->begin(), candidates->end(), pos);
         if (next == candidates->end()) break;
-        line = *next;
+        std::size_t k = static_cast<std::size_t>(next - candidates->begin());
+        if (plain != nullptr && followsPlainRun(*plain, k)) {
+          k = nextMatch(*plain, k);
+          if (k == candidates->size()) break;
+          if (k > 0) feed_.jumpTo(plain->states[k - 1]);
+        }
+        line = (*candidates)[k];
       } else if (!isCandidate(line)) {
         pos = line + 1;
         continue;
@@ -73,6 +85,74 @@ class BlockSearch {
   }
 
  private:
+  // The plain run of the key's first word, read once per text when a
+  // second search of that word comes: a single search gains nothing by it.
+  const PlainRun* plainRunOf(const std::vector<uint32_t>& candidates) {
+    PlainRun& plain = text_.plainRun(first_);
+    if (plain.built) return &plain;
+    if (plain.searches++ == 0) return nullptr;
+    plain.built = true;
+    ScratchFeed feed(text_, FeedOptions{});
+    for (uint32_t line : candidates) {
+      const FeedOutcome& answer = feed.feed(SectionText::blockLineId(line));
+      if (!feed.described()) break;
+      const auto k = static_cast<uint32_t>(plain.states.size());
+      plain.states.push_back(feed.state());
+      plain.answers.push_back(&answer);
+      addWordPrefixes(answer.original, k, plain.byWordPrefix);
+      if (first_ == "interface") {
+        addWordPrefixes(withoutLeadingBlanks(text_.lowered(line)), k, plain.lineByWordPrefix);
+      }
+    }
+    return &plain;
+  }
+
+  // Files k under every beginning of text that ends with a word, with
+  // blanks, tabs and line feeds left out.
+  static void addWordPrefixes(std::string_view text, uint32_t k,
+                              std::unordered_map<std::string, std::vector<uint32_t>>& index) {
+    std::string bare;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (isSeparator(text[i])) continue;
+      bare += text[i];
+      if (i + 1 == text.size() || isSeparator(text[i + 1])) index[bare].push_back(k);
+    }
+  }
+
+  // Whether the terminal stands where the plain run stood before candidate k.
+  bool followsPlainRun(const PlainRun& plain, std::size_t k) const {
+    if (!feed_.described() || k >= plain.states.size()) return false;
+    return feed_.state() == (k == 0 ? 0 : plain.states[k - 1]);
+  }
+
+  // The first candidate from k on whose command matches the key, reading
+  // the plain run; past the run (the candidate count when it covers them
+  // all) when none within it does.
+  std::size_t nextMatch(const PlainRun& plain, std::size_t k) const {
+    std::string bareKey;
+    for (char c : key_) {
+      if (!isSeparator(c)) bareKey += c;
+    }
+    std::size_t best = plain.states.size();
+    auto found = plain.byWordPrefix.find(bareKey);
+    if (found != plain.byWordPrefix.end()) {
+      for (auto it = std::lower_bound(found->second.begin(), found->second.end(), k);
+           it != found->second.end() && *it < best; ++it) {
+        if (ParserToolCase::strInCmd(plain.answers[*it]->original, key_)) best = *it;
+      }
+    }
+    if (!subInterface_) return best;
+    found = plain.lineByWordPrefix.find(bareKey);
+    if (found == plain.lineByWordPrefix.end()) return best;
+    const std::vector<uint32_t>& candidates = text_.candidates(first_);
+    for (auto it = std::lower_bound(found->second.begin(), found->second.end(), k);
+         it != found->second.end() && *it < best; ++it) {
+      const std::string lowered = text_.lowered(candidates[*it]);
+      if (ParserToolCase::strInCmd(std::string(withoutLeadingBlanks(lowered)), key_)) best = *it;
+    }
+    return best;
+  }
+
   // Banner text, blank lines and lines that do not begin with the key's
   // first word are no candidates.
   bool isCandidate(std::size_t line) {

@@ -46,6 +46,15 @@ GrammarStamp currentGrammar() {
   return stamp;
 }
 
+// Texts that differ mostly differ near one end (a line added or changed at
+// the end), so the ends are compared before the whole.
+bool sameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  const std::size_t end = std::min<std::size_t>(a.size(), 4096);
+  return std::memcmp(a.data() + a.size() - end, b.data() + b.size() - end, end) == 0 &&
+         std::memcmp(a.data(), b.data(), a.size()) == 0;
+}
+
 struct KeptText {
   GrammarStamp stamp;
   std::unique_ptr<SectionText> text;
@@ -215,9 +224,7 @@ SectionText& sectionTextFor(const std::string& text) {
   static std::vector<KeptText> kept;
   const GrammarStamp stamp = currentGrammar();
   for (std::size_t i = 0; i < kept.size(); ++i) {
-    const std::string& keptText = kept[i].text->text();
-    if (kept[i].stamp == stamp && keptText.size() == text.size() &&
-        std::memcmp(keptText.data(), text.data(), text.size()) == 0) {
+    if (kept[i].stamp == stamp && sameText(kept[i].text->text(), text)) {
       std::rotate(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(i),
                   kept.begin() + static_cast<std::ptrdiff_t>(i) + 1);
       return *kept.front().text;

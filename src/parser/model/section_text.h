@@ -63,6 +63,26 @@ struct ParseMemo {
   std::vector<std::pair<uint32_t, const Answer*>> lastByLine;
 };
 
+// The candidates of one first word read with no section matched: the
+// state after each and what the terminal built for it, and where each
+// built text could match a key, so that a search can jump to the next
+// candidate its key matches.  The run stops at the first candidate whose
+// state a ScratchFeed cannot describe.
+struct PlainRun {
+  int searches = 0;  // searches that asked for it
+  bool built = false;
+  std::vector<uint32_t> states;             // after candidate k
+  std::vector<const FeedOutcome*> answers;  // for candidate k, kept in the ParseMemo
+  // ParserToolCase::strInCmd(command, key) holds only when the key without
+  // its blanks, tabs and line feeds is the command's text so stripped up to
+  // the end of one of its words.  Each such stripped beginning -> the
+  // candidates k whose command has it, ascending.
+  std::unordered_map<std::string, std::vector<uint32_t>> byWordPrefix;
+  // The same for the candidate lines themselves (lowered, leading blanks
+  // cut), which a sub-interface key also matches.
+  std::unordered_map<std::string, std::vector<uint32_t>> lineByWordPrefix;
+};
+
 // The banner reading of the section search: a line that begins with the
 // word "banner" opens a banner whose delimiter is the first character of
 // its third word; the following lines are banner text up to and including
@@ -118,6 +138,8 @@ class SectionText {
   std::vector<uint32_t> linesBeginningWith(const std::string& prefix) const;
 
   ParseMemo& memo() { return memo_; }
+  // The plain run of the candidates of word; filled by its first user.
+  PlainRun& plainRun(const std::string& word) { return plainRuns_[word]; }
 
  private:
   struct Line {
@@ -139,6 +161,7 @@ class SectionText {
   // -> lines, for linesBeginningWith().
   std::map<std::string, std::vector<uint32_t>, std::less<>> byFirstToken_;
   ParseMemo memo_;
+  std::unordered_map<std::string, PlainRun> plainRuns_;
 };
 
 // The kept SectionText of text, made when none matches: the same text read
