@@ -108,8 +108,6 @@ TEST_F(SectionSearchTest, ExtractionOperations) {
 
   // clang-format off
   const struct { std::string got, want; } results[] = {
-      {[] { std::string s; VexaParserGetConfig::GetRoutingProtocols(kRouter, 0, s); return s; }(),
-       "router ospf 1\n"},
       {[] { std::string s; VexaParserGetConfig::GetRoutingProtocolConfig(
                 kRouter, 0, std::vector<std::string>{"router bgp 9", "router ospf 1"}, s);
             return s; }(),
