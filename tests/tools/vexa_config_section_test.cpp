@@ -9,27 +9,13 @@ using vexatools::testing::ToolRun;
 using vexatools::testing::VexaConfigTest;
 
 constexpr char kRouter[] =
-    "hostname r1\n"
-    "interface GigabitEthernet0/1\n"
-    " description uplink\n"
-    " ip nat outside\n"
-    "!\n"
-    "interface Vlan20\n"
-    " ip vrf forwarding RED\n"
-    "!\n"
-    "interface Port-channel10\n"
-    " switchport access vlan 20\n"
-    "!\n"
-    "ip vrf RED\n"
-    " rd 1:1\n"
-    "!\n"
-    "router ospf 1\n"
-    " passive-interface GigabitEthernet0/1\n"
-    "!\n"
+    "interface GigabitEthernet0/1\n description uplink\n ip nat outside\n!\n"
+    "interface Vlan20\n ip vrf forwarding RED\n!\n"
+    "interface Port-channel10\n switchport access vlan 20\n!\n"
+    "ip vrf RED\n rd 1:1\n!\n"
+    "router ospf 1\n passive-interface GigabitEthernet0/1\n!\n"
     "ip nat inside source list 1 interface GigabitEthernet0/1 overload\n"
-    "ip access-list extended WEB\n"
-    " permit tcp any any eq 80\n"
-    "!\n";
+    "ip access-list extended WEB\n permit tcp any any eq 80\n!\n";
 
 constexpr char kUplink[] = "interface GigabitEthernet0/1\n description uplink\n ip nat outside\n";
 

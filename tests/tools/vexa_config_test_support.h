@@ -1,7 +1,5 @@
-// Runs vexa-config as a user does: the built program with arguments,
-// standard input, output, error and exit status.  By default over the small
-// test grammar of tests/data/parser/model/; productGrammar() names the
-// source tree's resources instead.
+// Runs vexa-config as a user does (arguments, standard input, output, error,
+// exit status), over the test grammar unless productGrammar() is named.
 #ifndef VEXA_TESTS_TOOLS_VEXA_CONFIG_TEST_SUPPORT_H_
 #define VEXA_TESTS_TOOLS_VEXA_CONFIG_TEST_SUPPORT_H_
 
@@ -31,7 +29,6 @@ inline std::string quote(const std::string& text) {
 
 class VexaConfigTest : public ::testing::Test {
  protected:
-  // Runs vexa-config with args (the test grammar unless the args name resources) and input.
   ToolRun run(Args args, const std::string& input = "") {
     if (args.empty() || args.front() != "--resources") {
       args.insert(args.end(), {"--resources", std::string(VEXA_TEST_DATA_DIR) + "parser/model"});
@@ -43,7 +40,6 @@ class VexaConfigTest : public ::testing::Test {
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir_.read("out"), dir_.read("err")};
   }
-  // The arguments that make run() use the product grammar.
   static Args productGrammar() { return {"--resources", VEXA_SOURCE_RESOURCE_DIR}; }
 
   vexahost::testing::TempDir dir_;

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/parser_tool_case.h"
@@ -218,6 +220,35 @@ class BlockSearch {
   bool subInterface_ = false;
 };
 
+// The key read by a configuration terminal that runs as a command line,
+// and whether it recognised it.
+std::pair<std::string, bool> completeOnce(const std::string& key) {
+  std::vector<std::string> words;
+  ParserToolCase::splitString(key, " \t\n", words);
+  std::string joined;
+  for (const std::string& word : words) {
+    if (!joined.empty()) joined += ' ';
+    joined += word;
+  }
+  if (joined.empty()) return {joined, false};
+  std::unique_ptr<VTY> vty = VTY::create(kScratchHostName, true);
+  if (vty == nullptr) return {std::string(), false};
+  vty->parse("enable\n", true, nullptr);
+  vty->parse("configure terminal \n", true, nullptr);
+  std::vector<CiscoCommandLine*> commands;
+  std::string errorText;
+  int errorLine = 0;
+  const bool parsed = vty->getComLineInfo(joined, commands, errorText, errorLine, true);
+  std::string completed = commands.empty() ? std::string() : commands.back()->getOriginalCmd();
+  const bool recognised =
+      parsed && !commands.empty() && !commands.back()->getCurrentCommand().empty();
+  vty.reset();
+  VexaParserUtil::releaseCmdInfo(commands);
+  if (!completed.empty() && completed.back() == '\n') completed.pop_back();
+  if (!completed.empty() && completed.back() == ' ') completed.pop_back();
+  return {completed, recognised};
+}
+
 }  // namespace
 
 void specialSearch(SectionText& text, const std::string& key, SEARCHTYPE type, std::string& out,
@@ -281,32 +312,19 @@ void aclSearch(SectionText& text, const std::string& key, SEARCHTYPE type, std::
 }
 
 std::string completeKey(const std::string& key, bool* recognised) {
-  if (recognised != nullptr) *recognised = false;
-  std::vector<std::string> words;
-  ParserToolCase::splitString(key, " \t\n", words);
-  std::string joined;
-  for (const std::string& word : words) {
-    if (!joined.empty()) joined += ' ';
-    joined += word;
+  // Callers complete the same few keys again and again.
+  constexpr std::size_t kKeptKeys = 4096;
+  static GrammarStamp stamp;
+  static std::unordered_map<std::string, std::pair<std::string, bool>> completed;
+  const GrammarStamp now = currentGrammar();
+  if (!(now == stamp) || completed.size() >= kKeptKeys) {
+    stamp = now;
+    completed.clear();
   }
-  if (joined.empty()) return joined;
-  std::unique_ptr<VTY> vty = VTY::create(kScratchHostName, true);
-  if (vty == nullptr) return std::string();
-  vty->parse("enable\n", true, nullptr);
-  vty->parse("configure terminal \n", true, nullptr);
-  std::vector<CiscoCommandLine*> commands;
-  std::string errorText;
-  int errorLine = 0;
-  const bool parsed = vty->getComLineInfo(joined, commands, errorText, errorLine, true);
-  std::string completed = commands.empty() ? std::string() : commands.back()->getOriginalCmd();
-  if (recognised != nullptr) {
-    *recognised = parsed && !commands.empty() && !commands.back()->getCurrentCommand().empty();
-  }
-  vty.reset();
-  VexaParserUtil::releaseCmdInfo(commands);
-  if (!completed.empty() && completed.back() == '\n') completed.pop_back();
-  if (!completed.empty() && completed.back() == ' ') completed.pop_back();
-  return completed;
+  auto known = completed.find(key);
+  if (known == completed.end()) known = completed.emplace(key, completeOnce(key)).first;
+  if (recognised != nullptr) *recognised = known->second.second;
+  return known->second.first;
 }
 
 }  // namespace model

@@ -27,25 +27,6 @@ std::string lowerText(std::string_view text) {
   return lowered;
 }
 
-// The grammar a kept text was read under.  A different resource folder, a
-// reloaded grammar of another size or another root makes what the scratch
-// terminal answered worthless.
-struct GrammarStamp {
-  const void* root = nullptr;
-  std::size_t nodes = 0;
-  std::string folder;
-  bool operator==(const GrammarStamp&) const = default;
-};
-
-GrammarStamp currentGrammar() {
-  GrammarStamp stamp;
-  ParserResources& resources = ParserResources::instance();
-  if (const ParserTree* tree = resources.modeTree(CONFIGURATION_MODE)) stamp.root = tree->root;
-  stamp.nodes = resources.nodeCount();
-  stamp.folder = vexahost::VexaFileSystem::GetSystemResourceFolder();
-  return stamp;
-}
-
 // Texts that differ mostly differ near one end (a line added or changed at
 // the end), so the ends are compared before the whole.
 bool sameText(const std::string& a, const std::string& b) {
@@ -61,6 +42,15 @@ struct KeptText {
 };
 
 }  // namespace
+
+GrammarStamp currentGrammar() {
+  GrammarStamp stamp;
+  ParserResources& resources = ParserResources::instance();
+  if (const ParserTree* tree = resources.modeTree(CONFIGURATION_MODE)) stamp.root = tree->root;
+  stamp.nodes = resources.nodeCount();
+  stamp.folder = vexahost::VexaFileSystem::GetSystemResourceFolder();
+  return stamp;
+}
 
 std::size_t ParseMemo::StateHash::operator()(const std::vector<uint32_t>& state) const {
   std::size_t hash = state.size();

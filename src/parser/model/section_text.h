@@ -164,6 +164,17 @@ class SectionText {
   std::unordered_map<std::string, PlainRun> plainRuns_;
 };
 
+// The grammar answers were obtained under: another resource folder, or a
+// grammar loaded again with another node count or root, makes them
+// worthless.
+struct GrammarStamp {
+  const void* root = nullptr;
+  std::size_t nodes = 0;
+  std::string folder;
+  bool operator==(const GrammarStamp&) const = default;
+};
+GrammarStamp currentGrammar();
+
 // The kept SectionText of text, made when none matches: the same text read
 // under the same loaded grammar.  The reference stays valid until the next
 // call.
