@@ -4,28 +4,38 @@
 //   vexa-config normalize FILE
 //   vexa-config merge BASE NEW
 //   vexa-config fallback CURRENT TARGET [--incremental]
+//   vexa-config section FILE KEY... [--type TYPE]
+//   vexa-config extract FILE WHAT [ARGUMENTS...]
 //
 // Results go to standard output, errors to standard error as
-// "vexa-config: error: <message>".  Exit status 0 on success, 1 when check
-// --strict found unrecognised lines, 2 on usage or I/O errors and when the
-// parser resources (the mode files) do not load.
+// "vexa-config: error: <message>".  Configuration text is written in the
+// device's form (common/device_form.h) unless --raw asks for the library's
+// text.  Exit status 0 on success, 1 when check --strict found unrecognised
+// lines or section and extract found nothing, 2 on usage or I/O errors and
+// when the parser resources (the mode files) do not load.
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 #include <iostream>
+#include <iterator>
+#include <list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/device_form.h"
 #include "common/tool_args.h"
 #include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/parser_exception.h"
+#include "vexa/parser/vexa_parser_get_config.h"
 #include "vexa/parser/vexa_parser_util.h"
 #include "vexa/parser/vty.h"
 
 namespace {
 
 using vexaparser::CiscoCommandLine;
+using vexaparser::VexaParserGetConfig;
 using vexaparser::VexaParserUtil;
 using vexaparser::VTY;
 using vexatools::kExitOk;
@@ -55,17 +65,47 @@ constexpr char kHelp[] =
     "      the commands that take CURRENT back to TARGET; the two whole files\n"
     "      are compared, or with --incremental CURRENT is read as commands\n"
     "      typed on top of TARGET (\"no\" forms re-add what they removed)\n"
+    "  section FILE KEY... [--type TYPE]\n"
+    "      the section of FILE that KEY names; the words of KEY may be\n"
+    "      abbreviated as at the device (\"int gi0/1\").  TYPE:\n"
+    "        block        each matching header, then its block (default)\n"
+    "        body         the lines inside each matching block\n"
+    "        headers      each matching header line\n"
+    "        acl          one access list, numbered and named, with entries\n"
+    "        acl-headers  as acl, only the first line of a named list\n"
+    "        acl-block    as acl\n"
+    "  extract FILE WHAT [ARGUMENTS...]\n"
+    "      a typical section of FILE.  WHAT:\n"
+    "        interface NAME           one interface (\"Gi0/1\", \"gi 0/1\",\n"
+    "                                 \"GigabitEthernet0/1\")\n"
+    "        interfaces [NAME...]     the named interfaces in turn; every\n"
+    "                                 interface without NAME\n"
+    "        acls                     the access lists, one per line\n"
+    "        acl KEY                  one access list: a number, the name of a\n"
+    "                                 named list, or \"ip access-list ...\"\n"
+    "        route-map NAME           every sequence of one route map\n"
+    "        nat KEY                  NAT commands (\"inside source\", \"pool P\")\n"
+    "        routing-protocols        the routing process header lines\n"
+    "        routing-protocol KEY...  one routing process (\"ospf 1\"); several\n"
+    "                                 when each KEY is quoted (\"ospf 1\" \"bgp 65000\")\n"
+    "        vrfs                     the VRF definition lines\n"
+    "        vrf NAME                 the body of one VRF definition\n"
     "\n"
-    "FILE may be \"-\" for standard input (once).\n"
+    "FILE may be \"-\" for standard input (once).  Configuration text is\n"
+    "written as the device prints it: no trailing blanks, one blank of\n"
+    "indentation per level, interface names joined and spelled as the device\n"
+    "spells them (\"interface GigabitEthernet0/1\").\n"
     "\n"
     "options:\n"
+    "  --raw            write the library's text unchanged instead\n"
     "  --resources DIR  resource folder holding files/ (mode files, key files,\n"
     "                   command order files, commandflag/cisco.flg)\n"
     "  -h, --help       show this help\n"
     "  --version        show the version\n"
     "\n"
-    "exit status: 0 success, 1 unrecognized lines with --strict,\n"
-    "2 usage or I/O error, or resources that did not load.\n";
+    "exit status: 0 success, 1 unrecognized lines with --strict or nothing\n"
+    "found by section or extract, 2 usage or I/O error, or resources that did\n"
+    "not load.\n";
 
 int usageError(const std::string& message) {
   vexatools::printError(kProgram, message);
@@ -213,6 +253,19 @@ int runCheck(const vexatools::ParsedArgs& args) {
   return problem ? kExitProblem : kExitOk;
 }
 
+// ---- output ----
+
+// Configuration text as the program writes it: the device's form, or the
+// library's text with --raw.
+void writeConfiguration(const vexatools::ParsedArgs& args, const std::string& text,
+                        const vexatools::DeviceFormOptions& options = {}) {
+  if (args.has("--raw")) {
+    writeOut(text);
+  } else {
+    writeOut(vexatools::DeviceForm::load().write(text, options));
+  }
+}
+
 // ---- normalize, merge, fallback ----
 
 int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args) {
@@ -230,21 +283,231 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   if (!readInputs(files, texts)) return kExitUsage;
   if (!loadResources()) return kExitUsage;
   if (command == "normalize") {
-    writeOut(VexaParserUtil::normalizeConfigCmds(texts[0]));
+    writeConfiguration(args, VexaParserUtil::normalizeConfigCmds(texts[0]));
   } else if (command == "merge") {
-    writeOut(VexaParserUtil::mergeConfigCmds(texts[1], texts[0]));
+    writeConfiguration(args, VexaParserUtil::mergeConfigCmds(texts[1], texts[0]));
   } else {
     const unsigned wholeFile = args.has("--incremental") ? 0u : 1u;
-    writeOut(VexaParserUtil::fallbackConfigCmds(texts[0], texts[1], wholeFile));
+    writeConfiguration(args, VexaParserUtil::fallbackConfigCmds(texts[0], texts[1], wholeFile));
   }
   return kExitOk;
+}
+
+// ---- section, extract ----
+
+// The block searches copy block lines behind two blanks.
+constexpr std::size_t kCopiedIndent = 2;
+
+std::string joinWords(std::vector<std::string>::const_iterator from,
+                      std::vector<std::string>::const_iterator to) {
+  std::string joined;
+  for (auto it = from; it != to; ++it) {
+    if (!joined.empty()) joined += ' ';
+    joined += *it;
+  }
+  return joined;
+}
+
+bool beginsWithWords(const std::string& text, const std::string& words) {
+  return text.compare(0, words.size(), words) == 0 &&
+         (text.size() == words.size() || text[words.size()] == ' ');
+}
+
+// words, with prefix in front unless they begin with it.
+std::string keyWithPrefix(const std::string& prefix, const std::string& words) {
+  return beginsWithWords(words, prefix) ? words : prefix + " " + words;
+}
+
+// What section and extract found, and how the program writes it.
+struct Found {
+  std::string text;
+  std::size_t copiedIndent = 0;
+};
+
+int writeFound(const vexatools::ParsedArgs& args, const Found& found, const std::string& what) {
+  if (found.text.empty()) {
+    vexatools::printError(kProgram, "nothing found for " + what);
+    return kExitProblem;
+  }
+  writeConfiguration(args, found.text, {found.copiedIndent});
+  return kExitOk;
+}
+
+bool searchTypeNamed(const std::string& name, vexaparser::SEARCHTYPE& type) {
+  static const struct {
+    const char* name;
+    vexaparser::SEARCHTYPE type;
+  } kTypes[] = {{"body", vexaparser::SEARCH_BODY},
+                {"headers", vexaparser::SEARCH_HEADERS},
+                {"block", vexaparser::SEARCH_BLOCK},
+                {"acl", vexaparser::SEARCH_ACL},
+                {"acl-headers", vexaparser::SEARCH_ACL_HEADERS},
+                {"acl-block", vexaparser::SEARCH_ACL_BLOCK}};
+  for (const auto& known : kTypes) {
+    if (name == known.name) {
+      type = known.type;
+      return true;
+    }
+  }
+  return false;
+}
+
+int runSection(const vexatools::ParsedArgs& args) {
+  const std::vector<std::string>& words = args.positionals;
+  if (words.size() < 3) return usageError("usage: vexa-config section FILE KEY... [--type TYPE]");
+  vexaparser::SEARCHTYPE type = vexaparser::SEARCH_BLOCK;
+  if (args.has("--type") && !searchTypeNamed(args.value("--type"), type)) {
+    return usageError("unknown --type '" + args.value("--type") +
+                      "' (body, headers, block, acl, acl-headers, acl-block)");
+  }
+  std::vector<std::string> texts;
+  if (!readInputs({words[1]}, texts)) return kExitUsage;
+  if (!loadResources()) return kExitUsage;
+  const std::string key = joinWords(words.begin() + 2, words.end());
+  Found found;
+  VexaParserUtil::GetCmdsFromConfig(texts[0], found.text, key, type);
+  if (type == vexaparser::SEARCH_BODY || type == vexaparser::SEARCH_BLOCK) {
+    found.copiedIndent = kCopiedIndent;
+  }
+  return writeFound(args, found, "'" + key + "'");
+}
+
+// The full form of an interface name as a user types it ("Gi0/1" ->
+// "gigabitethernet0/1"), which getInterfacesConfig needs; the name itself
+// when the grammar does not know it.
+std::string fullInterfaceName(const std::string& name) {
+  const std::string completed = VexaParserUtil::completeConfigKey("interface " + name);
+  const std::string prefix = "interface ";
+  if (completed.compare(0, prefix.size(), prefix) != 0 || completed.size() == prefix.size()) {
+    return name;
+  }
+  std::string joined;
+  for (char c : completed.substr(prefix.size())) {
+    if (c != ' ') joined += c;
+  }
+  return joined;
+}
+
+void extractInterfaces(const std::string& config, const std::vector<std::string>& names,
+                       std::string& out) {
+  if (names.empty()) {
+    VexaParserUtil::GetCmdsFromConfig(config, out, "interface", vexaparser::SEARCH_BLOCK);
+    return;
+  }
+  std::vector<std::string> full;
+  for (const std::string& name : names) full.push_back(fullInterfaceName(name));
+  std::vector<std::string> blocks;
+  VexaParserGetConfig::getInterfacesConfig(config, 0, full, blocks);
+  for (const std::string& block : blocks) out += block;
+}
+
+void extractAcl(const std::string& config, const std::string& key, std::string& out) {
+  const bool number = !key.empty() && key.find_first_not_of("0123456789") == std::string::npos;
+  if (number) {
+    VexaParserGetConfig::getAclConfig(config, 0, "access-list " + key, out);
+  } else if (beginsWithWords(key, "access-list") || beginsWithWords(key, "ip")) {
+    VexaParserGetConfig::getAclConfig(config, 0, key, out);
+  } else {
+    for (const char* kind : {"standard", "extended"}) {
+      VexaParserGetConfig::getAclConfig(config, 0,
+                                        std::string("ip access-list ") + kind + " " + key, out);
+    }
+  }
+}
+
+// Routing-process keys: each argument with a blank is a key of its own,
+// otherwise all arguments form one ("ospf 1").
+std::vector<std::string> routingKeys(const std::vector<std::string>& arguments) {
+  std::vector<std::string> keys;
+  const bool each = std::any_of(arguments.begin(), arguments.end(), [](const std::string& a) {
+    return a.find(' ') != std::string::npos;
+  });
+  if (each) {
+    for (const std::string& argument : arguments) keys.push_back(keyWithPrefix("router", argument));
+  } else if (!arguments.empty()) {
+    keys.push_back(keyWithPrefix("router", joinWords(arguments.begin(), arguments.end())));
+  }
+  return keys;
+}
+
+int runExtract(const vexatools::ParsedArgs& args) {
+  const std::vector<std::string>& words = args.positionals;
+  if (words.size() < 3) return usageError("usage: vexa-config extract FILE WHAT [ARGUMENTS...]");
+  const std::string& what = words[2];
+  const std::vector<std::string> arguments(words.begin() + 3, words.end());
+  const std::string joined = joinWords(arguments.begin(), arguments.end());
+  static const struct {
+    const char* name;
+    bool needsArgument;
+    bool takesArgument;
+  } kWhats[] = {{"interface", true, true},
+                {"interfaces", false, true},
+                {"acls", false, false},
+                {"acl", true, true},
+                {"route-map", true, true},
+                {"nat", true, true},
+                {"routing-protocols", false, false},
+                {"routing-protocol", true, true},
+                {"vrfs", false, false},
+                {"vrf", true, true}};
+  const auto* known = std::find_if(std::begin(kWhats), std::end(kWhats),
+                                   [&what](const auto& w) { return what == w.name; });
+  if (known == std::end(kWhats)) return usageError("unknown section '" + what + "' to extract");
+  if (known->needsArgument && arguments.empty()) {
+    return usageError("extract " + what + " needs an argument");
+  }
+  if (!known->takesArgument && !arguments.empty()) {
+    return usageError("extract " + what + " takes no argument");
+  }
+  std::vector<std::string> texts;
+  if (!readInputs({words[1]}, texts)) return kExitUsage;
+  if (!loadResources()) return kExitUsage;
+  const std::string& config = texts[0];
+
+  Found found;
+  found.copiedIndent = kCopiedIndent;
+  if (what == "interface") {
+    VexaParserGetConfig::getInterfaceConfig(config, 0, joined, found.text);
+  } else if (what == "interfaces") {
+    extractInterfaces(config, arguments, found.text);
+  } else if (what == "acls") {
+    std::list<std::string> lists;
+    VexaParserGetConfig::getAcls(config, 0, lists);
+    for (const std::string& list : lists) found.text += list + "\n";
+    found.copiedIndent = 0;
+  } else if (what == "acl") {
+    extractAcl(config, joined, found.text);
+    found.copiedIndent = 0;
+  } else if (what == "route-map") {
+    VexaParserGetConfig::getRouteMapConfig(config, 0, keyWithPrefix("route-map", joined),
+                                           found.text);
+  } else if (what == "nat") {
+    VexaParserGetConfig::getIpNatConfig(config, 0, keyWithPrefix("ip nat", joined), found.text);
+  } else if (what == "routing-protocols") {
+    VexaParserGetConfig::GetRoutingProtocols(config, 0, found.text);
+    found.copiedIndent = 0;
+  } else if (what == "routing-protocol") {
+    VexaParserGetConfig::GetRoutingProtocolConfig(config, 0, routingKeys(arguments), found.text);
+  } else if (what == "vrfs") {
+    VexaParserGetConfig::GetAllVrfs(config, 0, found.text);
+    found.copiedIndent = 0;
+  } else {
+    // Both ways of defining a VRF.
+    const bool whole = beginsWithWords(joined, "ip vrf") || beginsWithWords(joined, "vrf");
+    VexaParserGetConfig::GetVrfCmds(config, 0, whole ? joined : "ip vrf " + joined, found.text);
+    if (found.text.empty() && !whole) {
+      VexaParserGetConfig::GetVrfCmds(config, 0, "vrf definition " + joined, found.text);
+    }
+  }
+  return writeFound(args, found, what + (joined.empty() ? "" : " '" + joined + "'"));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   vexatools::ArgRules rules;
-  rules.flagOptions = {"--list", "--strict", "--incremental"};
+  rules.flagOptions = {"--list", "--strict", "--incremental", "--raw"};
+  rules.valueOptions = {"--type"};
   vexatools::ParsedArgs args;
   std::string error;
   if (!vexatools::parseArgs(argc, argv, rules, args, error)) return usageError(error);
@@ -257,18 +520,28 @@ int main(int argc, char** argv) {
   const std::string command = args.positionals.front();
   const bool isCheck = command == "check";
   const bool isText = command == "normalize" || command == "merge" || command == "fallback";
-  if (!isCheck && !isText) return usageError("unknown command '" + command + "'");
+  const bool isSection = command == "section" || command == "extract";
+  if (!isCheck && !isText && !isSection) return usageError("unknown command '" + command + "'");
   if (!isCheck && (args.has("--list") || args.has("--strict"))) {
     return usageError("--list and --strict belong to check");
   }
   if (command != "fallback" && args.has("--incremental")) {
     return usageError("--incremental belongs to fallback");
   }
+  if (command != "section" && args.has("--type")) return usageError("--type belongs to section");
+  if (isCheck && args.has("--raw")) return usageError("--raw does not apply to check");
   if (!vexatools::applyResourceOption(args, error)) {
     vexatools::printError(kProgram, error);
     return kExitUsage;
   }
-  const int status = isCheck ? runCheck(args) : runTextCommand(command, args);
+  int status = kExitOk;
+  if (isCheck) {
+    status = runCheck(args);
+  } else if (isText) {
+    status = runTextCommand(command, args);
+  } else {
+    status = command == "section" ? runSection(args) : runExtract(args);
+  }
   VexaParserUtil::destroyParserResource();
   std::cout.flush();
   return status;

@@ -19,6 +19,18 @@ namespace vexaparser {
 
 class CiscoCommandLine;
 
+// The kind of a configuration section search (GetCmdsFromConfig); the
+// values are stored by callers.
+enum SEARCHTYPE {
+  SEARCH_BODY = 0,         // the lines inside each matching block
+  SEARCH_HEADERS = 1,      // each matching header line, as read
+  SEARCH_BLOCK = 2,        // each matching header completed, then its block
+  SEARCH_NONE = 3,         // nothing
+  SEARCH_ACL = 4,          // one access list in both syntaxes, named entries too
+  SEARCH_ACL_HEADERS = 5,  // as SEARCH_ACL, only the first line of a named list
+  SEARCH_ACL_BLOCK = 6,    // as SEARCH_ACL
+};
+
 class VexaParserUtil {
  public:
   // ---- parser resources ----
@@ -102,6 +114,44 @@ class VexaParserUtil {
   // Without parser resources text comes back unchanged.
   static std::string normalizeConfigCmds(const std::string& text);
 
+  // ---- configuration section search ----
+  // Defined in src/parser/model/section_search.cpp; docs/config-algebra.md
+  // describes the reading.  Configuration lines end at a line feed (a
+  // carriage return before it belongs to the line end); lines that are
+  // empty or blank are skipped.  Results are exactly those of feeding the
+  // lines to one scratch terminal; repeated searches of the same text under
+  // the same grammar reuse what earlier searches learned about it.
+
+  // Appends to out the section of configuration that key names, one line
+  // feed after every line; see SEARCHTYPE.  key is completed first
+  // (completeConfigKey), so abbreviations and interface names as a user
+  // types them are found in the text as the device writes them.  An empty
+  // key, SEARCH_NONE, a key nothing can be completed from and missing parser
+  // resources append nothing.
+  static void GetCmdsFromConfig(const std::string& configuration, std::string& out,
+                                const std::string& key, SEARCHTYPE type);
+  // ParserToolCase::isTheSameCmd: same key; with checkNo, one is the "no"
+  // form of the other.
+  static bool isTheSameCmd(const std::string& a, const std::string& b, bool checkNo);
+  // Removes the block of interface name (as a user types it: "Gi0/1") from
+  // the configuration file at path: its header line and every line up to
+  // the line that ends the block, as the block search reads it (comment
+  // lines inside included).  The file is rewritten through a temporary file
+  // in its own folder that then replaces it.  True when the file was read
+  // and, if it held the interface, rewritten; false for a file that cannot
+  // be read, a name the terminal does not recognise as one interface
+  // ("Gi", ""), missing parser resources, or a failed write or replace, and
+  // the file is then left untouched.  An interface the file does not hold
+  // changes nothing and gives true.
+  static bool removeInterfaceFromConfigFile(const std::string& path, const std::string& name);
+  // The key as the section search completes it: its words joined by single
+  // blanks, read by a configuration terminal that runs as a command line
+  // (abbreviations expanded, "Gi0/1" split into type and number), without
+  // the line end and one trailing blank.  A key the terminal does not
+  // recognise comes back as its joined words; empty when the key has no
+  // words, begins with "end", or the parser resources are missing.
+  static std::string completeConfigKey(const std::string& key);
+
  private:
   // getCmdInfo, keeping only the top-level commands in out (the rest hang
   // below them).  A line the terminal left without a parent inside a
@@ -130,6 +180,14 @@ class VexaParserUtil {
   // A new command (owned by the caller) that inverts command: its original
   // command with "no " added or taken away.
   static CiscoCommandLine* createNoCommand(const CiscoCommandLine* command);
+  // The block search (SEARCH_BODY, SEARCH_HEADERS, SEARCH_BLOCK) with a
+  // completed key.
+  static void GetSpecialCmdsFromConfig(const std::string& configuration, const std::string& key,
+                                       std::string& out, SEARCHTYPE type);
+  // The access-list search (SEARCH_ACL to SEARCH_ACL_BLOCK) with a completed
+  // key.
+  static void GetAclCmdsFromConfig(const std::string& configuration, const std::string& key,
+                                   std::string& out, SEARCHTYPE type);
 };
 
 }  // namespace vexaparser

@@ -1,0 +1,155 @@
+// The device's form of what the programs write: a normalize of every corpus
+// configuration, in the device's form, gives back the file's own lines but
+// for real normalisation.  Lines are compared as multisets of token lists
+// in which a token naming an interface keeps its case (so "gigabitethernet0/1"
+// against "GigabitEthernet0/1" shows) and every other token is lowered (the
+// terminal records keywords lowered: "dot1Q", "RW").  What still differs must
+// be, line against line, an abbreviation expanded (a keyword prefix, or an
+// interface name respelled: "Gi0/1", "tunnel0"), an interface header written
+// with the name apart and now joined ("interface ethernet 1/11"; elsewhere
+// two words may be no interface: "vlan 20"), or the same tokens reordered.
+// Trailing blanks and a changed indentation fail on their own.
+#include "common/device_form.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "parser/grammar/grammar_test_support.h"
+#include "vexa/host/pathname.h"
+#include "vexa/parser/node_matcher.h"
+#include "vexa/parser/parser_tool_case.h"
+
+namespace vexaparser::testing {
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+class DeviceFormTest : public ProductGrammarTest {
+ protected:
+  // The device's spelling of the interface a token names ("Gi0/1"), or "".
+  std::string spelled(const std::string& token) const {
+    std::string type, number;
+    if (!NodeMatcher::splitInterfaceName(token, type, number)) return "";
+    type = ParserToolCase::string2Lower(type);
+    for (const auto& [key, help] :
+         *ParserResources::instance().keyTable(NodeMatcher::kInterfaceTable)) {
+      if (key.compare(0, type.size(), type) == 0) return form_.spelling(key) + number;
+    }
+    return "";
+  }
+  bool namesInterface(const std::string& token) const {
+    std::string type, number;
+    return NodeMatcher::splitInterfaceName(token, type, number) &&
+           ParserResources::instance()
+                   .keyTable(NodeMatcher::kInterfaceTable)
+                   ->count(ParserToolCase::string2Lower(type)) != 0;
+  }
+  Tokens canonical(const std::string& line) const {
+    Tokens tokens;
+    ParserToolCase::splitString(line, " \t\r", tokens);
+    for (std::string& t : tokens) t = namesInterface(t) ? t : ParserToolCase::string2Lower(t);
+    return tokens;
+  }
+  bool explained(const Tokens& file, const Tokens& out) const {
+    if (file.size() == out.size() + 1 && file.size() >= 3 && file[0] == "interface") {
+      return out[1] == spelled(file[1] + file[2]) &&
+             std::equal(file.begin() + 3, file.end(), out.begin() + 2);
+    }
+    if (file.size() != out.size()) return false;
+    bool expanded = true;
+    for (std::size_t i = 0; i < file.size() && expanded; ++i) {
+      const std::string& a = file[i];
+      const std::string& b = out[i];
+      expanded =
+          a == b || (namesInterface(b) ? spelled(a) == b
+                                       : a.size() < b.size() && b.compare(0, a.size(), a) == 0);
+    }
+    Tokens x = file, y = out;
+    std::sort(x.begin(), x.end());
+    std::sort(y.begin(), y.end());
+    return expanded || x == y;
+  }
+  // What device (the device form of raw, the normalized file) shows beyond
+  // real normalisation; empty when nothing.
+  std::vector<std::string> differences(const std::string& file, const std::string& raw,
+                                       const std::string& device) const {
+    auto linesOf = [](const std::string& text) {
+      Tokens lines;
+      ParserToolCase::splitString(text, "\r\n", lines);
+      lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                 [](const std::string& l) {
+                                   return l.find_first_not_of(" \t") == std::string::npos;
+                                 }),
+                  lines.end());
+      return lines;
+    };
+    const Tokens rawLines = linesOf(raw), deviceLines = linesOf(device);
+    if (rawLines.size() != deviceLines.size()) return {"line count"};
+    std::vector<std::string> found;
+    std::map<Tokens, int> balance;  // output minus file
+    for (std::size_t i = 0; i < deviceLines.size(); ++i) {
+      const std::string& line = deviceLines[i];
+      if (line.back() == ' ') found.push_back("trailing blank: " + line);
+      if (line.find_first_not_of(' ') != rawLines[i].find_first_not_of(' ')) {
+        found.push_back("indentation: " + line);
+      }
+      if (canonical(line)[0] != "!") ++balance[canonical(line)];
+    }
+    for (const std::string& line : linesOf(file)) {
+      const Tokens tokens = canonical(line);
+      if (tokens[0][0] != '!' && tokens[0] != "end") --balance[tokens];
+    }
+    std::vector<Tokens> extra, missing;
+    for (const auto& [tokens, count] : balance) {
+      extra.insert(extra.end(), std::max(count, 0), tokens);
+      missing.insert(missing.end(), std::max(-count, 0), tokens);
+    }
+    for (const Tokens& line : extra) {
+      auto partner = std::find_if(missing.begin(), missing.end(),
+                                  [&](const Tokens& m) { return explained(m, line); });
+      if (partner == missing.end()) found.push_back("unexplained: " + line.front() + " ...");
+      if (partner != missing.end()) missing.erase(partner);
+    }
+    for (const Tokens& line : missing) found.push_back("lost: " + line.front() + " ...");
+    return found;
+  }
+
+  const vexatools::DeviceForm form_ = vexatools::DeviceForm::load();
+};
+
+TEST_F(DeviceFormTest, NormalizedCorpusDiffersOnlyByRealNormalisation) {
+  int files = 0;
+  for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
+    for (const vexahost::Pathname& path : vexahost::Pathname(folder).dirContents()) {
+      if (path.isDirectory() || path.file() == "MANIFEST.tsv" || path.file() == "README.md") {
+        continue;
+      }
+      std::string text;
+      ASSERT_TRUE(path.readAll(text)) << path.data();
+      const std::string raw = VexaParserUtil::normalizeConfigCmds(text);
+      for (const std::string& difference : differences(text, raw, form_.write(raw))) {
+        ADD_FAILURE() << path.data() << ": " << difference;
+      }
+      ++files;
+    }
+  }
+  EXPECT_GE(files, 240);
+}
+
+TEST_F(DeviceFormTest, TheComparisonShowsSpellingAndSpacingNoise) {
+  const std::string file = "interface GigabitEthernet0/1\n switchport access vlan 20\n";
+  const std::string raw = VexaParserUtil::normalizeConfigCmds(file);
+  EXPECT_TRUE(differences(file, raw, form_.write(raw)).empty()) << form_.write(raw);
+  for (const char* noisy : {"interface gigabitethernet0/1\n switchport access vlan 20\n!\n",
+                            "interface GigabitEthernet 0/1\n switchport access vlan 20\n!\n",
+                            "interface GigabitEthernet0/1\n switchport access Vlan20\n!\n",
+                            "interface GigabitEthernet0/1 \n switchport access vlan 20\n!\n",
+                            "interface GigabitEthernet0/1\n  switchport access vlan 20\n!\n"}) {
+    EXPECT_FALSE(differences(file, raw, noisy).empty()) << noisy;
+  }
+}
+
+}  // namespace
+}  // namespace vexaparser::testing

@@ -1,0 +1,177 @@
+#include "common/device_form.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+#include <vector>
+
+#include "vexa/host/pathname.h"
+#include "vexa/host/platform.h"
+#include "vexa/host/vexa_file_system.h"
+#include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/node_matcher.h"
+#include "vexa/parser/parser_tool_case.h"
+#include "vexa/parser/vexa_parser_util.h"
+
+namespace vexatools {
+
+namespace {
+
+using vexaparser::CiscoCommandLine;
+
+// An interface reference as the matcher recorded it.
+struct InterfaceRef {
+  std::string type;    // the table key ("gigabitethernet")
+  std::string number;  // "0/1", "1/0/1.100"
+};
+
+std::string lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The interface references of command (and of its nested commands), in the
+// order their words were matched: a word at an interface-type node followed
+// by the number at the next node.
+void collectRefs(const CiscoCommandLine& command, std::vector<InterfaceRef>& refs) {
+  const CiscoCommandLine::NodePath& path = command.getNodePath();
+  for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+    const vexaparser::ParserTreeNode* node = path[i].first;
+    if (node == nullptr || node->keySet.count(vexaparser::NodeMatcher::kInterfaceTable) == 0) {
+      continue;
+    }
+    if (path[i].second.empty() || path[i + 1].second.empty()) continue;
+    const std::string& number = *path[i + 1].second.begin();
+    if (number.empty() || !std::isdigit(static_cast<unsigned char>(number.front()))) continue;
+    refs.push_back({lowered(*path[i].second.begin()), number});
+  }
+  for (const auto& [node, nested] : command.getNestedCommands()) {
+    if (nested != nullptr) collectRefs(*nested, refs);
+  }
+}
+
+// Whether word (any case) names the interface type key, in full or
+// abbreviated.
+bool namesType(const std::string& word, const std::string& key) {
+  return !word.empty() && word.size() <= key.size() && lowered(word) == key.substr(0, word.size());
+}
+
+struct Token {
+  std::size_t start;
+  std::size_t end;
+};
+
+std::vector<Token> tokensOf(const std::string& text) {
+  std::vector<Token> tokens;
+  for (std::size_t at = 0; at < text.size();) {
+    while (at < text.size() && isBlank(text[at])) ++at;
+    if (at >= text.size()) break;
+    const std::size_t start = at;
+    while (at < text.size() && !isBlank(text[at])) ++at;
+    tokens.push_back({start, at});
+  }
+  return tokens;
+}
+
+// Rewrites the first place at or after token from where body names ref,
+// split ("gigabitethernet 0/1", "gi 0/1") or joined ("Gi0/1"), as spelled.
+// Returns the token after the rewritten place, or 0 when none was found.
+std::size_t joinRef(std::string& body, const InterfaceRef& ref, const std::string& spelled,
+                    std::size_t from) {
+  const std::vector<Token> tokens = tokensOf(body);
+  for (std::size_t t = from; t < tokens.size(); ++t) {
+    const std::string word = body.substr(tokens[t].start, tokens[t].end - tokens[t].start);
+    std::size_t stop = 0;
+    if (t + 1 < tokens.size() && namesType(word, ref.type) &&
+        body.compare(tokens[t + 1].start, tokens[t + 1].end - tokens[t + 1].start, ref.number) ==
+            0) {
+      stop = tokens[t + 1].end;
+    } else {
+      std::string type;
+      std::string number;
+      if (vexaparser::NodeMatcher::splitInterfaceName(word, type, number) && number == ref.number &&
+          namesType(type, ref.type)) {
+        stop = tokens[t].end;
+      }
+    }
+    if (stop != 0) {
+      body.replace(tokens[t].start, stop - tokens[t].start, spelled);
+      return t + 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+DeviceForm DeviceForm::load() {
+  const std::string path = vexahost::VexaFileSystem::GetSystemResourceFolder() + "files" +
+                           vexahost::kPathSeparator + "keyfiles" + vexahost::kPathSeparator +
+                           "interfacefile.cfm";
+  std::string text;
+  std::map<std::string, std::string> spellings;
+  if (!vexahost::Pathname(path).readAll(text)) return DeviceForm(std::move(spellings));
+  std::vector<std::string> lines;
+  vexaparser::ParserToolCase::splitString(text, "\r\n", lines);
+  for (const std::string& line : lines) {
+    std::vector<std::string> fields;
+    vexaparser::ParserToolCase::splitString(line, "|", fields);
+    if (fields.size() < 3) continue;
+    std::string spelled = fields[2];
+    spelled.erase(0, spelled.find_first_not_of(" \t"));
+    spelled.erase(std::min(spelled.size(), spelled.find_last_not_of(" \t") + 1));
+    if (!spelled.empty()) spellings[lowered(fields[0])] = spelled;
+  }
+  return DeviceForm(std::move(spellings));
+}
+
+std::string DeviceForm::spelling(const std::string& key) const {
+  auto known = spellings_.find(key);
+  return known == spellings_.end() ? key : known->second;
+}
+
+std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& options) const {
+  std::vector<std::string> lines;
+  vexaparser::ParserToolCase::splitString(text, "\r\n", lines);
+  // The terminal reads the same pieces, one command each.
+  std::vector<CiscoCommandLine*> commands;
+  if (vexaparser::VexaParserUtil::resourcesReady()) {
+    std::string errorText;
+    int errorLine = 0;
+    vexaparser::VexaParserUtil::getCmdInfo(text, commands, errorText, errorLine);
+  }
+  const bool read = commands.size() == lines.size();
+
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    const std::size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos) continue;
+    std::string body = line.substr(start, line.find_last_not_of(" \t") + 1 - start);
+    std::size_t level = start >= options.copiedIndent ? start - options.copiedIndent : start;
+    const CiscoCommandLine* command = read ? commands[i] : nullptr;
+    if (command != nullptr && command->getTreeNodeSize() > 0 &&
+        command->getFlag() != vexaparser::UnknownCommand) {
+      level = static_cast<std::size_t>(std::max(0, command->getLevel()));
+      std::vector<InterfaceRef> refs;
+      collectRefs(*command, refs);
+      std::size_t from = 0;
+      for (const InterfaceRef& ref : refs) {
+        const std::string spelled = spelling(ref.type) + ref.number;
+        std::size_t next = joinRef(body, ref, spelled, from);
+        if (next == 0 && from > 0) next = joinRef(body, ref, spelled, 0);
+        if (next != 0) from = next;
+      }
+    }
+    out.append(level, ' ');
+    out += body;
+    out += '\n';
+  }
+  vexaparser::VexaParserUtil::releaseCmdInfo(commands);
+  return out;
+}
+
+}  // namespace vexatools
