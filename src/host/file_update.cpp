@@ -128,8 +128,8 @@ bool replaceFileContents(const std::string& path, const std::string& text, std::
   return true;
 }
 
-bool appendUnderLock(const std::string& path, const std::string& lockPath,
-                     const std::string& text, std::string& error) {
+bool appendUnderLock(const std::string& path, const std::string& lockPath, const std::string& text,
+                     std::string& error) {
   error.clear();
   if (!usable(lockPath)) {
     error = "cannot lock '" + lockPath + "': not a usable file name";
