@@ -52,10 +52,11 @@ class RawTest(unittest.TestCase):
         client.send(b"\r").expect(rb"^\r\nPassword: $")
         client.send(b"y\r").expect(rb"^\r\n% Bad secrets\r\n\r\n" + PROMPT)
         client.send(b"en\rs\r").expect(rb"\r\n" + ENABLED)
-        # ^C is dropped (the console would interrupt the program).
-        client.send(b"\x03terminal length 4\r").expect(ENABLED)
-        client.send(b"show running-config\r").expect(rb"\r\n --More-- $")
-        client.send(b" ").expect(rb"\x08{10} {10}\x08{10}([^\r\n]*\r\n){3} --More-- $")
+        # ^C is dropped (the console would interrupt the program); a window
+        # of 5 rows (NAWS) pages by 4 lines.
+        client.send(b"\x03\xff\xfa\x1f\x00\x64\x00\x05\xff\xf0show running-config\r")
+        client.expect(rb"\r\n --More-- $")
+        client.send(b" ").expect(rb"\x08{10} {10}\x08{10}([^\r\n]*\r\n){4} --More-- $")
         client.send(b"q").expect(rb"^\x08{10} {10}\x08{10}" + ENABLED)
         client.send(b"term len 0\rsh run\r").expect(rb"\r\nend\r\n" + ENABLED)
         client.send(b"logout\r")
