@@ -147,6 +147,16 @@ bool readInputs(const std::vector<std::string>& paths, std::vector<std::string>&
   return true;
 }
 
+// Section search reads lines up to LF (a CR LF pair included); a file written
+// with CR alone as its line end (old Mac editors, some terminal captures) is
+// searched as the same lines ended by LF.
+std::string withLfLineEnds(std::string text) {
+  for (std::size_t at = text.find('\r'); at != std::string::npos; at = text.find('\r', at + 1)) {
+    if (at + 1 == text.size() || text[at + 1] != '\n') text[at] = '\n';
+  }
+  return text;
+}
+
 // Loads the grammar.  A missing command flag file only leaves the overwrite
 // set empty; missing mode files make every operation meaningless.
 bool loadResources() {
@@ -377,7 +387,7 @@ int runSection(const vexatools::ParsedArgs& args) {
   if (!loadResources()) return kExitUsage;
   const std::string key = joinWords(words.begin() + 2, words.end());
   Found found;
-  VexaParserUtil::GetCmdsFromConfig(texts[0], found.text, key, type);
+  VexaParserUtil::GetCmdsFromConfig(withLfLineEnds(texts[0]), found.text, key, type);
   if (type == vexaparser::SEARCH_BODY || type == vexaparser::SEARCH_BLOCK) {
     found.copiedIndent = kCopiedIndent;
   }
@@ -474,7 +484,7 @@ int runExtract(const vexatools::ParsedArgs& args) {
   std::vector<std::string> texts;
   if (!readInputs({words[1]}, texts)) return kExitUsage;
   if (!loadResources()) return kExitUsage;
-  const std::string& config = texts[0];
+  const std::string config = withLfLineEnds(texts[0]);
 
   Found found;
   found.copiedIndent = kCopiedIndent;

@@ -1,0 +1,112 @@
+// Hostile configurations and resource folders through the programs, on the
+// product grammar: megabyte lines, 8-bit and NUL bytes, CR-only line ends,
+// deep nesting, a 100,000-line file, a broken or missing mode file.  Each
+// program answers with a result or its error message, never a crash, and a
+// line of the input is never dropped from normalized output.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tools/vexa_config_test_support.h"
+
+namespace vexatools::testing {
+namespace {
+
+using namespace std::string_literals;
+
+// The number of times word occurs in text.
+std::size_t occurrences(const std::string& text, const std::string& word) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+std::string nestedModes(int depth) {
+  std::string text;
+  for (int level = 0; level < depth; ++level) {
+    text += std::string(static_cast<std::size_t>(level), ' ') + "interface Loopback" +
+            std::to_string(level) + "\n";
+  }
+  return text;
+}
+
+std::string manyInterfaces(int lines) {
+  std::string text = "hostname big\n";
+  for (int i = 0; 3 * i + 4 <= lines; ++i) {
+    text += "interface Loopback" + std::to_string(i) + "\n description marker\n ip address 10." +
+            std::to_string(i / 65536 % 256) + "." + std::to_string(i / 256 % 256) + "." +
+            std::to_string(i % 256) + " 255.255.255.255\n";
+  }
+  return text;
+}
+
+TEST_F(VexaConfigTest, HostileConfigurationsKeepEveryMarkedLine) {
+  const std::string megabyte(1 << 20, 'x');
+  // clang-format off
+  const struct { std::string name, text, marker; std::size_t markers; } cases[] = {
+      {"megabyte-line", "interface Loopback1\n description " + megabyte + "\n", megabyte, 1},
+      {"eight-bit", "interface Loopback0\n description \xe4\xf6\xff marker\nbanner motd ^C\x80\xfe\n^C\n", "marker", 1},
+      {"nul-bytes", "interface Loopback0\nsnmp-server contact x\0marker\n"s, "marker", 1},
+      {"cr-only", "hostname r\rinterface Loopback2\r description marker\r", "marker", 1},
+      {"no-final-end", "interface Loopback3\n description marker", "marker", 1},
+      {"nested-50", nestedModes(50), "interface Loopback", 50},
+      {"lines-100000", manyInterfaces(100000), "marker", 33333}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string file = dir_.write(c.name + ".cfg", c.text);
+    const ToolRun normalized = run({"--resources", VEXA_SOURCE_RESOURCE_DIR, "normalize", file});
+    EXPECT_EQ(normalized.status, 0) << normalized.err;
+    EXPECT_EQ(occurrences(normalized.out, c.marker), c.markers);
+    const ToolRun checked = run({"--resources", VEXA_SOURCE_RESOURCE_DIR, "check", file});
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_NE(checked.out.find("total: "), std::string::npos);
+    if (c.text.size() > 100000) continue;  // the algebra's size cases live in bench/
+    for (const Args& args : {Args{"merge", file, file}, Args{"fallback", file, file},
+                             Args{"section", file, "interface"}}) {
+      Args withGrammar{"--resources", VEXA_SOURCE_RESOURCE_DIR};
+      withGrammar.insert(withGrammar.end(), args.begin(), args.end());
+      const ToolRun r = run(withGrammar);
+      EXPECT_EQ(r.status, 0) << args.front() << ": " << r.err;
+      if (args.front() == "section") {
+        EXPECT_NE(r.out.find("interface"), std::string::npos);
+      }
+    }
+  }
+}
+
+// A resource folder whose interface mode file is garbage, empty, or gone:
+// the programs still answer, with the grammar that loads or with an error
+// that says what is wrong, and nothing of the configuration is lost.
+TEST_F(VexaConfigTest, BrokenModeFileInTheResourceFolder) {
+  namespace fs = std::filesystem;
+  const std::string config = dir_.write("r.cfg", "hostname r\ninterface Loopback0\n description marker\n");
+  const std::string garbage = "|||[[[]]]\0\xff<1-0>|\n@@@ x.cfm\n!\n!\n!\n"s;
+  const struct { std::string name; const std::string* text; } cases[] = {
+      {"garbage", &garbage}, {"empty", nullptr}, {"missing", nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path folder = fs::path(dir_.path()) / c.name;
+    fs::copy(VEXA_SOURCE_RESOURCE_DIR, folder, fs::copy_options::recursive);
+    const fs::path modeFile = folder / "files" / "interface.cfm";
+    ASSERT_TRUE(fs::exists(modeFile));
+    if (c.name == "missing") {
+      fs::remove(modeFile);
+    } else {
+      dir_.write(c.name + "/files/interface.cfm", c.text ? *c.text : "");
+    }
+    const ToolRun r = run({"--resources", folder.string(), "normalize", config});
+    if (r.status == 0) {
+      EXPECT_EQ(occurrences(r.out, "marker"), 1u);
+    } else {
+      EXPECT_EQ(r.status, 2);
+      EXPECT_EQ(r.err.rfind("vexa-config: error: ", 0), 0u) << r.err;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vexatools::testing
