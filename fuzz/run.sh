@@ -15,10 +15,11 @@ if [ ! -f "$build/build.ninja" ]; then
   CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVEXA_BUILD_FUZZ=ON -DVEXA_BUILD_TESTS=OFF -DVEXA_BUILD_BENCH=OFF >/dev/null || exit 2
 fi
-cmake --build "$build" -j2 >/dev/null || { echo "fuzz/run.sh: build failed" >&2; exit 2; }
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=($(sed -n '/^set(VEXA_FUZZ_TARGETS/,/)/p' fuzz/targets.cmake |
                                        tr -d '()' | tr ' ' '\n' | grep '_fuzz$'))
+cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null ||
+  { echo "fuzz/run.sh: build failed" >&2; exit 2; }
 run_one() {
   local t=$1 corpus=$build/corpus/$1 found=$build/findings/$1 log=$build/logs/$1.log
   mkdir -p "$corpus" "$found" "$build/logs"

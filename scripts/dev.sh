@@ -6,6 +6,10 @@
 #                                  bundled sample router; ARGS go to vexa-cli
 #   scripts/dev.sh test            build, then run every test with CTest
 #   scripts/dev.sh build           build only
+#   scripts/dev.sh sanitize        every test under AddressSanitizer and UBSan
+#                                  (build/asan); "sanitize --quick" builds and runs
+#                                  only the fuzz replays and the console, design-reader
+#                                  and remediation suites (what CI runs)
 #
 # PRESET chooses the CMake preset (default; "ci" turns warnings into errors).
 set -euo pipefail
@@ -27,6 +31,11 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# The part of the sanitizer run that CI affords: every fuzz target over its
+# seeds and regressions, and the suites whose code has no other sanitizer run.
+quick_targets=(vexa_fuzz_replay vexa_console_tests vexa_designreader_tests vexa_remediation_tests)
+quick_labels="^($(IFS='|'; echo "${quick_targets[*]}"))\$"
+
 preset="${PRESET:-default}"
 build_dir="build/$preset"
 
@@ -46,10 +55,23 @@ case "$cmd" in
     build
     ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure "$@"
     ;;
+  sanitize)
+    preset=asan; build_dir=build/asan
+    if [ "${1:-}" = "--quick" ]; then
+      shift
+      install_missing
+      [ -f "$build_dir/CMakeCache.txt" ] || cmake --preset asan >/dev/null
+      cmake --build "$build_dir" -j "$(nproc)" --target "${quick_targets[@]}"
+      ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure -L "$quick_labels" "$@"
+    else
+      build
+      ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure "$@"
+    fi
+    ;;
   run)
     build >&2
     exec "$build_dir/bin/vexa-cli" "$@"
     ;;
-  help|-h|--help) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//' ;;
-  *) echo "dev.sh: error: unknown command '$cmd' (run, test, build)" >&2; exit 2 ;;
+  help|-h|--help) sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//' ;;
+  *) echo "dev.sh: error: unknown command '$cmd' (run, test, build, sanitize)" >&2; exit 2 ;;
 esac
