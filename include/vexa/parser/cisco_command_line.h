@@ -80,40 +80,40 @@ class CiscoCommandLine {
 
   // ---- accessors ----
 
-  int32_t getLevel() const { return level_; }
-  void setLevel(int32_t level) { level_ = level; }
+  int32_t getLevel() const { return c_.level; }
+  void setLevel(int32_t level) { c_.level = level; }
   // 1-based line in the text the command was read from; 0 when not read.
   int32_t getLineNo() const { return lineNo_; }
   void setLineNo(int32_t lineNo) { lineNo_ = lineNo; }
   // The enclosing mode commands joined by "\r\n", copied into out.
-  void getMajorCmdStr(std::string& out) const { out = majorCommands_; }
+  void getMajorCmdStr(std::string& out) const { out = c_.majorCommands; }
   // The enclosing mode commands split on "\r\n"; empty pieces are dropped.
   std::vector<std::string> getMajorCommands() const;
-  void setMajorCommands(const std::string& joined) { majorCommands_ = joined; }
+  void setMajorCommands(const std::string& joined) { c_.majorCommands = joined; }
   // The command as the syntax tree recognised it (the terminal's info line).
-  const std::string& getCurrentCommand() const { return currentCommand_; }
-  void setCurrentCommand(const std::string& text) { currentCommand_ = text; }
+  const std::string& getCurrentCommand() const { return c_.currentCommand; }
+  void setCurrentCommand(const std::string& text) { c_.currentCommand = text; }
   // The printable command, ending in "\n" (see genCommandStr).
-  const std::string& getOriginalCmd() const { return originalCommand_; }
-  void setOriginalCmd(const std::string& text) { originalCommand_ = text; }
+  const std::string& getOriginalCmd() const { return c_.originalCommand; }
+  void setOriginalCmd(const std::string& text) { c_.originalCommand = text; }
   // The raw line, kept for a line the syntax tree did not recognise.
-  const std::string& getOriginalStr() const { return originalString_; }
-  void setOriginalStr(const std::string& text) { originalString_ = text; }
-  CiscoCommandLineFlag getFlag() const { return flag_; }
-  void setFlag(CiscoCommandLineFlag flag) { flag_ = flag; }
+  const std::string& getOriginalStr() const { return c_.originalString; }
+  void setOriginalStr(const std::string& text) { c_.originalString = text; }
+  CiscoCommandLineFlag getFlag() const { return c_.flag; }
+  void setFlag(CiscoCommandLineFlag flag) { c_.flag = flag; }
   // The FLAG_* bits.
-  uint32_t getFlags() const { return flags_; }
+  uint32_t getFlags() const { return c_.flags; }
   // Rank in the command order table; 0 when unknown.
-  int32_t getOrderNo() const { return orderNo_; }
-  void setOrderNo(int32_t orderNo) { orderNo_ = orderNo; }
+  int32_t getOrderNo() const { return c_.orderNo; }
+  void setOrderNo(int32_t orderNo) { c_.orderNo = orderNo; }
   // The commands of the sub-mode this command opens (owned by the tree).
   std::vector<CiscoCommandLine*>& getChildCommands() { return children_; }
   const std::vector<CiscoCommandLine*>& getChildCommands() const { return children_; }
   // Number of distinct syntax-tree nodes in the node path.
-  int32_t getTreeNodeSize() const { return static_cast<int32_t>(nodeSet_.size()); }
+  int32_t getTreeNodeSize() const { return static_cast<int32_t>(c_.nodeSet.size()); }
   // The mode command this one belongs to; null at the top (not owned).
   CiscoCommandLine* getParentCommand() const { return parent_; }
-  const NodePath& getNodePath() const { return nodePath_; }
+  const NodePath& getNodePath() const { return c_.nodePath; }
   const NestedMap& getNestedCommands() const { return nestedCommands_; }
   // The nested command further words go to; null while they go to this one.
   CiscoCommandLine* getCurrentNestedCommand() const { return currentNested_; }
@@ -125,7 +125,7 @@ class CiscoCommandLine {
   void setFlags(uint32_t bits, bool recursive);
   // Clears bits (this command only); used when a "no" form is turned back
   // into its positive command.
-  void clearFlags(uint32_t bits) { flags_ &= ~bits; }
+  void clearFlags(uint32_t bits) { c_.flags &= ~bits; }
   // Sets (on) or clears FLAG_INCOMPLETE; a nested command passes the same
   // call on to the command that owns it.
   void setNoCompleteCmd(bool on);
@@ -199,19 +199,25 @@ class CiscoCommandLine {
   // Deep copies of other's nested commands for nodes this one lacks.
   void copyMissingNestedCommands(const CiscoCommandLine& other);
 
-  int32_t level_ = 0;
+  // What a copy and an assignment take from the other command, in one
+  // piece: the text forms, the flags and the node path.
+  struct Copied {
+    int32_t level = 0;
+    std::string majorCommands;
+    std::string currentCommand;
+    std::string originalCommand;
+    std::string originalString;
+    CiscoCommandLineFlag flag = AppendCommand;
+    int32_t orderNo = 0;
+    uint32_t flags = 0;
+    NodePath nodePath;
+    std::set<ParserTreeNode*> nodeSet;
+  };
+
+  Copied c_;
   int32_t lineNo_ = 0;
-  std::string majorCommands_;
-  std::string currentCommand_;
-  std::string originalCommand_;
-  std::string originalString_;
-  CiscoCommandLineFlag flag_ = AppendCommand;
-  int32_t orderNo_ = 0;
-  uint32_t flags_ = 0;
   CiscoCommandLine* parent_ = nullptr;
   std::vector<CiscoCommandLine*> children_;
-  NodePath nodePath_;
-  std::set<ParserTreeNode*> nodeSet_;
   NestedMap nestedCommands_;
   CiscoCommandLine* currentNested_ = nullptr;
 };

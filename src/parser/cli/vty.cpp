@@ -71,41 +71,44 @@ bool VTY::parse(const std::string& line, bool popOnLeave, CiscoCommandLine* comm
     return false;
   }
   mode->setCommandLine(commandLine);
-  std::string errorText;
-  int code = CommandMode::kStayCode;
-  bool inBanner = false;
-  const bool ok = mode->parse(line, errorText, code, inBanner);
+  const LineOutcome outcome = mode->parse(line);
   // The object belongs to the caller, who may destroy it after the line;
   // the mode must not keep it.
   mode->setCommandLine(nullptr);
 
   std::string kept;
-  if (ok) {
-    inBanner_ = inBanner;
-    if (code == CommandMode::kStayCode) {
-      modeChangedFlag_ = false;
-    } else if (code == CommandMode::kLeaveCode) {
-      if (getCurrentMode() == VIEW_MODE) return true;
-      kept = mode->getCompleteLine();
-      modeChangedFlag_ = true;
-      if (popOnLeave) modeStack_.pop_back();
-    } else {
-      kept = mode->getCompleteLine();
-      modeStack_.push_back(static_cast<VTYModeType>(code));
-      modeChangedFlag_ = true;
+  if (outcome.complete) {
+    inBanner_ = outcome.inBanner;
+    switch (outcome.change) {
+      case ModeChange::kStay:
+        modeChangedFlag_ = false;
+        break;
+      case ModeChange::kLeave:
+        if (getCurrentMode() == VIEW_MODE) return true;
+        kept = mode->getCompleteLine();
+        modeChangedFlag_ = true;
+        if (popOnLeave) modeStack_.pop_back();
+        break;
+      case ModeChange::kEnterExecution:
+      case ModeChange::kEnterConfiguration:
+        kept = mode->getCompleteLine();
+        modeStack_.push_back(outcome.change == ModeChange::kEnterExecution ? EXECUTION_MODE
+                                                                          : CONFIGURATION_MODE);
+        modeChangedFlag_ = true;
+        break;
     }
     lastError_.clear();
   } else {
     inBanner_ = false;
-    output_ << errorText << '\n';
-    lastError_ = errorText;
+    output_ << outcome.error << '\n';
+    lastError_ = outcome.error;
   }
   if (modeChangedFlag_) {
     CommandMode* now = currentCommandMode();
     now->reset();
     now->setCompleteLine(kept);
   }
-  return ok;
+  return outcome.complete;
 }
 
 void VTY::writeInput(const std::string& text) {
