@@ -11,18 +11,13 @@
 // A configuration is a vector of top-level commands; each one's children are
 // the commands of the sub-mode it opens, in configuration order.
 //
-// Ownership:
-//  - Nested commands (sub-commands that begin at an option-group node inside
-//    the same line) belong to their command: the destructor destroys them,
-//    together with any children they have.
-//  - Children belong to the tree, not to the object: the destructor does NOT
-//    destroy them.  Release a whole tree with deleteCommandTree, the children
-//    alone with delOnlyChildCmds.  This lets the flat command lists of the
-//    tree builder (every command of a text, children included) and the
-//    command order table destroy their commands one by one with
-//    deleteCiscoCommandLine without freeing anything twice.
-//  - The parent, the current nested command and all syntax-tree nodes are
-//    never owned (nodes belong to the process-wide node pool).
+// Ownership: a command owns its tree.  Its children (linked with
+// setParentCommand(parent, true) or copied with it) and its nested commands
+// (sub-commands that begin at an option-group node inside the same line) are
+// destroyed with it.  The parent, the current nested command and all
+// syntax-tree nodes are never owned (nodes belong to the grammar).  A list
+// of commands is released with releaseCommands, whether it holds top-level
+// trees or every command of a text (getCmdInfo's list, children included).
 //
 // Not thread-safe; one thread at a time, like the rest of the parser.
 #ifndef VEXA_PARSER_CISCO_COMMAND_LINE_H_
@@ -66,16 +61,15 @@ class CiscoCommandLine {
   CiscoCommandLine() = default;
   // Copies level, the four texts, flag, order number, flags, node path and
   // node set.  Line number 0, parent null, no current nested command.  Every
-  // child and nested command is copied deeply; the copied children keep a
-  // null parent and line number 0 (release them with deleteCommandTree).
+  // child and nested command is copied deeply (the copy owns them); the
+  // copied children keep a null parent and line number 0.
   CiscoCommandLine(const CiscoCommandLine& other);
   // Copies level, the four texts, flag, flags, order number, node path and
   // node set.  Keeps this command's line number, parent, children and
   // current nested command; adds a deep copy of every nested command of
   // other whose node this command does not have yet (existing ones stay).
   CiscoCommandLine& operator=(const CiscoCommandLine& other);
-  // Destroys the nested commands (with their children).  Does not destroy the
-  // children of this command: see the ownership note above.
+  // Destroys the children and the nested commands with their trees.
   ~CiscoCommandLine();
 
   // ---- accessors ----
@@ -135,7 +129,7 @@ class CiscoCommandLine {
   // ---- building ----
 
   // Stores parent (not owned); when parent is not null and addToParent,
-  // appends this command to parent's children, which then own it.
+  // appends this command to parent's children: parent then owns it.
   void setParentCommand(CiscoCommandLine* parent, bool addToParent);
   // Adds one matched word: node is the syntax-tree node it matched, isNo
   // whether the line is a "no" form.  Updates the flag and flag bits from
@@ -222,15 +216,12 @@ class CiscoCommandLine {
   CiscoCommandLine* currentNested_ = nullptr;
 };
 
-// Destroys one command object (its nested commands with it, its children
-// not).  The deleter registered with ParserResources::setCommandDeleter for
-// the command order templates, which are kept as a flat list.
-void deleteCiscoCommandLine(CiscoCommandLine* command);
-// Destroys command with all its descendants.  Null is ignored.
-void deleteCommandTree(CiscoCommandLine* command);
-// Destroys every top-level command of commands with all its descendants and
-// empties the vector.  The vector must not also hold those descendants.
-void deleteCommandTree(std::vector<CiscoCommandLine*>& commands);
+// Destroys the commands of a list and empties it: each command without a
+// parent, with its tree.  A listed command that has a parent belongs to that
+// parent's tree: a getCmdInfo list (every command of a text) and a list of
+// top-level trees are both released exactly once.  A parent outside the list
+// must outlive this call.
+void releaseCommands(std::vector<CiscoCommandLine*>& commands);
 
 }  // namespace vexaparser
 

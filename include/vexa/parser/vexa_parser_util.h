@@ -9,7 +9,7 @@
 #ifndef VEXA_PARSER_VEXA_PARSER_UTIL_H_
 #define VEXA_PARSER_VEXA_PARSER_UTIL_H_
 
-// ---- configuration algebra (src/parser/model/) ----
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -79,11 +79,11 @@ class VexaParserUtil {
   // command line) in configuration mode matches the lines.  When a line
   // fails to parse, errorLine/errorText describe it (the last such line).
   // Returns the result of the last line parsed.  The caller owns every
-  // command: release the list with releaseCmdInfo, not deleteCommandTree.
+  // command: release the list with releaseCmdInfo.
   static bool getCmdInfo(const std::string& text, std::vector<CiscoCommandLine*>& out,
                          std::string& errorText, int& errorLine);
-  // Destroys every command of a getCmdInfo list one by one (the list holds
-  // the children too) and empties it.
+  // releaseCommands: destroys the commands of a getCmdInfo list (children
+  // with their parents) and empties it.
   static void releaseCmdInfo(std::vector<CiscoCommandLine*>& commands);
   // The "?" help of the partial configuration text command at every mode
   // level (VTY::hintCommand on a scratch terminal in configuration mode).
@@ -156,7 +156,7 @@ class VexaParserUtil {
   // getCmdInfo, keeping only the top-level commands in out (the rest hang
   // below them).  A line the terminal left without a parent inside a
   // sub-mode is linked below the command that opened its level.  The caller
-  // releases out with deleteCommandTree.
+  // releases out with releaseCommands.
   static bool transformCmds(const std::string& text, std::vector<CiscoCommandLine*>& out,
                             std::string& errorText, int& errorLine);
   // Applies newList to baseList (the children of parent, or the top level
@@ -177,9 +177,9 @@ class VexaParserUtil {
   static void fallbackCiscoCommands(const std::vector<CiscoCommandLine*>& current,
                                     const std::vector<CiscoCommandLine*>& target,
                                     std::vector<CiscoCommandLine*>& out, CiscoCommandLine* parent);
-  // A new command (owned by the caller) that inverts command: its original
-  // command with "no " added or taken away.
-  static CiscoCommandLine* createNoCommand(const CiscoCommandLine* command);
+  // A new command that inverts command: its original command with "no "
+  // added or taken away.
+  static std::unique_ptr<CiscoCommandLine> createNoCommand(const CiscoCommandLine* command);
   // The block search (SEARCH_BODY, SEARCH_HEADERS, SEARCH_BLOCK) with a
   // completed key.
   static void GetSpecialCmdsFromConfig(const std::string& configuration, const std::string& key,

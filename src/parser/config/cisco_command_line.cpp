@@ -38,11 +38,7 @@ CiscoCommandLine& CiscoCommandLine::operator=(const CiscoCommandLine& other) {
   return *this;
 }
 
-CiscoCommandLine::~CiscoCommandLine() {
-  // Nested commands are owned (the map frees them); their children, if any,
-  // follow the tree rule and are released here explicitly.
-  for (auto& [node, nested] : nestedCommands_) nested->delOnlyChildCmds();
-}
+CiscoCommandLine::~CiscoCommandLine() { delOnlyChildCmds(); }
 
 void CiscoCommandLine::copyMissingNestedCommands(const CiscoCommandLine& other) {
   for (const auto& [node, nested] : other.nestedCommands_) {
@@ -194,7 +190,6 @@ void CiscoCommandLine::clearVisitedOption() {
   c_.nodeSet.clear();
   // Nested commands were built from the words just forgotten; keeping them
   // would let a failed attempt leak into the next one.
-  for (auto& [node, nested] : nestedCommands_) nested->delOnlyChildCmds();
   nestedCommands_.clear();
   currentNested_ = nullptr;
 }
@@ -207,8 +202,10 @@ void CiscoCommandLine::getAllChildCommands(std::vector<CiscoCommandLine*>& out) 
 }
 
 void CiscoCommandLine::delOnlyChildCmds() {
-  for (CiscoCommandLine* child : children_) deleteCommandTree(child);
-  children_.clear();
+  // Taken out first: a child's destructor must not find itself listed.
+  std::vector<CiscoCommandLine*> children;
+  children.swap(children_);
+  for (CiscoCommandLine* child : children) delete child;
 }
 
 bool CiscoCommandLine::isExactlyMatch(const CiscoCommandLine* other) const {
@@ -306,7 +303,6 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
         }
         if (nodeHasN) {
           if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
-          mine->second->delOnlyChildCmds();
           nestedCommands_.erase(mine);
         }
       } else if (theirNested->c_.flag == MultiValueCommand) {
@@ -369,16 +365,13 @@ const std::string& CiscoCommandLine::genCommandStr() {
   return c_.originalCommand;
 }
 
-void deleteCiscoCommandLine(CiscoCommandLine* command) { delete command; }
-
-void deleteCommandTree(CiscoCommandLine* command) {
-  if (command == nullptr) return;
-  command->delOnlyChildCmds();
-  delete command;
-}
-
-void deleteCommandTree(std::vector<CiscoCommandLine*>& commands) {
-  for (CiscoCommandLine* command : commands) deleteCommandTree(command);
+void releaseCommands(std::vector<CiscoCommandLine*>& commands) {
+  // The roots are picked before anything is destroyed: destroying a root
+  // destroys listed descendants too.
+  std::vector<std::unique_ptr<CiscoCommandLine>> roots;
+  for (CiscoCommandLine* command : commands) {
+    if (command->getParentCommand() == nullptr) roots.emplace_back(command);
+  }
   commands.clear();
 }
 

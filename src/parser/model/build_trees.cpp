@@ -54,10 +54,7 @@ bool VexaParserUtil::getCmdInfo(const std::string& text, std::vector<CiscoComman
 }
 
 void VexaParserUtil::releaseCmdInfo(std::vector<CiscoCommandLine*>& commands) {
-  // The list holds every command of the text once; a command's destructor
-  // leaves its children alone, so deleting each one frees everything once.
-  for (CiscoCommandLine* command : commands) deleteCiscoCommandLine(command);
-  commands.clear();
+  releaseCommands(commands);
 }
 
 bool VexaParserUtil::transformCmds(const std::string& text, std::vector<CiscoCommandLine*>& out,

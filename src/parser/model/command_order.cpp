@@ -169,7 +169,7 @@ void VexaParserUtil::SortCiscoCommands(std::vector<CiscoCommandLine*>& commands)
 
 void VexaParserUtil::fillCmdOrderTable() {
   ParserResources& resources = ParserResources::instance();
-  resources.setCommandDeleter(&deleteCiscoCommandLine);
+  resources.setCommandDeleter([](CiscoCommandLine* command) { delete command; });
   // The table is rebuilt on every creation of the resources: templates of
   // an earlier creation point at nodes of trees that no terminal uses now.
   resources.releaseCmdOrderTemplates();
@@ -194,7 +194,7 @@ void VexaParserUtil::fillCmdOrderTable() {
       for (CiscoCommandLine* command : commands) {
         ++number;  // a line that matched nothing uses up its number all the same
         if (command->getNodePath().empty()) {
-          deleteCiscoCommandLine(command);
+          delete command;
           continue;
         }
         command->setOrderNo(number);
@@ -205,7 +205,7 @@ void VexaParserUtil::fillCmdOrderTable() {
     if (inserted) {
       slot->second = std::move(templates);
     } else {
-      for (CiscoCommandLine* command : templates) deleteCiscoCommandLine(command);
+      for (CiscoCommandLine* command : templates) delete command;
     }
   }
 }

@@ -47,8 +47,7 @@ ScratchFeed::~ScratchFeed() {
 }
 
 void ScratchFeed::releaseCommands() {
-  for (CiscoCommandLine* command : commands_) deleteCiscoCommandLine(command);
-  commands_.clear();
+  vexaparser::releaseCommands(commands_);
 }
 
 bool ScratchFeed::startLive() {

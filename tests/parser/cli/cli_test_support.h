@@ -145,7 +145,7 @@ class CliTest : public ::testing::Test {
 struct CommandList {
   std::vector<CiscoCommandLine*> commands;
   ~CommandList() {
-    for (CiscoCommandLine* command : commands) deleteCiscoCommandLine(command);
+    releaseCommands(commands);
   }
 };
 

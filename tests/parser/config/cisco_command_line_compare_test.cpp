@@ -225,7 +225,7 @@ class CommandLineOrderTest : public CommandLineRelationTest {
   ~CommandLineOrderTest() override {
     auto& table = ParserResources::instance().cmdOrderTable();
     for (auto& [mode, templates] : table) {
-      for (CiscoCommandLine* templ : templates) deleteCiscoCommandLine(templ);
+      for (CiscoCommandLine* templ : templates) delete templ;
     }
     table = std::move(saved_);
   }

@@ -202,7 +202,7 @@ class CommandLineCopyTest : public CommandLineNestedTest {
     source->setParentCommand(&owner, false);
     child->setParentCommand(source, true);
   }
-  ~CommandLineCopyTest() override { deleteCommandTree(source); }
+  ~CommandLineCopyTest() override { delete source; }
 
   CiscoCommandLine owner;
   CiscoCommandLine* source = parse(root, "police 100 burst 5").release();
@@ -225,7 +225,7 @@ TEST_F(CommandLineCopyTest, CopyConstructorMakesDetachedDeepCopy) {
   EXPECT_NE(copiedNested, nestedAt(*source, burst));
   EXPECT_EQ(copiedNested->getParentCommand(), copy);
 
-  deleteCommandTree(copy);  // the copy lives on its own
+  delete copy;  // the copy lives on its own
   EXPECT_EQ(source->getChildCommands()[0], child);
 }
 
@@ -276,7 +276,7 @@ TEST(CommandLineTreeTest, ParentLinksAndPreOrderWalk) {
   root->getAllChildCommands(all);
   EXPECT_EQ(all, (std::vector<CiscoCommandLine*>{&parent, a, a1, b}));
   std::vector<CiscoCommandLine*> trees{root, new CiscoCommandLine()};
-  deleteCommandTree(trees);  // the leak checker sees every node freed
+  releaseCommands(trees);  // the leak checker sees every node freed
   EXPECT_TRUE(trees.empty());
 }
 

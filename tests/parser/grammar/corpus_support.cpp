@@ -133,10 +133,10 @@ Recognition recognize(const std::string& text) {
   vty->parse("configure terminal \n", true, nullptr);
   // The terminal links later lines to earlier mode commands: every command
   // object lives until the whole text is read.
-  std::vector<std::unique_ptr<CiscoCommandLine>> commands;
+  std::vector<CiscoCommandLine*> commands;
   for (const std::string& line : physicalLines(text)) {
-    commands.push_back(std::make_unique<CiscoCommandLine>());
-    const bool parsed = vty->parse(line, true, commands.back().get());
+    commands.push_back(new CiscoCommandLine());
+    const bool parsed = vty->parse(line, true, commands.back());
     std::string info;
     vty->getInfoLine(info);
     const std::string first = firstWordLowered(line);
@@ -149,6 +149,7 @@ Recognition recognize(const std::string& text) {
     }
   }
   vty.reset();
+  releaseCommands(commands);
   return count;
 }
 
