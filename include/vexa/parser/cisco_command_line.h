@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "vexa/parser/command_flag.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree_node.h"
 
 namespace vexaparser {
@@ -141,6 +142,8 @@ class CiscoCommandLine {
   // whose node path this one's begins with, or that may end where the two
   // part.  Unchanged when node is null, the path or table is empty, the
   // table has no entry or no template fits.
+  void setOrderNo(const ParserTreeNode* node, const Grammar::CommandOrderTable& table);
+  // The same with the table of the default grammar (parser_resources.h).
   void setOrderNo(ParserTreeNode* node);
   // Back to the state before matching: order number, flags and parent 0,
   // node path and node set emptied.  The nested commands were built from the
@@ -192,6 +195,17 @@ class CiscoCommandLine {
                                               CiscoCommandLineFlag current);
   // Deep copies of other's nested commands for nodes this one lacks.
   void copyMissingNestedCommands(const CiscoCommandLine& other);
+  // addTreeNodes: a nested command opened (or resumed) at node; the flags
+  // a word at node gives this command.
+  void openNestedCommand(ParserTreeNode* node, const std::string& word, bool isNo);
+  void takeLetters(const ParserTreeNode* node, bool isNo);
+  // mergeCommand's steps: the values at the multi-value positions (false
+  // when a "no" form removed the last one), the nested commands (whether a
+  // nested node of other has "n"), and whether what a "no" form leaves can
+  // stand as a command.
+  bool mergePathValues(const CiscoCommandLine& other);
+  bool mergeNestedCommands(const CiscoCommandLine& other);
+  bool survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const;
 
   // What a copy and an assignment take from the other command, in one
   // piece: the text forms, the flags and the node path.

@@ -2,7 +2,8 @@
 //
 // A terminal (VTY) owns one per mode (view, execution, configuration) and
 // hands every line to the one of its current mode.  The mode walks the line
-// word by word through its syntax tree (NodeMatcher::findChild), keeps the
+// word by word through its syntax tree (NodeMatcher::findChild) of the
+// terminal's grammar, keeps the
 // stack of sub-modes entered so far (the node that opened each, the command
 // object and the complete line of the command that opened it), builds the
 // complete form of the command, and fills the command line object that the
@@ -18,13 +19,14 @@
 #include <string>
 #include <vector>
 
-#include "vexa/parser/parser_tree.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree_node.h"
 #include "vexa/parser/vty_mode_type.h"
 
 namespace vexaparser {
 
 class CiscoCommandLine;
+class NodeMatcher;
 class VTY;
 
 // What a complete line does to the terminal's mode.
@@ -50,9 +52,9 @@ struct LineOutcome {
 class CommandMode {
  public:
 
-  // A mode over tree (its root must be set) for owner, which must outlive
-  // it; starts reset.  The tree's nodes belong to the node pool.
-  CommandMode(VTY* owner, const ParserTree& tree, VTYModeType modeType);
+  // The mode modeType of grammar (its tree must be loaded) for owner; both
+  // must outlive it.  Starts reset.
+  CommandMode(VTY* owner, const Grammar& grammar, VTYModeType modeType);
   CommandMode(const CommandMode&) = delete;
   CommandMode& operator=(const CommandMode&) = delete;
 
@@ -92,18 +94,12 @@ class CommandMode {
   ParserTreeNode* topNode() const {
     return state_.nodeStack.empty() ? nullptr : state_.nodeStack.back();
   }
-  // The prompt of topNode() in the mode prompts table; empty when none.
+  // The prompt of topNode() in the grammar's prompts; empty when none.
   std::string topPrompt() const;
   // Closes the innermost level: pops the node stack, the command stack and
   // the major commands, and clears the visited options of the attached
   // command line object.  For the help of every mode level.
   void popLevel();
-
-  // Option children found while matching record used options in the shared
-  // nodes; remember the node and the child so that clearUsedOptions empties
-  // them (and their parents') when the line is done.
-  void rememberOption(ParserTreeNode* node, ParserTreeNode* child);
-  void clearUsedOptions();
 
  private:
   // Outcome of walking a line at one level.
@@ -127,7 +123,7 @@ class CommandMode {
   // "exit" and "end" of a terminal running as a command line.
   void leaveLevel(const std::string& firstWord, LineOutcome& outcome);
   // One attempt at the node on top of the node stack.
-  WalkResult walk(const std::string& line, LineOutcome& outcome);
+  WalkResult walk(const std::string& line, NodeMatcher& matcher, LineOutcome& outcome);
   // Banner delimiter and open state; true when the line is banner text.
   bool consumeBannerText(const std::string& line);
   // Appends text at node to the complete and info lines and to the command
@@ -138,6 +134,7 @@ class CommandMode {
   void finishCommand(bool noForm, LineOutcome& outcome);
 
   VTY* owner_;
+  const Grammar& grammar_;
   // The root of the mode's tree.
   ParserTreeNode* root_;
   ParserTreeNode* currentNode_ = nullptr;
@@ -151,7 +148,6 @@ class CommandMode {
   bool inBanner_ = false;
   bool runningCLIMode_;
   VTYModeType modeType_;
-  std::vector<ParserTreeNode*> optionNodes_;
 };
 
 }  // namespace vexaparser

@@ -5,7 +5,6 @@
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/node_matcher.h"
 #include "vexa/parser/parser_exception.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
 #include "vexa/parser/vty.h"
 
@@ -24,10 +23,6 @@ std::vector<std::string> wordsOf(const std::string& line) {
   return words;
 }
 
-std::string promptOf(const ParserTreeNode* node) {
-  return ParserResources::instance().modePrompt(node);
-}
-
 template <typename T>
 void popIfAny(std::vector<T>& stack) {
   if (!stack.empty()) stack.pop_back();
@@ -41,9 +36,10 @@ void cutAfterLastLineFeed(std::string& text) {
 
 }  // namespace
 
-CommandMode::CommandMode(VTY* owner, const ParserTree& tree, VTYModeType modeType)
+CommandMode::CommandMode(VTY* owner, const Grammar& grammar, VTYModeType modeType)
     : owner_(owner),
-      root_(tree.root),
+      grammar_(grammar),
+      root_(grammar.modeTree(modeType)->root),
       runningCLIMode_(owner != nullptr && owner->runningCLIMode()),
       modeType_(modeType) {
   reset();
@@ -53,12 +49,12 @@ void CommandMode::reset() {
   currentNode_ = root_;
   state_ = State{};
   state_.nodeStack.push_back(root_);
-  state_.prompt = promptOf(root_);
+  state_.prompt = grammar_.modePrompt(root_);
   inBanner_ = false;
   saved_ = state_;
 }
 
-std::string CommandMode::topPrompt() const { return promptOf(topNode()); }
+std::string CommandMode::topPrompt() const { return grammar_.modePrompt(topNode()); }
 
 std::string CommandMode::getAllMajorCommands() const {
   std::string all;
@@ -79,19 +75,6 @@ void CommandMode::popLevel() {
   popIfAny(state_.commandStack);
   popIfAny(state_.majorCommands);
   if (commandLine_ != nullptr) commandLine_->clearVisitedOption();
-}
-
-void CommandMode::rememberOption(ParserTreeNode* node, ParserTreeNode* child) {
-  if (node != nullptr) optionNodes_.push_back(node);
-  if (child != nullptr) optionNodes_.push_back(child);
-}
-
-void CommandMode::clearUsedOptions() {
-  for (ParserTreeNode* node : optionNodes_) {
-    node->usedOptions.clear();
-    if (node->parent != nullptr) node->parent->usedOptions.clear();
-  }
-  optionNodes_.clear();
 }
 
 LineOutcome CommandMode::parse(const std::string& line) {
@@ -117,11 +100,14 @@ LineOutcome CommandMode::parse(const std::string& line) {
     }
   }
 
+  // The options given in the line count for every level it is tried at.
+  UsedOptions used;
+  NodeMatcher matcher(grammar_, used);
   WalkResult result = WalkResult::kInvalid;
   bool lowerLevel = false;
   try {
     while (!state_.nodeStack.empty()) {
-      result = walk(line, outcome);
+      result = walk(line, matcher, outcome);
       if (result != WalkResult::kInvalid) break;
       inBanner_ = false;
       lowerLevel = true;
@@ -130,7 +116,6 @@ LineOutcome CommandMode::parse(const std::string& line) {
     result = WalkResult::kInvalid;
     outcome.error = e.getMessage();
   }
-  clearUsedOptions();
 
   if (result != WalkResult::kComplete) {
     completeLine_.clear();
@@ -156,7 +141,7 @@ void CommandMode::leaveLevel(const std::string& firstWord, LineOutcome& outcome)
       popIfAny(state_.majorCommands);
       if (!state_.nodeStack.empty()) {
         currentNode_ = state_.nodeStack.back();
-        state_.prompt = promptOf(currentNode_);
+        state_.prompt = grammar_.modePrompt(currentNode_);
       } else {
         outcome.change = ModeChange::kLeave;
       }
@@ -192,11 +177,12 @@ bool CommandMode::consumeBannerText(const std::string& line) {
   return false;
 }
 
-CommandMode::WalkResult CommandMode::walk(const std::string& line, LineOutcome& outcome) {
+CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& matcher,
+                                          LineOutcome& outcome) {
   completeLine_.clear();
   infoLine_.clear();
   currentNode_ = state_.nodeStack.back();
-  state_.prompt = promptOf(currentNode_);
+  state_.prompt = grammar_.modePrompt(currentNode_);
 
   if (consumeBannerText(line)) return WalkResult::kComplete;
   const std::vector<std::string> words = wordsOf(line);
@@ -210,20 +196,15 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, LineOutcome& 
   for (std::size_t i = noForm ? 1 : 0; i < words.size(); ++i) {
     ParserTreeNode* node = currentNode_;
     std::string matched;
-    ParserTreeNode* child = NodeMatcher::findChild(node, words[i], runningCLIMode_, matched);
-    if (child != nullptr && child->optionMember) rememberOption(node, child);
-    if (child == nullptr && NodeMatcher::acceptsInterfaceNames(node)) {
+    ParserTreeNode* child = matcher.findChild(node, words[i], runningCLIMode_, matched);
+    if (child == nullptr && matcher.acceptsInterfaceNames(node)) {
       NodeMatcher::InterfaceMatch split;
-      child = NodeMatcher::matchInterfaceName(node, words[i], runningCLIMode_, split);
+      child = matcher.matchInterfaceName(node, words[i], runningCLIMode_, split);
       if (split.typeNode != nullptr) {
-        if (split.typeNode->optionMember) rememberOption(node, split.typeNode);
         record(split.typeText, split.typeNode, noForm);
         currentNode_ = split.typeNode;
       }
-      if (child != nullptr) {
-        if (child->optionMember) rememberOption(split.typeNode, child);
-        matched = split.numberText;
-      }
+      if (child != nullptr) matched = split.numberText;
     }
     if (child == nullptr) {
       popLevel();
@@ -275,7 +256,8 @@ void CommandMode::attachToParent() {
     }
   }
   commandLine_->setParentCommand(parent, true);
-  commandLine_->setOrderNo(state_.nodeStack.empty() ? nullptr : state_.nodeStack.back());
+  commandLine_->setOrderNo(state_.nodeStack.empty() ? nullptr : state_.nodeStack.back(),
+                           grammar_.commandOrder());
 }
 
 CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeNode* node,
@@ -288,7 +270,7 @@ CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeN
     state_.nodeStack.push_back(node);
     state_.commandStack.push_back(commandLine_);
     state_.majorCommands.push_back(completeLine_);
-    state_.prompt = promptOf(node);
+    state_.prompt = grammar_.modePrompt(node);
   }
   state_.majorDepth = static_cast<int>(state_.majorCommands.size()) - (entered ? 1 : 0);
   state_.levelChanged = entered;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
 
 namespace vexaparser {
@@ -94,34 +93,25 @@ CiscoCommandLineFlag CiscoCommandLine::flagFromLetters(const ParserTreeNode* nod
   return current;
 }
 
-void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& word, bool isNo) {
-  if (node == nullptr) return;
-  if (currentNested_ != nullptr) {
-    currentNested_->addTreeNodes(node, word, isNo);
+void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string& word, bool isNo) {
+  auto found = nestedCommands_.find(node);
+  if (found != nestedCommands_.end()) {
+    currentNested_ = found->second.get();
     return;
   }
+  auto nested = std::make_unique<CiscoCommandLine>();
+  nested->parent_ = this;
+  nested->c_.flags |= FLAG_NESTED;
+  if (isNo) nested->c_.flags |= FLAG_NO;
+  setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
+  nested->c_.flag = flagFromLetters(node, nested->c_.flag);
+  nested->c_.nodeSet.insert(node);
+  nested->c_.nodePath.emplace_back(node, std::set<std::string>{word});
+  currentNested_ = nested.get();
+  nestedCommands_.emplace(node, std::move(nested));
+}
 
-  // An option-group member right after the last node of this command opens
-  // (or resumes) a nested command that takes the rest of the words.
-  if (node->optionMember && !c_.nodePath.empty() && node->parent == c_.nodePath.back().first) {
-    auto found = nestedCommands_.find(node);
-    if (found != nestedCommands_.end()) {
-      currentNested_ = found->second.get();
-      return;
-    }
-    auto nested = std::make_unique<CiscoCommandLine>();
-    nested->parent_ = this;
-    nested->c_.flags |= FLAG_NESTED;
-    if (isNo) nested->c_.flags |= FLAG_NO;
-    setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
-    nested->c_.flag = flagFromLetters(node, nested->c_.flag);
-    nested->c_.nodeSet.insert(node);
-    nested->c_.nodePath.emplace_back(node, std::set<std::string>{word});
-    currentNested_ = nested.get();
-    nestedCommands_.emplace(node, std::move(nested));
-    return;
-  }
-
+void CiscoCommandLine::takeLetters(const ParserTreeNode* node, bool isNo) {
   if (isNo) {
     c_.flags |= FLAG_NO;
     if (c_.nodePath.empty()) c_.flags &= ~FLAG_STORED;
@@ -138,45 +128,57 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
   if (node->modeMark) c_.flags |= FLAG_MODE;
   if (node->hasLetter(kLetterCf)) c_.flags |= FLAG_CONFLICT;
   c_.flag = flagFromLetters(node, c_.flag);
-
-  if (c_.nodeSet.count(node) != 0) {
-    auto element = std::find_if(c_.nodePath.begin(), c_.nodePath.end(),
-                                [node](const NodePathElement& e) { return e.first == node; });
-    if (element == c_.nodePath.end()) return;  // unreachable: the set mirrors the path
-    std::set<std::string>& words = element->second;
-    if (node->hasLetter(kLetterWa) && !words.empty()) {
-      // Set elements are immutable: take the first word out, extend it, put
-      // it back (it may sort elsewhere afterwards).
-      auto first = words.extract(words.begin());
-      first.value() += ' ';
-      first.value() += word;
-      words.insert(std::move(first));
-    } else {
-      words.insert(word);
-    }
-    return;
-  }
-  c_.nodeSet.insert(node);
-  c_.nodePath.emplace_back(node, std::set<std::string>{word});
 }
 
-void CiscoCommandLine::setOrderNo(ParserTreeNode* node) {
-  if (node == nullptr || c_.nodePath.empty()) return;
-  auto& table = ParserResources::instance().cmdOrderTable();
-  if (table.empty()) return;
+void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& word, bool isNo) {
+  if (node == nullptr) return;
+  if (currentNested_ != nullptr) {
+    currentNested_->addTreeNodes(node, word, isNo);
+    return;
+  }
+  // An option-group member right after the last node of this command opens
+  // (or resumes) a nested command that takes the rest of the words.
+  if (node->optionMember && !c_.nodePath.empty() && node->parent == c_.nodePath.back().first) {
+    openNestedCommand(node, word, isNo);
+    return;
+  }
+  takeLetters(node, isNo);
+  if (c_.nodeSet.count(node) == 0) {
+    c_.nodeSet.insert(node);
+    c_.nodePath.emplace_back(node, std::set<std::string>{word});
+    return;
+  }
+  auto element = std::find_if(c_.nodePath.begin(), c_.nodePath.end(),
+                              [node](const NodePathElement& e) { return e.first == node; });
+  if (element == c_.nodePath.end()) return;  // unreachable: the set mirrors the path
+  std::set<std::string>& words = element->second;
+  if (node->hasLetter(kLetterWa) && !words.empty()) {
+    // Set elements are immutable: take the first word out, extend it, put
+    // it back (it may sort elsewhere afterwards).
+    auto first = words.extract(words.begin());
+    first.value() += ' ';
+    first.value() += word;
+    words.insert(std::move(first));
+  } else {
+    words.insert(word);
+  }
+}
+
+void CiscoCommandLine::setOrderNo(const ParserTreeNode* node,
+                                  const Grammar::CommandOrderTable& table) {
+  if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
   const std::string name = node->modeFileName.empty() ? kDefaultModeFile : node->modeFileName;
   auto entry = table.find(name);
   if (entry == table.end()) return;
 
-  for (const CiscoCommandLine* templ : entry->second) {
-    if (templ == nullptr) continue;
-    const NodePath& path = templ->c_.nodePath;
+  for (const Grammar::OrderTemplate& templ : entry->second) {
+    const auto& path = templ.path;
     std::size_t i = 0;
     while (i < path.size() && i < c_.nodePath.size() && path[i].first == c_.nodePath[i].first) ++i;
     // The command begins with the whole template, or the template may end
     // at the point where the two part.
-    if (i == path.size() || hasEndWord(path[i].second)) {
-      c_.orderNo = templ->c_.orderNo;
+    if (i == path.size() || path[i].second) {
+      c_.orderNo = templ.orderNo;
       return;
     }
   }
@@ -263,15 +265,9 @@ bool CiscoCommandLine::isConflictWith(const CiscoCommandLine* other) const {
   return false;
 }
 
-bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
-  if (other == nullptr || c_.flag != MultiValueCommand || other->c_.flag != MultiValueCommand) {
-    return true;
-  }
-  const bool otherIsNo = (other->c_.flags & FLAG_NO) != 0;
-  const NodePath& theirs = other->c_.nodePath;
-
-  // Step through both paths and gather (or, for a "no" form, drop) the
-  // values of every multi-value position.
+bool CiscoCommandLine::mergePathValues(const CiscoCommandLine& other) {
+  const bool otherIsNo = (other.c_.flags & FLAG_NO) != 0;
+  const NodePath& theirs = other.c_.nodePath;
   const std::size_t stop = std::min(c_.nodePath.size(), theirs.size());
   for (std::size_t i = 0; i < stop; ++i) {
     const ParserTreeNode* theirNode = theirs[i].first;
@@ -289,39 +285,41 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
       values.insert(theirs[i].second.begin(), theirs[i].second.end());
     }
   }
+  return true;
+}
 
-  bool nestedEndsCommand = false;  // some nested node of other has "n"
-  for (const auto& [node, theirNested] : other->nestedCommands_) {
+bool CiscoCommandLine::mergeNestedCommands(const CiscoCommandLine& other) {
+  const bool otherIsNo = (other.c_.flags & FLAG_NO) != 0;
+  bool nestedEndsCommand = false;
+  for (const auto& [node, theirNested] : other.nestedCommands_) {
     const bool nodeHasN = has(node, kLetterN);
     nestedEndsCommand = nestedEndsCommand || nodeHasN;
     auto mine = nestedCommands_.find(node);
-    if (mine != nestedCommands_.end()) {
-      if (otherIsNo) {
-        if (theirNested->c_.flag == MultiValueCommand && !theirNested->nestedCommands_.empty() &&
-            mine->second->mergeCommand(theirNested.get())) {
-          continue;
-        }
-        if (nodeHasN) {
-          if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
-          nestedCommands_.erase(mine);
-        }
-      } else if (theirNested->c_.flag == MultiValueCommand) {
+    if (mine == nestedCommands_.end()) {
+      if (otherIsNo) continue;
+      auto copy = std::make_unique<CiscoCommandLine>(*theirNested);
+      copy->parent_ = this;
+      nestedCommands_.emplace(node, std::move(copy));
+    } else if (!otherIsNo) {
+      if (theirNested->c_.flag == MultiValueCommand) {
         mine->second->mergeCommand(theirNested.get());
       } else {
         *mine->second = *theirNested;
       }
-    } else if (!otherIsNo) {
-      auto copy = std::make_unique<CiscoCommandLine>(*theirNested);
-      copy->parent_ = this;
-      nestedCommands_.emplace(node, std::move(copy));
+    } else if (!(theirNested->c_.flag == MultiValueCommand &&
+                 !theirNested->nestedCommands_.empty() &&
+                 mine->second->mergeCommand(theirNested.get())) &&
+               nodeHasN) {
+      if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
+      nestedCommands_.erase(mine);
     }
   }
+  return nestedEndsCommand;
+}
 
-  if (!otherIsNo) {
-    genCommandStr();
-    return true;
-  }
-
+bool CiscoCommandLine::survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const {
+  const NodePath& theirs = other.c_.nodePath;
+  const std::size_t stop = std::min(c_.nodePath.size(), theirs.size());
   // A "no" form that stops before an option group removes the whole
   // command.  When the walk used up other's path there is no element at the
   // stop position: the last element is examined first in that case.
@@ -330,19 +328,23 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
     if (!theirs[at].first->optionChildren.empty()) return false;
     if (at > 0 && !theirs[at - 1].first->optionChildren.empty()) return false;
   }
-
-  if (!nestedEndsCommand || nestedCommands_.empty()) {
-    genCommandStr();
-    return true;
-  }
+  if (!nestedEndsCommand || nestedCommands_.empty() || c_.nodePath.empty()) return true;
   // The nested part is gone: what is left must be able to end by itself.
   // As above, a used-up path is looked at through its last element.
-  if (!c_.nodePath.empty()) {
-    const NodePathElement& element = c_.nodePath[std::min(stop, c_.nodePath.size() - 1)];
-    if (!hasEndWord(element.second) && element.first->children.count(kEndKey) == 0) {
-      return false;
-    }
+  const NodePathElement& element = c_.nodePath[std::min(stop, c_.nodePath.size() - 1)];
+  return hasEndWord(element.second) || element.first->children.count(kEndKey) != 0;
+}
+
+bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
+  if (other == nullptr || c_.flag != MultiValueCommand || other->c_.flag != MultiValueCommand) {
+    return true;
   }
+  // Gather (or, for a "no" form, drop) the values of every multi-value
+  // position, then the nested commands.
+  if (!mergePathValues(*other)) return false;
+  const bool nestedEndsCommand = mergeNestedCommands(*other);
+  const bool otherIsNo = (other->c_.flags & FLAG_NO) != 0;
+  if (otherIsNo && !survivesNoForm(*other, nestedEndsCommand)) return false;
   genCommandStr();
   return true;
 }

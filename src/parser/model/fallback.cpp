@@ -8,6 +8,8 @@
 #include "parser/model/command_trees.h"
 #include "parser/model/level.h"
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/grammar.h"
+#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser {
@@ -265,16 +267,23 @@ std::unique_ptr<CiscoCommandLine> VexaParserUtil::createNoCommand(
 
 std::string VexaParserUtil::fallbackConfigCmds(const std::string& current,
                                                const std::string& target, unsigned wholeFile) {
+  return fallbackConfigCmds(*ParserResources::instance().grammar(), current, target, wholeFile);
+}
+
+std::string VexaParserUtil::fallbackConfigCmds(const Grammar& grammar, const std::string& current,
+                                               const std::string& target, unsigned wholeFile) {
   if (current.empty()) return target;
-  if (!resourcesReady()) return std::string();  // nothing can be compared
+  if (!grammar.hasAllModes()) return std::string();  // nothing can be compared
   std::string errorText;
   int errorLine = 0;
   // Both sides are normalised first (through the tree, back to text and into
   // a tree again), so that both are compared in the form the writer gives.
   OwnedTrees currentTrees;
   OwnedTrees targetTrees;
-  transformCmds(normalizeConfigCmds(current), currentTrees.commands, errorText, errorLine);
-  transformCmds(normalizeConfigCmds(target), targetTrees.commands, errorText, errorLine);
+  transformCmds(grammar, normalizeConfigCmds(grammar, current), currentTrees.commands, errorText,
+                errorLine);
+  transformCmds(grammar, normalizeConfigCmds(grammar, target), targetTrees.commands, errorText,
+                errorLine);
 
   OwnedTrees out;
   if (wholeFile != 0) {

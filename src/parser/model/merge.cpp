@@ -1,7 +1,6 @@
 // VexaParserUtil: merging new configuration commands into a stored
 // configuration, and writing configuration trees back as text.
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -9,6 +8,9 @@
 #include "parser/model/command_trees.h"
 #include "parser/model/level.h"
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_line.h"
+#include "vexa/parser/grammar.h"
+#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser {
@@ -26,14 +28,9 @@ namespace {
 
 // A line that holds no configuration: blank, a "!" comment or "end".
 bool isStructuralLine(const std::string& line) {
-  std::size_t start = line.find_first_not_of(" \t");
-  if (start == std::string::npos || line[start] == '!') return true;
-  std::size_t stop = line.find_first_of(" \t", start);
-  if (stop == std::string::npos) stop = line.size();
-  if (stop - start != 3) return false;
-  std::string word = line.substr(start, 3);
-  for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return word == "end";
+  const ConfigLineKind kind = configLineKind(line);
+  return kind == ConfigLineKind::kBlank || kind == ConfigLineKind::kComment ||
+         kind == ConfigLineKind::kEnd;
 }
 
 void appendExpanded(const CommandList& commands, int level, std::string& text) {
@@ -181,28 +178,37 @@ void mergeLevel(const CommandList& newList, Level& base) {
 
 std::string VexaParserUtil::mergeConfigCmds(const std::string& newCommands,
                                             const std::string& configuration) {
+  return mergeConfigCmds(*ParserResources::instance().grammar(), newCommands, configuration);
+}
+
+std::string VexaParserUtil::mergeConfigCmds(const Grammar& grammar, const std::string& newCommands,
+                                            const std::string& configuration) {
   if (newCommands.empty()) return configuration;
   if (configuration.empty()) return newCommands;
   // Without a grammar nothing parses: the stored text is kept rather than
   // replaced by an empty tree's text.
-  if (!resourcesReady()) return configuration;
+  if (!grammar.hasAllModes()) return configuration;
   OwnedTrees added;
   OwnedTrees base;
   std::string errorText;
   int errorLine = 0;
   // A text that fails to parse in part still merges with what was built.
-  transformCmds(newCommands, added.commands, errorText, errorLine);
-  transformCmds(configuration, base.commands, errorText, errorLine);
+  transformCmds(grammar, newCommands, added.commands, errorText, errorLine);
+  transformCmds(grammar, configuration, base.commands, errorText, errorLine);
   mergeCiscoCommands(added.commands, base.commands, nullptr);
   return expandMergedCmds(base.commands, 0);
 }
 
 std::string VexaParserUtil::normalizeConfigCmds(const std::string& text) {
-  if (!resourcesReady()) return text;
+  return normalizeConfigCmds(*ParserResources::instance().grammar(), text);
+}
+
+std::string VexaParserUtil::normalizeConfigCmds(const Grammar& grammar, const std::string& text) {
+  if (!grammar.hasAllModes()) return text;
   OwnedTrees trees;
   std::string errorText;
   int errorLine = 0;
-  transformCmds(text, trees.commands, errorText, errorLine);
+  transformCmds(grammar, text, trees.commands, errorText, errorLine);
   return expandMergedCmds(trees.commands, 0);
 }
 

@@ -141,17 +141,16 @@ TEST_F(TerminalTest, OddLinesSurvive) {
 }
 
 TEST(TerminalWithoutResources, IsRefused) {
-  loadGrammar("missing");
-  ASSERT_FALSE(VexaParserUtil::resourcesReady());
-  EXPECT_EQ(VTY::create("Router", true), nullptr);
-  VTY inert("Router", true);
+  const std::shared_ptr<const Grammar> missing = cliGrammar("missing");
+  ASSERT_FALSE(missing->hasAllModes());
+  EXPECT_EQ(VTY::create(missing, TerminalOptions{"Router", true, {}}), nullptr);
+  VTY inert(missing, TerminalOptions{"Router", true, {}});
   EXPECT_FALSE(inert.isReady());
   EXPECT_FALSE(inert.parse("enable \n", true, nullptr));
   EXPECT_EQ(output(inert), std::string(VTY::kNotReadyMessage) + "\n");
   EXPECT_EQ(read(inert, &VTY::getPrompt), "");
   inert.hook("?");
   EXPECT_EQ(output(inert), std::string(VTY::kNotReadyMessage) + "\n");
-  vexahost::VexaFileSystem::SetSystemResourceFolder("");
 }
 
 }  // namespace

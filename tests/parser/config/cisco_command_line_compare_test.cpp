@@ -13,7 +13,7 @@
 
 #include "parser/config/command_line_test_support.h"
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/grammar.h"
 
 namespace vexaparser::testing {
 namespace {
@@ -212,34 +212,27 @@ TEST_F(CommandLineRelationTest, NoFormOfNestedCommand) {
   }
 }
 
-// setOrderNo against a command order table of the test's own; the real
-// templates are set aside meanwhile.
+// setOrderNo against a command order table of the test's own.
 class CommandLineOrderTest : public CommandLineRelationTest {
  protected:
   static constexpr char kMode[] = "order_test_mode.cfm";
 
-  CommandLineOrderTest() {
-    std::swap(saved_, ParserResources::instance().cmdOrderTable());
-    root->modeFileName = kMode;
-  }
-  ~CommandLineOrderTest() override {
-    auto& table = ParserResources::instance().cmdOrderTable();
-    for (auto& [mode, templates] : table) {
-      for (CiscoCommandLine* templ : templates) delete templ;
+  CommandLineOrderTest() { root->modeFileName = kMode; }
+  void addTemplate(const std::string& mode, CommandPtr templ, int orderNo) {
+    Grammar::OrderTemplate entry;
+    entry.orderNo = orderNo;
+    for (const auto& [node, words] : templ->getNodePath()) {
+      entry.path.emplace_back(node, words.count(kEndKey) != 0);
     }
-    table = std::move(saved_);
+    table_[mode].push_back(entry);
   }
-  static void addTemplate(const std::string& mode, CommandPtr templ, int orderNo) {
-    templ->setOrderNo(orderNo);
-    ParserResources::instance().cmdOrderTable()[mode].push_back(templ.release());
-  }
-  static int orderOf(CommandPtr command, ParserTreeNode* mode) {
+  int orderOf(CommandPtr command, ParserTreeNode* mode) {
     command->setOrderNo(-1);
-    command->setOrderNo(mode);
+    command->setOrderNo(mode, table_);
     return command->getOrderNo();
   }
 
-  std::map<std::string, std::vector<CiscoCommandLine*>> saved_;
+  Grammar::CommandOrderTable table_;
 };
 
 TEST_F(CommandLineOrderTest, FirstFittingTemplateGivesTheNumber) {

@@ -46,7 +46,7 @@ const std::vector<CorpusFile>& corpora() {
         if (path.isDirectory() || name == "MANIFEST.tsv" || name == "README.md") continue;
         CorpusFile file{path.data(), "", {}, {}};
         path.readAll(file.text);
-        const CmdInfo info(file.text);
+        const CmdInfo info(*productGrammar(), file.text);
         std::size_t command = 0;
         for (std::string& line : split(file.text, "\n")) {
           command += split(line, "\r").size();
@@ -114,7 +114,8 @@ TEST_F(SectionCorpusTest, ReusedAnswersEqualOneTerminalFedLineByLine) {
         if (word(line, 0) == first) keys.insert(word(line, 0) + " " + word(line, 1));
       }
     }
-    model::SectionText& kept = model::sectionTextFor(*text);
+    const Grammar& grammar = *productGrammar();
+    model::SectionText& kept = model::sectionTextFor(grammar, *text);
     for (const std::string& key : keys) {
       const std::string completed = VexaParserUtil::completeConfigKey(key);
       const bool acl = startsWith(key, "access-list") || startsWith(key, "ip access-list");
@@ -125,8 +126,8 @@ TEST_F(SectionCorpusTest, ReusedAnswersEqualOneTerminalFedLineByLine) {
         model::SearchOptions plain;
         plain.feed.reuse = false;
         std::string expected, reused;
-        search(fresh, completed, static_cast<SEARCHTYPE>(type), expected, plain);
-        search(kept, completed, static_cast<SEARCHTYPE>(type), reused, {});
+        search(grammar, fresh, completed, static_cast<SEARCHTYPE>(type), expected, plain);
+        search(grammar, kept, completed, static_cast<SEARCHTYPE>(type), reused, {});
         EXPECT_EQ(reused, expected) << name << ": " << key << " type " << type;
         ++compared;
       }
@@ -199,7 +200,7 @@ TEST_F(SectionCorpusTest, AccessListsRouteMapsNatRoutingProcessesAndVrfs) {
         routers.push_back(line);
         const Block block = indentedBlock(file, i);
         bool recognised = false;
-        model::completeKey(line, &recognised);
+        model::completeKey(*productGrammar(), line, &recognised);
         long& wanted = counted[line];
         wanted = !recognised || !block.inPlace || wanted < 0
                      ? -1

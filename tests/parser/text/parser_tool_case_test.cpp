@@ -70,8 +70,7 @@ TEST(TextUtilitiesTest, RemoveMore) {
 }
 
 TEST(TextUtilitiesTest, CmdFlagFollowsNoAndTheOverwriteSet) {
-  const std::set<std::string> saved = overwriteCommandKeys();
-  overwriteCommandKeys() = {"hostname", "nohostname", "ipaddress"};
+  const std::set<std::string> overwrite = {"hostname", "nohostname", "ipaddress"};
   const std::vector<std::pair<std::string, CiscoCommandLineFlag>> cases = {
       {"", AppendCommand}, {"no shutdown", NoCommand}, {"no", AppendCommand},
       {"noshutdown", AppendCommand}, {" no shutdown", AppendCommand},
@@ -80,8 +79,9 @@ TEST(TextUtilitiesTest, CmdFlagFollowsNoAndTheOverwriteSet) {
       {"no ip address", NoCommand},    // key "noipaddress"
       {"hostname r1", AppendCommand},  // key "hostnamer1"
   };
-  for (const auto& [command, flag] : cases) EXPECT_EQ(PTC::getCmdFlag(command), flag) << command;
-  overwriteCommandKeys() = saved;
+  for (const auto& [command, flag] : cases) {
+    EXPECT_EQ(PTC::getCmdFlag(command, overwrite), flag) << command;
+  }
 }
 
 TEST(TextUtilitiesTest, IsTheSameCmd) {
