@@ -11,7 +11,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ pkg-config perl liblog4cpp5-dev libgtest-dev libgmock-dev libbenchmark-dev help2man dpkg-dev)
+packages=(cmake ninja-build g++ pkg-config perl liblog4cpp5-dev libgtest-dev libgmock-dev libbenchmark-dev
+          help2man dpkg-dev libssh-dev python3-netmiko)
 
 install_missing() {
   local missing=()

@@ -1,7 +1,11 @@
-// vexa-cli: the emulated device terminal in the user's own terminal.
+// vexa-cli: the emulated device terminal in the user's own terminal, or
+// served on the network for automation tools.
 //
 //   vexa-cli [--hostname NAME] [--config FILE] [--delta FILE] [--history FILE]
 //            [--keys FILE|-] [--log FILE]
+//   vexa-cli --listen [HOST:]PORT [--ssh-listen [HOST:]PORT --host-key FILE]
+//            [--username U] [--password P] [--enable-secret S] [--config FILE]
+//            [--delta FILE] [--idle-timeout SECONDS] [--max-connections N]
 //
 // The keyboard is read in raw mode, byte by byte; the terminal's escape
 // sequences become the line editor's keys, every key goes through the
@@ -12,7 +16,9 @@
 //
 // Exit status 0 when the user left the device, 2 on usage or I/O errors
 // (the delta file not written included), 128 + signal number after SIGINT,
-// SIGTERM or SIGHUP (the session is stored all the same).
+// SIGTERM or SIGHUP (the session is stored all the same).  Served, the
+// program runs until SIGTERM, SIGINT or SIGHUP and then exits 0 (see
+// server/server.h).
 #include <unistd.h>
 
 #include <iostream>
@@ -21,6 +27,7 @@
 
 #include "common/grammar_loader.h"
 #include "common/tool_args.h"
+#include "server/server.h"
 #include "vexa/console/console_log.h"
 #include "vexa/console/console_session.h"
 #include "vexa/console/key_decoder.h"
@@ -42,6 +49,9 @@ constexpr int kEscapeWaitMs = 50;
 constexpr char kHelp[] =
     "usage: vexa-cli [--hostname NAME] [--config FILE] [--delta FILE] [--history FILE]\n"
     "                [--keys FILE|-] [--log FILE] [--resources DIR]\n"
+    "       vexa-cli --listen [HOST:]PORT [--ssh-listen [HOST:]PORT --host-key FILE]\n"
+    "                [--username U] [--password P] [--enable-secret S]\n"
+    "                [--idle-timeout SECONDS] [--max-connections N] [device options]\n"
     "\n"
     "An emulated Cisco IOS device in your terminal: view, enable and configuration\n"
     "modes, \"?\" help, TAB completion, an Emacs-style line editor with history\n"
@@ -61,11 +71,29 @@ constexpr char kHelp[] =
     "                   the keyboard and print the terminal text a user would see\n"
     "  --log FILE       append the console's log lines to FILE (default: no log)\n"
     "  --resources DIR  resource folder holding files/ and samples/\n"
+    "\n"
+    "serving the device to automation tools (netmiko, scrapli, Ansible, Expect):\n"
+    "  --listen [HOST:]PORT      serve over telnet; HOST defaults to 127.0.0.1,\n"
+    "                            so only this machine can connect; PORT 0 picks\n"
+    "                            a free port (the server prints where it listens)\n"
+    "  --ssh-listen [HOST:]PORT  serve over SSH (password authentication)\n"
+    "  --host-key FILE           the SSH host key; created when missing\n"
+    "  --username U, --password P\n"
+    "                            the login (\"Username:\"/\"Password:\"); with only\n"
+    "                            --password the device asks for the password\n"
+    "                            alone; without either there is no login\n"
+    "  --enable-secret S         the secret \"enable\" asks for\n"
+    "  --idle-timeout SECONDS    close quiet connections (default 600, 0: never)\n"
+    "  --max-connections N       connections at once (default 16)\n"
+    "  Every connection runs in its own process; the delta file (a temporary one\n"
+    "  without --delta) is the device's state, updated after every configuration\n"
+    "  command and shared by all connections.  Served, \"show running-config\"\n"
+    "  lists the running configuration itself.  SIGTERM stops the server.\n"
     "  -h, --help       show this help\n"
     "  --version        show the version\n"
     "\n"
-    "exit status: 0 when the user left the device, 2 on usage or I/O errors,\n"
-    "128 + signal number after SIGINT, SIGTERM or SIGHUP.\n";
+    "exit status: 0 when the user left the device (served: after a clean stop),\n"
+    "2 on usage or I/O errors, 128 + signal number after SIGINT, SIGTERM or SIGHUP.\n";
 
 int usageError(const std::string& message) {
   vexatools::printError(kProgram, message);
@@ -149,11 +177,63 @@ std::string defaultConfigPath() {
          vexahost::kPathSeparator + "router.cfg";
 }
 
+bool readCount(const vexatools::ParsedArgs& args, const std::string& option, int fallback,
+               int minimum, int& count, std::string& error) {
+  const std::string text = args.value(option, std::to_string(fallback));
+  if (text.empty() || text.size() > 7 ||
+      text.find_first_not_of("0123456789") != std::string::npos || std::stoi(text) < minimum) {
+    error = option + " takes a number from " + std::to_string(minimum) + ", not '" + text + "'";
+    return false;
+  }
+  count = std::stoi(text);
+  return true;
+}
+
+// The served device: the options of --listen and --ssh-listen.
+int serve(const vexatools::ParsedArgs& args) {
+  for (const char* option : {"--keys", "--history"}) {
+    if (args.has(option))
+      return usageError(std::string(option) + " is for the terminal, not served");
+  }
+  vexaserver::ServerOptions options;
+  std::string error;
+  for (auto [option, endpoint] :
+       {std::pair{"--listen", &options.telnet}, std::pair{"--ssh-listen", &options.ssh}}) {
+    if (!args.has(option)) continue;
+    endpoint->emplace();
+    if (!vexaserver::parseEndpoint(args.value(option), **endpoint, error)) return usageError(error);
+  }
+  if (options.ssh && !args.has("--host-key"))
+    return usageError("--ssh-listen needs --host-key FILE");
+  if (args.has("--username") && !args.has("--password")) {
+    return usageError("--username needs --password");
+  }
+  if (!readCount(args, "--idle-timeout", options.idleTimeoutSeconds, 0, options.idleTimeoutSeconds,
+                 error) ||
+      !readCount(args, "--max-connections", options.maxConnections, 1, options.maxConnections,
+                 error)) {
+    return usageError(error);
+  }
+  options.hostKeyPath = args.value("--host-key");
+  vexaserver::ServedDevice& device = options.device;
+  device.configPath = args.value("--config", defaultConfigPath());
+  device.deltaPath = args.value("--delta");
+  device.hostName = args.value("--hostname");
+  device.username = args.value("--username");
+  device.password = args.value("--password");
+  device.enableSecret = args.value("--enable-secret");
+  if (!vexatools::loadDeviceGrammar(kProgram)) return kExitUsage;
+  return vexaserver::runServer(options, std::cout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   vexatools::ArgRules rules;
-  rules.valueOptions = {"--hostname", "--config", "--delta", "--history", "--keys", "--log"};
+  rules.valueOptions = {
+      "--hostname", "--config",        "--delta",        "--history",        "--keys",
+      "--log",      "--listen",        "--ssh-listen",   "--host-key",       "--username",
+      "--password", "--enable-secret", "--idle-timeout", "--max-connections"};
   vexatools::ParsedArgs args;
   std::string error;
   if (!vexatools::parseArgs(argc, argv, rules, args, error)) return usageError(error);
@@ -176,6 +256,12 @@ int main(int argc, char** argv) {
     }
   } else {
     vexaconsole::logConsoleNowhere();
+  }
+  if (args.has("--listen") || args.has("--ssh-listen")) return serve(args);
+  for (const char* option : {"--host-key", "--username", "--password", "--enable-secret",
+                             "--idle-timeout", "--max-connections"}) {
+    if (args.has(option))
+      return usageError(std::string(option) + " needs --listen or --ssh-listen");
   }
   if (!vexatools::loadDeviceGrammar(kProgram)) return kExitUsage;
 

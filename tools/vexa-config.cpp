@@ -4,6 +4,7 @@
 //   vexa-config normalize FILE
 //   vexa-config merge BASE NEW
 //   vexa-config fallback CURRENT TARGET [--incremental]
+//   vexa-config remediate RUNNING INTENDED [--rollback]
 //   vexa-config section FILE KEY... [--type TYPE]
 //   vexa-config extract FILE WHAT [ARGUMENTS...]
 //
@@ -18,6 +19,7 @@
 #include <iostream>
 #include <iterator>
 #include <list>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +30,8 @@
 #include "vexa/parser/line_recognition.h"
 #include "vexa/parser/vexa_parser_get_config.h"
 #include "vexa/parser/vexa_parser_util.h"
+#include "vexa/parser/vty.h"
+#include "vexa/remediation/remediation.h"
 
 namespace {
 
@@ -60,6 +64,12 @@ constexpr char kHelp[] =
     "      the commands that take CURRENT back to TARGET; the two whole files\n"
     "      are compared, or with --incremental CURRENT is read as commands\n"
     "      typed on top of TARGET (\"no\" forms re-add what they removed)\n"
+    "  remediate RUNNING INTENDED [--rollback]\n"
+    "      the change script that takes a device from RUNNING to INTENDED when\n"
+    "      pasted line by line: removals first, then additions in INTENDED's\n"
+    "      order, order-sensitive lists (access, prefix, AS-path, community\n"
+    "      lists) in INTENDED's order, an exit after every sub-mode;\n"
+    "      --rollback: the script from INTENDED back to RUNNING\n"
     "  section FILE KEY... [--type TYPE]\n"
     "      the section of FILE that KEY names; the words of KEY may be\n"
     "      abbreviated as at the device (\"int gi0/1\").  TYPE:\n"
@@ -199,12 +209,12 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   const std::size_t wanted = command == "normalize" ? 1 : 2;
   const std::vector<std::string> files(args.positionals.begin() + 1, args.positionals.end());
   if (files.size() != wanted) {
-    static const char* const kUsage[] = {"normalize FILE", "merge BASE NEW",
-                                         "fallback CURRENT TARGET [--incremental]"};
-    const char* usage = command == "normalize" ? kUsage[0]
-                        : command == "merge"   ? kUsage[1]
-                                               : kUsage[2];
-    return usageError(std::string("usage: vexa-config ") + usage);
+    static const std::map<std::string, std::string> kUsage = {
+        {"normalize", "normalize FILE"},
+        {"merge", "merge BASE NEW"},
+        {"fallback", "fallback CURRENT TARGET [--incremental]"},
+        {"remediate", "remediate RUNNING INTENDED [--rollback]"}};
+    return usageError("usage: vexa-config " + kUsage.at(command));
   }
   std::vector<std::string> texts;
   if (!readInputs(files, texts)) return kExitUsage;
@@ -213,6 +223,9 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
     writeConfiguration(args, VexaParserUtil::normalizeConfigCmds(texts[0]));
   } else if (command == "merge") {
     writeConfiguration(args, VexaParserUtil::mergeConfigCmds(texts[1], texts[0]));
+  } else if (command == "remediate") {
+    const bool back = args.has("--rollback");
+    writeConfiguration(args, vexaremediation::remediate(texts[back ? 1 : 0], texts[back ? 0 : 1]));
   } else {
     const unsigned wholeFile = args.has("--incremental") ? 0u : 1u;
     writeConfiguration(args, VexaParserUtil::fallbackConfigCmds(texts[0], texts[1], wholeFile));
@@ -433,7 +446,7 @@ int runExtract(const vexatools::ParsedArgs& args) {
 
 int main(int argc, char** argv) {
   vexatools::ArgRules rules;
-  rules.flagOptions = {"--list", "--strict", "--incremental", "--raw"};
+  rules.flagOptions = {"--list", "--strict", "--incremental", "--raw", "--rollback"};
   rules.valueOptions = {"--type"};
   vexatools::ParsedArgs args;
   std::string error;
@@ -446,7 +459,8 @@ int main(int argc, char** argv) {
   if (args.positionals.empty()) return usageError("no command given");
   const std::string command = args.positionals.front();
   const bool isCheck = command == "check";
-  const bool isText = command == "normalize" || command == "merge" || command == "fallback";
+  const bool isText = command == "normalize" || command == "merge" || command == "fallback" ||
+                      command == "remediate";
   const bool isSection = command == "section" || command == "extract";
   if (!isCheck && !isText && !isSection) return usageError("unknown command '" + command + "'");
   if (!isCheck && (args.has("--list") || args.has("--strict"))) {
@@ -456,6 +470,9 @@ int main(int argc, char** argv) {
     return usageError("--incremental belongs to fallback");
   }
   if (command != "section" && args.has("--type")) return usageError("--type belongs to section");
+  if (command != "remediate" && args.has("--rollback")) {
+    return usageError("--rollback belongs to remediate");
+  }
   if (isCheck && args.has("--raw")) return usageError("--raw does not apply to check");
   if (!vexatools::applyResourceOption(args, error)) {
     vexatools::printError(kProgram, error);

@@ -121,11 +121,22 @@ char* GetLineData::vtysh_rl_gets(const std::string& keys, vexaparser::VTY& termi
 
 void parser_main(vexaparser::VTY& terminal, GetLineData& editor, const std::string& keys,
                  std::string& output, std::string* delta) {
+  parser_main(terminal, editor, keys, output, delta, LineHandler());
+}
+
+void parser_main(vexaparser::VTY& terminal, GetLineData& editor, const std::string& keys,
+                 std::string& output, std::string* delta, const LineHandler& handler) {
   editor.output().clear();
   editor.vtysh_rl_gets(keys, terminal);
   if (editor.startOfLine()) {
-    executeLine(terminal, editor, delta);
-    editor.startNewLine(vtysh_prompt(terminal));
+    LineHandling handling = LineHandling::kPassOn;
+    if (handler) {
+      std::string line = editor.lastLine() == nullptr ? std::string() : editor.lastLine();
+      if (!line.empty() && line.back() == '\n') line.pop_back();
+      handling = handler(line, editor.output());
+    }
+    if (handling == LineHandling::kPassOn) executeLine(terminal, editor, delta);
+    if (handling != LineHandling::kAwaitingInput) editor.startNewLine(vtysh_prompt(terminal));
   }
   output = editor.output();
   log4cpp::Category& category = logCategory();

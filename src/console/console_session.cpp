@@ -118,11 +118,14 @@ std::string ConsoleSession::key(const std::string& bytes) {
 bool ConsoleSession::close(std::string& error) {
   error.clear();
   if (options_.deltaPath.empty() || delta_.empty()) return true;
-  std::string text = storedDelta_;
+  // Only this session's commands are added, under the lock the network
+  // front end takes, so that changes other sessions wrote meanwhile stay.
+  std::string text = delta_;
   if (!text.empty() && text.back() != '\n') text += '\n';
-  text += delta_;
-  if (!vexahost::replaceFileContents(options_.deltaPath, text, error)) return false;
-  storedDelta_ = text;
+  if (!vexahost::appendUnderLock(options_.deltaPath, options_.deltaPath + ".lock", text, error)) {
+    return false;
+  }
+  storedDelta_ += text;
   delta_.clear();
   return true;
 }

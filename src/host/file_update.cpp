@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -125,6 +126,38 @@ bool replaceFileContents(const std::string& path, const std::string& text, std::
     return false;
   }
   return true;
+}
+
+bool appendUnderLock(const std::string& path, const std::string& lockPath, const std::string& text,
+                     std::string& error) {
+  error.clear();
+  if (!usable(lockPath)) {
+    error = "cannot lock '" + lockPath + "': not a usable file name";
+    return false;
+  }
+  const int lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (lock < 0) {
+    error = describe("cannot open the lock file", lockPath, errno);
+    return false;
+  }
+  int locked = -1;
+  do {
+    locked = ::flock(lock, LOCK_EX);
+  } while (locked != 0 && errno == EINTR);
+  bool ok = locked == 0;
+  if (!ok) error = describe("cannot lock", lockPath, errno);
+  std::string contents;
+  if (ok && ::access(path.c_str(), F_OK) == 0 &&
+      !readFileHead(path, std::string().max_size(), contents)) {
+    error = "cannot read '" + path + "'";
+    ok = false;
+  }
+  if (ok) {
+    if (!contents.empty() && contents.back() != '\n') contents += '\n';
+    ok = replaceFileContents(path, contents + text, error);
+  }
+  ::close(lock);  // releases the lock
+  return ok;
 }
 
 }  // namespace vexahost

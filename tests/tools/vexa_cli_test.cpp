@@ -83,8 +83,8 @@ TEST_F(VexaCliTest, UnwritableDeltaIsReportedAfterTheSession) {
                        {"--delta", delta, "--history", dir_.path() + "h"});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.out.find("branch-rtr1(config)#end\nbranch-rtr1#\n"), std::string::npos) << r.out;
-  EXPECT_EQ(r.err.rfind("vexa-cli: error: cannot create a temporary file beside '" + delta, 0), 0u)
-      << r.err;
+  EXPECT_EQ(r.err.rfind("vexa-cli: error: cannot ", 0), 0u) << r.err;
+  EXPECT_NE(r.err.find("'" + delta), std::string::npos) << r.err;
   EXPECT_EQ(dir_.read("h"), "enable\nconfigure terminal\nhostname r9\nend\n");
 }
 

@@ -13,6 +13,7 @@
 #ifndef VEXA_CONSOLE_CONSOLE_LOOP_H_
 #define VEXA_CONSOLE_CONSOLE_LOOP_H_
 
+#include <functional>
 #include <string>
 
 namespace vexaparser {
@@ -35,6 +36,23 @@ const char* vtysh_prompt(vexaparser::VTY& terminal);
 // caller's delta text.
 void parser_main(vexaparser::VTY& terminal, GetLineData& editor, const std::string& keys,
                  std::string& output, std::string* delta);
+
+// What a host's line handler did with a completed line.
+enum class LineHandling {
+  kPassOn,        // not the host's: the terminal runs the line
+  kHandled,       // the host answered it; the next prompt follows at once
+  kAwaitingInput  // the host answered it and asks for more input itself
+                  // (a password): no prompt until the host calls showPrompt
+};
+
+// A host's own commands: gets each completed line (without its line end)
+// before the terminal would run it and may append its answer to output.
+using LineHandler = std::function<LineHandling(const std::string& line, std::string& output)>;
+
+// parser_main, with handler (may be empty) offered every completed line
+// first.  A line the handler answers is neither run nor recorded in delta.
+void parser_main(vexaparser::VTY& terminal, GetLineData& editor, const std::string& keys,
+                 std::string& output, std::string* delta, const LineHandler& handler);
 
 // Draws the prompt of a new line at once, as parser_main does after a
 // completed line; a host calls it before the first key so that the user

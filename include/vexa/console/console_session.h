@@ -61,6 +61,9 @@ class ConsoleSession {
   // The configuration commands typed in this session.
   const std::string& delta() const { return delta_; }
   GetLineData& editor() { return editor_; }
+  // The device's terminal, for hosts that drive the console loop themselves
+  // (valid after a successful open).
+  vexaparser::VTY& terminal() { return *terminal_; }
 
  private:
   ConsoleSessionOptions options_;

@@ -4,7 +4,8 @@
 // that it is never seen half-written.
 //
 // Used by the console's history file and by the emulated terminal program
-// for its delta file.  All answers are results; nothing throws.
+// for its delta file, which the network front end shares between
+// processes.  All answers are results; nothing throws.
 #ifndef VEXA_HOST_FILE_UPDATE_H_
 #define VEXA_HOST_FILE_UPDATE_H_
 
@@ -31,6 +32,15 @@ bool readFileHead(const std::string& path, std::size_t maxBytes, std::string& ou
 // file is removed, and false is returned with the reason in error.  A new
 // file gets mode 0666 less the umask, an existing one keeps its mode.
 bool replaceFileContents(const std::string& path, const std::string& text, std::string& error);
+
+// Appends text to the file as replaceFileContents replaces it, while holding
+// an exclusive lock (flock) on lockPath, which is created when missing.
+// Processes that update one file this way never lose each other's
+// additions, and readers always see a whole file.  A missing file counts as
+// empty.  False with the reason in error when the lock cannot be taken or
+// the file cannot be read or written; the file is then unchanged.
+bool appendUnderLock(const std::string& path, const std::string& lockPath, const std::string& text,
+                     std::string& error);
 
 }  // namespace vexahost
 
