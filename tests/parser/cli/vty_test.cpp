@@ -26,7 +26,7 @@ using TerminalTest = CliTest;
 // checks). A failed line leaves the mode and the options it used as they
 // were; a configuration command typed in a sub-mode leaves it (two levels at
 // once from the address family).
-TEST_F(TerminalTest, Session) {
+TEST_F(TerminalTest, SessionThroughEveryModeLevel) {
   const char* kAf = "(config-router-af)#";
   // clang-format off
   play({

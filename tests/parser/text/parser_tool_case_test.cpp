@@ -53,7 +53,7 @@ TEST(TextUtilitiesTest, OneStringTransforms) {
   for (const auto& c : cases) EXPECT_EQ(c.fn(c.in), c.out) << show(c.in);
 }
 
-TEST(TextUtilitiesTest, RemoveMore) {
+TEST(TextUtilitiesTest, RemoveMoreDropsPagerResidueAndWhatItErased) {
   const Pairs cases = {
       {"", ""}, {"--More", "--More"},
       {" --More-- interface x", " interface x"}, {"--More--", ""},
@@ -84,7 +84,7 @@ TEST(TextUtilitiesTest, CmdFlagFollowsNoAndTheOverwriteSet) {
   }
 }
 
-TEST(TextUtilitiesTest, IsTheSameCmd) {
+TEST(TextUtilitiesTest, IsTheSameCmdComparesKeysAndNoForms) {
   const std::vector<std::tuple<std::string, std::string, bool, bool>> cases = {
       {"shutdown", "no shutdown", true, true}, {"shutdown", "shutdown", true, false},
       {"no shutdown", "shutdown", false, false},
@@ -98,7 +98,7 @@ TEST(TextUtilitiesTest, IsTheSameCmd) {
   }
 }
 
-TEST(TextUtilitiesTest, CommandForms) {
+TEST(TextUtilitiesTest, KeyVariableAndWholeFormsSplitAtBracketedWords) {
   // Text, first key, key form, variable form, whole form.
   const std::vector<std::array<std::string, 5>> cases = {
       {"ip address <a.b.c.d> <a.b.c.d>", "ip", "ipaddress", "<a.b.c.d><a.b.c.d>",
@@ -115,7 +115,7 @@ TEST(TextUtilitiesTest, CommandForms) {
   }
 }
 
-TEST(TextUtilitiesTest, PvFormStrings) {
+TEST(TextUtilitiesTest, PvFormStringsAreBracketedAndGiveTheirInside) {
   for (const std::string s : {"<1-10>", "<>"}) EXPECT_TRUE(PTC::isPvFormStr(s)) << s;
   for (const std::string s : {"<", ">", "", "<1-10"}) EXPECT_FALSE(PTC::isPvFormStr(s)) << s;
   for (const auto& [in, var] : Pairs{{"<1-10>", "1-10"}, {"<", ""}, {"", ""}}) {
@@ -125,7 +125,7 @@ TEST(TextUtilitiesTest, PvFormStrings) {
   }
 }
 
-TEST(TextUtilitiesTest, TestOptionToken) {
+TEST(TextUtilitiesTest, OptionTokenKeyIsBetweenLastOpenAndFirstClose) {
   const std::vector<std::tuple<std::string, std::string, bool, bool>> cases = {
       {"[abc]", "abc", true, true}, {"abc", "abc", false, false}, {"[abc", "abc", true, false},
       {"ab]c", "ab", false, true},  {"x]y[z", "z", true, true},   {"[a]b]", "a", true, true},
@@ -147,7 +147,7 @@ TEST(TextUtilitiesTest, FilterLinesDropsCommentsAndVersion) {
   EXPECT_EQ(out, "kept\nhostname r1 \ninterface e1 \n");
 }
 
-TEST(TextUtilitiesTest, StrInCmd) {
+TEST(TextUtilitiesTest, StrInCmdMatchesWholeLeadingWordsWithoutBlanks) {
   const std::vector<std::tuple<std::string, std::string, bool>> cases = {
       {"ipaddress 1", "ip address", true}, {"ip addresses", "ip address", false},
       {"  ip\taddress\n", "ip address", true}, {"ip addr", "ip address", false},
@@ -159,7 +159,7 @@ TEST(TextUtilitiesTest, StrInCmd) {
   }
 }
 
-TEST(TextUtilitiesTest, AccessListHeaderTranslation) {
+TEST(TextUtilitiesTest, AccessListKeysTranslateBetweenNumberedAndNamedForms) {
   // Command in, command after ("=": unchanged), other after ("=": left as it was).
   const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
       {"access-list 199 permit ip any any", "=", "ip access-list extended 199"},
@@ -181,7 +181,7 @@ TEST(TextUtilitiesTest, AccessListHeaderTranslation) {
   }
 }
 
-TEST(TextUtilitiesTest, IsIpACLWithNo) {
+TEST(TextUtilitiesTest, IsIpACLWithNoTakesStandardOrExtendedHeadersWithANumber) {
   for (const std::string s : {"IP Access-List Extended 150", "  ip\taccess-list  standard 12 x"}) {
     EXPECT_TRUE(PTC::isIpACLWithNo(s)) << s;
   }
@@ -191,7 +191,7 @@ TEST(TextUtilitiesTest, IsIpACLWithNo) {
   }
 }
 
-TEST(TextUtilitiesTest, ParseCmdLine) {
+TEST(TextUtilitiesTest, ParseCmdLineGivesFourLoweredFieldsAndTheTailAsWritten) {
   const std::vector<std::pair<std::string, Strings>> cases = {  // fields f1 to f4, rest
       {"a||b|rest", {"a", " ", "b", "", "rest"}},
       {"\t  Interface|Help Text|K|Arg|Tail Part",
