@@ -147,12 +147,14 @@ void fallbackFile(const CommandList& current, const CommandList& target, Output&
 void fallbackIncremental(const CommandList& current, const CommandList& target, Output& out);
 
 // Target commands that a "no" form of current removed, to be written back.
-// Holding one marks it FLAG_REMOVED in the target tree, so that no later
-// comparison of the level finds it; the copies written lose the mark.
+// Holding one removes it from the target level (marked, it stays in the
+// tree), so that no later comparison of the level finds it; the copies
+// written lose the mark.
 class Held {
  public:
+  explicit Held(Level& target) : target_(target) {}
   void hold(CiscoCommandLine* command) {
-    command->setFlags(FLAG_REMOVED, false);
+    target_.remove(command);
     held_.push_back(command);
   }
   void writeTo(Output& out) {
@@ -166,6 +168,7 @@ class Held {
   void clear() { held_.clear(); }
 
  private:
+  Level& target_;
   CommandList held_;
 };
 
@@ -208,7 +211,8 @@ void undoPositive(Level& target, const CiscoCommandLine* command, Held& held, Ou
       out.addCopy(found);
       return;
     default:
-      if (opensMode(command)) fallbackInsideMode(&fallbackIncremental, command, found, command, out);
+      if (opensMode(command))
+        fallbackInsideMode(&fallbackIncremental, command, found, command, out);
   }
 }
 
@@ -245,7 +249,7 @@ void undoNoForm(Level& target, const CiscoCommandLine* command, Held& held, Outp
 // target lines they removed.
 void fallbackIncremental(const CommandList& current, const CommandList& target, Output& out) {
   Level targetLevel(target);
-  Held held;
+  Held held(targetLevel);
   for (const CiscoCommandLine* command : current) {
     if (isNoForm(command)) {
       undoNoForm(targetLevel, command, held, out);
@@ -260,8 +264,7 @@ void fallbackIncremental(const CommandList& current, const CommandList& target, 
 
 }  // namespace
 
-std::unique_ptr<CiscoCommandLine> VexaParserUtil::createNoCommand(
-    const CiscoCommandLine* command) {
+std::unique_ptr<CiscoCommandLine> VexaParserUtil::createNoCommand(const CiscoCommandLine* command) {
   return inverseOf(command);
 }
 

@@ -40,9 +40,13 @@ class Level {
   CiscoCommandLine* parent() const { return parent_; }
 
   // Position of the first command c with c->isComparable(command), or size().
-  std::size_t firstComparable(const CiscoCommandLine* command) { return index_.firstComparable(command); }
+  std::size_t firstComparable(const CiscoCommandLine* command) {
+    return index_.firstComparable(command);
+  }
   // Position of the first command c with c->isNoable(noCommand), or size().
-  std::size_t firstNoable(const CiscoCommandLine* noCommand) { return index_.firstNoable(noCommand); }
+  std::size_t firstNoable(const CiscoCommandLine* noCommand) {
+    return index_.firstNoable(noCommand);
+  }
 
   // The run of an append command from position from: the commands that stay
   // comparable with command.  A command whose current command equals
@@ -75,7 +79,8 @@ class Level {
   void assign(std::size_t i, const CiscoCommandLine& from);
   // at(i)->mergeCommand(added); returns its result.
   bool mergeValues(std::size_t i, const CiscoCommandLine* added);
-  // Marks command FLAG_REMOVED; it leaves the list at applyRemovals.
+  // Marks command FLAG_REMOVED; it leaves the list at applyRemovals.  A
+  // level that is only read may mark too: its commands stay in the list.
   void remove(CiscoCommandLine* command);
   // Takes the commands marked by remove out of the list (the rest keep their
   // order) and destroys them with their trees.
