@@ -12,14 +12,14 @@
 namespace vexaparser {
 
 enum class ConfigLineKind {
-  kBlank,    // nothing but blanks and tabs
+  kBlank,    // nothing but blanks, tabs and line ends
   kComment,  // the first word begins with "!"
   kEnd,      // the first word is "end" (any case)
   kVersion,  // the first word is "version" (any case)
   kCommand,  // anything else
 };
 
-// The kind of line; words are separated by blanks and tabs.
+// The kind of line; words are separated by blanks, tabs and line ends.
 ConfigLineKind configLineKind(std::string_view line);
 
 }  // namespace vexaparser

@@ -3,6 +3,7 @@
 #include "vexa/parser/command_mode.h"
 
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_line.h"
 #include "vexa/parser/node_matcher.h"
 #include "vexa/parser/parser_exception.h"
 #include "vexa/parser/parser_tool_case.h"
@@ -188,8 +189,12 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& 
   const std::vector<std::string> words = wordsOf(line);
   if (words.empty()) return WalkResult::kComplete;
   const std::string first = ParserToolCase::string2Lower(words.front());
-  if (first.front() == '!') return WalkResult::kComplete;
-  if (first == "version" && state_.nodeStack.size() == 1) return WalkResult::kComplete;
+  // Comments, and the version line at the top, are taken without a match.
+  const ConfigLineKind kind = configLineKind(line);
+  if (kind == ConfigLineKind::kComment) return WalkResult::kComplete;
+  if (kind == ConfigLineKind::kVersion && state_.nodeStack.size() == 1) {
+    return WalkResult::kComplete;
+  }
   const bool noForm = first == "no" && words.size() > 1;
 
   WalkResult result = WalkResult::kIncomplete;

@@ -18,10 +18,11 @@ bool isWord(std::string_view word, std::string_view lowerWord) {
 }  // namespace
 
 ConfigLineKind configLineKind(std::string_view line) {
-  const std::size_t start = line.find_first_not_of(" \t");
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const std::size_t start = line.find_first_not_of(kBlanks);
   if (start == std::string_view::npos) return ConfigLineKind::kBlank;
   if (line[start] == '!') return ConfigLineKind::kComment;
-  std::size_t stop = line.find_first_of(" \t", start);
+  std::size_t stop = line.find_first_of(kBlanks, start);
   if (stop == std::string_view::npos) stop = line.size();
   const std::string_view word = line.substr(start, stop - start);
   if (isWord(word, "end")) return ConfigLineKind::kEnd;

@@ -14,6 +14,7 @@
 
 #include "parser/text/parser_tool_case_peer.h"
 #include "vexa/parser/command_flag.h"
+#include "vexa/parser/config_line.h"
 
 namespace vexaparser {
 namespace {
@@ -139,6 +140,17 @@ TEST(TextUtilitiesTest, OptionTokenKeyIsBetweenLastOpenAndFirstClose) {
     EXPECT_EQ(open, want_open) << token;
     EXPECT_EQ(close, want_close) << token;
   }
+}
+
+// The first word decides; blanks, tabs and line ends separate words.
+TEST(TextUtilitiesTest, ConfigLineKindJudgesTheFirstWord) {
+  using K = ConfigLineKind;
+  const std::vector<std::pair<std::string, K>> cases = {
+      {"", K::kBlank},          {" \t\r\n", K::kBlank},      {"!", K::kComment},
+      {"  !x y", K::kComment},  {"END", K::kEnd},             {"end\r\n", K::kEnd},
+      {"endx", K::kCommand},    {"Version 15.1", K::kVersion}, {"\tversion\n", K::kVersion},
+      {"versions", K::kCommand}, {"no version", K::kCommand}, {"x !", K::kCommand}};
+  for (const auto& [line, kind] : cases) EXPECT_EQ(configLineKind(line), kind) << show(line);
 }
 
 TEST(TextUtilitiesTest, FilterLinesDropsCommentsAndVersion) {
