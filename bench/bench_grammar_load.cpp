@@ -10,14 +10,9 @@
 #include <vector>
 
 #include "vexa/host/pathname.h"
-#include "vexa/host/vexa_file_system.h"
-#include "vexa/parser/parser_resources.h"
-#include "vexa/parser/vexa_parser_util.h"
+#include "vexa/parser/grammar_loader.h"
 
 namespace {
-
-using vexaparser::ParserResources;
-using vexaparser::VexaParserUtil;
 
 // The source tree's resources/ (the benchmark runs from the build tree).
 std::string resourceFolder() { return std::string(VEXA_TEST_DATA_DIR) + "../../resources/"; }
@@ -52,23 +47,17 @@ void BM_ReadGrammarFiles(benchmark::State& state) {
 BENCHMARK(BM_ReadGrammarFiles)->Unit(benchmark::kMillisecond);
 
 void BM_LoadProductGrammar(benchmark::State& state) {
-  vexahost::VexaFileSystem::SetSystemResourceFolder(resourceFolder());
-  ParserResources& resources = ParserResources::instance();
   std::size_t nodes = 0;
   for (auto _ : state) {
-    resources.clearAll();
-    VexaParserUtil::createParserResource();
-    VexaParserUtil::setOverwriteCmds();
-    if (!VexaParserUtil::resourcesReady()) {
-      state.SkipWithError("the product grammar did not load");
+    const vexaparser::GrammarLoad load =
+        vexaparser::loadGrammar(vexaparser::GrammarOptions{resourceFolder(), true});
+    if (!load.error.empty()) {
+      state.SkipWithError(load.error.c_str());
       break;
     }
     state.PauseTiming();
-    // Nodes are never freed one by one; releasing the whole pool keeps every
-    // iteration starting from nothing, as a process does.
-    nodes = resources.nodeCount();
-    VexaParserUtil::destroyParserResource();
-    resources.releaseEverything();
+    // Freeing the grammar is not part of loading it.
+    nodes = load.grammar->nodeCount();
     state.ResumeTiming();
   }
   state.counters["nodes"] = static_cast<double>(nodes);

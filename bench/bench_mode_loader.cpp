@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -16,12 +17,12 @@
 
 #include "vexa/host/pathname.h"
 #include "vexa/host/vexa_file_system.h"
-#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree.h"
 
 namespace {
 
-using vexaparser::ParserResources;
+using vexaparser::Grammar;
 using vexaparser::ParserTree;
 
 std::string benchFolder() {
@@ -90,19 +91,20 @@ std::string modeFile(int lines) {
 void BM_LoadModeFile(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
   const std::string file = modeFile(lines);
-  vexahost::VexaFileSystem::SetSystemResourceFolder(benchFolder());
-  ParserResources& resources = ParserResources::instance();
   std::size_t nodes = 0;
   std::size_t topLevel = 0;
   for (auto _ : state) {
-    ParserTree tree(file);
+    // A grammar per load: every load starts from scratch, and freeing the
+    // grammar between iterations keeps memory flat.
+    state.PauseTiming();
+    auto grammar = std::make_unique<Grammar>(benchFolder());
+    state.ResumeTiming();
+    ParserTree tree(*grammar, file);
     benchmark::DoNotOptimize(tree.root);
     state.PauseTiming();
     topLevel = tree.root->children.size();
-    // Nodes are never freed one by one; releasing the whole pool between
-    // iterations keeps memory flat and every load starting from scratch.
-    nodes = resources.nodeCount();
-    resources.releaseEverything();
+    nodes = grammar->nodeCount();
+    grammar.reset();
     state.ResumeTiming();
   }
   state.SetComplexityN(lines);
@@ -122,7 +124,7 @@ BENCHMARK(BM_LoadModeFile)
 
 int main(int argc, char** argv) {
 #ifdef __GLIBC__
-  // Every iteration frees the whole pool.  Without this glibc hands the
+  // Every iteration frees a whole grammar.  Without this glibc hands the
   // memory back to the system and the next load pays page faults again,
   // which only the larger files would suffer; a real process loads once.
   mallopt(M_TRIM_THRESHOLD, 1 << 30);

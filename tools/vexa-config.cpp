@@ -15,7 +15,6 @@
 // lines or section and extract found nothing, 2 on usage or I/O errors and
 // when the parser resources (the mode files) do not load.
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <iostream>
 #include <iterator>
@@ -26,10 +25,9 @@
 #include <vector>
 
 #include "common/device_form.h"
+#include "common/grammar_loader.h"
 #include "common/tool_args.h"
-#include "vexa/host/vexa_file_system.h"
-#include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_exception.h"
+#include "vexa/parser/line_recognition.h"
 #include "vexa/parser/vexa_parser_get_config.h"
 #include "vexa/parser/vexa_parser_util.h"
 #include "vexa/parser/vty.h"
@@ -37,10 +35,8 @@
 
 namespace {
 
-using vexaparser::CiscoCommandLine;
 using vexaparser::VexaParserGetConfig;
 using vexaparser::VexaParserUtil;
-using vexaparser::VTY;
 using vexatools::kExitOk;
 using vexatools::kExitProblem;
 using vexatools::kExitUsage;
@@ -157,42 +153,7 @@ std::string withLfLineEnds(std::string text) {
   return text;
 }
 
-// Loads the grammar.  A missing command flag file only leaves the overwrite
-// set empty; missing mode files make every operation meaningless.
-bool loadResources() {
-  VexaParserUtil::createParserResource();
-  try {
-    VexaParserUtil::setOverwriteCmds();
-  } catch (const vexaparser::ParserException&) {
-    // Not fatal: commands are then flagged by the mode files alone.
-  }
-  if (VexaParserUtil::resourcesReady()) return true;
-  vexatools::printError(kProgram,
-                        "the parser resources did not load: no complete set of mode files "
-                        "(view_mode.cfm, execution_mode.cfm, configuration_mod.cfm and the "
-                        "sub-mode files they name) in '" +
-                            vexahost::VexaFileSystem::GetSystemResourceFolder() +
-                            "files/'; give the resource folder with --resources DIR");
-  return false;
-}
-
 // ---- check ----
-
-std::string lowerFirstWord(const std::string& line) {
-  std::size_t start = line.find_first_not_of(" \t");
-  if (start == std::string::npos) return std::string();
-  std::size_t stop = line.find_first_of(" \t", start);
-  std::string word =
-      line.substr(start, stop == std::string::npos ? std::string::npos : stop - start);
-  for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return word;
-}
-
-// Lines that hold no command to recognise.
-bool isCountedLine(const std::string& line) {
-  const std::string word = lowerFirstWord(line);
-  return !word.empty() && word.front() != '!' && word != "end" && word != "version";
-}
 
 struct CheckCount {
   long lines = 0;
@@ -204,53 +165,19 @@ std::string countText(const CheckCount& count) {
          " recognized, " + std::to_string(count.lines - count.recognized) + " unrecognized";
 }
 
-// Replays text line by line through a configuration terminal, as the tree
-// builder does, and counts the lines it accepts as commands.  Lines are cut
-// at line feeds and carriage returns; a "<file>:<line>" names the line in
-// the file (a CR LF pair ends one line).
-CheckCount checkText(const std::string& name, const std::string& text, bool list) {
-  CheckCount count;
-  std::unique_ptr<VTY> vty = VTY::create("hostName", false);
-  vty->parse("enable\n", true, nullptr);
-  vty->parse("configure terminal \n", true, nullptr);
-  // Commands stay alive until the end: the terminal links later lines to
-  // earlier mode commands.  Each is destroyed on its own afterwards.
-  std::vector<CiscoCommandLine*> commands;
-  long lineNo = 1;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    const std::string physical = text.substr(start, end - start);
-    std::size_t pieceStart = 0;
-    while (pieceStart <= physical.size()) {
-      std::size_t pieceEnd = physical.find('\r', pieceStart);
-      if (pieceEnd == std::string::npos) pieceEnd = physical.size();
-      const std::string line = physical.substr(pieceStart, pieceEnd - pieceStart);
-      if (!line.empty()) {
-        commands.push_back(new CiscoCommandLine());
-        const bool parsed = vty->parse(line, true, commands.back());
-        std::string info;
-        vty->getInfoLine(info);
-        if (isCountedLine(line)) {
-          ++count.lines;
-          if (parsed && !info.empty()) {
-            ++count.recognized;
-          } else if (list) {
-            std::cout << name << ':' << lineNo << ": ";
-            writeOut(line);
-            std::cout << '\n';
-          }
-        }
-      }
-      pieceStart = pieceEnd + 1;
+// The lines of text the configuration terminal recognises; with list, each
+// one it does not is written as "<file>:<line>: <text>".
+CheckCount checkText(const vexaparser::Grammar& grammar, const std::string& name,
+                     const std::string& text, bool list) {
+  const vexaparser::LineRecognition recognition = vexaparser::recognizeLines(grammar, text);
+  if (list) {
+    for (const auto& line : recognition.unrecognized) {
+      std::cout << name << ':' << line.lineNo << ": ";
+      writeOut(line.text);
+      std::cout << '\n';
     }
-    start = end + 1;
-    ++lineNo;
   }
-  vty.reset();
-  VexaParserUtil::releaseCmdInfo(commands);
-  return count;
+  return {recognition.lines, recognition.recognized};
 }
 
 int runCheck(const vexatools::ParsedArgs& args) {
@@ -258,11 +185,12 @@ int runCheck(const vexatools::ParsedArgs& args) {
   if (files.empty()) return usageError("check needs at least one FILE");
   std::vector<std::string> texts;
   if (!readInputs(files, texts)) return kExitUsage;
-  if (!loadResources()) return kExitUsage;
+  const std::shared_ptr<const vexaparser::Grammar> grammar = vexatools::loadDeviceGrammar(kProgram);
+  if (grammar == nullptr) return kExitUsage;
   const bool list = args.has("--list");
   CheckCount total;
   for (std::size_t i = 0; i < files.size(); ++i) {
-    const CheckCount count = checkText(files[i], texts[i], list);
+    const CheckCount count = checkText(*grammar, files[i], texts[i], list);
     std::cout << files[i] << ": " << countText(count) << '\n';
     total.lines += count.lines;
     total.recognized += count.recognized;
@@ -300,7 +228,7 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   }
   std::vector<std::string> texts;
   if (!readInputs(files, texts)) return kExitUsage;
-  if (!loadResources()) return kExitUsage;
+  if (!vexatools::loadDeviceGrammar(kProgram)) return kExitUsage;
   if (command == "normalize") {
     writeConfiguration(args, VexaParserUtil::normalizeConfigCmds(texts[0]));
   } else if (command == "merge") {
@@ -384,7 +312,7 @@ int runSection(const vexatools::ParsedArgs& args) {
   }
   std::vector<std::string> texts;
   if (!readInputs({words[1]}, texts)) return kExitUsage;
-  if (!loadResources()) return kExitUsage;
+  if (!vexatools::loadDeviceGrammar(kProgram)) return kExitUsage;
   const std::string key = joinWords(words.begin() + 2, words.end());
   Found found;
   VexaParserUtil::GetCmdsFromConfig(withLfLineEnds(texts[0]), found.text, key, type);
@@ -483,7 +411,7 @@ int runExtract(const vexatools::ParsedArgs& args) {
   }
   std::vector<std::string> texts;
   if (!readInputs({words[1]}, texts)) return kExitUsage;
-  if (!loadResources()) return kExitUsage;
+  if (!vexatools::loadDeviceGrammar(kProgram)) return kExitUsage;
   const std::string config = withLfLineEnds(texts[0]);
 
   Found found;

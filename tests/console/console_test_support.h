@@ -1,5 +1,5 @@
-// Shared fixture of the console tests: the product grammar loaded once per
-// suite, and per test a console terminal named "R1" (view prompt "R1>",
+// Shared fixture of the console tests: the product grammar as the default
+// grammar, and per test a console terminal named "R1" (view prompt "R1>",
 // three characters, so the line window is 77 columns of 80) with a fresh
 // editor, the host's terminal check answering yes.  Keys are typed one byte
 // at a time through parser_main, exactly as a host hands them over.
@@ -11,12 +11,11 @@
 #include <memory>
 #include <string>
 
+#include "parser/test_grammar.h"
 #include "vexa/console/console_loop.h"
 #include "vexa/console/get_line_data.h"
 #include "vexa/host/terminal.h"
-#include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/parser_resources.h"
-#include "vexa/parser/vexa_parser_util.h"
 #include "vexa/parser/vty.h"
 
 namespace vexaconsole::testing {
@@ -30,18 +29,9 @@ inline std::string rep(const std::string& text, int n) {
 
 class ConsoleTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    vexaparser::ParserResources::instance().clearAll();
-    vexahost::VexaFileSystem::SetSystemResourceFolder(VEXA_SOURCE_RESOURCE_DIR);
-    vexaparser::VexaParserUtil::createParserResource();
-    vexaparser::VexaParserUtil::setOverwriteCmds();
-  }
-  static void TearDownTestSuite() {
-    vexaparser::VexaParserUtil::destroyParserResource();
-    vexaparser::ParserResources::instance().releaseEverything();
-    vexahost::VexaFileSystem::SetSystemResourceFolder("");
-  }
   void SetUp() override {
+    // The console works on the default grammar, as a host's does.
+    vexaparser::ParserResources::instance().install(vexaparser::testing::productGrammar());
     vexahost::setTerminalOverride(true);
     terminal_ = vexaparser::VTY::create("R1", true);
     ASSERT_NE(terminal_, nullptr) << "the product grammar did not load";

@@ -31,7 +31,8 @@ TEST_F(VexaConfigTest, UsageAndIoErrorsExitTwoWithAMessage) {
       {{"check", "a", "--bogus"}, "--bogus"}, {{"merge", "-", "-"}, "only once"},
       {{"normalize", dir_.path() + "absent.cfg"}, "absent.cfg"},
       {{"merge", dir_.path(), b}, "folder"},
-      {{"--resources", dir_.path(), "normalize", b}, "did not load"}};
+      {{"--resources", dir_.path(), "normalize", b},
+       "did not load: error: can't open file: " + dir_.path() + "files/view_mode.cfm"}};
   // clang-format on
   for (const auto& c : cases) {
     const ToolRun r = run(c.args);

@@ -1,25 +1,20 @@
 #include "common/grammar_loader.h"
 
 #include "common/tool_args.h"
-#include "vexa/host/vexa_file_system.h"
-#include "vexa/parser/parser_exception.h"
-#include "vexa/parser/vexa_parser_util.h"
+#include "vexa/parser/grammar_loader.h"
+#include "vexa/parser/parser_resources.h"
 
 namespace vexatools {
 
-bool loadDeviceGrammar(const std::string& program) {
-  using vexaparser::VexaParserUtil;
-  VexaParserUtil::createParserResource();
-  try {
-    VexaParserUtil::setOverwriteCmds();
-  } catch (const vexaparser::ParserException&) {
-    // Not fatal: commands are then flagged by the mode files alone.
+std::shared_ptr<const vexaparser::Grammar> loadDeviceGrammar(const std::string& program) {
+  vexaparser::GrammarLoad load = vexaparser::loadGrammar();
+  if (!load.error.empty()) {
+    printError(program, "the parser resources did not load: " + load.error +
+                            "; give the resource folder with --resources DIR");
+    return nullptr;
   }
-  if (VexaParserUtil::resourcesReady()) return true;
-  printError(program, "the parser resources did not load: no complete set of mode files in '" +
-                          vexahost::VexaFileSystem::GetSystemResourceFolder() +
-                          "files/'; give the resource folder with --resources DIR");
-  return false;
+  vexaparser::ParserResources::instance().install(load.grammar);
+  return load.grammar;
 }
 
 }  // namespace vexatools

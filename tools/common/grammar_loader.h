@@ -4,14 +4,20 @@
 #ifndef VEXA_TOOLS_COMMON_GRAMMAR_LOADER_H_
 #define VEXA_TOOLS_COMMON_GRAMMAR_LOADER_H_
 
+#include <memory>
 #include <string>
+
+#include "vexa/parser/grammar.h"
 
 namespace vexatools {
 
-// Loads the grammar.  A missing command flag file only leaves the overwrite
-// set empty.  False, after printing "<program>: error: ..." naming the
-// resource folder, when the mode files do not load.
-bool loadDeviceGrammar(const std::string& program);
+// Loads the grammar of the host's resource folder and makes it the default
+// grammar of the library's documented entry points.  A missing command flag
+// file only leaves the overwrite set empty.  Null, after printing
+// "<program>: error: the parser resources did not load: " and what failed
+// (the file that could not be opened, and the mode-file line that named it),
+// when the mode files do not load.
+std::shared_ptr<const vexaparser::Grammar> loadDeviceGrammar(const std::string& program);
 
 }  // namespace vexatools
 

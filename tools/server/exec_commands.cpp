@@ -15,9 +15,6 @@ namespace {
 
 using vexaparser::VTY;
 
-// The terminal's name for a scratch terminal: it lists no configuration,
-// so a "show running-config" parsed in it costs nothing.
-constexpr char kScratchHostName[] = "hostName";
 constexpr char kDefaultVersion[] = "15.2";
 
 std::vector<std::string> wordsOf(const std::string& text) {
@@ -114,7 +111,10 @@ void describeConfiguration(const std::string& config, std::string& version,
 
 }  // namespace
 
-ExecCommandReader::ExecCommandReader() : scratch_(VTY::create(kScratchHostName, true)) {}
+// Under the scratch host name the terminal lists no configuration, so a
+// "show running-config" parsed in it costs nothing.
+ExecCommandReader::ExecCommandReader()
+    : scratch_(VTY::create(vexaparser::kScratchHostName, true)) {}
 ExecCommandReader::~ExecCommandReader() = default;
 
 ExecLine ExecCommandReader::read(const std::string& line, vexaparser::VTYModeType mode) {

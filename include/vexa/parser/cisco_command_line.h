@@ -11,18 +11,13 @@
 // A configuration is a vector of top-level commands; each one's children are
 // the commands of the sub-mode it opens, in configuration order.
 //
-// Ownership:
-//  - Nested commands (sub-commands that begin at an option-group node inside
-//    the same line) belong to their command: the destructor destroys them,
-//    together with any children they have.
-//  - Children belong to the tree, not to the object: the destructor does NOT
-//    destroy them.  Release a whole tree with deleteCommandTree, the children
-//    alone with delOnlyChildCmds.  This lets the flat command lists of the
-//    tree builder (every command of a text, children included) and the
-//    command order table destroy their commands one by one with
-//    deleteCiscoCommandLine without freeing anything twice.
-//  - The parent, the current nested command and all syntax-tree nodes are
-//    never owned (nodes belong to the process-wide node pool).
+// Ownership: a command owns its tree.  Its children (linked with
+// setParentCommand(parent, true) or copied with it) and its nested commands
+// (sub-commands that begin at an option-group node inside the same line) are
+// destroyed with it.  The parent, the current nested command and all
+// syntax-tree nodes are never owned (nodes belong to the grammar).  A list
+// of commands is released with releaseCommands, whether it holds top-level
+// trees or every command of a text (getCmdInfo's list, children included).
 //
 // Not thread-safe; one thread at a time, like the rest of the parser.
 #ifndef VEXA_PARSER_CISCO_COMMAND_LINE_H_
@@ -37,6 +32,7 @@
 #include <vector>
 
 #include "vexa/parser/command_flag.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree_node.h"
 
 namespace vexaparser {
@@ -66,54 +62,53 @@ class CiscoCommandLine {
   CiscoCommandLine() = default;
   // Copies level, the four texts, flag, order number, flags, node path and
   // node set.  Line number 0, parent null, no current nested command.  Every
-  // child and nested command is copied deeply; the copied children keep a
-  // null parent and line number 0 (release them with deleteCommandTree).
+  // child and nested command is copied deeply (the copy owns them); the
+  // copied children keep a null parent and line number 0.
   CiscoCommandLine(const CiscoCommandLine& other);
   // Copies level, the four texts, flag, flags, order number, node path and
   // node set.  Keeps this command's line number, parent, children and
   // current nested command; adds a deep copy of every nested command of
   // other whose node this command does not have yet (existing ones stay).
   CiscoCommandLine& operator=(const CiscoCommandLine& other);
-  // Destroys the nested commands (with their children).  Does not destroy the
-  // children of this command: see the ownership note above.
+  // Destroys the children and the nested commands with their trees.
   ~CiscoCommandLine();
 
   // ---- accessors ----
 
-  int32_t getLevel() const { return level_; }
-  void setLevel(int32_t level) { level_ = level; }
+  int32_t getLevel() const { return c_.level; }
+  void setLevel(int32_t level) { c_.level = level; }
   // 1-based line in the text the command was read from; 0 when not read.
   int32_t getLineNo() const { return lineNo_; }
   void setLineNo(int32_t lineNo) { lineNo_ = lineNo; }
   // The enclosing mode commands joined by "\r\n", copied into out.
-  void getMajorCmdStr(std::string& out) const { out = majorCommands_; }
+  void getMajorCmdStr(std::string& out) const { out = c_.majorCommands; }
   // The enclosing mode commands split on "\r\n"; empty pieces are dropped.
   std::vector<std::string> getMajorCommands() const;
-  void setMajorCommands(const std::string& joined) { majorCommands_ = joined; }
+  void setMajorCommands(const std::string& joined) { c_.majorCommands = joined; }
   // The command as the syntax tree recognised it (the terminal's info line).
-  const std::string& getCurrentCommand() const { return currentCommand_; }
-  void setCurrentCommand(const std::string& text) { currentCommand_ = text; }
+  const std::string& getCurrentCommand() const { return c_.currentCommand; }
+  void setCurrentCommand(const std::string& text) { c_.currentCommand = text; }
   // The printable command, ending in "\n" (see genCommandStr).
-  const std::string& getOriginalCmd() const { return originalCommand_; }
-  void setOriginalCmd(const std::string& text) { originalCommand_ = text; }
+  const std::string& getOriginalCmd() const { return c_.originalCommand; }
+  void setOriginalCmd(const std::string& text) { c_.originalCommand = text; }
   // The raw line, kept for a line the syntax tree did not recognise.
-  const std::string& getOriginalStr() const { return originalString_; }
-  void setOriginalStr(const std::string& text) { originalString_ = text; }
-  CiscoCommandLineFlag getFlag() const { return flag_; }
-  void setFlag(CiscoCommandLineFlag flag) { flag_ = flag; }
+  const std::string& getOriginalStr() const { return c_.originalString; }
+  void setOriginalStr(const std::string& text) { c_.originalString = text; }
+  CiscoCommandLineFlag getFlag() const { return c_.flag; }
+  void setFlag(CiscoCommandLineFlag flag) { c_.flag = flag; }
   // The FLAG_* bits.
-  uint32_t getFlags() const { return flags_; }
+  uint32_t getFlags() const { return c_.flags; }
   // Rank in the command order table; 0 when unknown.
-  int32_t getOrderNo() const { return orderNo_; }
-  void setOrderNo(int32_t orderNo) { orderNo_ = orderNo; }
+  int32_t getOrderNo() const { return c_.orderNo; }
+  void setOrderNo(int32_t orderNo) { c_.orderNo = orderNo; }
   // The commands of the sub-mode this command opens (owned by the tree).
   std::vector<CiscoCommandLine*>& getChildCommands() { return children_; }
   const std::vector<CiscoCommandLine*>& getChildCommands() const { return children_; }
   // Number of distinct syntax-tree nodes in the node path.
-  int32_t getTreeNodeSize() const { return static_cast<int32_t>(nodeSet_.size()); }
+  int32_t getTreeNodeSize() const { return static_cast<int32_t>(c_.nodeSet.size()); }
   // The mode command this one belongs to; null at the top (not owned).
   CiscoCommandLine* getParentCommand() const { return parent_; }
-  const NodePath& getNodePath() const { return nodePath_; }
+  const NodePath& getNodePath() const { return c_.nodePath; }
   const NestedMap& getNestedCommands() const { return nestedCommands_; }
   // The nested command further words go to; null while they go to this one.
   CiscoCommandLine* getCurrentNestedCommand() const { return currentNested_; }
@@ -125,7 +120,7 @@ class CiscoCommandLine {
   void setFlags(uint32_t bits, bool recursive);
   // Clears bits (this command only); used when a "no" form is turned back
   // into its positive command.
-  void clearFlags(uint32_t bits) { flags_ &= ~bits; }
+  void clearFlags(uint32_t bits) { c_.flags &= ~bits; }
   // Sets (on) or clears FLAG_INCOMPLETE; a nested command passes the same
   // call on to the command that owns it.
   void setNoCompleteCmd(bool on);
@@ -135,7 +130,7 @@ class CiscoCommandLine {
   // ---- building ----
 
   // Stores parent (not owned); when parent is not null and addToParent,
-  // appends this command to parent's children, which then own it.
+  // appends this command to parent's children: parent then owns it.
   void setParentCommand(CiscoCommandLine* parent, bool addToParent);
   // Adds one matched word: node is the syntax-tree node it matched, isNo
   // whether the line is a "no" form.  Updates the flag and flag bits from
@@ -147,6 +142,8 @@ class CiscoCommandLine {
   // whose node path this one's begins with, or that may end where the two
   // part.  Unchanged when node is null, the path or table is empty, the
   // table has no entry or no template fits.
+  void setOrderNo(const ParserTreeNode* node, const Grammar::CommandOrderTable& table);
+  // The same with the table of the default grammar (parser_resources.h).
   void setOrderNo(ParserTreeNode* node);
   // Back to the state before matching: order number, flags and parent 0,
   // node path and node set emptied.  The nested commands were built from the
@@ -198,33 +195,47 @@ class CiscoCommandLine {
                                               CiscoCommandLineFlag current);
   // Deep copies of other's nested commands for nodes this one lacks.
   void copyMissingNestedCommands(const CiscoCommandLine& other);
+  // addTreeNodes: a nested command opened (or resumed) at node; the flags
+  // a word at node gives this command.
+  void openNestedCommand(ParserTreeNode* node, const std::string& word, bool isNo);
+  void takeLetters(const ParserTreeNode* node, bool isNo);
+  // mergeCommand's steps: the values at the multi-value positions (false
+  // when a "no" form removed the last one), the nested commands (whether a
+  // nested node of other has "n"), and whether what a "no" form leaves can
+  // stand as a command.
+  bool mergePathValues(const CiscoCommandLine& other);
+  bool mergeNestedCommands(const CiscoCommandLine& other);
+  bool survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const;
 
-  int32_t level_ = 0;
+  // What a copy and an assignment take from the other command, in one
+  // piece: the text forms, the flags and the node path.
+  struct Copied {
+    int32_t level = 0;
+    std::string majorCommands;
+    std::string currentCommand;
+    std::string originalCommand;
+    std::string originalString;
+    CiscoCommandLineFlag flag = AppendCommand;
+    int32_t orderNo = 0;
+    uint32_t flags = 0;
+    NodePath nodePath;
+    std::set<ParserTreeNode*> nodeSet;
+  };
+
+  Copied c_;
   int32_t lineNo_ = 0;
-  std::string majorCommands_;
-  std::string currentCommand_;
-  std::string originalCommand_;
-  std::string originalString_;
-  CiscoCommandLineFlag flag_ = AppendCommand;
-  int32_t orderNo_ = 0;
-  uint32_t flags_ = 0;
   CiscoCommandLine* parent_ = nullptr;
   std::vector<CiscoCommandLine*> children_;
-  NodePath nodePath_;
-  std::set<ParserTreeNode*> nodeSet_;
   NestedMap nestedCommands_;
   CiscoCommandLine* currentNested_ = nullptr;
 };
 
-// Destroys one command object (its nested commands with it, its children
-// not).  The deleter registered with ParserResources::setCommandDeleter for
-// the command order templates, which are kept as a flat list.
-void deleteCiscoCommandLine(CiscoCommandLine* command);
-// Destroys command with all its descendants.  Null is ignored.
-void deleteCommandTree(CiscoCommandLine* command);
-// Destroys every top-level command of commands with all its descendants and
-// empties the vector.  The vector must not also hold those descendants.
-void deleteCommandTree(std::vector<CiscoCommandLine*>& commands);
+// Destroys the commands of a list and empties it: each command without a
+// parent, with its tree.  A listed command that has a parent belongs to that
+// parent's tree: a getCmdInfo list (every command of a text) and a list of
+// top-level trees are both released exactly once.  A parent outside the list
+// must outlive this call.
+void releaseCommands(std::vector<CiscoCommandLine*>& commands);
 
 }  // namespace vexaparser
 

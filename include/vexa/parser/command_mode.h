@@ -2,7 +2,8 @@
 //
 // A terminal (VTY) owns one per mode (view, execution, configuration) and
 // hands every line to the one of its current mode.  The mode walks the line
-// word by word through its syntax tree (NodeMatcher::findChild), keeps the
+// word by word through its syntax tree (NodeMatcher::findChild) of the
+// terminal's grammar, keeps the
 // stack of sub-modes entered so far (the node that opened each, the command
 // object and the complete line of the command that opened it), builds the
 // complete form of the command, and fills the command line object that the
@@ -18,26 +19,42 @@
 #include <string>
 #include <vector>
 
-#include "vexa/parser/parser_tree.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree_node.h"
 #include "vexa/parser/vty_mode_type.h"
 
 namespace vexaparser {
 
 class CiscoCommandLine;
+class NodeMatcher;
 class VTY;
+
+// What a complete line does to the terminal's mode.
+enum class ModeChange {
+  kStay,                // the mode stays
+  kLeave,               // leave the mode ("exit" at its top, "end")
+  kEnterExecution,      // "enable"
+  kEnterConfiguration,  // "configure", "configure terminal"
+};
+
+// The outcome of CommandMode::parse.
+struct LineOutcome {
+  // The line is complete; otherwise it failed and the mode is as before it.
+  bool complete = false;
+  ModeChange change = ModeChange::kStay;
+  // A banner text is open after the line (complete lines only).
+  bool inBanner = false;
+  // The message of a failed line ("% Invalid input detected at ^" when
+  // running as a command line, "% Incomplete command.", or empty).
+  std::string error;
+};
 
 class CommandMode {
  public:
-  // Outcome of walking a line at one level.
-  enum WalkResult { kComplete = 0, kIncomplete = 1, kInvalid = 2 };
-  // parse codes besides the modes to enter (EXECUTION_MODE, CONFIGURATION_MODE).
-  static constexpr int kStayCode = 3;   // the mode stays
-  static constexpr int kLeaveCode = 4;  // leave the mode ("exit" at its top, "end")
 
-  // A mode over tree (its root must be set) for owner, which must outlive
-  // it; starts reset.  The tree's nodes belong to the node pool.
-  CommandMode(VTY* owner, const ParserTree& tree, VTYModeType modeType);
+  // The mode modeType of grammar (its tree must be loaded) for owner; both
+  // must outlive it.  Starts reset.
+  CommandMode(VTY* owner, const Grammar& grammar, VTYModeType modeType);
   CommandMode(const CommandMode&) = delete;
   CommandMode& operator=(const CommandMode&) = delete;
 
@@ -48,14 +65,11 @@ class CommandMode {
   // none).  The terminal attaches one for a line and detaches it after.
   void setCommandLine(CiscoCommandLine* commandLine) { commandLine_ = commandLine; }
 
-  // Parses one line.  Returns true when it is complete: code is then
-  // kStayCode, kLeaveCode, or the mode to enter (1 or 2), and inBanner tells
-  // whether a banner text is open.  Returns false (state restored, no banner
-  // open) with the message in errorText ("% Invalid input detected at ^"
-  // when running as a command line, "% Incomplete command.", or empty).
-  bool parse(const std::string& line, std::string& errorText, int& code, bool& inBanner);
+  // Parses one line.  A failed line leaves the state as it was before the
+  // line, with no banner open.
+  LineOutcome parse(const std::string& line);
 
-  const std::string& getPrompt() const { return prompt_; }
+  const std::string& getPrompt() const { return state_.prompt; }
   const std::string& getCompleteLine() const { return completeLine_; }
   const std::string& getInfoLine() const { return infoLine_; }
   void setCompleteLine(const std::string& text) { completeLine_ = text; }
@@ -66,47 +80,50 @@ class CommandMode {
   std::string getMajorCommands() const;
   // All major commands concatenated.
   std::string getAllMajorCommands() const;
-  std::size_t majorCommandCount() const { return majorCommands_.size(); }
+  std::size_t majorCommandCount() const { return state_.majorCommands.size(); }
   // Number of major commands that enclose the current command.
-  int getMajorDepth() const { return majorDepth_; }
+  int getMajorDepth() const { return state_.majorDepth; }
   // The last line entered a sub-mode, or was accepted only at an enclosing
   // level.
-  bool levelChanged() const { return levelChanged_; }
+  bool levelChanged() const { return state_.levelChanged; }
   bool inBanner() const { return inBanner_; }
   VTYModeType modeType() const { return modeType_; }
   bool runningCLIMode() const { return runningCLIMode_; }
 
   // The node on top of the node stack (the innermost open mode), or null.
-  ParserTreeNode* topNode() const { return nodeStack_.empty() ? nullptr : nodeStack_.back(); }
-  // The prompt of topNode() in the mode prompts table; empty when none.
+  ParserTreeNode* topNode() const {
+    return state_.nodeStack.empty() ? nullptr : state_.nodeStack.back();
+  }
+  // The prompt of topNode() in the grammar's prompts; empty when none.
   std::string topPrompt() const;
   // Closes the innermost level: pops the node stack, the command stack and
   // the major commands, and clears the visited options of the attached
   // command line object.  For the help of every mode level.
   void popLevel();
 
-  // Option children found while matching record used options in the shared
-  // nodes; remember the node and the child so that clearUsedOptions empties
-  // them (and their parents') when the line is done.
-  void rememberOption(ParserTreeNode* node, ParserTreeNode* child);
-  void clearUsedOptions();
-
  private:
-  struct SavedState {
+  // Outcome of walking a line at one level.
+  enum class WalkResult { kComplete, kIncomplete, kInvalid };
+
+  // The levels entered so far: what a failed line restores, saved and
+  // restored as a whole.
+  struct State {
+    // The mode's root, then the node of every sub-mode entered.
     std::vector<ParserTreeNode*> nodeStack;
+    // The command line object of the command that opened each sub-mode.
     std::vector<CiscoCommandLine*> commandStack;
+    // The complete line of the command that opened each sub-mode.
     std::vector<std::string> majorCommands;
+    // The prompt of the node on top of the node stack.
     std::string prompt;
     int majorDepth = 0;
     bool levelChanged = false;
   };
 
-  void saveState();
-  void restoreState();
   // "exit" and "end" of a terminal running as a command line.
-  void leaveLevel(const std::string& firstWord, int& code);
+  void leaveLevel(const std::string& firstWord, LineOutcome& outcome);
   // One attempt at the node on top of the node stack.
-  WalkResult walk(const std::string& line, std::string& errorText, int& code);
+  WalkResult walk(const std::string& line, NodeMatcher& matcher, LineOutcome& outcome);
   // Banner delimiter and open state; true when the line is banner text.
   bool consumeBannerText(const std::string& line);
   // Appends text at node to the complete and info lines and to the command
@@ -114,27 +131,23 @@ class CommandMode {
   void record(const std::string& text, ParserTreeNode* node, bool noForm);
   WalkResult accept(const std::string& text, ParserTreeNode* node, bool noForm);
   void attachToParent();
-  void finishCommand(bool noForm, int& code);
+  void finishCommand(bool noForm, LineOutcome& outcome);
 
   VTY* owner_;
+  const Grammar& grammar_;
   // The root of the mode's tree.
   ParserTreeNode* root_;
   ParserTreeNode* currentNode_ = nullptr;
   CiscoCommandLine* commandLine_ = nullptr;
-  std::vector<ParserTreeNode*> nodeStack_;
-  std::vector<CiscoCommandLine*> commandStack_;
-  std::vector<std::string> majorCommands_;
-  std::string prompt_;
+  State state_;
+  // The state before the line being parsed.
+  State saved_;
   std::string completeLine_;
   std::string infoLine_;
   char bannerDelimiter_ = '"';
   bool inBanner_ = false;
   bool runningCLIMode_;
-  bool levelChanged_ = false;
-  int majorDepth_ = 0;
   VTYModeType modeType_;
-  std::vector<ParserTreeNode*> optionNodes_;
-  SavedState saved_;
 };
 
 }  // namespace vexaparser

@@ -6,19 +6,37 @@
 // same operations without recording anything.  Keys are stored lowered; a
 // word that fails as typed is tried again lowered.
 //
-// Matching keeps no state of its own, but the option check records the
-// option keys given so far in the nodes' used options (ParserTreeNode), which
-// live in the shared node pool: the caller empties them when the line is
-// finished, and two terminals must not match at the same time.
+// A matcher serves one walk of one input line: it reads the grammar's key
+// tables, and the option check records the option keys given so far in the
+// line in the walk's UsedOptions.  The syntax tree itself is only read.
 #ifndef VEXA_PARSER_NODE_MATCHER_H_
 #define VEXA_PARSER_NODE_MATCHER_H_
 
 #include <ostream>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree_node.h"
 
 namespace vexaparser {
+
+// The option keys given in the line being matched, and the keys they
+// exclude, by the node of the option group they were given at.  Lives for
+// one walk; empty at its start.
+class UsedOptions {
+ public:
+  bool has(const ParserTreeNode* node, const std::string& key) const;
+  void add(const ParserTreeNode* node, const std::string& key);
+  void clear() { byNode_.clear(); }
+
+ private:
+  std::set<std::string>* keysOf(const ParserTreeNode* node);
+  // Few groups take part in one line: a short list beats a map.
+  std::vector<std::pair<const ParserTreeNode*, std::set<std::string>>> byNode_;
+};
 
 class NodeMatcher {
  public:
@@ -26,37 +44,41 @@ class NodeMatcher {
   // of its keys) as a child accepts interface names such as "fastethernet0/1".
   static constexpr const char* kInterfaceTable = "&interfacefile.cfm";
 
+  // A matcher over grammar's key tables that records options in used; both
+  // must outlive it.
+  NodeMatcher(const Grammar& grammar, UsedOptions& used) : grammar_(grammar), used_(used) {}
+
   // The child of node that word selects, or null.  matched receives the text
   // to record for the word: the word itself (or lowered, when only the
   // lowered word matched), the full key for an abbreviation, or, when the
   // abbreviation is ambiguous (null result), the candidates' longest common
   // prefix.  Abbreviations are tried only when allowAbbreviation.  An option
   // child refused by the option check is no match.  Null node: null.
-  static ParserTreeNode* findChild(ParserTreeNode* node, const std::string& word,
-                                   bool allowAbbreviation, std::string& matched);
+  ParserTreeNode* findChild(const ParserTreeNode* node, const std::string& word,
+                            bool allowAbbreviation, std::string& matched);
 
   // The abbreviation match alone: the one child with a key (or a key of its
   // key table) that word abbreviates, after the option check.  With several
   // candidates: null, and matched is their longest common prefix; with none:
   // null and matched unchanged.
-  static ParserTreeNode* abbreviationMatch(ParserTreeNode* node, const std::string& word,
-                                           std::string& matched);
+  ParserTreeNode* abbreviationMatch(const ParserTreeNode* node, const std::string& word,
+                                    std::string& matched);
 
   // Option check for child found under node by key: children without the
   // option-group mark pass unchanged.  An option already used in the line
   // (at node or at the child's own group node) or excluded by a "cf" list is
   // refused (null); an accepted one records key (all keys of a complex
   // child) and the child's conflict list as used.
-  static ParserTreeNode* optionCheck(ParserTreeNode* node, const std::string& key,
-                                     ParserTreeNode* child);
+  ParserTreeNode* optionCheck(const ParserTreeNode* node, const std::string& key,
+                              ParserTreeNode* child);
 
   // Whether the key table tableName ("&name") exists and accepts word: as a
   // key, through a "<...>" key (isValidInput) or any key (isNewValidInput).
-  static bool keyTableAccepts(const std::string& tableName, const std::string& word);
+  bool keyTableAccepts(const std::string& tableName, const std::string& word) const;
 
   // Whether node accepts interface names: a plain or option-group child has
   // the key kInterfaceTable, or a key that this table accepts.
-  static bool acceptsInterfaceNames(const ParserTreeNode* node);
+  bool acceptsInterfaceNames(const ParserTreeNode* node) const;
 
   // Cuts word before its first decimal digit; false (and both parts empty)
   // unless both parts are non-empty.
@@ -73,8 +95,8 @@ class NodeMatcher {
   // Splits word and matches both parts (findChild with allowAbbreviation).
   // Returns the number node (null when the split or either match fails); the
   // parts found so far are left in match.
-  static ParserTreeNode* matchInterfaceName(ParserTreeNode* node, const std::string& word,
-                                            bool allowAbbreviation, InterfaceMatch& match);
+  ParserTreeNode* matchInterfaceName(const ParserTreeNode* node, const std::string& word,
+                                     bool allowAbbreviation, InterfaceMatch& match);
 
   // Writes the "?" listing of node to out: every word that may follow (key
   // tables expanded, complex children's keys included) that prefix
@@ -83,7 +105,26 @@ class NodeMatcher {
   // command), tabs up to a common column, and the help cut into pieces that
   // fit in 79 characters, each piece on its own line.  Returns whether any
   // word was written.
-  static bool printHints(const ParserTreeNode* node, std::ostream& out, const std::string& prefix);
+  bool printHints(const ParserTreeNode* node, std::ostream& out, const std::string& prefix) const;
+
+ private:
+  // The outcome of one step of finding a child: a child, nothing, or an
+  // option child that the option check refused.
+  struct StepResult {
+    ParserTreeNode* child = nullptr;
+    bool refused = false;
+  };
+  StepResult checked(const ParserTreeNode* node, const std::string& key, ParserTreeNode* child);
+  StepResult exactLookup(const ParserTreeNode* node, const std::string& word);
+  StepResult typedLookup(const ParserTreeNode* node, const std::string& word);
+  StepResult findChildSteps(const ParserTreeNode* node, const std::string& word,
+                            bool allowAbbreviation, std::string& matched);
+  bool refusesOption(const ParserTreeNode* node, const std::string& key) const;
+  bool hintSkipped(const ParserTreeNode* node, const std::string& word,
+                   const std::string& prefix) const;
+
+  const Grammar& grammar_;
+  UsedOptions& used_;
 };
 
 }  // namespace vexaparser

@@ -19,6 +19,7 @@
 #define VEXA_PARSER_PARSER_TOOL_CASE_H_
 
 #include <list>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,13 @@ class ParserToolCase {
   // characters after it) from a line of captured output.
   static void removeMore(std::string& line);
 
-  // 1 "no " form, 2 "no " form of an overwrite command, 3 append, 4 overwrite.
+  // 1 "no " form, 2 "no " form of an overwrite command, 3 append, 4 overwrite;
+  // a command is an overwrite command when its key (getKeyStr) is one of
+  // overwriteKeys.
+  static CiscoCommandLineFlag getCmdFlag(const std::string& command,
+                                         const std::set<std::string>& overwriteKeys);
+  // The same with the overwrite set of the default grammar (defined with the
+  // default grammar, src/parser/model/default_grammar.cpp).
   static CiscoCommandLineFlag getCmdFlag(const std::string& command);
   // Same key; with checkNo, one is the "no" form of the other.
   static bool isTheSameCmd(const std::string& a, const std::string& b, bool checkNo);

@@ -4,14 +4,14 @@
 // matcher of the terminal walks them word by word, and the configuration
 // model reads their letters to decide how a command combines with others.
 //
-// Every node belongs to the process-wide node pool of ParserResources: it is
-// created with ParserResources::newNode(), never freed one by one, and
-// released with the pool at process end.  Trees therefore share nodes freely
-// (a sub-mode file's nodes hang below several parents, loops point back up),
-// and all the pointers below are non-owning.
+// Every node belongs to the Grammar that built it (Grammar::newNode): never
+// freed one by one, released with the grammar.  Trees therefore share nodes
+// freely (a sub-mode file's nodes hang below several parents, loops point
+// back up), and all the pointers below are non-owning.
 //
 // Fields are plain and public, in the order the system documents them; after
-// loading, only usedOptions changes (it lives for one input line).
+// loading nothing changes them.  The options already given in the line being
+// matched are kept by the walk (UsedOptions, node_matcher.h), not here.
 #ifndef VEXA_PARSER_PARSER_TREE_NODE_H_
 #define VEXA_PARSER_PARSER_TREE_NODE_H_
 
@@ -63,7 +63,7 @@ class ParserTreeNode {
   using HelpMap = std::map<std::string, std::string>;
 
   // A fresh node: everything empty or false, complexCounter a random value.
-  // Create nodes through ParserResources::newNode(), which owns them.
+  // A grammar's nodes come from Grammar::newNode(), which owns them.
   ParserTreeNode();
 
   // The node opens a command mode: the root of a mode file loaded as a tree
@@ -100,9 +100,6 @@ class ParserTreeNode {
   int32_t complexCounter = 0;
   // Children with the letter "ob".
   ChildMap optionChildren;
-  // Option keys already given in the current input line, and the keys they
-  // exclude.  Emptied when the line is finished.
-  std::set<std::string> usedOptions;
   // The node has the letter "ob".
   bool optionMember = false;
 

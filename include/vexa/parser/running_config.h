@@ -3,14 +3,18 @@
 // running configuration, and the fallback commands from that running
 // configuration back to the baseline, framed as a configuration listing.
 //
-// The terminal (VTY) writes the listing for "show running-config"; a host
-// may call it directly.  The files come from the host's file systems
-// (vexahost::VexaFileSystem): the baseline one gives the stored
-// configuration, the project one the delta file.
+// A terminal (VTY) writes the listing for "show running-config" through the
+// lister it was given (hostRunningConfigLister for the terminals of the
+// default grammar); a host may call it directly.  The files come from the
+// host's file systems (vexahost::VexaFileSystem): the baseline one gives the
+// stored configuration, the project one the delta file.
 #ifndef VEXA_PARSER_RUNNING_CONFIG_H_
 #define VEXA_PARSER_RUNNING_CONFIG_H_
 
 #include <string>
+
+#include "vexa/parser/grammar.h"
+#include "vexa/parser/vty.h"
 
 namespace vexahost {
 class VexaFileSystem;
@@ -43,10 +47,19 @@ struct RunningConfigListing {
   std::string listing;
 };
 
-// Builds the listing.  Returns false, with nothing to show, for a scratch
-// terminal, a missing baseline file system or an empty baseline path, an
-// unreadable baseline file or an unreadable delta file.
+// Builds the listing, merging and falling back with grammar.  Returns
+// false, with nothing to show, for a scratch terminal, a missing baseline
+// file system or an empty baseline path, an unreadable baseline file or an
+// unreadable delta file.
+bool buildRunningConfigListing(const Grammar& grammar, const RunningConfigSource& source,
+                               RunningConfigListing& result);
+// The same with the default grammar.
 bool buildRunningConfigListing(const RunningConfigSource& source, RunningConfigListing& result);
+
+// The lister of a terminal that reads the host's current baseline and
+// project file systems (VexaFileSystem::GetCurrBaselineFileSystem,
+// GetCurrProjectFileSystem) when the command is typed.
+RunningConfigLister hostRunningConfigLister();
 
 }  // namespace vexaparser
 

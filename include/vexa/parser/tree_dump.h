@@ -23,7 +23,11 @@
 
 namespace vexaparser {
 
+class Grammar;
+
 struct TreeDumpOptions {
+  // Gives the prompts of mode nodes; null: no prompts are shown.
+  const Grammar* grammar = nullptr;
   // Children below this depth are not written (the root is depth 0).
   std::size_t maxDepth = 64;
   // The dump stops after this many lines with a final "..." line.
@@ -32,7 +36,7 @@ struct TreeDumpOptions {
 };
 
 // The dump of the tree below root (the root itself is the first line, with
-// its prompt when it has one in the mode prompts table).  Empty for null.
+// its prompt when it has one in the grammar's prompts).  Empty for null.
 std::string dumpParserTree(const ParserTreeNode* root, const TreeDumpOptions& options = {});
 
 }  // namespace vexaparser

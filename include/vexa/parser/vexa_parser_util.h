@@ -2,14 +2,16 @@
 //
 // The host calls createParserResource once before it opens the first
 // terminal and destroyParserResource after the last one; in between the
-// resources (mode trees, prompts, key tables, command order table) are
-// read-only.  Later parts of the library add the configuration algorithms
-// (building configuration trees, merge, fallback, section search) to this
-// class; each group of members is defined in its own source file.
+// default grammar (mode trees, prompts, key tables, command order table,
+// overwrite set; parser_resources.h) is only read.  The configuration
+// algorithms (building configuration trees, merge, fallback, section
+// search) are statics too: each comes in the documented form, which works
+// on the default grammar, and in a form that takes the grammar explicitly.
+// Each group of members is defined in its own source file.
 #ifndef VEXA_PARSER_VEXA_PARSER_UTIL_H_
 #define VEXA_PARSER_VEXA_PARSER_UTIL_H_
 
-// ---- configuration algebra (src/parser/model/) ----
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 namespace vexaparser {
 
 class CiscoCommandLine;
+class Grammar;
 
 // The kind of a configuration section search (GetCmdsFromConfig); the
 // values are stored by callers.
@@ -33,62 +36,70 @@ enum SEARCHTYPE {
 
 class VexaParserUtil {
  public:
-  // ---- parser resources ----
+  // ---- parser resources (the default grammar) ----
 
   // Calls createNewParserResource().
   static void createParserResource();
-  // Builds the process-wide resources in this order: key tables (every file
-  // of "files/keyfiles/" when that folder exists), the view, execution and
-  // configuration mode trees with their root prompts ">", "#", "(config)#",
-  // then the command order table.  A resource file that cannot be opened ends
-  // the call silently at that step; what was built before stays.  Does not
-  // read the command flag file (see setOverwriteCmds).
+  // Loads the default grammar (loadGrammar) from the host's resource folder:
+  // key tables (every file of "files/keyfiles/" when that folder exists), the
+  // view, execution and configuration mode trees with their root prompts
+  // ">", "#", "(config)#", then the command order table.  It replaces the
+  // grammar of an earlier creation and keeps its overwrite set.  A resource
+  // file that cannot be opened ends the load silently at that step; what was
+  // built before stays (ParserResources::loadError() tells what failed).
+  // Does not read the command flag file (see setOverwriteCmds).
   static void createNewParserResource();
-  // Destroys every mode tree and the template commands of the command order
-  // table.  Nodes stay in the node pool; key tables, prompts and shared mode
-  // files stay too.
+  // Drops the default grammar's mode trees and command order table: the
+  // default becomes an empty grammar that keeps only the overwrite set.
+  // Nodes stay valid (the grammar is kept until process end).
   static void destroyParserResource();
   // Both call destroyParserResource() and return true.
   static bool Destroy();
   bool Cleanup();
 
-  // Whether all three mode trees are loaded.  A terminal needs them: it is
-  // not supported to create one while this is false, and the terminal
-  // refuses (see VTY).
+  // Whether all three mode trees of the default grammar are loaded.  A
+  // terminal needs them: it is not supported to create one while this is
+  // false, and the terminal refuses (see VTY).
   static bool resourcesReady();
 
-  // Empties the overwrite set (overwriteCommandKeys()) and fills it with
+  // Empties the default grammar's overwrite set and fills it with
   // ParserToolCase::getKeyStr of every non-empty line of
-  // "files/commandflag/cisco.flg".  Throws ParserException when the file
-  // cannot be opened (the set is then empty).
+  // "files/commandflag/cisco.flg" of the host's resource folder.  Throws
+  // ParserException when the file cannot be opened (the set is then empty).
   static void setOverwriteCmds();
 
-  // Fills the command order table from "files/commandorder/".  The last step
-  // of resource creation.
+  // Fills the default grammar's command order table from
+  // "files/commandorder/" (fillCommandOrder, grammar_loader.h).  The last
+  // step of resource creation.
   static void fillCmdOrderTable();
 
   // ---- configuration algebra: building, ordering, merge, fallback ----
   // Defined in src/parser/model/.  Every operation that builds trees
-  // releases them before it returns; texts go in and come out.  They need
-  // the parser resources (resourcesReady()); without them no text can be
-  // parsed, and each says below what it returns then.
+  // releases them before it returns; texts go in and come out.  They need a
+  // grammar with all three mode trees; without one no text can be parsed,
+  // and each says below what it returns then.
 
   // Turns configuration text into one command per non-empty line, appended
   // to out in line order (children included: each is also linked into the
-  // children of its mode command).  A scratch terminal ("hostName", not a
-  // command line) in configuration mode matches the lines.  When a line
-  // fails to parse, errorLine/errorText describe it (the last such line).
-  // Returns the result of the last line parsed.  The caller owns every
-  // command: release the list with releaseCmdInfo, not deleteCommandTree.
+  // children of its mode command).  A scratch terminal (scratch_terminal.h)
+  // matches the lines.  When a line fails to parse, errorLine/errorText
+  // describe it (the last such line).  Returns the result of the last line
+  // parsed.  The caller owns every command: release the list with
+  // releaseCmdInfo.
   static bool getCmdInfo(const std::string& text, std::vector<CiscoCommandLine*>& out,
                          std::string& errorText, int& errorLine);
-  // Destroys every command of a getCmdInfo list one by one (the list holds
-  // the children too) and empties it.
+  static bool getCmdInfo(const Grammar& grammar, const std::string& text,
+                         std::vector<CiscoCommandLine*>& out, std::string& errorText,
+                         int& errorLine);
+  // releaseCommands: destroys the commands of a getCmdInfo list (children
+  // with their parents) and empties it.
   static void releaseCmdInfo(std::vector<CiscoCommandLine*>& commands);
   // The "?" help of the partial configuration text command at every mode
   // level (VTY::hintCommand on a scratch terminal in configuration mode).
-  // False when the resources are not loaded.
+  // False when the grammar is not complete.
   static bool hintCommand(std::string& command, std::string& second,
+                          std::vector<ConfigHint>& hints);
+  static bool hintCommand(const Grammar& grammar, std::string& command, std::string& second,
                           std::vector<ConfigHint>& hints);
   // Orders sibling commands in place: a selection sort in which commands
   // read from a text keep their line order and a new command (line number
@@ -98,21 +109,26 @@ class VexaParserUtil {
 
   // The configuration text as it stands after newCommands are applied to
   // configuration.  An empty argument returns the other one unchanged;
-  // without parser resources configuration comes back unchanged (the
+  // without a complete grammar configuration comes back unchanged (the
   // stored configuration is never replaced by nothing).
   static std::string mergeConfigCmds(const std::string& newCommands,
+                                     const std::string& configuration);
+  static std::string mergeConfigCmds(const Grammar& grammar, const std::string& newCommands,
                                      const std::string& configuration);
   // The commands that take the configuration current back to target: with
   // wholeFile non-zero a comparison of the two whole configurations, else
   // the incremental variant that also re-adds target lines removed by "no"
   // forms of current.  An empty current returns target unchanged; without
-  // parser resources nothing can be compared and the result is empty.
+  // a complete grammar nothing can be compared and the result is empty.
   static std::string fallbackConfigCmds(const std::string& current, const std::string& target,
                                         unsigned wholeFile);
+  static std::string fallbackConfigCmds(const Grammar& grammar, const std::string& current,
+                                        const std::string& target, unsigned wholeFile);
   // text through the configuration tree and back (transformCmds, then
   // expandMergedCmds at level 0): the form merge and fallback write.
-  // Without parser resources text comes back unchanged.
+  // Without a complete grammar text comes back unchanged.
   static std::string normalizeConfigCmds(const std::string& text);
+  static std::string normalizeConfigCmds(const Grammar& grammar, const std::string& text);
 
   // ---- configuration section search ----
   // Defined in src/parser/model/section_search.cpp; docs/config-algebra.md
@@ -126,10 +142,12 @@ class VexaParserUtil {
   // feed after every line; see SEARCHTYPE.  key is completed first
   // (completeConfigKey), so abbreviations and interface names as a user
   // types them are found in the text as the device writes them.  An empty
-  // key, SEARCH_NONE, a key nothing can be completed from and missing parser
-  // resources append nothing.
+  // key, SEARCH_NONE, a key nothing can be completed from and a grammar that
+  // is not complete append nothing.
   static void GetCmdsFromConfig(const std::string& configuration, std::string& out,
                                 const std::string& key, SEARCHTYPE type);
+  static void GetCmdsFromConfig(const Grammar& grammar, const std::string& configuration,
+                                std::string& out, const std::string& key, SEARCHTYPE type);
   // ParserToolCase::isTheSameCmd: same key; with checkNo, one is the "no"
   // form of the other.
   static bool isTheSameCmd(const std::string& a, const std::string& b, bool checkNo);
@@ -140,25 +158,29 @@ class VexaParserUtil {
   // in its own folder that then replaces it.  True when the file was read
   // and, if it held the interface, rewritten; false for a file that cannot
   // be read, a name the terminal does not recognise as one interface
-  // ("Gi", ""), missing parser resources, or a failed write or replace, and
-  // the file is then left untouched.  An interface the file does not hold
-  // changes nothing and gives true.
+  // ("Gi", ""), a grammar that is not complete, or a failed write or
+  // replace, and the file is then left untouched.  An interface the file
+  // does not hold changes nothing and gives true.
   static bool removeInterfaceFromConfigFile(const std::string& path, const std::string& name);
+  static bool removeInterfaceFromConfigFile(const Grammar& grammar, const std::string& path,
+                                            const std::string& name);
   // The key as the section search completes it: its words joined by single
   // blanks, read by a configuration terminal that runs as a command line
   // (abbreviations expanded, "Gi0/1" split into type and number), without
   // the line end and one trailing blank.  A key the terminal does not
   // recognise comes back as its joined words; empty when the key has no
-  // words, begins with "end", or the parser resources are missing.
+  // words, begins with "end", or the grammar is not complete.
   static std::string completeConfigKey(const std::string& key);
+  static std::string completeConfigKey(const Grammar& grammar, const std::string& key);
 
  private:
   // getCmdInfo, keeping only the top-level commands in out (the rest hang
   // below them).  A line the terminal left without a parent inside a
   // sub-mode is linked below the command that opened its level.  The caller
-  // releases out with deleteCommandTree.
-  static bool transformCmds(const std::string& text, std::vector<CiscoCommandLine*>& out,
-                            std::string& errorText, int& errorLine);
+  // releases out with releaseCommands.
+  static bool transformCmds(const Grammar& grammar, const std::string& text,
+                            std::vector<CiscoCommandLine*>& out, std::string& errorText,
+                            int& errorLine);
   // Applies newList to baseList (the children of parent, or the top level
   // when parent is null) by the commands' flags; then sorts baseList.
   static void mergeCiscoCommands(const std::vector<CiscoCommandLine*>& newList,
@@ -177,15 +199,15 @@ class VexaParserUtil {
   static void fallbackCiscoCommands(const std::vector<CiscoCommandLine*>& current,
                                     const std::vector<CiscoCommandLine*>& target,
                                     std::vector<CiscoCommandLine*>& out, CiscoCommandLine* parent);
-  // A new command (owned by the caller) that inverts command: its original
-  // command with "no " added or taken away.
-  static CiscoCommandLine* createNoCommand(const CiscoCommandLine* command);
+  // A new command that inverts command: its original command with "no "
+  // added or taken away.
+  static std::unique_ptr<CiscoCommandLine> createNoCommand(const CiscoCommandLine* command);
   // The block search (SEARCH_BODY, SEARCH_HEADERS, SEARCH_BLOCK) with a
-  // completed key.
+  // completed key, over the default grammar.
   static void GetSpecialCmdsFromConfig(const std::string& configuration, const std::string& key,
                                        std::string& out, SEARCHTYPE type);
   // The access-list search (SEARCH_ACL to SEARCH_ACL_BLOCK) with a completed
-  // key.
+  // key, over the default grammar.
   static void GetAclCmdsFromConfig(const std::string& configuration, const std::string& key,
                                    std::string& out, SEARCHTYPE type);
 };

@@ -4,26 +4,30 @@
 // terminal with runningCLIMode true (keywords may be abbreviated, "exit" and
 // "end" leave levels, invalid words are reported), and the configuration
 // model, which feeds configuration text through scratch terminals (host name
-// "hostName", runningCLIMode false) to turn it into CiscoCommandLine objects.
+// "hostName", runningCLIMode false, scratch_terminal.h) to turn it into
+// CiscoCommandLine objects.
 //
 // Lines go through the view (">"), execution ("#") and configuration
 // ("(config)#") modes and their sub-modes; each line is matched against the
-// syntax tree of the current mode by that mode's CommandMode.  The terminal
-// collects messages, help lists and completions in its output text, which
-// the caller takes with getOutputString.
+// syntax tree of the current mode of the terminal's grammar by that mode's
+// CommandMode.  The terminal collects messages, help lists and completions
+// in its output text, which the caller takes with getOutputString.
 //
-// The parser resources must be loaded (VexaParserUtil::resourcesReady())
-// before a terminal is created.  A terminal created without them is refused:
-// create() returns null, and a terminal constructed directly is inert:
-// isReady() is false, getPrompt gives the empty text, and every parse fails
-// with the error kNotReadyMessage written to the output like any failed line
-// (help and completion write the same message).
+// A terminal is created over a grammar (grammar.h) that has all three mode
+// trees and keeps it alive; the constructors without a grammar use the
+// default grammar (parser_resources.h) and answer "show running-config" from
+// the host's file systems (running_config.h).  A terminal created without
+// complete grammar is refused: create() returns null, and a terminal
+// constructed directly is inert: isReady() is false, getPrompt gives the
+// empty text, and every parse fails with the error kNotReadyMessage written
+// to the output like any failed line (help and completion write the same
+// message).
 //
-// One thread per terminal.  The mode-changed flag and the syntax-tree nodes'
-// used options are process-wide: two terminals must not parse at once.
+// One thread per terminal; terminals keep no state in common.
 #ifndef VEXA_PARSER_VTY_H_
 #define VEXA_PARSER_VTY_H_
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -32,34 +36,72 @@
 
 #include "vexa/parser/command_mode.h"
 #include "vexa/parser/config_hint.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree.h"
 #include "vexa/parser/vty_mode_type.h"
 
 namespace vexaparser {
 
 class CiscoCommandLine;
+class NodeMatcher;
+
+// The host name of the scratch terminals that turn configuration text into
+// commands; the running configuration listing stays silent for them.
+inline constexpr char kScratchHostName[] = "hostName";
+
+// What a terminal hands over for "show running-config": its grammar and
+// host data (running_config.h builds the listing from it).
+struct RunningConfigRequest {
+  const Grammar* grammar = nullptr;
+  std::string hostName;
+  std::string configFile;
+  int type = 0;
+  std::string deltaCommands;
+};
+// Gives the listing for a request; false when there is nothing to list.
+using RunningConfigLister =
+    std::function<bool(const RunningConfigRequest& request, std::string& listing)>;
+
+struct TerminalOptions {
+  std::string hostName = kScratchHostName;
+  // Keywords may be abbreviated, "exit" and "end" leave levels, invalid
+  // words are reported.
+  bool runningCLIMode = false;
+  // Answers "show running-config"; empty: the command lists nothing.
+  RunningConfigLister runningConfig;
+};
 
 class VTY {
  public:
   // The error of every line of a terminal created without parser resources.
   static constexpr const char* kNotReadyMessage = "% Parser resources are not loaded";
 
-  // Host name "hostName", not running as a command line.
+  // A terminal over grammar (kept alive by the terminal; null stands for an
+  // empty grammar).
+  VTY(std::shared_ptr<const Grammar> grammar, TerminalOptions options);
+  // Over the default grammar, listing the running configuration from the
+  // host's file systems.  Host name "hostName", not running as a command
+  // line.
   VTY();
   VTY(const std::string& hostName, bool runningCLIMode);
   ~VTY();
   VTY(const VTY&) = delete;
   VTY& operator=(const VTY&) = delete;
 
-  // A new terminal, or null when the parser resources are not loaded.
+  // A new terminal, or null when grammar is null or lacks a mode tree.
+  static std::unique_ptr<VTY> create(std::shared_ptr<const Grammar> grammar,
+                                     TerminalOptions options);
+  // Over the default grammar, as the constructor of the same arguments.
   static std::unique_ptr<VTY> create(const std::string& hostName, bool runningCLIMode);
-  // Whether the terminal has its three modes (the resources were loaded).
+  // Whether the terminal has its three modes (the grammar was complete).
   bool isReady() const { return !modes_.empty(); }
+  const Grammar& grammar() const { return *grammar_; }
 
-  // The mode trees copied by the last terminal created with resources.
+  // The mode trees copied by the last terminal created over a complete
+  // grammar.
   static std::map<VTYModeType, ParserTree> mTrees4Modes;
-  // Whether the last successful line (of any terminal) changed the mode.
-  static bool modeChanged() { return modeChangedFlag_; }
+  // Whether this terminal's last successful line changed the mode.
+  bool modeChanged() const { return modeChanged_; }
 
   // ---- lines ----
 
@@ -139,13 +181,17 @@ class VTY {
   void DestroyModelAll();
   // The "show running-config" listing, written to the output.
   void writeRunningConfig();
+  // Tab completion of partial after the words that led to node.
+  void writeCompletion(NodeMatcher& matcher, const ParserTreeNode* node, const std::string& prefix,
+                       const std::string& partial);
   // Parses one line of getComLineInfo into command.
   bool parseComLine(CommandMode& mode, const std::string& line, int lineNo, bool popFlag,
                     CiscoCommandLine& command, std::string& majors, int& level,
                     std::string& errorText, int& errorLine);
 
-  static bool modeChangedFlag_;
-
+  std::shared_ptr<const Grammar> grammar_;
+  RunningConfigLister runningConfig_;
+  bool modeChanged_ = false;
   std::stringstream input_;
   std::stringstream output_;
   std::string configFile_;

@@ -3,9 +3,9 @@
 #include "vexa/parser/command_mode.h"
 
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_line.h"
 #include "vexa/parser/node_matcher.h"
 #include "vexa/parser/parser_exception.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
 #include "vexa/parser/vty.h"
 
@@ -24,10 +24,6 @@ std::vector<std::string> wordsOf(const std::string& line) {
   return words;
 }
 
-std::string promptOf(const ParserTreeNode* node) {
-  return ParserResources::instance().modePrompt(node);
-}
-
 template <typename T>
 void popIfAny(std::vector<T>& stack) {
   if (!stack.empty()) stack.pop_back();
@@ -41,96 +37,57 @@ void cutAfterLastLineFeed(std::string& text) {
 
 }  // namespace
 
-CommandMode::CommandMode(VTY* owner, const ParserTree& tree, VTYModeType modeType)
+CommandMode::CommandMode(VTY* owner, const Grammar& grammar, VTYModeType modeType)
     : owner_(owner),
-      root_(tree.root),
+      grammar_(grammar),
+      root_(grammar.modeTree(modeType)->root),
       runningCLIMode_(owner != nullptr && owner->runningCLIMode()),
       modeType_(modeType) {
-  prompt_ = promptOf(root_);
   reset();
 }
 
 void CommandMode::reset() {
   currentNode_ = root_;
-  nodeStack_.clear();
-  commandStack_.clear();
-  majorCommands_.clear();
-  nodeStack_.push_back(root_);
-  prompt_ = promptOf(root_);
-  majorDepth_ = 0;
+  state_ = State{};
+  state_.nodeStack.push_back(root_);
+  state_.prompt = grammar_.modePrompt(root_);
   inBanner_ = false;
-  levelChanged_ = false;
-  saveState();
+  saved_ = state_;
 }
 
-std::string CommandMode::topPrompt() const { return promptOf(topNode()); }
+std::string CommandMode::topPrompt() const { return grammar_.modePrompt(topNode()); }
 
 std::string CommandMode::getAllMajorCommands() const {
   std::string all;
-  for (const std::string& major : majorCommands_) all += major;
+  for (const std::string& major : state_.majorCommands) all += major;
   return all;
 }
 
 std::string CommandMode::getMajorCommands() const {
-  std::size_t count = majorCommands_.size();
-  if (static_cast<std::size_t>(majorDepth_) < count) --count;
+  std::size_t count = state_.majorCommands.size();
+  if (static_cast<std::size_t>(state_.majorDepth) < count) --count;
   std::string joined;
-  for (std::size_t i = 0; i < count; ++i) joined += majorCommands_[i];
+  for (std::size_t i = 0; i < count; ++i) joined += state_.majorCommands[i];
   return joined;
 }
 
 void CommandMode::popLevel() {
-  popIfAny(nodeStack_);
-  popIfAny(commandStack_);
-  popIfAny(majorCommands_);
+  popIfAny(state_.nodeStack);
+  popIfAny(state_.commandStack);
+  popIfAny(state_.majorCommands);
   if (commandLine_ != nullptr) commandLine_->clearVisitedOption();
 }
 
-void CommandMode::rememberOption(ParserTreeNode* node, ParserTreeNode* child) {
-  if (node != nullptr) optionNodes_.push_back(node);
-  if (child != nullptr) optionNodes_.push_back(child);
-}
-
-void CommandMode::clearUsedOptions() {
-  for (ParserTreeNode* node : optionNodes_) {
-    node->usedOptions.clear();
-    if (node->parent != nullptr) node->parent->usedOptions.clear();
-  }
-  optionNodes_.clear();
-}
-
-void CommandMode::saveState() {
-  saved_.nodeStack = nodeStack_;
-  saved_.commandStack = commandStack_;
-  saved_.majorCommands = majorCommands_;
-  saved_.prompt = prompt_;
-  saved_.majorDepth = majorDepth_;
-  saved_.levelChanged = levelChanged_;
-}
-
-void CommandMode::restoreState() {
-  nodeStack_ = saved_.nodeStack;
-  commandStack_ = saved_.commandStack;
-  majorCommands_ = saved_.majorCommands;
-  prompt_ = saved_.prompt;
-  majorDepth_ = saved_.majorDepth;
-  levelChanged_ = saved_.levelChanged;
-  inBanner_ = false;
-}
-
-bool CommandMode::parse(const std::string& line, std::string& errorText, int& code,
-                        bool& inBanner) {
-  errorText.clear();
-  code = kStayCode;
-  inBanner = false;
-  saveState();
+LineOutcome CommandMode::parse(const std::string& line) {
+  LineOutcome outcome;
+  saved_ = state_;
   completeLine_.clear();
   infoLine_.clear();
   // An emptied node stack (the help of every level pops them all) starts
   // over at the root, like a mode that was never used.
-  if (currentNode_ == nullptr || nodeStack_.empty()) {
+  if (currentNode_ == nullptr || state_.nodeStack.empty()) {
     currentNode_ = root_;
-    nodeStack_.push_back(root_);
+    state_.nodeStack.push_back(root_);
   }
 
   if (runningCLIMode_) {
@@ -138,60 +95,66 @@ bool CommandMode::parse(const std::string& line, std::string& errorText, int& co
     const std::string first =
         words.empty() ? std::string() : ParserToolCase::string2Lower(words.front());
     if (first == "exit" || (first == "end" && modeType_ == CONFIGURATION_MODE)) {
-      leaveLevel(first, code);
-      return true;
+      leaveLevel(first, outcome);
+      outcome.complete = true;
+      return outcome;
     }
   }
 
-  WalkResult result = kInvalid;
+  // The options given in the line count for every level it is tried at.
+  UsedOptions used;
+  NodeMatcher matcher(grammar_, used);
+  WalkResult result = WalkResult::kInvalid;
   bool lowerLevel = false;
   try {
-    while (!nodeStack_.empty()) {
-      result = walk(line, errorText, code);
-      if (result != kInvalid) break;
+    while (!state_.nodeStack.empty()) {
+      result = walk(line, matcher, outcome);
+      if (result != WalkResult::kInvalid) break;
       inBanner_ = false;
       lowerLevel = true;
     }
   } catch (const ParserException& e) {
-    result = kInvalid;
-    errorText = e.getMessage();
+    result = WalkResult::kInvalid;
+    outcome.error = e.getMessage();
   }
-  clearUsedOptions();
 
-  if (result != kComplete) {
+  if (result != WalkResult::kComplete) {
     completeLine_.clear();
     infoLine_.clear();
-    restoreState();
-    return false;
+    state_ = saved_;
+    inBanner_ = false;
+    outcome.change = ModeChange::kStay;
+    return outcome;
   }
-  if (lowerLevel) levelChanged_ = true;
-  inBanner = inBanner_;
-  return true;
+  if (lowerLevel) state_.levelChanged = true;
+  outcome.complete = true;
+  outcome.inBanner = inBanner_;
+  return outcome;
 }
 
-void CommandMode::leaveLevel(const std::string& firstWord, int& code) {
+void CommandMode::leaveLevel(const std::string& firstWord, LineOutcome& outcome) {
   if (firstWord == "exit") {
     // At the view prompt the root stays: "exit" there changes nothing.
-    if (modeType_ == VIEW_MODE && nodeStack_.size() == 1) {
-      code = kLeaveCode;
+    if (modeType_ == VIEW_MODE && state_.nodeStack.size() == 1) {
+      outcome.change = ModeChange::kLeave;
     } else {
-      popIfAny(nodeStack_);
-      popIfAny(majorCommands_);
-      if (!nodeStack_.empty()) {
-        currentNode_ = nodeStack_.back();
-        prompt_ = promptOf(currentNode_);
+      popIfAny(state_.nodeStack);
+      popIfAny(state_.majorCommands);
+      if (!state_.nodeStack.empty()) {
+        currentNode_ = state_.nodeStack.back();
+        state_.prompt = grammar_.modePrompt(currentNode_);
       } else {
-        code = kLeaveCode;
+        outcome.change = ModeChange::kLeave;
       }
     }
     completeLine_ = "exit";
     infoLine_ = "exit";
   } else {
-    code = kLeaveCode;
+    outcome.change = ModeChange::kLeave;
     completeLine_ = "end \n";
     infoLine_ = "end \n";
   }
-  majorDepth_ = static_cast<int>(majorCommands_.size());
+  state_.majorDepth = static_cast<int>(state_.majorCommands.size());
 }
 
 bool CommandMode::consumeBannerText(const std::string& line) {
@@ -215,47 +178,43 @@ bool CommandMode::consumeBannerText(const std::string& line) {
   return false;
 }
 
-CommandMode::WalkResult CommandMode::walk(const std::string& line, std::string& errorText,
-                                          int& code) {
+CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& matcher,
+                                          LineOutcome& outcome) {
   completeLine_.clear();
   infoLine_.clear();
-  currentNode_ = nodeStack_.back();
-  prompt_ = promptOf(currentNode_);
+  currentNode_ = state_.nodeStack.back();
+  state_.prompt = grammar_.modePrompt(currentNode_);
 
-  if (consumeBannerText(line)) return kComplete;
+  if (consumeBannerText(line)) return WalkResult::kComplete;
   const std::vector<std::string> words = wordsOf(line);
-  if (words.empty()) return kComplete;
+  if (words.empty()) return WalkResult::kComplete;
   const std::string first = ParserToolCase::string2Lower(words.front());
-  if (first.front() == '!') return kComplete;
-  if (first == "version" && nodeStack_.size() == 1) return kComplete;
+  // Comments, and the version line at the top, are taken without a match.
+  const ConfigLineKind kind = configLineKind(line);
+  if (kind == ConfigLineKind::kComment) return WalkResult::kComplete;
+  if (kind == ConfigLineKind::kVersion && state_.nodeStack.size() == 1) {
+    return WalkResult::kComplete;
+  }
   const bool noForm = first == "no" && words.size() > 1;
 
-  WalkResult result = kIncomplete;
+  WalkResult result = WalkResult::kIncomplete;
   for (std::size_t i = noForm ? 1 : 0; i < words.size(); ++i) {
     ParserTreeNode* node = currentNode_;
     std::string matched;
-    ParserTreeNode* child = NodeMatcher::findChild(node, words[i], runningCLIMode_, matched);
-    if (child != nullptr && child->optionMember) rememberOption(node, child);
-    if (child == nullptr && NodeMatcher::acceptsInterfaceNames(node)) {
+    ParserTreeNode* child = matcher.findChild(node, words[i], runningCLIMode_, matched);
+    if (child == nullptr && matcher.acceptsInterfaceNames(node)) {
       NodeMatcher::InterfaceMatch split;
-      child = NodeMatcher::matchInterfaceName(node, words[i], runningCLIMode_, split);
+      child = matcher.matchInterfaceName(node, words[i], runningCLIMode_, split);
       if (split.typeNode != nullptr) {
-        if (split.typeNode->optionMember) rememberOption(node, split.typeNode);
         record(split.typeText, split.typeNode, noForm);
         currentNode_ = split.typeNode;
       }
-      if (child != nullptr) {
-        if (child->optionMember) rememberOption(split.typeNode, child);
-        matched = split.numberText;
-      }
+      if (child != nullptr) matched = split.numberText;
     }
     if (child == nullptr) {
-      popIfAny(nodeStack_);
-      popIfAny(commandStack_);
-      popIfAny(majorCommands_);
-      if (commandLine_ != nullptr) commandLine_->clearVisitedOption();
-      if (runningCLIMode_) errorText = kInvalidInputMessage;
-      return kInvalid;
+      popLevel();
+      if (runningCLIMode_) outcome.error = kInvalidInputMessage;
+      return WalkResult::kInvalid;
     }
     result = accept(matched, child, noForm);
   }
@@ -263,16 +222,16 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, std::string& 
   auto end = currentNode_->children.find(kEndKey);
   if (end != currentNode_->children.end()) {
     result = accept(kEndKey, end->second, noForm);
-  } else if (result == kIncomplete && noForm &&
+  } else if (result == WalkResult::kIncomplete && noForm &&
              (commandLine_ == nullptr || (commandLine_->getFlags() & FLAG_INCOMPLETE) == 0)) {
     // A "no" form may stop before the end of the positive command.
     completeLine_ += kEndKey;
     infoLine_ += kEndKey;
     if (!runningCLIMode_) attachToParent();
-    result = kComplete;
+    result = WalkResult::kComplete;
   }
-  if (result == kIncomplete) errorText = kIncompleteMessage;
-  if (result == kComplete) finishCommand(noForm, code);
+  if (result == WalkResult::kIncomplete) outcome.error = kIncompleteMessage;
+  if (result == WalkResult::kComplete) finishCommand(noForm, outcome);
   return result;
 }
 
@@ -295,14 +254,15 @@ void CommandMode::attachToParent() {
   // A grammar that puts the mode mark before the end of a command would make
   // the command its own parent; the enclosing command is taken instead.
   CiscoCommandLine* parent = nullptr;
-  for (auto it = commandStack_.rbegin(); it != commandStack_.rend(); ++it) {
+  for (auto it = state_.commandStack.rbegin(); it != state_.commandStack.rend(); ++it) {
     if (*it != commandLine_) {
       parent = *it;
       break;
     }
   }
   commandLine_->setParentCommand(parent, true);
-  commandLine_->setOrderNo(nodeStack_.empty() ? nullptr : nodeStack_.back());
+  commandLine_->setOrderNo(state_.nodeStack.empty() ? nullptr : state_.nodeStack.back(),
+                           grammar_.commandOrder());
 }
 
 CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeNode* node,
@@ -312,17 +272,17 @@ CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeN
   currentNode_ = node;
   const bool entered = node->modeMark && !noForm;
   if (entered) {
-    nodeStack_.push_back(node);
-    commandStack_.push_back(commandLine_);
-    majorCommands_.push_back(completeLine_);
-    prompt_ = promptOf(node);
+    state_.nodeStack.push_back(node);
+    state_.commandStack.push_back(commandLine_);
+    state_.majorCommands.push_back(completeLine_);
+    state_.prompt = grammar_.modePrompt(node);
   }
-  majorDepth_ = static_cast<int>(majorCommands_.size()) - (entered ? 1 : 0);
-  levelChanged_ = entered;
-  return node->endMark ? kComplete : kIncomplete;
+  state_.majorDepth = static_cast<int>(state_.majorCommands.size()) - (entered ? 1 : 0);
+  state_.levelChanged = entered;
+  return node->endMark ? WalkResult::kComplete : WalkResult::kIncomplete;
 }
 
-void CommandMode::finishCommand(bool noForm, int& code) {
+void CommandMode::finishCommand(bool noForm, LineOutcome& outcome) {
   if (noForm) {
     completeLine_ = "no " + completeLine_;
     infoLine_ = "no " + infoLine_;
@@ -331,9 +291,9 @@ void CommandMode::finishCommand(bool noForm, int& code) {
   }
   if (completeLine_ == "configure \n" || completeLine_ == "configure terminal \n") {
     owner_->output_ << kEnterConfigurationMessage << '\n';
-    code = CONFIGURATION_MODE;
+    outcome.change = ModeChange::kEnterConfiguration;
   } else if (completeLine_ == "enable \n") {
-    code = EXECUTION_MODE;
+    outcome.change = ModeChange::kEnterExecution;
   } else if (completeLine_ == "show running-config \n") {
     owner_->writeRunningConfig();
   }

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "vexa/parser/node_matcher.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
 
 namespace vexaparser {
@@ -22,13 +21,12 @@ using HintMap = std::map<std::string_view, std::string_view>;
 // Every word that may follow node, with its help, in key order: the help
 // map with key-table references expanded, and the alternatives of complex
 // children (which have no help-map entry).
-HintMap collectHints(const ParserTreeNode* node) {
+HintMap collectHints(const Grammar& grammar, const ParserTreeNode* node) {
   HintMap words;
-  const ParserResources& resources = ParserResources::instance();
   for (const auto& [key, help] : node->helpMap) {
     if (!key.empty() && key.front() == '&') {
       // A reference to a table that was never loaded lists nothing.
-      if (const ParserResources::KeyTable* table = resources.keyTable(key)) {
+      if (const Grammar::KeyTable* table = grammar.keyTable(key)) {
         for (const auto& [tableKey, tableHelp] : *table) words.emplace(tableKey, tableHelp);
       }
     } else {
@@ -44,24 +42,26 @@ HintMap collectHints(const ParserTreeNode* node) {
   return words;
 }
 
+}  // namespace
+
 // An option of this node's group that was given (or excluded) at another
-// node of the line, as recorded in that option's own group node.
-bool usedElsewhere(const ParserTreeNode* node, const std::string& word) {
+// node of the line, as recorded for that option's own group node; and the
+// words the prefix does not abbreviate or this node's options exclude.
+bool NodeMatcher::hintSkipped(const ParserTreeNode* node, const std::string& word,
+                              const std::string& prefix) const {
+  if (!prefix.empty() && !ParserToolCase::partialMatched(word, prefix)) return true;
+  if (used_.has(node, word)) return true;
+  if (node->hasLetter(kLetterCf) && node->conflictList.count(word) != 0) return true;
   for (const auto& [key, child] : node->optionChildren) {
     if (key != word && child->keySet.count(word) == 0) continue;
     const ParserTreeNode* group = child->parent;
     if (group == nullptr || group == node) continue;
-    if (group->usedOptions.count(word) != 0 || group->conflictList.count(word) != 0) return true;
+    if (used_.has(group, word) || group->conflictList.count(word) != 0) return true;
   }
   return false;
 }
 
-bool skipped(const ParserTreeNode* node, const std::string& word, const std::string& prefix) {
-  if (!prefix.empty() && !ParserToolCase::partialMatched(word, prefix)) return true;
-  if (node->usedOptions.count(word) != 0) return true;
-  if (node->hasLetter(kLetterCf) && node->conflictList.count(word) != 0) return true;
-  return usedElsewhere(node, word);
-}
+namespace {
 
 std::string_view displayed(const std::string& word, const std::string& prefix) {
   if (word == kEndKey) return "<cr>";
@@ -74,9 +74,9 @@ std::string_view displayed(const std::string& word, const std::string& prefix) {
 }  // namespace
 
 bool NodeMatcher::printHints(const ParserTreeNode* node, std::ostream& out,
-                             const std::string& prefix) {
+                             const std::string& prefix) const {
   if (node == nullptr) return false;
-  const HintMap words = collectHints(node);
+  const HintMap words = collectHints(grammar_, node);
   std::size_t columns = 1;
   for (const auto& [word, help] : words) columns = std::max(columns, word.size() / kTabWidth + 1);
   // A word of 72 characters or more leaves no room on the line; its help is
@@ -89,7 +89,7 @@ bool NodeMatcher::printHints(const ParserTreeNode* node, std::ostream& out,
   std::string word;
   for (const auto& [wordView, help] : words) {
     word.assign(wordView);
-    if (skipped(node, word, prefix)) continue;
+    if (hintSkipped(node, word, prefix)) continue;
     printed = true;
     const std::string_view shown = displayed(word, prefix);
     out.write(shown.data(), static_cast<std::streamsize>(shown.size()));

@@ -4,18 +4,11 @@
 #include <cctype>
 #include <map>
 
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
 
 namespace vexaparser {
 
 namespace {
-
-using KeyTable = ParserResources::KeyTable;
-
-const KeyTable* keyTableNamed(const std::string& name) {
-  return ParserResources::instance().keyTable(name);
-}
 
 bool isTableKey(const std::string& key) { return !key.empty() && key.front() == '&'; }
 
@@ -27,24 +20,6 @@ bool inConflictList(const ParserTreeNode* node, const std::string& key) {
   return node->hasLetter(kLetterCf) && node->conflictList.count(key) != 0;
 }
 
-bool refusesOption(const ParserTreeNode* node, const std::string& key) {
-  return node->usedOptions.count(key) != 0 || inConflictList(node, key);
-}
-
-// The outcome of one step of finding a child: a child, nothing, or an option
-// child that the option check refused.  A refused option ends the search, so
-// that a later, looser step (an exact keyword also passes isNewValidInput)
-// cannot let the option in a second time.
-struct StepResult {
-  ParserTreeNode* child = nullptr;
-  bool refused = false;
-};
-
-StepResult checked(ParserTreeNode* node, const std::string& key, ParserTreeNode* child) {
-  ParserTreeNode* passed = NodeMatcher::optionCheck(node, key, child);
-  return passed != nullptr ? StepResult{passed, false} : StepResult{nullptr, true};
-}
-
 ParserTreeNode* complexChildWithKey(const ParserTreeNode::ChildMap& group,
                                     const std::string& word) {
   for (const auto& [key, child] : group) {
@@ -53,8 +28,60 @@ ParserTreeNode* complexChildWithKey(const ParserTreeNode::ChildMap& group,
   return nullptr;
 }
 
+enum class TypedPass { kKeyTable, kBracketed, kBare };
+
+// Step 4: the free-text types.
+ParserTreeNode* freeTextLookup(const ParserTreeNode* node, const std::string& word) {
+  for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
+    for (const auto& [childKey, child] : *group) {
+      for (const auto& [key, help] : child->keySet) {
+        if (ParserToolCase::isAnyValidInput(key, word)) return child;
+      }
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+// ---- UsedOptions ----
+
+bool UsedOptions::has(const ParserTreeNode* node, const std::string& key) const {
+  for (const auto& [at, keys] : byNode_) {
+    if (at == node) return keys.count(key) != 0;
+  }
+  return false;
+}
+
+std::set<std::string>* UsedOptions::keysOf(const ParserTreeNode* node) {
+  for (auto& [at, keys] : byNode_) {
+    if (at == node) return &keys;
+  }
+  return &byNode_.emplace_back(node, std::set<std::string>()).second;
+}
+
+void UsedOptions::add(const ParserTreeNode* node, const std::string& key) {
+  keysOf(node)->insert(key);
+}
+
+// ---- finding a child ----
+
+bool NodeMatcher::refusesOption(const ParserTreeNode* node, const std::string& key) const {
+  return used_.has(node, key) || inConflictList(node, key);
+}
+
+// A refused option ends the search, so that a later, looser step (an exact
+// keyword also passes isNewValidInput) cannot let the option in a second
+// time.
+NodeMatcher::StepResult NodeMatcher::checked(const ParserTreeNode* node, const std::string& key,
+                                             ParserTreeNode* child) {
+  ParserTreeNode* passed = optionCheck(node, key, child);
+  return passed != nullptr ? StepResult{passed, false} : StepResult{nullptr, true};
+}
+
 // Step 1: the stored keys, then the key sets of complex children.
-StepResult exactLookup(ParserTreeNode* node, const std::string& word) {
+NodeMatcher::StepResult NodeMatcher::exactLookup(const ParserTreeNode* node,
+                                                 const std::string& word) {
   auto plain = node->children.find(word);
   if (plain != node->children.end()) return {plain->second, false};
   auto option = node->optionChildren.find(word);
@@ -68,30 +95,28 @@ StepResult exactLookup(ParserTreeNode* node, const std::string& word) {
   return {};
 }
 
-enum class TypedPass { kKeyTable, kBracketed, kBare };
-
-bool typedPassAccepts(TypedPass pass, const std::string& key, const std::string& word) {
-  switch (pass) {
-    case TypedPass::kKeyTable:
-      return isTableKey(key) && NodeMatcher::keyTableAccepts(key, word);
-    case TypedPass::kBracketed:
-      return isBracketed(key) && ParserToolCase::isValidInput(key, word);
-    case TypedPass::kBare:
-      return ParserToolCase::isNewValidInput(key, word);
-  }
-  return false;
-}
-
 // Step 2: key tables, bracketed types, bare types; plain children before
 // option-group children in every pass.  Only the key-table pass puts an
 // option child through the option check.
-StepResult typedLookup(ParserTreeNode* node, const std::string& word) {
+NodeMatcher::StepResult NodeMatcher::typedLookup(const ParserTreeNode* node,
+                                                 const std::string& word) {
+  auto accepts = [&](TypedPass pass, const std::string& key) {
+    switch (pass) {
+      case TypedPass::kKeyTable:
+        return isTableKey(key) && keyTableAccepts(key, word);
+      case TypedPass::kBracketed:
+        return isBracketed(key) && ParserToolCase::isValidInput(key, word);
+      case TypedPass::kBare:
+        return ParserToolCase::isNewValidInput(key, word);
+    }
+    return false;
+  };
   for (TypedPass pass : {TypedPass::kKeyTable, TypedPass::kBracketed, TypedPass::kBare}) {
     for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
       const bool optionGroup = group == &node->optionChildren;
       for (const auto& [childKey, child] : *group) {
         for (const auto& [key, help] : child->keySet) {
-          if (!typedPassAccepts(pass, key, word)) continue;
+          if (!accepts(pass, key)) continue;
           if (pass == TypedPass::kKeyTable && optionGroup) return checked(node, key, child);
           return {child, false};
         }
@@ -101,21 +126,10 @@ StepResult typedLookup(ParserTreeNode* node, const std::string& word) {
   return {};
 }
 
-// Step 4: the free-text types.
-ParserTreeNode* freeTextLookup(ParserTreeNode* node, const std::string& word) {
-  for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
-    for (const auto& [childKey, child] : *group) {
-      for (const auto& [key, help] : child->keySet) {
-        if (ParserToolCase::isAnyValidInput(key, word)) return child;
-      }
-    }
-  }
-  return nullptr;
-}
-
 // Steps 1 to 4 for one spelling of the word.
-StepResult findChildSteps(ParserTreeNode* node, const std::string& word, bool allowAbbreviation,
-                          std::string& matched) {
+NodeMatcher::StepResult NodeMatcher::findChildSteps(const ParserTreeNode* node,
+                                                    const std::string& word,
+                                                    bool allowAbbreviation, std::string& matched) {
   StepResult step = exactLookup(node, word);
   if (step.child == nullptr && !step.refused) step = typedLookup(node, word);
   if (step.refused) return step;
@@ -124,9 +138,7 @@ StepResult findChildSteps(ParserTreeNode* node, const std::string& word, bool al
     return step;
   }
   if (allowAbbreviation) {
-    if (ParserTreeNode* child = NodeMatcher::abbreviationMatch(node, word, matched)) {
-      return {child, false};
-    }
+    if (ParserTreeNode* child = abbreviationMatch(node, word, matched)) return {child, false};
   }
   if (ParserTreeNode* child = freeTextLookup(node, word)) {
     matched = word;
@@ -135,15 +147,7 @@ StepResult findChildSteps(ParserTreeNode* node, const std::string& word, bool al
   return {};
 }
 
-void addCandidate(std::map<std::string, ParserTreeNode*>& candidates, const ParserTreeNode* node,
-                  bool optionGroup, const std::string& key, ParserTreeNode* child) {
-  if (optionGroup && refusesOption(node, key)) return;
-  candidates.emplace(key, child);
-}
-
-}  // namespace
-
-ParserTreeNode* NodeMatcher::findChild(ParserTreeNode* node, const std::string& word,
+ParserTreeNode* NodeMatcher::findChild(const ParserTreeNode* node, const std::string& word,
                                        bool allowAbbreviation, std::string& matched) {
   matched.clear();
   if (node == nullptr) return nullptr;
@@ -154,23 +158,25 @@ ParserTreeNode* NodeMatcher::findChild(ParserTreeNode* node, const std::string& 
   return findChildSteps(node, lowered, allowAbbreviation, matched).child;
 }
 
-ParserTreeNode* NodeMatcher::abbreviationMatch(ParserTreeNode* node, const std::string& word,
+ParserTreeNode* NodeMatcher::abbreviationMatch(const ParserTreeNode* node, const std::string& word,
                                                std::string& matched) {
   if (node == nullptr) return nullptr;
   std::map<std::string, ParserTreeNode*> candidates;
+  auto addCandidate = [&](bool optionGroup, const std::string& key, ParserTreeNode* child) {
+    if (optionGroup && refusesOption(node, key)) return;
+    candidates.emplace(key, child);
+  };
   for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
     const bool optionGroup = group == &node->optionChildren;
     for (const auto& [childKey, child] : *group) {
       if (optionGroup && refusesOption(node, childKey)) continue;
       for (const auto& [key, help] : child->keySet) {
-        if (ParserToolCase::partialMatched(key, word)) {
-          addCandidate(candidates, node, optionGroup, key, child);
-        }
+        if (ParserToolCase::partialMatched(key, word)) addCandidate(optionGroup, key, child);
         if (!isTableKey(key)) continue;
-        if (const KeyTable* table = keyTableNamed(key)) {
+        if (const Grammar::KeyTable* table = grammar_.keyTable(key)) {
           for (const auto& [tableKey, tableHelp] : *table) {
             if (ParserToolCase::partialMatched(tableKey, word)) {
-              addCandidate(candidates, node, optionGroup, tableKey, child);
+              addCandidate(optionGroup, tableKey, child);
             }
           }
         }
@@ -198,27 +204,27 @@ ParserTreeNode* NodeMatcher::abbreviationMatch(ParserTreeNode* node, const std::
   return nullptr;
 }
 
-ParserTreeNode* NodeMatcher::optionCheck(ParserTreeNode* node, const std::string& key,
+ParserTreeNode* NodeMatcher::optionCheck(const ParserTreeNode* node, const std::string& key,
                                          ParserTreeNode* child) {
   if (child == nullptr || !child->optionMember) return child;
   if (refusesOption(node, key)) return nullptr;
-  ParserTreeNode* group = child->parent;
+  const ParserTreeNode* group = child->parent;
   const bool otherGroup = group != nullptr && group != node;
   if (otherGroup && refusesOption(group, key)) return nullptr;
-  auto record = [&](ParserTreeNode* target) {
-    target->usedOptions.insert(key);
+  auto record = [&](const ParserTreeNode* target) {
+    used_.add(target, key);
     if (child->complexMark) {
-      for (const auto& [alternative, help] : child->keySet) target->usedOptions.insert(alternative);
+      for (const auto& [alternative, help] : child->keySet) used_.add(target, alternative);
     }
   };
   record(node);
   if (otherGroup) record(group);
-  node->usedOptions.insert(child->conflictList.begin(), child->conflictList.end());
+  for (const std::string& excluded : child->conflictList) used_.add(node, excluded);
   return child;
 }
 
-bool NodeMatcher::keyTableAccepts(const std::string& tableName, const std::string& word) {
-  const KeyTable* table = keyTableNamed(tableName);
+bool NodeMatcher::keyTableAccepts(const std::string& tableName, const std::string& word) const {
+  const Grammar::KeyTable* table = grammar_.keyTable(tableName);
   if (table == nullptr) return false;
   if (table->count(word) != 0) return true;
   for (const auto& [key, help] : *table) {
@@ -228,7 +234,7 @@ bool NodeMatcher::keyTableAccepts(const std::string& tableName, const std::strin
   return false;
 }
 
-bool NodeMatcher::acceptsInterfaceNames(const ParserTreeNode* node) {
+bool NodeMatcher::acceptsInterfaceNames(const ParserTreeNode* node) const {
   if (node == nullptr) return false;
   for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
     for (const auto& [childKey, child] : *group) {
@@ -256,7 +262,7 @@ bool NodeMatcher::splitInterfaceName(const std::string& word, std::string& type,
   return true;
 }
 
-ParserTreeNode* NodeMatcher::matchInterfaceName(ParserTreeNode* node, const std::string& word,
+ParserTreeNode* NodeMatcher::matchInterfaceName(const ParserTreeNode* node, const std::string& word,
                                                 bool allowAbbreviation, InterfaceMatch& match) {
   match = InterfaceMatch{};
   std::string type;

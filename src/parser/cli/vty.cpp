@@ -1,10 +1,11 @@
 // VTY: construction, modes, parsing lines and replaying configuration text.
 #include "vexa/parser/vty.h"
 
+#include <utility>
+
+#include "parser/cli/replayed_line.h"
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
-#include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser {
 
@@ -12,28 +13,17 @@ namespace {
 
 constexpr VTYModeType kModes[] = {VIEW_MODE, EXECUTION_MODE, CONFIGURATION_MODE};
 
-std::string withoutLeadingBlanks(const std::string& line) {
-  const std::size_t start = line.find_first_not_of(" \t");
-  return start == std::string::npos ? std::string() : line.substr(start);
-}
-
-// Lines that configuration replays do not parse: blank ones and "end...".
-bool isUnparsedConfigLine(const std::string& rest) {
-  return rest.empty() || (rest.size() >= 3 && rest.compare(0, 3, "end") == 0);
-}
-
 }  // namespace
 
 std::map<VTYModeType, ParserTree> VTY::mTrees4Modes;
-bool VTY::modeChangedFlag_ = false;
 
-VTY::VTY() : VTY("hostName", false) {}
-
-VTY::VTY(const std::string& hostName, bool runningCLIMode)
-    : runningCLIMode_(runningCLIMode), hostName_(hostName) {
-  if (VexaParserUtil::resourcesReady()) {
-    const ParserResources& resources = ParserResources::instance();
-    for (VTYModeType mode : kModes) mTrees4Modes[mode] = *resources.modeTree(mode);
+VTY::VTY(std::shared_ptr<const Grammar> grammar, TerminalOptions options)
+    : grammar_(grammar != nullptr ? std::move(grammar) : std::make_shared<const Grammar>("")),
+      runningConfig_(std::move(options.runningConfig)),
+      runningCLIMode_(options.runningCLIMode),
+      hostName_(std::move(options.hostName)) {
+  if (grammar_->hasAllModes()) {
+    for (VTYModeType mode : kModes) mTrees4Modes[mode] = *grammar_->modeTree(mode);
     for (VTYModeType mode : kModes) installMode(mode);
   }
   modeStack_.push_back(VIEW_MODE);
@@ -41,13 +31,13 @@ VTY::VTY(const std::string& hostName, bool runningCLIMode)
 
 VTY::~VTY() { DestroyModelAll(); }
 
-std::unique_ptr<VTY> VTY::create(const std::string& hostName, bool runningCLIMode) {
-  if (!VexaParserUtil::resourcesReady()) return nullptr;
-  return std::make_unique<VTY>(hostName, runningCLIMode);
+std::unique_ptr<VTY> VTY::create(std::shared_ptr<const Grammar> grammar, TerminalOptions options) {
+  if (grammar == nullptr || !grammar->hasAllModes()) return nullptr;
+  return std::make_unique<VTY>(std::move(grammar), std::move(options));
 }
 
 void VTY::installMode(VTYModeType mode) {
-  modes_[mode] = std::make_unique<CommandMode>(this, mTrees4Modes[mode], mode);
+  modes_[mode] = std::make_unique<CommandMode>(this, *grammar_, mode);
 }
 
 void VTY::DestroyModelAll() { modes_.clear(); }
@@ -71,41 +61,44 @@ bool VTY::parse(const std::string& line, bool popOnLeave, CiscoCommandLine* comm
     return false;
   }
   mode->setCommandLine(commandLine);
-  std::string errorText;
-  int code = CommandMode::kStayCode;
-  bool inBanner = false;
-  const bool ok = mode->parse(line, errorText, code, inBanner);
+  const LineOutcome outcome = mode->parse(line);
   // The object belongs to the caller, who may destroy it after the line;
   // the mode must not keep it.
   mode->setCommandLine(nullptr);
 
   std::string kept;
-  if (ok) {
-    inBanner_ = inBanner;
-    if (code == CommandMode::kStayCode) {
-      modeChangedFlag_ = false;
-    } else if (code == CommandMode::kLeaveCode) {
-      if (getCurrentMode() == VIEW_MODE) return true;
-      kept = mode->getCompleteLine();
-      modeChangedFlag_ = true;
-      if (popOnLeave) modeStack_.pop_back();
-    } else {
-      kept = mode->getCompleteLine();
-      modeStack_.push_back(static_cast<VTYModeType>(code));
-      modeChangedFlag_ = true;
+  if (outcome.complete) {
+    inBanner_ = outcome.inBanner;
+    switch (outcome.change) {
+      case ModeChange::kStay:
+        modeChanged_ = false;
+        break;
+      case ModeChange::kLeave:
+        if (getCurrentMode() == VIEW_MODE) return true;
+        kept = mode->getCompleteLine();
+        modeChanged_ = true;
+        if (popOnLeave) modeStack_.pop_back();
+        break;
+      case ModeChange::kEnterExecution:
+      case ModeChange::kEnterConfiguration:
+        kept = mode->getCompleteLine();
+        modeStack_.push_back(outcome.change == ModeChange::kEnterExecution ? EXECUTION_MODE
+                                                                          : CONFIGURATION_MODE);
+        modeChanged_ = true;
+        break;
     }
     lastError_.clear();
   } else {
     inBanner_ = false;
-    output_ << errorText << '\n';
-    lastError_ = errorText;
+    output_ << outcome.error << '\n';
+    lastError_ = outcome.error;
   }
-  if (modeChangedFlag_) {
+  if (modeChanged_) {
     CommandMode* now = currentCommandMode();
     now->reset();
     now->setCompleteLine(kept);
   }
-  return ok;
+  return outcome.complete;
 }
 
 void VTY::writeInput(const std::string& text) {
@@ -181,7 +174,7 @@ bool VTY::getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>
     const int lineNo = static_cast<int>(i) + 1;
     auto command = std::make_unique<CiscoCommandLine>();
     command->setLineNo(lineNo);
-    if (isUnparsedConfigLine(withoutLeadingBlanks(line))) {
+    if (replaySkips(line)) {
       command->setFlag(UnknownCommand);
       command->setOriginalStr(line);
     } else if (mode == nullptr) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "parser/cli/replayed_line.h"
 #include "vexa/parser/node_matcher.h"
 #include "vexa/parser/parser_tool_case.h"
 #include "vexa/parser/vty.h"
@@ -22,40 +23,15 @@ bool isTypeName(const std::string& text) {
   return !text.empty() && ParserToolCase::isPvFormStr(text);
 }
 
-// findChild; an option child found is remembered in mode for the clean-up
-// of the used options its check recorded.
-ParserTreeNode* findChild(CommandMode& mode, ParserTreeNode* node, const std::string& word,
-                          bool allowAbbreviation, std::string& matched) {
-  ParserTreeNode* child = NodeMatcher::findChild(node, word, allowAbbreviation, matched);
-  if (child != nullptr && child->optionMember) mode.rememberOption(node, child);
-  return child;
-}
-
-// The interface-name split of word at node, remembering option children.
-ParserTreeNode* interfaceChild(CommandMode& mode, ParserTreeNode* node, const std::string& word,
-                               bool allowAbbreviation) {
-  NodeMatcher::InterfaceMatch split;
-  ParserTreeNode* child = NodeMatcher::matchInterfaceName(node, word, allowAbbreviation, split);
-  if (split.typeNode != nullptr && split.typeNode->optionMember) {
-    mode.rememberOption(node, split.typeNode);
-  }
-  if (child != nullptr && child->optionMember) mode.rememberOption(split.typeNode, child);
-  return child;
-}
-
 // The child of node for a word of the walk: findChild and, failing that,
 // the interface-name split.
-ParserTreeNode* walkChild(CommandMode& mode, ParserTreeNode* node, const std::string& word,
+ParserTreeNode* walkChild(NodeMatcher& matcher, const ParserTreeNode* node, const std::string& word,
                           bool allowAbbreviation) {
   std::string matched;
-  ParserTreeNode* child = findChild(mode, node, word, allowAbbreviation, matched);
-  if (child != nullptr || !NodeMatcher::acceptsInterfaceNames(node)) return child;
-  return interfaceChild(mode, node, word, allowAbbreviation);
-}
-
-std::string withoutLeadingBlanks(const std::string& line) {
-  const std::size_t start = line.find_first_not_of(" \t");
-  return start == std::string::npos ? std::string() : line.substr(start);
+  ParserTreeNode* child = matcher.findChild(node, word, allowAbbreviation, matched);
+  if (child != nullptr || !matcher.acceptsInterfaceNames(node)) return child;
+  NodeMatcher::InterfaceMatch split;
+  return matcher.matchInterfaceName(node, word, allowAbbreviation, split);
 }
 
 }  // namespace
@@ -74,54 +50,63 @@ void VTY::hook(const std::string& line) {
   ParserToolCase::splitString(line, " ", words);
   const std::string partial = words.back().substr(0, words.back().size() - 1);
 
+  // The options given in the words before the key count for the listing.
+  UsedOptions used;
+  NodeMatcher matcher(*grammar_, used);
   std::string prefix;
-  ParserTreeNode* node = mode->topNode();
+  const ParserTreeNode* node = mode->topNode();
   for (std::size_t i = 0; i + 1 < words.size(); ++i) {
     prefix += words[i];
     prefix += ' ';
     if (isNoWord(words[i])) continue;
     if (node == nullptr) break;
-    node = walkChild(*mode, node, words[i], runningCLIMode_);
+    node = walkChild(matcher, node, words[i], runningCLIMode_);
   }
-
-  if (!inBanner_) {
-    if (key == '?') {
-      ParserTreeNode* target = partial.empty() ? node : nullptr;
-      bool done = false;
-      if (node != nullptr && !partial.empty()) {
-        done = NodeMatcher::printHints(node, output_, partial);
-        std::string matched;
-        if (!done && findChild(*mode, node, partial, true, matched) != nullptr) {
-          // A value typed in full (a number, an address) is echoed back.
-          output_ << matched << '\n';
-          done = true;
-        }
-        if (!done && NodeMatcher::acceptsInterfaceNames(node)) {
-          target = interfaceChild(*mode, node, partial, true);
-        }
-      }
-      if (!done && target == nullptr) output_ << kUnrecognizedMessage << '\n';
-      if (!done && target != nullptr) NodeMatcher::printHints(target, output_, std::string());
-    } else if (node != nullptr && !partial.empty()) {
-      std::string matched;
-      if (findChild(*mode, node, partial, true, matched) != nullptr) {
-        if (!isTypeName(matched)) output_ << prefix << matched << ' ';
-      } else {
-        output_ << prefix << matched;
-      }
-    } else {
-      output_ << prefix << partial;
+  if (inBanner_) return;
+  if (key == '\t') {
+    writeCompletion(matcher, node, prefix, partial);
+    return;
+  }
+  const ParserTreeNode* target = partial.empty() ? node : nullptr;
+  if (node != nullptr && !partial.empty()) {
+    if (matcher.printHints(node, output_, partial)) return;
+    std::string matched;
+    if (matcher.findChild(node, partial, true, matched) != nullptr) {
+      // A value typed in full (a number, an address) is echoed back.
+      output_ << matched << '\n';
+      return;
+    }
+    if (matcher.acceptsInterfaceNames(node)) {
+      NodeMatcher::InterfaceMatch split;
+      target = matcher.matchInterfaceName(node, partial, true, split);
     }
   }
-  mode->clearUsedOptions();
+  if (target == nullptr) {
+    output_ << kUnrecognizedMessage << '\n';
+  } else {
+    matcher.printHints(target, output_, std::string());
+  }
+}
+
+void VTY::writeCompletion(NodeMatcher& matcher, const ParserTreeNode* node,
+                          const std::string& prefix, const std::string& partial) {
+  if (node == nullptr || partial.empty()) {
+    output_ << prefix << partial;
+    return;
+  }
+  std::string matched;
+  if (matcher.findChild(node, partial, true, matched) != nullptr) {
+    if (!isTypeName(matched)) output_ << prefix << matched << ' ';
+  } else {
+    output_ << prefix << matched;
+  }
 }
 
 void VTY::findMajorCommand(const std::string& text) {
   std::vector<std::string> lines;
   ParserToolCase::splitString(ParserToolCase::string2Lower(text), "\r\n", lines);
   for (const std::string& line : lines) {
-    const std::string rest = withoutLeadingBlanks(line);
-    if (rest.empty() || (rest.size() >= 3 && rest.compare(0, 3, "end") == 0)) break;
+    if (replaySkips(line)) break;
     parse(line, true, nullptr);
   }
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
 
 namespace vexaparser {
@@ -21,20 +20,7 @@ bool has(const ParserTreeNode* node, uint32_t letter) {
 
 }  // namespace
 
-CiscoCommandLine::CiscoCommandLine(const CiscoCommandLine& other)
-    : level_(other.level_),
-      lineNo_(0),
-      majorCommands_(other.majorCommands_),
-      currentCommand_(other.currentCommand_),
-      originalCommand_(other.originalCommand_),
-      originalString_(other.originalString_),
-      flag_(other.flag_),
-      orderNo_(other.orderNo_),
-      flags_(other.flags_),
-      parent_(nullptr),
-      nodePath_(other.nodePath_),
-      nodeSet_(other.nodeSet_),
-      currentNested_(nullptr) {
+CiscoCommandLine::CiscoCommandLine(const CiscoCommandLine& other) : c_(other.c_) {
   children_.reserve(other.children_.size());
   // The copied children keep a null parent: the copy is a detached tree that
   // the caller links where it needs it.
@@ -46,25 +32,12 @@ CiscoCommandLine::CiscoCommandLine(const CiscoCommandLine& other)
 
 CiscoCommandLine& CiscoCommandLine::operator=(const CiscoCommandLine& other) {
   if (this == &other) return *this;
-  level_ = other.level_;
-  majorCommands_ = other.majorCommands_;
-  currentCommand_ = other.currentCommand_;
-  originalCommand_ = other.originalCommand_;
-  originalString_ = other.originalString_;
-  flag_ = other.flag_;
-  flags_ = other.flags_;
-  orderNo_ = other.orderNo_;
-  nodePath_ = other.nodePath_;
-  nodeSet_ = other.nodeSet_;
+  c_ = other.c_;
   copyMissingNestedCommands(other);
   return *this;
 }
 
-CiscoCommandLine::~CiscoCommandLine() {
-  // Nested commands are owned (the map frees them); their children, if any,
-  // follow the tree rule and are released here explicitly.
-  for (auto& [node, nested] : nestedCommands_) nested->delOnlyChildCmds();
-}
+CiscoCommandLine::~CiscoCommandLine() { delOnlyChildCmds(); }
 
 void CiscoCommandLine::copyMissingNestedCommands(const CiscoCommandLine& other) {
   for (const auto& [node, nested] : other.nestedCommands_) {
@@ -80,32 +53,32 @@ void CiscoCommandLine::copyMissingNestedCommands(const CiscoCommandLine& other) 
 std::vector<std::string> CiscoCommandLine::getMajorCommands() const {
   std::vector<std::string> out;
   std::size_t start = 0;
-  while (start <= majorCommands_.size()) {
-    std::size_t end = majorCommands_.find("\r\n", start);
-    if (end == std::string::npos) end = majorCommands_.size();
+  while (start <= c_.majorCommands.size()) {
+    std::size_t end = c_.majorCommands.find("\r\n", start);
+    if (end == std::string::npos) end = c_.majorCommands.size();
     // Empty pieces carry no command (a trailing separator, or none at all).
-    if (end > start) out.push_back(majorCommands_.substr(start, end - start));
+    if (end > start) out.push_back(c_.majorCommands.substr(start, end - start));
     start = end + 2;
   }
   return out;
 }
 
 void CiscoCommandLine::setFlags(uint32_t bits, bool recursive) {
-  flags_ |= bits;
+  c_.flags |= bits;
   if (!recursive) return;
   for (auto& [node, nested] : nestedCommands_) nested->setFlags(bits, true);
 }
 
 void CiscoCommandLine::setNoCompleteCmd(bool on) {
   if (on) {
-    flags_ |= FLAG_INCOMPLETE;
+    c_.flags |= FLAG_INCOMPLETE;
   } else {
-    flags_ &= ~FLAG_INCOMPLETE;
+    c_.flags &= ~FLAG_INCOMPLETE;
   }
-  if ((flags_ & FLAG_NESTED) != 0 && parent_ != nullptr) parent_->setNoCompleteCmd(on);
+  if ((c_.flags & FLAG_NESTED) != 0 && parent_ != nullptr) parent_->setNoCompleteCmd(on);
 }
 
-void CiscoCommandLine::flagTheCmd() { flag_ = ParserToolCase::getCmdFlag(currentCommand_); }
+void CiscoCommandLine::flagTheCmd() { c_.flag = ParserToolCase::getCmdFlag(c_.currentCommand); }
 
 void CiscoCommandLine::setParentCommand(CiscoCommandLine* parent, bool addToParent) {
   parent_ = parent;
@@ -120,103 +93,105 @@ CiscoCommandLineFlag CiscoCommandLine::flagFromLetters(const ParserTreeNode* nod
   return current;
 }
 
+void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string& word, bool isNo) {
+  auto found = nestedCommands_.find(node);
+  if (found != nestedCommands_.end()) {
+    currentNested_ = found->second.get();
+    return;
+  }
+  auto nested = std::make_unique<CiscoCommandLine>();
+  nested->parent_ = this;
+  nested->c_.flags |= FLAG_NESTED;
+  if (isNo) nested->c_.flags |= FLAG_NO;
+  setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
+  nested->c_.flag = flagFromLetters(node, nested->c_.flag);
+  nested->c_.nodeSet.insert(node);
+  nested->c_.nodePath.emplace_back(node, std::set<std::string>{word});
+  currentNested_ = nested.get();
+  nestedCommands_.emplace(node, std::move(nested));
+}
+
+void CiscoCommandLine::takeLetters(const ParserTreeNode* node, bool isNo) {
+  if (isNo) {
+    c_.flags |= FLAG_NO;
+    if (c_.nodePath.empty()) c_.flags &= ~FLAG_STORED;
+    if (node->hasLetter(kLetterSn) || node->hasLetter(kLetterSb)) c_.flags |= FLAG_STORED;
+    if (node->hasLetter(kLetterNe)) c_.flags |= FLAG_NO_END;
+    const bool incomplete =
+        (c_.flags & FLAG_NO_END) == 0 && (!node->hasLetter(kLetterN) || node->hasLetter(kLetterNc));
+    setNoCompleteCmd(incomplete);
+  } else {
+    if (c_.nodePath.empty()) c_.flags |= FLAG_STORED;
+    if (node->hasLetter(kLetterSn)) c_.flags &= ~FLAG_STORED;
+    if (node->hasLetter(kLetterSb)) c_.flags |= FLAG_STORED;
+  }
+  if (node->modeMark) c_.flags |= FLAG_MODE;
+  if (node->hasLetter(kLetterCf)) c_.flags |= FLAG_CONFLICT;
+  c_.flag = flagFromLetters(node, c_.flag);
+}
+
 void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& word, bool isNo) {
   if (node == nullptr) return;
   if (currentNested_ != nullptr) {
     currentNested_->addTreeNodes(node, word, isNo);
     return;
   }
-
   // An option-group member right after the last node of this command opens
   // (or resumes) a nested command that takes the rest of the words.
-  if (node->optionMember && !nodePath_.empty() && node->parent == nodePath_.back().first) {
-    auto found = nestedCommands_.find(node);
-    if (found != nestedCommands_.end()) {
-      currentNested_ = found->second.get();
-      return;
-    }
-    auto nested = std::make_unique<CiscoCommandLine>();
-    nested->parent_ = this;
-    nested->flags_ |= FLAG_NESTED;
-    if (isNo) nested->flags_ |= FLAG_NO;
-    setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
-    nested->flag_ = flagFromLetters(node, nested->flag_);
-    nested->nodeSet_.insert(node);
-    nested->nodePath_.emplace_back(node, std::set<std::string>{word});
-    currentNested_ = nested.get();
-    nestedCommands_.emplace(node, std::move(nested));
+  if (node->optionMember && !c_.nodePath.empty() && node->parent == c_.nodePath.back().first) {
+    openNestedCommand(node, word, isNo);
     return;
   }
-
-  if (isNo) {
-    flags_ |= FLAG_NO;
-    if (nodePath_.empty()) flags_ &= ~FLAG_STORED;
-    if (node->hasLetter(kLetterSn) || node->hasLetter(kLetterSb)) flags_ |= FLAG_STORED;
-    if (node->hasLetter(kLetterNe)) flags_ |= FLAG_NO_END;
-    const bool incomplete =
-        (flags_ & FLAG_NO_END) == 0 && (!node->hasLetter(kLetterN) || node->hasLetter(kLetterNc));
-    setNoCompleteCmd(incomplete);
+  takeLetters(node, isNo);
+  if (c_.nodeSet.count(node) == 0) {
+    c_.nodeSet.insert(node);
+    c_.nodePath.emplace_back(node, std::set<std::string>{word});
+    return;
+  }
+  auto element = std::find_if(c_.nodePath.begin(), c_.nodePath.end(),
+                              [node](const NodePathElement& e) { return e.first == node; });
+  if (element == c_.nodePath.end()) return;  // unreachable: the set mirrors the path
+  std::set<std::string>& words = element->second;
+  if (node->hasLetter(kLetterWa) && !words.empty()) {
+    // Set elements are immutable: take the first word out, extend it, put
+    // it back (it may sort elsewhere afterwards).
+    auto first = words.extract(words.begin());
+    first.value() += ' ';
+    first.value() += word;
+    words.insert(std::move(first));
   } else {
-    if (nodePath_.empty()) flags_ |= FLAG_STORED;
-    if (node->hasLetter(kLetterSn)) flags_ &= ~FLAG_STORED;
-    if (node->hasLetter(kLetterSb)) flags_ |= FLAG_STORED;
+    words.insert(word);
   }
-  if (node->modeMark) flags_ |= FLAG_MODE;
-  if (node->hasLetter(kLetterCf)) flags_ |= FLAG_CONFLICT;
-  flag_ = flagFromLetters(node, flag_);
-
-  if (nodeSet_.count(node) != 0) {
-    auto element = std::find_if(nodePath_.begin(), nodePath_.end(),
-                                [node](const NodePathElement& e) { return e.first == node; });
-    if (element == nodePath_.end()) return;  // unreachable: the set mirrors the path
-    std::set<std::string>& words = element->second;
-    if (node->hasLetter(kLetterWa) && !words.empty()) {
-      // Set elements are immutable: take the first word out, extend it, put
-      // it back (it may sort elsewhere afterwards).
-      auto first = words.extract(words.begin());
-      first.value() += ' ';
-      first.value() += word;
-      words.insert(std::move(first));
-    } else {
-      words.insert(word);
-    }
-    return;
-  }
-  nodeSet_.insert(node);
-  nodePath_.emplace_back(node, std::set<std::string>{word});
 }
 
-void CiscoCommandLine::setOrderNo(ParserTreeNode* node) {
-  if (node == nullptr || nodePath_.empty()) return;
-  auto& table = ParserResources::instance().cmdOrderTable();
-  if (table.empty()) return;
+void CiscoCommandLine::setOrderNo(const ParserTreeNode* node,
+                                  const Grammar::CommandOrderTable& table) {
+  if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
   const std::string name = node->modeFileName.empty() ? kDefaultModeFile : node->modeFileName;
   auto entry = table.find(name);
   if (entry == table.end()) return;
 
-  for (const CiscoCommandLine* templ : entry->second) {
-    if (templ == nullptr) continue;
-    const NodePath& path = templ->nodePath_;
+  for (const Grammar::OrderTemplate& templ : entry->second) {
+    const auto& path = templ.path;
     std::size_t i = 0;
-    while (i < path.size() && i < nodePath_.size() && path[i].first == nodePath_[i].first) ++i;
+    while (i < path.size() && i < c_.nodePath.size() && path[i].first == c_.nodePath[i].first) ++i;
     // The command begins with the whole template, or the template may end
     // at the point where the two part.
-    if (i == path.size() || hasEndWord(path[i].second)) {
-      orderNo_ = templ->orderNo_;
+    if (i == path.size() || path[i].second) {
+      c_.orderNo = templ.orderNo;
       return;
     }
   }
 }
 
 void CiscoCommandLine::clearVisitedOption() {
-  orderNo_ = 0;
-  flags_ = 0;
+  c_.orderNo = 0;
+  c_.flags = 0;
   parent_ = nullptr;
-  nodePath_.clear();
-  nodeSet_.clear();
+  c_.nodePath.clear();
+  c_.nodeSet.clear();
   // Nested commands were built from the words just forgotten; keeping them
   // would let a failed attempt leak into the next one.
-  for (auto& [node, nested] : nestedCommands_) nested->delOnlyChildCmds();
   nestedCommands_.clear();
   currentNested_ = nullptr;
 }
@@ -229,25 +204,27 @@ void CiscoCommandLine::getAllChildCommands(std::vector<CiscoCommandLine*>& out) 
 }
 
 void CiscoCommandLine::delOnlyChildCmds() {
-  for (CiscoCommandLine* child : children_) deleteCommandTree(child);
-  children_.clear();
+  // Taken out first: a child's destructor must not find itself listed.
+  std::vector<CiscoCommandLine*> children;
+  children.swap(children_);
+  for (CiscoCommandLine* child : children) delete child;
 }
 
 bool CiscoCommandLine::isExactlyMatch(const CiscoCommandLine* other) const {
-  return other != nullptr && currentCommand_ == other->currentCommand_;
+  return other != nullptr && c_.currentCommand == other->c_.currentCommand;
 }
 
 bool CiscoCommandLine::isComparable(const CiscoCommandLine* other) const {
-  if (other == nullptr || (flags_ & FLAG_REMOVED) != 0 || nodePath_.empty()) return false;
-  const NodePath& theirs = other->nodePath_;
-  const std::size_t common = std::min(nodePath_.size(), theirs.size());
+  if (other == nullptr || (c_.flags & FLAG_REMOVED) != 0 || c_.nodePath.empty()) return false;
+  const NodePath& theirs = other->c_.nodePath;
+  const std::size_t common = std::min(c_.nodePath.size(), theirs.size());
   for (std::size_t i = 0; i < common; ++i) {
-    const NodePathElement& mine = nodePath_[i];
+    const NodePathElement& mine = c_.nodePath[i];
     if (!has(mine.first, kLetterK) && !has(theirs[i].first, kLetterK)) continue;
     if (mine.first != theirs[i].first || mine.second != theirs[i].second) return false;
   }
-  for (std::size_t i = common; i < nodePath_.size(); ++i) {
-    if (has(nodePath_[i].first, kLetterK)) return false;
+  for (std::size_t i = common; i < c_.nodePath.size(); ++i) {
+    if (has(c_.nodePath[i].first, kLetterK)) return false;
   }
   for (std::size_t i = common; i < theirs.size(); ++i) {
     if (has(theirs[i].first, kLetterK)) return false;
@@ -256,11 +233,11 @@ bool CiscoCommandLine::isComparable(const CiscoCommandLine* other) const {
 }
 
 bool CiscoCommandLine::isNoable(const CiscoCommandLine* noCommand) const {
-  if (noCommand == nullptr || (flags_ & FLAG_REMOVED) != 0 || nodePath_.empty()) return false;
-  const NodePath& theirs = noCommand->nodePath_;
+  if (noCommand == nullptr || (c_.flags & FLAG_REMOVED) != 0 || c_.nodePath.empty()) return false;
+  const NodePath& theirs = noCommand->c_.nodePath;
   std::size_t i = 0;
-  for (; i < nodePath_.size() && i < theirs.size(); ++i) {
-    const NodePathElement& mine = nodePath_[i];
+  for (; i < c_.nodePath.size() && i < theirs.size(); ++i) {
+    const NodePathElement& mine = c_.nodePath[i];
     const NodePathElement& no = theirs[i];
     if (hasEndWord(mine.second) || hasEndWord(no.second)) break;
     if (mine.first != no.first) return false;
@@ -272,39 +249,33 @@ bool CiscoCommandLine::isNoable(const CiscoCommandLine* noCommand) const {
   for (std::size_t j = i; j < theirs.size(); ++j) {
     if (has(theirs[j].first, kLetterN)) return false;
   }
-  for (std::size_t j = i; j < nodePath_.size(); ++j) {
-    if (has(nodePath_[j].first, kLetterNk)) return false;
+  for (std::size_t j = i; j < c_.nodePath.size(); ++j) {
+    if (has(c_.nodePath[j].first, kLetterNk)) return false;
   }
   return true;
 }
 
 bool CiscoCommandLine::isConflictWith(const CiscoCommandLine* other) const {
-  if (other == nullptr || (flags_ & FLAG_CONFLICT) == 0) return false;
-  const NodePath& theirs = other->nodePath_;
-  for (std::size_t i = 0; i < nodePath_.size() && i < theirs.size(); ++i) {
-    if (nodePath_[i].first != theirs[i].first) return false;
-    if (has(theirs[i].first, kLetterCf) && nodePath_[i].second != theirs[i].second) return true;
+  if (other == nullptr || (c_.flags & FLAG_CONFLICT) == 0) return false;
+  const NodePath& theirs = other->c_.nodePath;
+  for (std::size_t i = 0; i < c_.nodePath.size() && i < theirs.size(); ++i) {
+    if (c_.nodePath[i].first != theirs[i].first) return false;
+    if (has(theirs[i].first, kLetterCf) && c_.nodePath[i].second != theirs[i].second) return true;
   }
   return false;
 }
 
-bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
-  if (other == nullptr || flag_ != MultiValueCommand || other->flag_ != MultiValueCommand) {
-    return true;
-  }
-  const bool otherIsNo = (other->flags_ & FLAG_NO) != 0;
-  const NodePath& theirs = other->nodePath_;
-
-  // Step through both paths and gather (or, for a "no" form, drop) the
-  // values of every multi-value position.
-  const std::size_t stop = std::min(nodePath_.size(), theirs.size());
+bool CiscoCommandLine::mergePathValues(const CiscoCommandLine& other) {
+  const bool otherIsNo = (other.c_.flags & FLAG_NO) != 0;
+  const NodePath& theirs = other.c_.nodePath;
+  const std::size_t stop = std::min(c_.nodePath.size(), theirs.size());
   for (std::size_t i = 0; i < stop; ++i) {
     const ParserTreeNode* theirNode = theirs[i].first;
     if (has(theirNode, kLetterK) || !has(theirNode, kLetterM) ||
-        !has(nodePath_[i].first, kLetterM)) {
+        !has(c_.nodePath[i].first, kLetterM)) {
       continue;
     }
-    std::set<std::string>& values = nodePath_[i].second;
+    std::set<std::string>& values = c_.nodePath[i].second;
     if (otherIsNo) {
       for (const std::string& word : theirs[i].second) {
         values.erase(word);
@@ -314,40 +285,41 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
       values.insert(theirs[i].second.begin(), theirs[i].second.end());
     }
   }
+  return true;
+}
 
-  bool nestedEndsCommand = false;  // some nested node of other has "n"
-  for (const auto& [node, theirNested] : other->nestedCommands_) {
+bool CiscoCommandLine::mergeNestedCommands(const CiscoCommandLine& other) {
+  const bool otherIsNo = (other.c_.flags & FLAG_NO) != 0;
+  bool nestedEndsCommand = false;
+  for (const auto& [node, theirNested] : other.nestedCommands_) {
     const bool nodeHasN = has(node, kLetterN);
     nestedEndsCommand = nestedEndsCommand || nodeHasN;
     auto mine = nestedCommands_.find(node);
-    if (mine != nestedCommands_.end()) {
-      if (otherIsNo) {
-        if (theirNested->flag_ == MultiValueCommand && !theirNested->nestedCommands_.empty() &&
-            mine->second->mergeCommand(theirNested.get())) {
-          continue;
-        }
-        if (nodeHasN) {
-          if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
-          mine->second->delOnlyChildCmds();
-          nestedCommands_.erase(mine);
-        }
-      } else if (theirNested->flag_ == MultiValueCommand) {
+    if (mine == nestedCommands_.end()) {
+      if (otherIsNo) continue;
+      auto copy = std::make_unique<CiscoCommandLine>(*theirNested);
+      copy->parent_ = this;
+      nestedCommands_.emplace(node, std::move(copy));
+    } else if (!otherIsNo) {
+      if (theirNested->c_.flag == MultiValueCommand) {
         mine->second->mergeCommand(theirNested.get());
       } else {
         *mine->second = *theirNested;
       }
-    } else if (!otherIsNo) {
-      auto copy = std::make_unique<CiscoCommandLine>(*theirNested);
-      copy->parent_ = this;
-      nestedCommands_.emplace(node, std::move(copy));
+    } else if (!(theirNested->c_.flag == MultiValueCommand &&
+                 !theirNested->nestedCommands_.empty() &&
+                 mine->second->mergeCommand(theirNested.get())) &&
+               nodeHasN) {
+      if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
+      nestedCommands_.erase(mine);
     }
   }
+  return nestedEndsCommand;
+}
 
-  if (!otherIsNo) {
-    genCommandStr();
-    return true;
-  }
-
+bool CiscoCommandLine::survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const {
+  const NodePath& theirs = other.c_.nodePath;
+  const std::size_t stop = std::min(c_.nodePath.size(), theirs.size());
   // A "no" form that stops before an option group removes the whole
   // command.  When the walk used up other's path there is no element at the
   // stop position: the last element is examined first in that case.
@@ -356,51 +328,52 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
     if (!theirs[at].first->optionChildren.empty()) return false;
     if (at > 0 && !theirs[at - 1].first->optionChildren.empty()) return false;
   }
-
-  if (!nestedEndsCommand || nestedCommands_.empty()) {
-    genCommandStr();
-    return true;
-  }
+  if (!nestedEndsCommand || nestedCommands_.empty() || c_.nodePath.empty()) return true;
   // The nested part is gone: what is left must be able to end by itself.
   // As above, a used-up path is looked at through its last element.
-  if (!nodePath_.empty()) {
-    const NodePathElement& element = nodePath_[std::min(stop, nodePath_.size() - 1)];
-    if (!hasEndWord(element.second) && element.first->children.count(kEndKey) == 0) {
-      return false;
-    }
+  const NodePathElement& element = c_.nodePath[std::min(stop, c_.nodePath.size() - 1)];
+  return hasEndWord(element.second) || element.first->children.count(kEndKey) != 0;
+}
+
+bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
+  if (other == nullptr || c_.flag != MultiValueCommand || other->c_.flag != MultiValueCommand) {
+    return true;
   }
+  // Gather (or, for a "no" form, drop) the values of every multi-value
+  // position, then the nested commands.
+  if (!mergePathValues(*other)) return false;
+  const bool nestedEndsCommand = mergeNestedCommands(*other);
+  const bool otherIsNo = (other->c_.flags & FLAG_NO) != 0;
+  if (otherIsNo && !survivesNoForm(*other, nestedEndsCommand)) return false;
   genCommandStr();
   return true;
 }
 
 const std::string& CiscoCommandLine::genCommandStr() {
-  originalCommand_.clear();
-  for (std::size_t i = 0; i < nodePath_.size(); ++i) {
-    for (const std::string& word : nodePath_[i].second) {
-      if (i > 0) originalCommand_ += ' ';
-      originalCommand_ += word;
+  c_.originalCommand.clear();
+  for (std::size_t i = 0; i < c_.nodePath.size(); ++i) {
+    for (const std::string& word : c_.nodePath[i].second) {
+      if (i > 0) c_.originalCommand += ' ';
+      c_.originalCommand += word;
     }
   }
   for (auto& [node, nested] : nestedCommands_) {
-    const std::size_t end = originalCommand_.find('\n');
-    if (end != std::string::npos) originalCommand_.resize(end);
-    originalCommand_ += ' ';
-    originalCommand_ += nested->genCommandStr();
+    const std::size_t end = c_.originalCommand.find('\n');
+    if (end != std::string::npos) c_.originalCommand.resize(end);
+    c_.originalCommand += ' ';
+    c_.originalCommand += nested->genCommandStr();
   }
-  if (originalCommand_.empty() || originalCommand_.back() != '\n') originalCommand_ += '\n';
-  return originalCommand_;
+  if (c_.originalCommand.empty() || c_.originalCommand.back() != '\n') c_.originalCommand += '\n';
+  return c_.originalCommand;
 }
 
-void deleteCiscoCommandLine(CiscoCommandLine* command) { delete command; }
-
-void deleteCommandTree(CiscoCommandLine* command) {
-  if (command == nullptr) return;
-  command->delOnlyChildCmds();
-  delete command;
-}
-
-void deleteCommandTree(std::vector<CiscoCommandLine*>& commands) {
-  for (CiscoCommandLine* command : commands) deleteCommandTree(command);
+void releaseCommands(std::vector<CiscoCommandLine*>& commands) {
+  // The roots are picked before anything is destroyed: destroying a root
+  // destroys listed descendants too.
+  std::vector<std::unique_ptr<CiscoCommandLine>> roots;
+  for (CiscoCommandLine* command : commands) {
+    if (command->getParentCommand() == nullptr) roots.emplace_back(command);
+  }
   commands.clear();
 }
 

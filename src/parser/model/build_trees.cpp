@@ -8,26 +8,14 @@
 
 #include "parser/model/command_trees.h"
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/scratch_terminal.h"
 #include "vexa/parser/vexa_parser_util.h"
 #include "vexa/parser/vty.h"
 
 namespace vexaparser {
 
 namespace {
-
-// The host name of every scratch terminal: the running configuration
-// listing recognises it and stays silent.
-constexpr char kScratchHostName[] = "hostName";
-
-// A terminal in configuration mode that matches keywords in full only, or
-// null when the parser resources are not loaded.
-std::unique_ptr<VTY> scratchTerminal() {
-  std::unique_ptr<VTY> vty = VTY::create(kScratchHostName, false);
-  if (vty == nullptr) return nullptr;
-  vty->parse("enable\n", true, nullptr);
-  vty->parse("configure terminal \n", true, nullptr);
-  return vty;
-}
 
 // Links command below parent among the children the terminal linked there
 // already, keeping the children in line order.
@@ -45,7 +33,13 @@ void linkInLineOrder(CiscoCommandLine* command, CiscoCommandLine* parent) {
 
 bool VexaParserUtil::getCmdInfo(const std::string& text, std::vector<CiscoCommandLine*>& out,
                                 std::string& errorText, int& errorLine) {
-  std::unique_ptr<VTY> vty = scratchTerminal();
+  return getCmdInfo(*ParserResources::instance().grammar(), text, out, errorText, errorLine);
+}
+
+bool VexaParserUtil::getCmdInfo(const Grammar& grammar, const std::string& text,
+                                std::vector<CiscoCommandLine*>& out, std::string& errorText,
+                                int& errorLine) {
+  std::unique_ptr<VTY> vty = makeScratchTerminal(grammar);
   if (vty == nullptr) {
     errorText = VTY::kNotReadyMessage;
     return false;
@@ -54,16 +48,14 @@ bool VexaParserUtil::getCmdInfo(const std::string& text, std::vector<CiscoComman
 }
 
 void VexaParserUtil::releaseCmdInfo(std::vector<CiscoCommandLine*>& commands) {
-  // The list holds every command of the text once; a command's destructor
-  // leaves its children alone, so deleting each one frees everything once.
-  for (CiscoCommandLine* command : commands) deleteCiscoCommandLine(command);
-  commands.clear();
+  releaseCommands(commands);
 }
 
-bool VexaParserUtil::transformCmds(const std::string& text, std::vector<CiscoCommandLine*>& out,
-                                   std::string& errorText, int& errorLine) {
+bool VexaParserUtil::transformCmds(const Grammar& grammar, const std::string& text,
+                                   std::vector<CiscoCommandLine*>& out, std::string& errorText,
+                                   int& errorLine) {
   std::vector<CiscoCommandLine*> all;
-  const bool result = getCmdInfo(text, all, errorText, errorLine);
+  const bool result = getCmdInfo(grammar, text, all, errorText, errorLine);
 
   // The terminal links a command below its mode command only when the
   // command was recognised.  A line it could not match (or accepted without
@@ -94,7 +86,12 @@ bool VexaParserUtil::transformCmds(const std::string& text, std::vector<CiscoCom
 
 bool VexaParserUtil::hintCommand(std::string& command, std::string& second,
                                  std::vector<ConfigHint>& hints) {
-  std::unique_ptr<VTY> vty = scratchTerminal();
+  return hintCommand(*ParserResources::instance().grammar(), command, second, hints);
+}
+
+bool VexaParserUtil::hintCommand(const Grammar& grammar, std::string& command, std::string& second,
+                                 std::vector<ConfigHint>& hints) {
+  std::unique_ptr<VTY> vty = makeScratchTerminal(grammar);
   if (vty == nullptr) return false;
   return vty->hintCommand(command, second, hints);
 }

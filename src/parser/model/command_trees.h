@@ -1,11 +1,12 @@
 // Small helpers shared by the configuration algebra (tree building, merge,
 // fallback): an owner that releases a list of configuration trees, and the
-// copies that merge and fallback append to a level.
+// copies that merge and fallback add to a level.
 //
 // Internal to src/parser/model/.
 #ifndef VEXA_SRC_PARSER_MODEL_COMMAND_TREES_H_
 #define VEXA_SRC_PARSER_MODEL_COMMAND_TREES_H_
 
+#include <memory>
 #include <vector>
 
 #include "vexa/parser/cisco_command_line.h"
@@ -14,25 +15,23 @@ namespace vexaparser::model {
 
 using CommandList = std::vector<CiscoCommandLine*>;
 
-// Owns the top-level commands of a list of configuration trees and releases
-// them, with all their descendants, when it goes out of scope.
+// Owns a list of configuration trees (or every command of a text) and
+// releases them (releaseCommands) when it goes out of scope.
 class OwnedTrees {
  public:
   OwnedTrees() = default;
   OwnedTrees(const OwnedTrees&) = delete;
   OwnedTrees& operator=(const OwnedTrees&) = delete;
-  ~OwnedTrees() { deleteCommandTree(commands); }
-
-  // Releases the trees now; the list is empty afterwards.
-  void release() { deleteCommandTree(commands); }
+  ~OwnedTrees() { releaseCommands(commands); }
 
   CommandList commands;
 };
 
 // A deep copy of command (children included) whose parent is parent, not
 // added to parent's children: the caller places it in a list itself.
-inline CiscoCommandLine* detachedCopy(const CiscoCommandLine* command, CiscoCommandLine* parent) {
-  auto* copy = new CiscoCommandLine(*command);
+inline std::unique_ptr<CiscoCommandLine> detachedCopy(const CiscoCommandLine* command,
+                                                      CiscoCommandLine* parent) {
+  auto copy = std::make_unique<CiscoCommandLine>(*command);
   copy->setParentCommand(parent, false);
   return copy;
 }
@@ -40,8 +39,9 @@ inline CiscoCommandLine* detachedCopy(const CiscoCommandLine* command, CiscoComm
 // A new command assigned from command (texts, flags, node path, nested
 // commands; no children, line number 0) whose parent is parent, not added
 // to parent's children.
-inline CiscoCommandLine* assignedCopy(const CiscoCommandLine* command, CiscoCommandLine* parent) {
-  auto* copy = new CiscoCommandLine();
+inline std::unique_ptr<CiscoCommandLine> assignedCopy(const CiscoCommandLine* command,
+                                                      CiscoCommandLine* parent) {
+  auto copy = std::make_unique<CiscoCommandLine>();
   *copy = *command;
   copy->setParentCommand(parent, false);
   return copy;
@@ -52,6 +52,8 @@ inline bool hasFlags(const CiscoCommandLine* command, uint32_t bits) {
 }
 
 inline bool isNoForm(const CiscoCommandLine* command) { return hasFlags(command, FLAG_NO); }
+inline bool isStored(const CiscoCommandLine* command) { return hasFlags(command, FLAG_STORED); }
+inline bool opensMode(const CiscoCommandLine* command) { return hasFlags(command, FLAG_MODE); }
 
 }  // namespace vexaparser::model
 

@@ -1,12 +1,15 @@
 // VexaParserUtil: the fallback commands that take one configuration back to
 // another.
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "parser/model/command_trees.h"
-#include "parser/model/sibling_index.h"
+#include "parser/model/level.h"
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/grammar.h"
+#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser {
@@ -16,32 +19,35 @@ using model::CommandList;
 using model::detachedCopy;
 using model::hasFlags;
 using model::isNoForm;
+using model::isStored;
+using model::Level;
+using model::opensMode;
 using model::OwnedTrees;
-using model::SiblingIndex;
 
 namespace {
 
-// Appends command to out as a member of parent's level (not linked into
-// parent's children: out is that list).
-void appendTo(CommandList& out, CiscoCommandLine* command, CiscoCommandLine* parent) {
-  command->setParentCommand(parent, false);
-  out.push_back(command);
-}
-
-// Keeps the mode command built for a level only when something inside it
-// differs; otherwise destroys it.
-void keepIfChanged(CommandList& out, CiscoCommandLine* mode) {
-  if (mode->getChildCommands().empty()) {
-    deleteCommandTree(mode);
-  } else {
-    out.push_back(mode);
+// The commands of one level of the fallback, as they are written: each
+// belongs to the level's mode command (not linked into its children: the
+// list is those children).
+class Output {
+ public:
+  Output(CommandList& commands, CiscoCommandLine* parent) : commands_(commands), parent_(parent) {}
+  void add(std::unique_ptr<CiscoCommandLine> command) {
+    command->setParentCommand(parent_, false);
+    commands_.push_back(command.release());
   }
-}
+  void addCopy(const CiscoCommandLine* command) { add(detachedCopy(command, parent_)); }
+  CiscoCommandLine* parent() const { return parent_; }
 
-}  // namespace
+ private:
+  CommandList& commands_;
+  CiscoCommandLine* parent_;
+};
 
-CiscoCommandLine* VexaParserUtil::createNoCommand(const CiscoCommandLine* command) {
-  auto* inverse = new CiscoCommandLine();
+// A new command (owned by the caller) that inverts command: its original
+// command with "no " added or taken away.
+std::unique_ptr<CiscoCommandLine> inverseOf(const CiscoCommandLine* command) {
+  auto inverse = std::make_unique<CiscoCommandLine>();
   *inverse = *command;
   const std::string& text = inverse->getOriginalCmd();
   if (text.compare(0, 3, "no ") == 0) {
@@ -54,18 +60,233 @@ CiscoCommandLine* VexaParserUtil::createNoCommand(const CiscoCommandLine* comman
   return inverse;
 }
 
+bool sameCurrent(const CiscoCommandLine* a, const CiscoCommandLine* b) {
+  return a->getCurrentCommand() == b->getCurrentCommand();
+}
+
+// The fallback of one level: current's commands against target's, the
+// result appended to out.
+using LevelFallback = void (*)(const CommandList& current, const CommandList& target, Output& out);
+
+// The differences inside a mode command: a new command assigned from
+// modeFrom whose children are the fallback of the two commands' children;
+// written only when something inside differs.
+void fallbackInsideMode(LevelFallback fallback, const CiscoCommandLine* command,
+                        const CiscoCommandLine* found, const CiscoCommandLine* modeFrom,
+                        Output& out) {
+  std::unique_ptr<CiscoCommandLine> mode = assignedCopy(modeFrom, out.parent());
+  Output inside(mode->getChildCommands(), mode.get());
+  fallback(command->getChildCommands(), found->getChildCommands(), inside);
+  if (!mode->getChildCommands().empty()) out.add(std::move(mode));
+}
+
+// ---- whole-file fallback ----
+
+void fallbackFile(const CommandList& current, const CommandList& target, Output& out);
+
+// The undo of a command target lacks: its "no" form; for a multi-value
+// command, the "no" form of the values the "no" form would leave.
+std::unique_ptr<CiscoCommandLine> undoOfMissing(const CiscoCommandLine* command) {
+  std::unique_ptr<CiscoCommandLine> undo = inverseOf(command);
+  if (command->getFlag() != MultiValueCommand) return undo;
+  CiscoCommandLine values(*command);
+  return values.mergeCommand(undo.get()) ? inverseOf(&values) : inverseOf(command);
+}
+
+// The undo of one stored command of current against target.
+void undoInFile(Level& target, const CiscoCommandLine* command, Output& out) {
+  const std::size_t at = target.firstComparable(command);
+  if (at == target.size()) {
+    out.add(undoOfMissing(command));
+    return;
+  }
+  const CiscoCommandLine* found = target.at(at);
+  switch (command->getFlag()) {
+    case AppendCommand: {
+      if (opensMode(command)) fallbackInsideMode(&fallbackFile, command, found, found, out);
+      const Level::Run run = target.scanAppendRun(
+          at, command, [&](const CiscoCommandLine*) { out.add(inverseOf(command)); });
+      if (!run.exact) out.add(inverseOf(command));
+      return;
+    }
+    case OverwriteCommand:
+      if (!sameCurrent(found, command)) {
+        out.addCopy(found);
+      } else if (opensMode(command)) {
+        fallbackInsideMode(&fallbackFile, command, found, command, out);
+      }
+      return;
+    case MultiValueCommand:
+      if (!sameCurrent(found, command)) {
+        out.add(inverseOf(command));
+        out.addCopy(found);
+      }
+      return;
+    default:
+      if (opensMode(command)) fallbackInsideMode(&fallbackFile, command, found, command, out);
+  }
+}
+
+// Undo lines of current in current order, then the stored lines of target
+// that current lacks, in target order.
+void fallbackFile(const CommandList& current, const CommandList& target, Output& out) {
+  Level targetLevel(target);
+  for (const CiscoCommandLine* command : current) {
+    if (isStored(command)) undoInFile(targetLevel, command, out);
+  }
+  Level currentLevel(current);
+  for (const CiscoCommandLine* wanted : target) {
+    if (isStored(wanted) && currentLevel.firstComparable(wanted) == current.size()) {
+      out.addCopy(wanted);
+    }
+  }
+}
+
+// ---- incremental fallback ----
+
+void fallbackIncremental(const CommandList& current, const CommandList& target, Output& out);
+
+// Target commands that a "no" form of current removed, to be written back.
+// Holding one removes it from the target level (marked, it stays in the
+// tree), so that no later comparison of the level finds it; the copies
+// written lose the mark.
+class Held {
+ public:
+  explicit Held(Level& target) : target_(target) {}
+  void hold(CiscoCommandLine* command) {
+    target_.remove(command);
+    held_.push_back(command);
+  }
+  void writeTo(Output& out) {
+    for (const CiscoCommandLine* command : held_) {
+      std::unique_ptr<CiscoCommandLine> copy = detachedCopy(command, out.parent());
+      copy->clearFlags(FLAG_REMOVED);
+      out.add(std::move(copy));
+    }
+    held_.clear();
+  }
+  void clear() { held_.clear(); }
+
+ private:
+  Level& target_;
+  CommandList held_;
+};
+
+// A positive command of current (cases A.1 to A.7).
+void undoPositive(Level& target, const CiscoCommandLine* command, Held& held, Output& out) {
+  const std::size_t at = target.firstComparable(command);
+  if (at == target.size()) {
+    if (isStored(command)) out.add(inverseOf(command));
+    return;
+  }
+  CiscoCommandLine* found = target.at(at);
+  if (!isStored(command)) {
+    if (isNoForm(found)) out.addCopy(found);
+    return;
+  }
+  switch (command->getFlag()) {
+    case AppendCommand: {
+      if (opensMode(command)) {
+        fallbackInsideMode(&fallbackIncremental, command, found, found, out);
+        return;
+      }
+      const Level::Run run =
+          target.scanAppendRun(at, command, [&held](CiscoCommandLine* c) { held.hold(c); });
+      if (!run.exact) {
+        out.add(inverseOf(command));
+        held.writeTo(out);
+      }
+      held.clear();
+      return;
+    }
+    case OverwriteCommand:
+      if (!sameCurrent(found, command)) {
+        out.addCopy(found);
+      } else if (opensMode(command)) {
+        fallbackInsideMode(&fallbackIncremental, command, found, found, out);
+      }
+      return;
+    case MultiValueCommand:
+      out.add(inverseOf(command));
+      out.addCopy(found);
+      return;
+    default:
+      if (opensMode(command))
+        fallbackInsideMode(&fallbackIncremental, command, found, command, out);
+  }
+}
+
+// A "no" form of current (cases B.1 to B.4).
+void undoNoForm(Level& target, const CiscoCommandLine* command, Held& held, Output& out) {
+  const std::size_t at = target.firstNoable(command);
+  if (at == target.size()) {
+    // A stored "no" line that target does not cancel: its positive form.
+    if (isStored(command)) out.add(inverseOf(command));
+    return;
+  }
+  CiscoCommandLine* found = target.at(at);
+  if (!isStored(command)) {
+    if (command->getFlag() == MultiValueCommand) {
+      out.add(inverseOf(command));
+      out.addCopy(found);
+    } else if (command->getFlag() != AppendCommand) {
+      held.hold(found);
+    } else {
+      target.scanCancelledRun(at, command, false, [&held](CiscoCommandLine* c) { held.hold(c); });
+    }
+    held.writeTo(out);
+    return;
+  }
+  // The stored "no" line cancelled this target line, which must come back.
+  // It is written at once rather than held for a later command of the
+  // level: a hold list still full at the end of the level would otherwise
+  // lose it, and the fallback would not restore the target.
+  if (found->isComparable(command) && !isNoForm(found)) held.hold(found);
+  held.writeTo(out);
+}
+
+// current read as commands typed on top of target: "no" forms re-add the
+// target lines they removed.
+void fallbackIncremental(const CommandList& current, const CommandList& target, Output& out) {
+  Level targetLevel(target);
+  Held held(targetLevel);
+  for (const CiscoCommandLine* command : current) {
+    if (isNoForm(command)) {
+      undoNoForm(targetLevel, command, held, out);
+    } else {
+      undoPositive(targetLevel, command, held, out);
+    }
+  }
+  // Nothing is left held here (every case above writes or empties the
+  // list); written all the same, so that no target line is lost.
+  held.writeTo(out);
+}
+
+}  // namespace
+
+std::unique_ptr<CiscoCommandLine> VexaParserUtil::createNoCommand(const CiscoCommandLine* command) {
+  return inverseOf(command);
+}
+
 std::string VexaParserUtil::fallbackConfigCmds(const std::string& current,
                                                const std::string& target, unsigned wholeFile) {
+  return fallbackConfigCmds(*ParserResources::instance().grammar(), current, target, wholeFile);
+}
+
+std::string VexaParserUtil::fallbackConfigCmds(const Grammar& grammar, const std::string& current,
+                                               const std::string& target, unsigned wholeFile) {
   if (current.empty()) return target;
-  if (!resourcesReady()) return std::string();  // nothing can be compared
+  if (!grammar.hasAllModes()) return std::string();  // nothing can be compared
   std::string errorText;
   int errorLine = 0;
   // Both sides are normalised first (through the tree, back to text and into
   // a tree again), so that both are compared in the form the writer gives.
   OwnedTrees currentTrees;
   OwnedTrees targetTrees;
-  transformCmds(normalizeConfigCmds(current), currentTrees.commands, errorText, errorLine);
-  transformCmds(normalizeConfigCmds(target), targetTrees.commands, errorText, errorLine);
+  transformCmds(grammar, normalizeConfigCmds(grammar, current), currentTrees.commands, errorText,
+                errorLine);
+  transformCmds(grammar, normalizeConfigCmds(grammar, target), targetTrees.commands, errorText,
+                errorLine);
 
   OwnedTrees out;
   if (wholeFile != 0) {
@@ -80,207 +301,16 @@ void VexaParserUtil::fallbackCiscoCommandFile(const std::vector<CiscoCommandLine
                                               const std::vector<CiscoCommandLine*>& target,
                                               std::vector<CiscoCommandLine*>& out,
                                               CiscoCommandLine* parent) {
-  SiblingIndex targetIndex(target);
-  // Pass 1: what current has that target has not, or has otherwise.
-  for (const CiscoCommandLine* command : current) {
-    if (!hasFlags(command, FLAG_STORED)) continue;
-    const CiscoCommandLineFlag flag = command->getFlag();
-    const std::size_t at = targetIndex.firstComparable(command);
-
-    if (at == target.size()) {
-      CiscoCommandLine* undo = createNoCommand(command);
-      if (flag == MultiValueCommand) {
-        // The values that the "no" form leaves decide what to write.
-        auto* values = new CiscoCommandLine(*command);
-        CiscoCommandLine* better =
-            values->mergeCommand(undo) ? createNoCommand(values) : createNoCommand(command);
-        deleteCommandTree(values);
-        deleteCommandTree(undo);
-        undo = better;
-      }
-      appendTo(out, undo, parent);
-      continue;
-    }
-    const CiscoCommandLine* found = target[at];
-
-    if (flag == AppendCommand) {
-      if (hasFlags(command, FLAG_MODE)) {
-        CiscoCommandLine* mode = assignedCopy(found, parent);
-        fallbackCiscoCommandFile(command->getChildCommands(), found->getChildCommands(),
-                                 mode->getChildCommands(), mode);
-        keepIfChanged(out, mode);
-      }
-      bool exact = false;
-      for (std::size_t i = at; i < target.size() && target[i]->isComparable(command); ++i) {
-        const CiscoCommandLine* other = target[i];
-        if (other->isExactlyMatch(command)) {
-          exact = true;
-          break;
-        }
-        if (isNoForm(other) != isNoForm(command) && other->isNoable(command)) {
-          appendTo(out, createNoCommand(command), parent);
-        }
-      }
-      if (!exact) appendTo(out, createNoCommand(command), parent);
-      continue;
-    }
-    if (flag == OverwriteCommand) {
-      if (found->getCurrentCommand() == command->getCurrentCommand()) {
-        if (hasFlags(command, FLAG_MODE)) {
-          CiscoCommandLine* mode = assignedCopy(command, parent);
-          fallbackCiscoCommandFile(command->getChildCommands(), found->getChildCommands(),
-                                   mode->getChildCommands(), mode);
-          keepIfChanged(out, mode);
-        }
-      } else {
-        appendTo(out, detachedCopy(found, parent), parent);
-      }
-      continue;
-    }
-    if (flag == MultiValueCommand) {
-      if (found->getCurrentCommand() != command->getCurrentCommand()) {
-        appendTo(out, createNoCommand(command), parent);
-        appendTo(out, detachedCopy(found, parent), parent);
-      }
-      continue;
-    }
-    if (hasFlags(command, FLAG_MODE)) {
-      CiscoCommandLine* mode = assignedCopy(command, parent);
-      fallbackCiscoCommandFile(command->getChildCommands(), found->getChildCommands(),
-                               mode->getChildCommands(), mode);
-      keepIfChanged(out, mode);
-    }
-  }
-
-  // Pass 2: what target has that current lacks, in target order.
-  SiblingIndex currentIndex(current);
-  for (const CiscoCommandLine* wanted : target) {
-    if (!hasFlags(wanted, FLAG_STORED)) continue;
-    if (currentIndex.firstComparable(wanted) == current.size()) {
-      appendTo(out, detachedCopy(wanted, parent), parent);
-    }
-  }
+  Output level(out, parent);
+  fallbackFile(current, target, level);
 }
 
 void VexaParserUtil::fallbackCiscoCommands(const std::vector<CiscoCommandLine*>& current,
                                            const std::vector<CiscoCommandLine*>& target,
                                            std::vector<CiscoCommandLine*>& out,
                                            CiscoCommandLine* parent) {
-  // Target commands that a "no" form of current removed, to be written back.
-  CommandList held;
-  auto writeHeld = [&]() {
-    for (const CiscoCommandLine* command : held) {
-      CiscoCommandLine* copy = detachedCopy(command, parent);
-      copy->clearFlags(FLAG_REMOVED);  // the mark belongs to the target tree
-      appendTo(out, copy, parent);
-    }
-    held.clear();
-  };
-  auto hold = [&held](CiscoCommandLine* command) {
-    command->setFlags(FLAG_REMOVED, false);
-    held.push_back(command);
-  };
-  auto recurse = [&](const CiscoCommandLine* command, const CiscoCommandLine* found,
-                     const CiscoCommandLine* modeFrom) {
-    CiscoCommandLine* mode = assignedCopy(modeFrom, parent);
-    fallbackCiscoCommands(command->getChildCommands(), found->getChildCommands(),
-                          mode->getChildCommands(), mode);
-    keepIfChanged(out, mode);
-  };
-
-  SiblingIndex targetIndex(target);
-  for (const CiscoCommandLine* command : current) {
-    const CiscoCommandLineFlag flag = command->getFlag();
-    const bool stored = hasFlags(command, FLAG_STORED);
-
-    if (!isNoForm(command)) {
-      const std::size_t at = targetIndex.firstComparable(command);
-      if (at == target.size()) {
-        if (stored) appendTo(out, createNoCommand(command), parent);
-        continue;
-      }
-      CiscoCommandLine* found = target[at];
-      if (!stored) {
-        if (isNoForm(found)) appendTo(out, detachedCopy(found, parent), parent);
-        continue;
-      }
-      if (flag == AppendCommand && hasFlags(command, FLAG_MODE)) {
-        recurse(command, found, found);
-        continue;
-      }
-      if (flag == AppendCommand) {
-        bool exact = false;
-        for (std::size_t i = at; i < target.size() && target[i]->isComparable(command); ++i) {
-          CiscoCommandLine* other = target[i];
-          if (other->isExactlyMatch(command)) {
-            exact = true;
-            break;
-          }
-          if (isNoForm(other) != isNoForm(command) && other->isNoable(command)) hold(other);
-        }
-        if (!exact) {
-          appendTo(out, createNoCommand(command), parent);
-          writeHeld();
-        }
-        held.clear();
-        continue;
-      }
-      if (flag == OverwriteCommand) {
-        if (found->getCurrentCommand() != command->getCurrentCommand()) {
-          appendTo(out, detachedCopy(found, parent), parent);
-        } else if (hasFlags(command, FLAG_MODE)) {
-          recurse(command, found, found);
-        }
-        continue;
-      }
-      if (flag == MultiValueCommand) {
-        appendTo(out, createNoCommand(command), parent);
-        appendTo(out, detachedCopy(found, parent), parent);
-        continue;
-      }
-      if (hasFlags(command, FLAG_MODE)) recurse(command, found, command);
-      continue;
-    }
-
-    const std::size_t at = targetIndex.firstNoable(command);
-    if (at == target.size()) {
-      // A stored "no" line that target does not cancel: its positive form.
-      if (stored) appendTo(out, createNoCommand(command), parent);
-      continue;
-    }
-    CiscoCommandLine* found = target[at];
-    if (!stored) {
-      if (flag == MultiValueCommand) {
-        appendTo(out, createNoCommand(command), parent);
-        appendTo(out, detachedCopy(found, parent), parent);
-      } else if (flag != AppendCommand) {
-        hold(found);
-      } else {
-        for (std::size_t i = at; i < target.size(); ++i) {
-          CiscoCommandLine* other = target[i];
-          if (isNoForm(other) || !other->isNoable(command)) break;
-          hold(other);
-        }
-      }
-      writeHeld();
-      continue;
-    }
-    if (found->isComparable(command)) {
-      // The stored "no" line cancelled this target line, which must come
-      // back.  It is written at once rather than held for a later command of
-      // the level: a hold list still full at the end of the level would
-      // otherwise lose it, and the fallback would not restore the target.
-      if (!isNoForm(found)) {
-        hold(found);
-        writeHeld();
-      }
-    } else {
-      writeHeld();
-    }
-  }
-  // Nothing is left held here (every case above writes or empties the
-  // list); written all the same, so that no target line is lost.
-  writeHeld();
+  Output level(out, parent);
+  fallbackIncremental(current, target, level);
 }
 
 }  // namespace vexaparser

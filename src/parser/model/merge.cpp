@@ -1,14 +1,16 @@
 // VexaParserUtil: merging new configuration commands into a stored
 // configuration, and writing configuration trees back as text.
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <string>
 #include <vector>
 
 #include "parser/model/command_trees.h"
-#include "parser/model/sibling_index.h"
+#include "parser/model/level.h"
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_line.h"
+#include "vexa/parser/grammar.h"
+#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser {
@@ -17,45 +19,18 @@ using model::CommandList;
 using model::detachedCopy;
 using model::hasFlags;
 using model::isNoForm;
+using model::isStored;
+using model::Level;
+using model::opensMode;
 using model::OwnedTrees;
-using model::SiblingIndex;
 
 namespace {
 
-// The commands a merge level removes; they leave the level after every new
-// command has been applied and are destroyed then.
-class RemovalSet {
- public:
-  void add(CiscoCommandLine* command) {
-    if (hasFlags(command, FLAG_REMOVED)) return;
-    command->setFlags(FLAG_REMOVED, false);
-    removed_.push_back(command);
-  }
-  // Takes every marked command out of level (the rest keep their order)
-  // and destroys it with its sub-tree.
-  void apply(CommandList& level) {
-    if (removed_.empty()) return;
-    level.erase(std::remove_if(level.begin(), level.end(),
-                               [](const CiscoCommandLine* c) { return hasFlags(c, FLAG_REMOVED); }),
-                level.end());
-    for (CiscoCommandLine* command : removed_) deleteCommandTree(command);
-    removed_.clear();
-  }
-
- private:
-  CommandList removed_;
-};
-
 // A line that holds no configuration: blank, a "!" comment or "end".
 bool isStructuralLine(const std::string& line) {
-  std::size_t start = line.find_first_not_of(" \t");
-  if (start == std::string::npos || line[start] == '!') return true;
-  std::size_t stop = line.find_first_of(" \t", start);
-  if (stop == std::string::npos) stop = line.size();
-  if (stop - start != 3) return false;
-  std::string word = line.substr(start, 3);
-  for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return word == "end";
+  const ConfigLineKind kind = configLineKind(line);
+  return kind == ConfigLineKind::kBlank || kind == ConfigLineKind::kComment ||
+         kind == ConfigLineKind::kEnd;
 }
 
 void appendExpanded(const CommandList& commands, int level, std::string& text) {
@@ -86,32 +61,154 @@ void appendExpanded(const CommandList& commands, int level, std::string& text) {
   }
 }
 
+void mergeLevel(const CommandList& newList, Level& base);
+
+// The children of a new mode command merged into those of the stored one.
+void mergeChildren(const CiscoCommandLine* added, CiscoCommandLine* into) {
+  Level children(into->getChildCommands(), into);
+  mergeLevel(added->getChildCommands(), children);
+}
+
+// A "no" form: it cancels what it negates, or is kept when the device
+// stores it and it cancels nothing.
+void mergeNoForm(Level& base, const CiscoCommandLine* added) {
+  const CiscoCommandLineFlag flag = added->getFlag();
+  const std::size_t at = base.firstNoable(added);
+  if (at == base.size()) {
+    if (isStored(added)) base.append(detachedCopy(added, base.parent()));
+    return;
+  }
+  CiscoCommandLine* found = base.at(at);
+  if (!isStored(added)) {
+    if (flag == AppendCommand) {
+      // An append command's "no" form cancels the whole run of commands it
+      // negates, passing over lines the grammar does not know.
+      base.scanCancelledRun(at, added, true, [&base](CiscoCommandLine* c) { base.remove(c); });
+    } else if (!(flag == MultiValueCommand && base.mergeValues(at, added))) {
+      base.remove(found);
+    }
+    return;
+  }
+  if (!found->isComparable(added)) return;
+  if (flag == OverwriteCommand) {
+    base.assign(at, *added);  // keeps its line number, parent and children
+  } else if (!isNoForm(found)) {
+    base.remove(found);
+  }
+}
+
+// A positive command that addresses nothing stored: only a stored form
+// enters, and of a new mode command only the stored forms of its commands.
+void addNewCommand(Level& base, const CiscoCommandLine* added) {
+  if (!isStored(added)) return;  // a default that is not stored
+  std::unique_ptr<CiscoCommandLine> copy = detachedCopy(added, base.parent());
+  if (added->getFlag() == AppendCommand) copy->genCommandStr();
+  if (opensMode(added)) {
+    copy->delOnlyChildCmds();
+    mergeChildren(added, copy.get());
+  }
+  base.append(std::move(copy));
+}
+
+// An append command joins the run of the commands comparable with it,
+// unless it is there already or cancels a stored line of the run.
+void appendToRun(Level& base, std::size_t at, const CiscoCommandLine* added) {
+  bool keep = true;
+  const Level::Run run = base.scanAppendRun(at, added, [&](CiscoCommandLine* cancelled) {
+    base.remove(cancelled);
+    if (isStored(cancelled)) keep = false;
+  });
+  if (keep && !run.exact) base.insert(run.end, detachedCopy(added, base.parent()));
+}
+
+// A positive command: it replaces, joins or merges into what it addresses.
+void mergePositive(Level& base, const CiscoCommandLine* added) {
+  const std::size_t at = base.firstComparable(added);
+  if (at == base.size()) {
+    addNewCommand(base, added);
+    return;
+  }
+  CiscoCommandLine* found = base.at(at);
+  if (!isStored(added)) {
+    // The new command sets a default: a stored "no" line or an overwritten
+    // value of the same item goes.
+    if (isNoForm(found) || found->getFlag() == OverwriteCommand) base.remove(found);
+    return;
+  }
+  if (hasFlags(added, FLAG_CONFLICT) && found->isConflictWith(added)) return;
+  switch (added->getFlag()) {
+    case OverwriteCommand:
+      if (!found->isExactlyMatch(added)) {
+        base.assign(at, *added);
+      } else if (opensMode(added)) {
+        mergeChildren(added, found);
+      }
+      return;
+    case AppendCommand:
+      if (opensMode(added)) {
+        mergeChildren(added, found);
+      } else {
+        appendToRun(base, at, added);
+      }
+      return;
+    case MultiValueCommand:
+      base.mergeValues(at, added);
+      return;
+    default:
+      if (opensMode(added)) mergeChildren(added, found);
+  }
+}
+
+// Applies newList to base by the commands' flags, then takes out what was
+// cancelled and orders the level.  Commands removed meanwhile stay in the
+// list, marked, so that no later comparison finds them.
+void mergeLevel(const CommandList& newList, Level& base) {
+  for (const CiscoCommandLine* added : newList) {
+    if (isNoForm(added)) {
+      mergeNoForm(base, added);
+    } else {
+      mergePositive(base, added);
+    }
+  }
+  base.applyRemovals();
+  base.sort();
+}
+
 }  // namespace
 
 std::string VexaParserUtil::mergeConfigCmds(const std::string& newCommands,
+                                            const std::string& configuration) {
+  return mergeConfigCmds(*ParserResources::instance().grammar(), newCommands, configuration);
+}
+
+std::string VexaParserUtil::mergeConfigCmds(const Grammar& grammar, const std::string& newCommands,
                                             const std::string& configuration) {
   if (newCommands.empty()) return configuration;
   if (configuration.empty()) return newCommands;
   // Without a grammar nothing parses: the stored text is kept rather than
   // replaced by an empty tree's text.
-  if (!resourcesReady()) return configuration;
+  if (!grammar.hasAllModes()) return configuration;
   OwnedTrees added;
   OwnedTrees base;
   std::string errorText;
   int errorLine = 0;
   // A text that fails to parse in part still merges with what was built.
-  transformCmds(newCommands, added.commands, errorText, errorLine);
-  transformCmds(configuration, base.commands, errorText, errorLine);
+  transformCmds(grammar, newCommands, added.commands, errorText, errorLine);
+  transformCmds(grammar, configuration, base.commands, errorText, errorLine);
   mergeCiscoCommands(added.commands, base.commands, nullptr);
   return expandMergedCmds(base.commands, 0);
 }
 
 std::string VexaParserUtil::normalizeConfigCmds(const std::string& text) {
-  if (!resourcesReady()) return text;
+  return normalizeConfigCmds(*ParserResources::instance().grammar(), text);
+}
+
+std::string VexaParserUtil::normalizeConfigCmds(const Grammar& grammar, const std::string& text) {
+  if (!grammar.hasAllModes()) return text;
   OwnedTrees trees;
   std::string errorText;
   int errorLine = 0;
-  transformCmds(text, trees.commands, errorText, errorLine);
+  transformCmds(grammar, text, trees.commands, errorText, errorLine);
   return expandMergedCmds(trees.commands, 0);
 }
 
@@ -125,123 +222,8 @@ std::string VexaParserUtil::expandMergedCmds(const std::vector<CiscoCommandLine*
 void VexaParserUtil::mergeCiscoCommands(const std::vector<CiscoCommandLine*>& newList,
                                         std::vector<CiscoCommandLine*>& baseList,
                                         CiscoCommandLine* parent) {
-  // Commands removed here stay in baseList, marked, until every new command
-  // has been applied: isComparable and isNoable refuse them meanwhile.  They
-  // are destroyed as soon as they leave the list.
-  RemovalSet removed;
-  SiblingIndex index(baseList);
-  // Assignments and value merges may change how the index files a command.
-  auto changed = [&index](CiscoCommandLine* command, SiblingIndex::Head before) {
-    if (!(SiblingIndex::headOf(command) == before)) index.invalidate();
-  };
-  for (const CiscoCommandLine* added : newList) {
-    const CiscoCommandLineFlag flag = added->getFlag();
-    const uint32_t bits = added->getFlags();
-
-    if ((bits & FLAG_NO) != 0) {
-      const std::size_t at = index.firstNoable(added);
-      if (at == baseList.size()) {
-        // Nothing to cancel: only a "no" form that the device stores is kept.
-        if ((bits & FLAG_STORED) != 0) baseList.push_back(detachedCopy(added, parent));
-        continue;
-      }
-      CiscoCommandLine* found = baseList[at];
-      const SiblingIndex::Head head = SiblingIndex::headOf(found);
-      if ((bits & FLAG_STORED) == 0) {
-        if (flag != AppendCommand) {
-          const bool kept = flag == MultiValueCommand && found->mergeCommand(added);
-          changed(found, head);
-          if (kept) continue;
-          removed.add(found);
-          continue;
-        }
-        // An append command's "no" form cancels the whole run of commands it
-        // negates, passing over lines the grammar does not know.
-        for (std::size_t i = at; i < baseList.size(); ++i) {
-          CiscoCommandLine* command = baseList[i];
-          if (command->getFlag() == UnknownCommand) continue;
-          if (isNoForm(command) || !command->isNoable(added)) break;
-          removed.add(command);
-        }
-        continue;
-      }
-      if (found->isComparable(added)) {
-        if (flag == OverwriteCommand) {
-          *found = *added;  // keeps its line number, parent and children
-          changed(found, head);
-        } else if (!isNoForm(found)) {
-          removed.add(found);
-        }
-      }
-      continue;
-    }
-
-    const std::size_t at = index.firstComparable(added);
-    if (at == baseList.size()) {
-      if ((bits & FLAG_STORED) == 0) continue;  // a default that is not stored
-      CiscoCommandLine* copy = detachedCopy(added, parent);
-      if (flag == AppendCommand) copy->genCommandStr();
-      if ((bits & FLAG_MODE) != 0) {
-        // Only the stored forms of the sub-mode's commands enter.
-        copy->delOnlyChildCmds();
-        mergeCiscoCommands(added->getChildCommands(), copy->getChildCommands(), copy);
-      }
-      baseList.push_back(copy);
-      continue;
-    }
-    CiscoCommandLine* found = baseList[at];
-    const SiblingIndex::Head head = SiblingIndex::headOf(found);
-    if ((bits & FLAG_STORED) == 0) {
-      // The new command sets a default: a stored "no" line or an overwritten
-      // value of the same item goes.
-      if (isNoForm(found) || found->getFlag() == OverwriteCommand) removed.add(found);
-      continue;
-    }
-    if ((bits & FLAG_CONFLICT) != 0 && found->isConflictWith(added)) continue;
-    if (flag == OverwriteCommand) {
-      if (!found->isExactlyMatch(added)) {
-        *found = *added;
-        changed(found, head);
-      } else if ((bits & FLAG_MODE) != 0) {
-        mergeCiscoCommands(added->getChildCommands(), found->getChildCommands(), found);
-      }
-      continue;
-    }
-    if (flag == AppendCommand) {
-      if ((bits & FLAG_MODE) != 0) {
-        mergeCiscoCommands(added->getChildCommands(), found->getChildCommands(), found);
-        continue;
-      }
-      bool keep = true;
-      std::size_t end = at;
-      for (; end < baseList.size() && baseList[end]->isComparable(added); ++end) {
-        CiscoCommandLine* command = baseList[end];
-        if (command->isExactlyMatch(added)) {
-          keep = false;  // already there
-          break;
-        }
-        if (isNoForm(command) != isNoForm(added) && command->isNoable(added)) {
-          removed.add(command);
-          if (hasFlags(command, FLAG_STORED)) keep = false;
-        }
-      }
-      if (keep) {
-        // Positions after the insertion move: the index starts over.
-        if (end < baseList.size()) index.invalidate();
-        baseList.insert(baseList.begin() + static_cast<std::ptrdiff_t>(end),
-                        detachedCopy(added, parent));
-      }
-      continue;
-    }
-    if (flag == MultiValueCommand) {
-      found->mergeCommand(added);
-      changed(found, head);
-    } else if ((bits & FLAG_MODE) != 0) {
-      mergeCiscoCommands(added->getChildCommands(), found->getChildCommands(), found);
-    }
-  }
-  removed.apply(baseList);
-  SortCiscoCommands(baseList);
+  Level base(baseList, parent);
+  mergeLevel(newList, base);
 }
 
 }  // namespace vexaparser

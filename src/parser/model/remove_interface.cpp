@@ -5,6 +5,8 @@
 
 #include "parser/model/section_search.h"
 #include "vexa/host/pathname.h"
+#include "vexa/parser/grammar.h"
+#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser {
@@ -24,21 +26,26 @@ std::string temporaryPathBeside(const std::string& path) {
 
 bool VexaParserUtil::removeInterfaceFromConfigFile(const std::string& path,
                                                    const std::string& name) {
+  return removeInterfaceFromConfigFile(*ParserResources::instance().grammar(), path, name);
+}
+
+bool VexaParserUtil::removeInterfaceFromConfigFile(const Grammar& grammar, const std::string& path,
+                                                   const std::string& name) {
   const vexahost::Pathname file(path);
   std::string text;
-  if (!file.readAll(text) || !resourcesReady()) return false;
+  if (!file.readAll(text) || !grammar.hasAllModes()) return false;
   // Only a name the terminal recognises as a whole: "interface" and a bare
   // type would match every interface of the file.
   bool recognised = false;
-  const std::string key = model::completeKey("interface " + name, &recognised);
+  const std::string key = model::completeKey(grammar, "interface " + name, &recognised);
   if (!recognised) return false;
 
-  model::SectionText& lines = model::sectionTextFor(text);
+  model::SectionText& lines = model::sectionTextFor(grammar, text);
   std::vector<model::SectionHit> hits;
   model::SearchOptions options;
   options.hits = &hits;
   std::string unused;
-  model::specialSearch(lines, key, SEARCH_BLOCK, unused, options);
+  model::specialSearch(grammar, lines, key, SEARCH_BLOCK, unused, options);
   if (hits.empty()) return true;
 
   // Every physical line from a header up to the line that ended its block

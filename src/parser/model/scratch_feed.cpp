@@ -4,13 +4,13 @@
 #include <string>
 
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/scratch_terminal.h"
 #include "vexa/parser/vty.h"
 
 namespace vexaparser::model {
 
 namespace {
 
-constexpr char kScratchHostName[] = "hostName";
 // The live terminal collects a line end per failed line; emptied now and then.
 constexpr unsigned kDrainEvery = 1024;
 
@@ -32,8 +32,8 @@ uint64_t memoKey(uint32_t stateId, uint32_t lineId) {
 
 }  // namespace
 
-ScratchFeed::ScratchFeed(SectionText& text, const FeedOptions& options)
-    : text_(text), memo_(text.memo()) {
+ScratchFeed::ScratchFeed(const Grammar& grammar, SectionText& text, const FeedOptions& options)
+    : grammar_(grammar), text_(text), memo_(text.memo()) {
   if (!options.reuse) {
     described_ = false;
     startLive();
@@ -47,20 +47,21 @@ ScratchFeed::~ScratchFeed() {
 }
 
 void ScratchFeed::releaseCommands() {
-  for (CiscoCommandLine* command : commands_) deleteCiscoCommandLine(command);
-  commands_.clear();
+  vexaparser::releaseCommands(commands_);
 }
 
 bool ScratchFeed::startLive() {
+  // The search reads configuration lines as "configure" leaves the terminal.
+  ScratchOptions options;
+  options.configureLine = "configure\n";
   if (live_ == nullptr) {
-    live_ = VTY::create(kScratchHostName, false);
+    live_ = makeScratchTerminal(grammar_, options);
     if (live_ == nullptr) return false;
   } else {
     live_->reset();
+    enterConfiguration(*live_, options);
   }
   releaseCommands();
-  live_->parse("enable\n", true, nullptr);
-  live_->parse("configure\n", true, nullptr);
   std::string drained;
   live_->getOutputString(drained);
   return true;
@@ -101,7 +102,7 @@ bool ScratchFeed::liveStateDescribed(const FeedOutcome& outcome) const {
   // A failed line leaves the terminal as it was, banner closed.
   if (!outcome.parsed) return true;
   // An open banner text shows as an empty host name.
-  return live_->getCurrentMode() == CONFIGURATION_MODE && !VTY::modeChanged() &&
+  return live_->getCurrentMode() == CONFIGURATION_MODE && !live_->modeChanged() &&
          !live_->getHostName().empty() && outcome.level >= 0 &&
          static_cast<std::size_t>(outcome.level) <= memo_.states[state_].size();
 }

@@ -45,15 +45,16 @@ struct FeedOptions {
 
 class ScratchFeed {
  public:
-  // text keeps the memo and must outlive the feed.
-  ScratchFeed(SectionText& text, const FeedOptions& options);
+  // Lines of text read with grammar; text keeps the memo (for this grammar,
+  // sectionTextFor) and both must outlive the feed.
+  ScratchFeed(const Grammar& grammar, SectionText& text, const FeedOptions& options);
   ~ScratchFeed();
   ScratchFeed(const ScratchFeed&) = delete;
   ScratchFeed& operator=(const ScratchFeed&) = delete;
 
   // The command the terminal builds for the line of id
   // (SectionText::fedText) fed in the current state.  The answer stays
-  // valid until the next call.  Without parser resources every answer is
+  // valid until the next call.  Without a complete grammar every answer is
   // empty.
   const FeedOutcome& feed(uint32_t id);
 
@@ -75,6 +76,7 @@ class ScratchFeed {
   const FeedOutcome& feedDescribed(uint32_t id, std::string_view line);
   void releaseCommands();
 
+  const Grammar& grammar_;
   SectionText& text_;
   ParseMemo& memo_;
   // The terminal's state is memo_.states[state_]; false once it cannot be.

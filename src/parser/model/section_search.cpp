@@ -10,7 +10,9 @@
 #include <utility>
 
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
+#include "vexa/parser/scratch_terminal.h"
 #include "vexa/parser/vty.h"
 
 namespace vexaparser {
@@ -19,7 +21,6 @@ namespace model {
 
 namespace {
 
-constexpr char kScratchHostName[] = "hostName";
 constexpr std::string_view kVersionWord = "version";
 
 // The characters ParserToolCase::strInCmd skips between words.
@@ -39,16 +40,17 @@ std::string lowerFirstWord(const std::string& key) {
 // the text reads as the search does.
 class BlockSearch {
  public:
-  BlockSearch(SectionText& text, const std::string& key, SEARCHTYPE type, std::string& out,
-              const SearchOptions& options)
-      : text_(text),
+  BlockSearch(const Grammar& grammar, SectionText& text, const std::string& key, SEARCHTYPE type,
+              std::string& out, const SearchOptions& options)
+      : grammar_(grammar),
+        text_(text),
         key_(key),
         first_(lowerFirstWord(key)),
         type_(type),
         out_(out),
         hits_(options.hits),
         indexed_(options.feed.reuse),
-        feed_(text, options.feed) {}
+        feed_(grammar, text, options.feed) {}
 
   void run() {
     if (first_.empty()) return;
@@ -94,7 +96,7 @@ class BlockSearch {
     if (plain.built) return &plain;
     if (plain.searches++ == 0) return nullptr;
     plain.built = true;
-    ScratchFeed feed(text_, FeedOptions{});
+    ScratchFeed feed(grammar_, text_, FeedOptions{});
     for (uint32_t line : candidates) {
       const FeedOutcome& answer = feed.feed(SectionText::blockLineId(line));
       if (!feed.described()) break;
@@ -208,6 +210,7 @@ class BlockSearch {
     return next;
   }
 
+  const Grammar& grammar_;
   SectionText& text_;
   const std::string& key_;
   const std::string first_;
@@ -222,7 +225,7 @@ class BlockSearch {
 
 // The key read by a configuration terminal that runs as a command line,
 // and whether it recognised it.
-std::pair<std::string, bool> completeOnce(const std::string& key) {
+std::pair<std::string, bool> completeOnce(const Grammar& grammar, const std::string& key) {
   std::vector<std::string> words;
   ParserToolCase::splitString(key, " \t\n", words);
   std::string joined;
@@ -231,10 +234,10 @@ std::pair<std::string, bool> completeOnce(const std::string& key) {
     joined += word;
   }
   if (joined.empty()) return {joined, false};
-  std::unique_ptr<VTY> vty = VTY::create(kScratchHostName, true);
+  ScratchOptions options;
+  options.runningCLIMode = true;
+  std::unique_ptr<VTY> vty = makeScratchTerminal(grammar, options);
   if (vty == nullptr) return {std::string(), false};
-  vty->parse("enable\n", true, nullptr);
-  vty->parse("configure terminal \n", true, nullptr);
   std::vector<CiscoCommandLine*> commands;
   std::string errorText;
   int errorLine = 0;
@@ -251,19 +254,19 @@ std::pair<std::string, bool> completeOnce(const std::string& key) {
 
 }  // namespace
 
-void specialSearch(SectionText& text, const std::string& key, SEARCHTYPE type, std::string& out,
-                   const SearchOptions& options) {
+void specialSearch(const Grammar& grammar, SectionText& text, const std::string& key,
+                   SEARCHTYPE type, std::string& out, const SearchOptions& options) {
   if (type != SEARCH_BODY && type != SEARCH_HEADERS && type != SEARCH_BLOCK) return;
-  BlockSearch(text, key, type, out, options).run();
+  BlockSearch(grammar, text, key, type, out, options).run();
 }
 
-void aclSearch(SectionText& text, const std::string& key, SEARCHTYPE type, std::string& out,
-               const SearchOptions& options) {
+void aclSearch(const Grammar& grammar, SectionText& text, const std::string& key, SEARCHTYPE type,
+               std::string& out, const SearchOptions& options) {
   if (type != SEARCH_ACL && type != SEARCH_ACL_HEADERS && type != SEARCH_ACL_BLOCK) return;
   std::string keyA = key;
   std::string keyB;
   ParserToolCase::getBothAclCmdsStr(keyA, keyB);
-  ScratchFeed feed(text, options.feed);
+  ScratchFeed feed(grammar, text, options.feed);
   const std::size_t count = text.lineCount();
 
   std::vector<uint32_t> lines;
@@ -311,18 +314,17 @@ void aclSearch(SectionText& text, const std::string& key, SEARCHTYPE type, std::
   }
 }
 
-std::string completeKey(const std::string& key, bool* recognised) {
+std::string completeKey(const Grammar& grammar, const std::string& key, bool* recognised) {
   // Callers complete the same few keys again and again.
   constexpr std::size_t kKeptKeys = 4096;
-  static GrammarStamp stamp;
+  static uint64_t stamp = 0;  // Grammar::id()
   static std::unordered_map<std::string, std::pair<std::string, bool>> completed;
-  const GrammarStamp now = currentGrammar();
-  if (!(now == stamp) || completed.size() >= kKeptKeys) {
-    stamp = now;
+  if (grammar.id() != stamp || completed.size() >= kKeptKeys) {
+    stamp = grammar.id();
     completed.clear();
   }
   auto known = completed.find(key);
-  if (known == completed.end()) known = completed.emplace(key, completeOnce(key)).first;
+  if (known == completed.end()) known = completed.emplace(key, completeOnce(grammar, key)).first;
   if (recognised != nullptr) *recognised = known->second.second;
   return known->second.first;
 }
@@ -330,30 +332,43 @@ std::string completeKey(const std::string& key, bool* recognised) {
 }  // namespace model
 
 std::string VexaParserUtil::completeConfigKey(const std::string& key) {
-  return model::completeKey(key, nullptr);
+  return completeConfigKey(*ParserResources::instance().grammar(), key);
+}
+
+std::string VexaParserUtil::completeConfigKey(const Grammar& grammar, const std::string& key) {
+  return model::completeKey(grammar, key, nullptr);
 }
 
 void VexaParserUtil::GetCmdsFromConfig(const std::string& configuration, std::string& out,
                                        const std::string& key, SEARCHTYPE type) {
+  GetCmdsFromConfig(*ParserResources::instance().grammar(), configuration, out, key, type);
+}
+
+void VexaParserUtil::GetCmdsFromConfig(const Grammar& grammar, const std::string& configuration,
+                                       std::string& out, const std::string& key, SEARCHTYPE type) {
   if (key.empty() || type == SEARCH_NONE) return;
-  const std::string completed = completeConfigKey(key);
+  const std::string completed = completeConfigKey(grammar, key);
   if (completed.empty()) return;
+  model::SectionText& text = model::sectionTextFor(grammar, configuration);
   if (type == SEARCH_BODY || type == SEARCH_HEADERS || type == SEARCH_BLOCK) {
-    GetSpecialCmdsFromConfig(configuration, completed, out, type);
+    model::specialSearch(grammar, text, completed, type, out, {});
   } else {
-    GetAclCmdsFromConfig(configuration, completed, out, type);
+    model::aclSearch(grammar, text, completed, type, out, {});
   }
 }
 
 void VexaParserUtil::GetSpecialCmdsFromConfig(const std::string& configuration,
                                               const std::string& key, std::string& out,
                                               SEARCHTYPE type) {
-  model::specialSearch(model::sectionTextFor(configuration), key, type, out, {});
+  const std::shared_ptr<const Grammar> grammar = ParserResources::instance().grammar();
+  model::specialSearch(*grammar, model::sectionTextFor(*grammar, configuration), key, type, out,
+                       {});
 }
 
 void VexaParserUtil::GetAclCmdsFromConfig(const std::string& configuration, const std::string& key,
                                           std::string& out, SEARCHTYPE type) {
-  model::aclSearch(model::sectionTextFor(configuration), key, type, out, {});
+  const std::shared_ptr<const Grammar> grammar = ParserResources::instance().grammar();
+  model::aclSearch(*grammar, model::sectionTextFor(*grammar, configuration), key, type, out, {});
 }
 
 bool VexaParserUtil::isTheSameCmd(const std::string& a, const std::string& b, bool checkNo) {

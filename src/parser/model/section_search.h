@@ -34,16 +34,17 @@ struct SearchOptions {
 
 // VexaParserUtil::completeConfigKey; recognised (when not null) tells
 // whether the terminal recognised the key as a complete command.
-std::string completeKey(const std::string& key, bool* recognised);
+std::string completeKey(const Grammar& grammar, const std::string& key, bool* recognised);
 
 // Types 0 to 2 with a completed key: headers that begin with the key's
 // first word, matched by the commands the terminal builds, and their blocks.
-void specialSearch(SectionText& text, const std::string& key, SEARCHTYPE type, std::string& out,
-                   const SearchOptions& options);
+// text is the grammar's (sectionTextFor).
+void specialSearch(const Grammar& grammar, SectionText& text, const std::string& key,
+                   SEARCHTYPE type, std::string& out, const SearchOptions& options);
 // Types 4 to 6 with a completed key: the numbered and the named form of one
 // access list.
-void aclSearch(SectionText& text, const std::string& key, SEARCHTYPE type, std::string& out,
-               const SearchOptions& options);
+void aclSearch(const Grammar& grammar, SectionText& text, const std::string& key, SEARCHTYPE type,
+               std::string& out, const SearchOptions& options);
 
 }  // namespace vexaparser::model
 

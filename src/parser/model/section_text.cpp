@@ -4,8 +4,6 @@
 #include <cctype>
 #include <cstring>
 
-#include "vexa/host/vexa_file_system.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tool_case.h"
 
 namespace vexaparser::model {
@@ -37,20 +35,11 @@ bool sameText(const std::string& a, const std::string& b) {
 }
 
 struct KeptText {
-  GrammarStamp stamp;
+  uint64_t grammar = 0;  // Grammar::id()
   std::unique_ptr<SectionText> text;
 };
 
 }  // namespace
-
-GrammarStamp currentGrammar() {
-  GrammarStamp stamp;
-  ParserResources& resources = ParserResources::instance();
-  if (const ParserTree* tree = resources.modeTree(CONFIGURATION_MODE)) stamp.root = tree->root;
-  stamp.nodes = resources.nodeCount();
-  stamp.folder = vexahost::VexaFileSystem::GetSystemResourceFolder();
-  return stamp;
-}
 
 std::size_t ParseMemo::StateHash::operator()(const std::vector<uint32_t>& state) const {
   std::size_t hash = state.size();
@@ -210,11 +199,11 @@ std::vector<uint32_t> SectionText::linesBeginningWith(const std::string& prefix)
   return found;
 }
 
-SectionText& sectionTextFor(const std::string& text) {
+SectionText& sectionTextFor(const Grammar& grammar, const std::string& text) {
   static std::vector<KeptText> kept;
-  const GrammarStamp stamp = currentGrammar();
+  const uint64_t stamp = grammar.id();
   for (std::size_t i = 0; i < kept.size(); ++i) {
-    if (kept[i].stamp == stamp && sameText(kept[i].text->text(), text)) {
+    if (kept[i].grammar == stamp && sameText(kept[i].text->text(), text)) {
       std::rotate(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(i),
                   kept.begin() + static_cast<std::ptrdiff_t>(i) + 1);
       return *kept.front().text;

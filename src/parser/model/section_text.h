@@ -24,6 +24,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "vexa/parser/grammar.h"
+
 namespace vexaparser::model {
 
 // What the scratch terminal built for one line in one state (ScratchFeed).
@@ -164,21 +166,9 @@ class SectionText {
   std::unordered_map<std::string, PlainRun> plainRuns_;
 };
 
-// The grammar answers were obtained under: another resource folder, or a
-// grammar loaded again with another node count or root, makes them
-// worthless.
-struct GrammarStamp {
-  const void* root = nullptr;
-  std::size_t nodes = 0;
-  std::string folder;
-  bool operator==(const GrammarStamp&) const = default;
-};
-GrammarStamp currentGrammar();
-
 // The kept SectionText of text, made when none matches: the same text read
-// under the same loaded grammar.  The reference stays valid until the next
-// call.
-SectionText& sectionTextFor(const std::string& text);
+// under the same grammar.  The reference stays valid until the next call.
+SectionText& sectionTextFor(const Grammar& grammar, const std::string& text);
 
 // Begins with word followed by a blank, a tab or the end.
 bool beginsWithWord(std::string_view text, std::string_view word);

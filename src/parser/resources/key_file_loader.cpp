@@ -9,23 +9,23 @@
 
 namespace vexaparser {
 
-void loadKeyTables(const std::string& folder, ParserResources& resources) {
+void loadKeyTables(const std::string& folder, Grammar& grammar) {
   vexahost::Pathname dir(folder);
   if (!dir.isDirectory()) return;  // no key-file folder: no key tables
   for (const vexahost::Pathname& entry : dir.dirContents()) {
     if (entry.isDirectory()) continue;
-    loadKeyFile(entry.data(), resources);
+    loadKeyFile(entry.data(), grammar);
   }
 }
 
-bool loadKeyFile(const std::string& path, ParserResources& resources) {
+bool loadKeyFile(const std::string& path, Grammar& grammar) {
   std::vector<std::string> lines;
   try {
     lines = ModeFileLoader::readLines(path);
   } catch (const ParserException&) {
     return false;  // an unreadable key file is skipped
   }
-  ParserResources::KeyTable table;
+  Grammar::KeyTable table;
   for (const std::string& line : lines) {
     if (line.empty()) continue;
     std::vector<std::string> fields;
@@ -36,7 +36,7 @@ bool loadKeyFile(const std::string& path, ParserResources& resources) {
   // Built by appending: g++ 12 warns falsely (-Wrestrict) on "&" + string.
   std::string name = "&";
   name += vexahost::Pathname(path).file();
-  resources.keyTables()[name] = std::move(table);
+  grammar.setKeyTable(name, std::move(table));
   return true;
 }
 

@@ -1,11 +1,11 @@
 #include "mode_file_loader.h"
 
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "vexa/host/pathname.h"
 #include "vexa/host/platform.h"
-#include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/parser_exception.h"
 #include "vexa/parser/parser_tool_case.h"
 
@@ -35,9 +35,8 @@ std::string helpOfChild(const ParserTreeNode* node, const std::string& key,
 
 }  // namespace
 
-std::string ModeFileLoader::modeFilePath(const std::string& fileName) {
-  return vexahost::VexaFileSystem::GetSystemResourceFolder() + "files" + vexahost::kPathSeparator +
-         fileName;
+std::string ModeFileLoader::filesPath(const std::string& folder, const std::string& name) {
+  return folder + "files" + vexahost::kPathSeparator + name;
 }
 
 std::vector<std::string> ModeFileLoader::readLines(const std::string& fullPath) {
@@ -64,7 +63,16 @@ ModeFileLoader::Line ModeFileLoader::splitLine(const std::string& text) {
 }
 
 void ModeFileLoader::loadFile(const std::string& fileName, ParserTreeNode* root) {
-  std::vector<std::string> lines = readLines(modeFilePath(fileName));
+  std::vector<std::string> lines;
+  try {
+    lines = readLines(filesPath(grammar_.folder(), fileName));
+  } catch (const ParserException&) {
+    if (!fileName_.empty()) failedAt_ = fileName_ + ":" + std::to_string(lineNo_);
+    throw;
+  }
+  // The file and line being read, restored when this file is done.
+  const std::string outerFile = std::exchange(fileName_, fileName);
+  const std::size_t outerLine = lineNo_;
   // A nested load (sub-mode or shared file) reads its own file on the same
   // build stack; its closing lines never reach below its own root, and the
   // stack is back at the caller's depth afterwards whatever the file holds.
@@ -73,6 +81,7 @@ void ModeFileLoader::loadFile(const std::string& fileName, ParserTreeNode* root)
   tree_.buildStack.push(root);
   baseDepth_ = tree_.buildStack.size();
   for (std::size_t next = 0; next < lines.size();) {
+    lineNo_ = next + 1;
     Line line = splitLine(lines[next++]);
     if (line.word.empty()) continue;
     if (startsWith(line.word, '!')) {
@@ -87,6 +96,8 @@ void ModeFileLoader::loadFile(const std::string& fileName, ParserTreeNode* root)
   }
   while (tree_.buildStack.size() > outerDepth) tree_.buildStack.pop();
   baseDepth_ = outerBase;
+  fileName_ = outerFile;
+  lineNo_ = outerLine;
 }
 
 void ModeFileLoader::addLine(const Line& line) {
@@ -123,7 +134,7 @@ void ModeFileLoader::addLine(const Line& line) {
     applyTail(existing, line.tail);
     return;
   }
-  ParserTreeNode* node = resources_.newNode();
+  ParserTreeNode* node = grammar_.newNode();
   node->keySet[key] = line.help;
   node->letters = parseLetters(line.letters);
   node->optionMember = node->hasLetter(kLetterOb);
@@ -160,7 +171,7 @@ void ModeFileLoader::addOptionalKeyToOpenNode(const std::string& key, const Line
 void ModeFileLoader::addComplexBlock(const Line& line, const std::vector<std::string>& lines,
                                      std::size_t& next) {
   ParserTreeNode* open = openNode();
-  ParserTreeNode* node = resources_.newNode();
+  ParserTreeNode* node = grammar_.newNode();
   node->complexMark = true;
   node->letters = parseLetters(line.letters);
   node->optionMember = node->hasLetter(kLetterOb);
@@ -192,7 +203,7 @@ void ModeFileLoader::openRejectedLine() {
   // The rejected line still opens a node so that its closing line and the
   // lines nested under it keep the rest of the file in place; the node hangs
   // below nothing, so none of it reaches the tree.
-  tree_.buildStack.push(resources_.newNode());
+  tree_.buildStack.push(grammar_.newNode());
 }
 
 ParserTreeNode* ModeFileLoader::existingChild(ParserTreeNode* open, const std::string& key) {
@@ -257,7 +268,7 @@ void ModeFileLoader::applyTail(ParserTreeNode* node, const std::string& tail) {
 
 void ModeFileLoader::openSubMode(ParserTreeNode* node, const std::string& prompt,
                                  const std::string& file) {
-  resources_.modePrompts()[node] = prompt;
+  grammar_.setModePrompt(node, prompt);
   node->modeName = prompt;
   node->modeMark = true;
   node->modeFileName = file;
@@ -267,7 +278,7 @@ void ModeFileLoader::openSubMode(ParserTreeNode* node, const std::string& prompt
   if (known != tree_.subModeFiles.end()) {
     subRoot = known->second;
   } else {
-    subRoot = resources_.newNode();
+    subRoot = grammar_.newNode();
     subRoot->modeMark = true;
     // Registered before reading, so a file that refers to itself (directly or
     // through others) grafts what has been read so far instead of recursing
@@ -289,15 +300,15 @@ void ModeFileLoader::openSubMode(ParserTreeNode* node, const std::string& prompt
 }
 
 void ModeFileLoader::shareModeFile(ParserTreeNode* node, const std::string& file) {
-  auto& shared = resources_.sharedModeFiles();
+  auto& shared = grammar_.sharedModeFiles();
   ParserTreeNode* sharedRoot = nullptr;
   auto known = shared.find(file);
   if (known != shared.end()) {
     sharedRoot = known->second;
   } else {
-    // Loaded once per process; registered first for the same reason as
+    // Loaded once per grammar; registered first for the same reason as
     // sub-mode files.  Its root is not a mode node.
-    sharedRoot = resources_.newNode();
+    sharedRoot = grammar_.newNode();
     shared[file] = sharedRoot;
     loadFile(file, sharedRoot);
   }

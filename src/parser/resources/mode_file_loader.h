@@ -1,9 +1,8 @@
 // ModeFileLoader: reads mode files into syntax-tree nodes.
 //
-// Used by ParserTree's constructor.  One loader serves one tree: sub-mode
+// Used by ParserTree's constructors.  One loader serves one tree: sub-mode
 // files ("@prompt file") are loaded once per tree through the tree's
-// subModeFiles map, shared files ("&file") once per process through
-// ParserResources.  A mode file describes a tree in pre-order: every line
+// subModeFiles map, shared files ("&file") once per grammar.  A mode file describes a tree in pre-order: every line
 // "word|help|letters|argument|tail" adds a node below the open node and opens
 // it, a line beginning with "!" closes the node opened last.  The rules the
 // loader decides for itself are commented where it decides them.
@@ -16,7 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree.h"
 #include "vexa/parser/parser_tree_node.h"
 
@@ -24,16 +23,18 @@ namespace vexaparser {
 
 class ModeFileLoader {
  public:
-  ModeFileLoader(ParserTree& tree, ParserResources& resources)
-      : tree_(tree), resources_(resources) {}
+  ModeFileLoader(ParserTree& tree, Grammar& grammar) : tree_(tree), grammar_(grammar) {}
 
-  // Loads mode file fileName (below "files/" of the resource folder) into
+  // Loads mode file fileName (below "files/" of the grammar's folder) into
   // root: every line adds below root.  Throws ParserException when the file
   // or a file it refers to cannot be opened; what was added stays.
   void loadFile(const std::string& fileName, ParserTreeNode* root);
+  // After a failed load: the mode file and line that named the file that
+  // could not be opened ("if.cfm:12"); empty when it was the first file.
+  const std::string& failedAt() const { return failedAt_; }
 
-  // The full path of a mode file.
-  static std::string modeFilePath(const std::string& fileName);
+  // The full path of a file below "files/" of folder.
+  static std::string filesPath(const std::string& folder, const std::string& name);
   // The lines of a file (line feed or carriage return + line feed); throws
   // ParserException with the full path when it cannot be read.
   static std::vector<std::string> readLines(const std::string& fullPath);
@@ -71,9 +72,13 @@ class ModeFileLoader {
   ParserTreeNode* openNode() const { return tree_.buildStack.top(); }
 
   ParserTree& tree_;
-  ParserResources& resources_;
+  Grammar& grammar_;
   // Depth of the build stack at which the file being read has its root.
   std::size_t baseDepth_ = 0;
+  // The file being read and its line, for failedAt().
+  std::string fileName_;
+  std::size_t lineNo_ = 0;
+  std::string failedAt_;
   std::unordered_map<const ParserTreeNode*, ComplexIndex> complexIndex_;
 };
 

@@ -1,20 +1,29 @@
 #include "vexa/parser/parser_tree.h"
 
+#include <memory>
+
 #include "mode_file_loader.h"
+#include "vexa/host/vexa_file_system.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_exception.h"
-#include "vexa/parser/parser_resources.h"
 
 namespace vexaparser {
 
 ParserTree::ParserTree(const std::string& fileName, bool /*flag*/) {
-  ParserResources& resources = ParserResources::instance();
-  root = resources.newNode();
+  auto grammar = std::make_shared<Grammar>(vexahost::VexaFileSystem::GetSystemResourceFolder());
+  *this = ParserTree(*grammar, fileName);
+  nodeOwner = std::move(grammar);
+}
+
+ParserTree::ParserTree(Grammar& grammar, const std::string& fileName, std::string* failedAt) {
+  root = grammar.newNode();
   root->modeMark = true;
-  ModeFileLoader loader(*this, resources);
+  ModeFileLoader loader(*this, grammar);
   try {
     loader.loadFile(fileName, root);
   } catch (const ParserException&) {
     buildStack = {};
+    if (failedAt != nullptr) *failedAt = loader.failedAt();
     throw;
   }
 }

@@ -3,7 +3,7 @@
 #include <set>
 #include <vector>
 
-#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/grammar.h"
 
 namespace vexaparser {
 
@@ -27,7 +27,8 @@ class TreeDumper {
 
  private:
   void appendModeInfo(std::string& line, const ParserTreeNode* node) {
-    std::string prompt = ParserResources::instance().modePrompt(node);
+    const std::string prompt =
+        options_.grammar == nullptr ? std::string() : options_.grammar->modePrompt(node);
     if (!prompt.empty() || !node->modeFileName.empty()) {
       line += "  @\"" + prompt + "\"";
       if (!node->modeFileName.empty()) line += " " + node->modeFileName;

@@ -119,10 +119,11 @@ void ParserToolCase::removeMore(std::string& line) {
   line = std::move(after);
 }
 
-CiscoCommandLineFlag ParserToolCase::getCmdFlag(const std::string& command) {
+CiscoCommandLineFlag ParserToolCase::getCmdFlag(const std::string& command,
+                                                const std::set<std::string>& overwriteKeys) {
   if (command.empty()) return AppendCommand;
   bool is_no = command.compare(0, 3, "no ") == 0;
-  bool overwrites = overwriteCommandKeys().count(getKeyStr(command)) != 0;
+  bool overwrites = overwriteKeys.count(getKeyStr(command)) != 0;
   if (is_no) return overwrites ? NoOverwriteCommand : NoCommand;
   return overwrites ? OverwriteCommand : AppendCommand;
 }

@@ -1,5 +1,5 @@
-// Shared fixture of the terminal tests: loads a small hand-written grammar
-// from tests/data/parser/cli/<set>/ and drives terminals over it the way the
+// Shared fixture of the terminal tests: a small hand-written grammar from
+// tests/data/parser/cli/<set>/, and terminals over it driven the way the
 // console does (a line gets " \n" appended, "?" and tab go to hook).
 #ifndef VEXA_TESTS_PARSER_CLI_CLI_TEST_SUPPORT_H_
 #define VEXA_TESTS_PARSER_CLI_CLI_TEST_SUPPORT_H_
@@ -12,11 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "vexa/host/vexa_file_system.h"
+#include "parser/test_grammar.h"
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tree_node.h"
-#include "vexa/parser/vexa_parser_util.h"
+#include "vexa/parser/scratch_terminal.h"
 #include "vexa/parser/vty.h"
 
 namespace vexaparser::testing {
@@ -25,11 +24,9 @@ inline std::string cliDataFolder(const std::string& set) {
   return std::string(VEXA_TEST_DATA_DIR) + "parser/cli/" + set + "/";
 }
 
-// Loads the grammar set into fresh resources.
-inline void loadGrammar(const std::string& set) {
-  ParserResources::instance().clearAll();
-  vexahost::VexaFileSystem::SetSystemResourceFolder(cliDataFolder(set));
-  VexaParserUtil::createParserResource();
+// The grammar of the set.
+inline std::shared_ptr<Grammar> cliGrammar(const std::string& set) {
+  return testGrammar(cliDataFolder(set));
 }
 
 // Returns what one of VTY's string getters writes.
@@ -64,16 +61,8 @@ struct Step {
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    loadGrammar("basic");
-    ASSERT_TRUE(VexaParserUtil::resourcesReady());
-    terminal_ = VTY::create("Router", true);
+    terminal_ = VTY::create(grammar_, TerminalOptions{"Router", true, {}});
     ASSERT_NE(terminal_, nullptr);
-  }
-  void TearDown() override {
-    terminal_.reset();
-    scratch_.reset();
-    ParserResources::instance().releaseEverything();
-    vexahost::VexaFileSystem::SetSystemResourceFolder("");
   }
 
   // Runs a line as the console does (" \n" appended), optionally with a
@@ -111,7 +100,7 @@ class CliTest : public ::testing::Test {
           << line;
       EXPECT_EQ(terminal_->getHostName().empty(), s.banner) << line;
       if (ok) {
-        EXPECT_EQ(VTY::modeChanged(), terminal_->getCurrentMode() != mode) << line;
+        EXPECT_EQ(terminal_->modeChanged(), terminal_->getCurrentMode() != mode) << line;
       } else {
         EXPECT_EQ(majorCommands(), majors) << line;
       }
@@ -128,13 +117,12 @@ class CliTest : public ::testing::Test {
   // A scratch terminal (host "hostName", no abbreviations) in configuration
   // mode, as the configuration model makes them.
   VTY& scratchInConfiguration() {
-    scratch_ = std::make_unique<VTY>();
-    scratch_->parse("enable\n", true, nullptr);
-    scratch_->parse("configure terminal \n", true, nullptr);
+    scratch_ = makeScratchTerminal(*grammar_);
     output(*scratch_);
     return *scratch_;
   }
 
+  std::shared_ptr<const Grammar> grammar_ = cliGrammar("basic");
   std::unique_ptr<VTY> terminal_;
   std::unique_ptr<VTY> scratch_;
   bool lastResult_ = false;
@@ -145,7 +133,7 @@ class CliTest : public ::testing::Test {
 struct CommandList {
   std::vector<CiscoCommandLine*> commands;
   ~CommandList() {
-    for (CiscoCommandLine* command : commands) deleteCiscoCommandLine(command);
+    releaseCommands(commands);
   }
 };
 

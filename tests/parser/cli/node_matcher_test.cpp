@@ -17,25 +17,28 @@ class NodeMatcherTest : public CliTest {
  protected:
   // The configuration root, then each word of path matched in full ("<cr>"
   // stands for the end key); null when one is missing.
-  static ParserTreeNode* walk(const std::string& path) {
-    ParserTreeNode* node = ParserResources::instance().modeTree(CONFIGURATION_MODE)->root;
+  ParserTreeNode* walk(const std::string& path) {
+    ParserTreeNode* node = grammar_->modeTree(CONFIGURATION_MODE)->root;
     std::istringstream words(path);
     std::string word;
     std::string matched;
     while (node != nullptr && words >> word) {
-      node = NodeMatcher::findChild(node, word == "<cr>" ? kEndKey : word, false, matched);
+      node = matcher_.findChild(node, word == "<cr>" ? kEndKey : word, false, matched);
     }
     return node;
   }
-  static std::string hints(const ParserTreeNode* node, const std::string& prefix) {
+  std::string hints(const ParserTreeNode* node, const std::string& prefix) {
     std::ostringstream out;
-    const bool printed = NodeMatcher::printHints(node, out, prefix);
+    const bool printed = matcher_.printHints(node, out, prefix);
     EXPECT_EQ(printed, !out.str().empty()) << prefix;
     return out.str();
   }
+
+  UsedOptions used_;
+  NodeMatcher matcher_{*grammar_, used_};
 };
 
-TEST_F(NodeMatcherTest, FindChild) {
+TEST_F(NodeMatcherTest, FindChildTriesKeysTypesTablesAbbreviationsThenLowered) {
   const char* kSpeed = "interface ethernet 0 <cr> speed";
   // clang-format off
   // key: of the child found; nullptr for none, "#" for the complex node.
@@ -72,7 +75,7 @@ TEST_F(NodeMatcherTest, FindChild) {
     ParserTreeNode* node = walk(c.path);
     ASSERT_NE(node, nullptr) << input;
     std::string matched = "stale";
-    ParserTreeNode* child = NodeMatcher::findChild(node, c.word, c.abbreviate, matched);
+    ParserTreeNode* child = matcher_.findChild(node, c.word, c.abbreviate, matched);
     EXPECT_EQ(matched, c.matched) << input;
     if (c.key == nullptr) {
       EXPECT_EQ(child, nullptr) << input;
@@ -85,7 +88,7 @@ TEST_F(NodeMatcherTest, FindChild) {
   }
 }
 
-TEST_F(NodeMatcherTest, InterfaceNames) {
+TEST_F(NodeMatcherTest, InterfaceNamesSplitBeforeTheFirstDigit) {
   // clang-format off
   struct Case { const char* word; bool split; const char* type; const char* number; };
   const Case cases[] = {
@@ -102,11 +105,11 @@ TEST_F(NodeMatcherTest, InterfaceNames) {
     EXPECT_EQ(number, c.number) << c.word;
   }
 
-  EXPECT_TRUE(NodeMatcher::acceptsInterfaceNames(walk("interface")));
-  EXPECT_FALSE(NodeMatcher::acceptsInterfaceNames(walk("")));
+  EXPECT_TRUE(matcher_.acceptsInterfaceNames(walk("interface")));
+  EXPECT_FALSE(matcher_.acceptsInterfaceNames(walk("")));
 }
 
-TEST_F(NodeMatcherTest, Hints) {
+TEST_F(NodeMatcherTest, HintsAlignOnTabColumnsAndCutTheHelp) {
   // Tab columns: two for words under 8 characters when the widest takes two;
   // help pieces of 79 - 16 = 63 characters.
   const std::string logging =
@@ -124,17 +127,15 @@ TEST_F(NodeMatcherTest, Hints) {
   for (const Case& c : cases) {
     EXPECT_EQ(hints(walk(c.path), c.prefix), c.expected) << c.path << " / " << c.prefix;
   }
-  std::ostringstream none;
-  EXPECT_FALSE(NodeMatcher::printHints(nullptr, none, ""));
 
   // A word too long for the columns: the help follows the single tab whole.
-  ParserTreeNode* node = ParserResources::instance().newNode();
-  ParserTreeNode* child = ParserResources::instance().newNode();
+  ParserTreeNode node;
+  ParserTreeNode child;
   const std::string word(80, 'w');
   const std::string help(100, 'h');
-  child->keySet[word] = help;
-  node->addChild(word, help, child);
-  EXPECT_EQ(hints(node, ""), word + "\t" + help + "\n");
+  child.keySet[word] = help;
+  node.addChild(word, help, &child);
+  EXPECT_EQ(hints(&node, ""), word + "\t" + help + "\n");
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST_F(HelpTest, HelpAndCompletionInEveryMode) {
 // The listing of every level a configuration text opens, innermost first;
 // levels that do not know the word give none. Every level is closed
 // afterwards: the terminal starts again at its root.
-TEST_F(HelpTest, HintCommand) {
+TEST_F(HelpTest, HintCommandGivesTheHelpOfEveryLevelInnermostFirst) {
   const std::string af = "network\tspecify a network to announce via bgp\n";
   const std::string router = af + "neighbor\tspecify a neighbor router\n";
   using Hints = std::vector<std::pair<std::string, std::string>>;

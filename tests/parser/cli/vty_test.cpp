@@ -26,7 +26,7 @@ using TerminalTest = CliTest;
 // checks). A failed line leaves the mode and the options it used as they
 // were; a configuration command typed in a sub-mode leaves it (two levels at
 // once from the address family).
-TEST_F(TerminalTest, Session) {
+TEST_F(TerminalTest, SessionThroughEveryModeLevel) {
   const char* kAf = "(config-router-af)#";
   // clang-format off
   play({
@@ -141,17 +141,16 @@ TEST_F(TerminalTest, OddLinesSurvive) {
 }
 
 TEST(TerminalWithoutResources, IsRefused) {
-  loadGrammar("missing");
-  ASSERT_FALSE(VexaParserUtil::resourcesReady());
-  EXPECT_EQ(VTY::create("Router", true), nullptr);
-  VTY inert("Router", true);
+  const std::shared_ptr<const Grammar> missing = cliGrammar("missing");
+  ASSERT_FALSE(missing->hasAllModes());
+  EXPECT_EQ(VTY::create(missing, TerminalOptions{"Router", true, {}}), nullptr);
+  VTY inert(missing, TerminalOptions{"Router", true, {}});
   EXPECT_FALSE(inert.isReady());
   EXPECT_FALSE(inert.parse("enable \n", true, nullptr));
   EXPECT_EQ(output(inert), std::string(VTY::kNotReadyMessage) + "\n");
   EXPECT_EQ(read(inert, &VTY::getPrompt), "");
   inert.hook("?");
   EXPECT_EQ(output(inert), std::string(VTY::kNotReadyMessage) + "\n");
-  vexahost::VexaFileSystem::SetSystemResourceFolder("");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 #include "parser/config/command_line_test_support.h"
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_resources.h"
+#include "vexa/parser/grammar.h"
 
 namespace vexaparser::testing {
 namespace {
@@ -79,10 +79,9 @@ TEST_F(CommandLineRelationTest, IsComparableFollowsKeyPositions) {
   removed->setFlags(FLAG_REMOVED, false);
   EXPECT_FALSE(removed->isComparable(same.get()));
   EXPECT_TRUE(same->isComparable(removed.get())) << "only this command's mark counts";
-  EXPECT_FALSE(same->isComparable(nullptr));
 }
 
-TEST_F(CommandLineRelationTest, IsNoable) {
+TEST_F(CommandLineRelationTest, IsNoableComparesKeyAndEndPositionsUpToALineEnd) {
   const char* const a1 = "ip address 1.1.1.1 255.0.0.0";
   const char* const a2 = "ip address 2.2.2.2 255.255.0.0";
   const char* const r1 = "ip route 10.0.0.0 255.0.0.0 1.1.1.1";
@@ -116,7 +115,6 @@ TEST_F(CommandLineRelationTest, IsNoable) {
   CommandPtr configured = cmd(a1);
   configured->setFlags(FLAG_REMOVED, false);
   EXPECT_FALSE(configured->isNoable(no("ip address").get()));
-  EXPECT_FALSE(cmd(a1)->isNoable(nullptr));
   EXPECT_FALSE(CiscoCommandLine().isNoable(no("ip address").get()));
 }
 
@@ -131,7 +129,6 @@ TEST_F(CommandLineRelationTest, IsConflictWithAtCfPosition) {
   EXPECT_FALSE(route1->isConflictWith(cmd("ip address 1.1.1.1 255.0.0.0").get()))
       << "paths part before the cf node";
   EXPECT_FALSE(route1->isConflictWith(cmd("ip route").get())) << "other's path runs out first";
-  EXPECT_FALSE(route1->isConflictWith(nullptr));
   EXPECT_FALSE(plain->isConflictWith(cmd(r + "2.2.2.2").get()))
       << "needs FLAG_CONFLICT on this command";
 }
@@ -153,7 +150,6 @@ TEST_F(CommandLineRelationTest, MergeLeavesOtherCommandsAndKeyPositions) {
   other->setFlag(MultiValueCommand);
   EXPECT_TRUE(base->mergeCommand(other.get()));
   EXPECT_EQ(pathWords(*base)[1], (std::set<std::string>{"10"}));
-  EXPECT_TRUE(base->mergeCommand(nullptr));
 
   vlans->letters = kLetterK | kLetterM;
   base = cmd("trunk-vlans 10");
@@ -212,34 +208,27 @@ TEST_F(CommandLineRelationTest, NoFormOfNestedCommand) {
   }
 }
 
-// setOrderNo against a command order table of the test's own; the real
-// templates are set aside meanwhile.
+// setOrderNo against a command order table of the test's own.
 class CommandLineOrderTest : public CommandLineRelationTest {
  protected:
   static constexpr char kMode[] = "order_test_mode.cfm";
 
-  CommandLineOrderTest() {
-    std::swap(saved_, ParserResources::instance().cmdOrderTable());
-    root->modeFileName = kMode;
-  }
-  ~CommandLineOrderTest() override {
-    auto& table = ParserResources::instance().cmdOrderTable();
-    for (auto& [mode, templates] : table) {
-      for (CiscoCommandLine* templ : templates) deleteCiscoCommandLine(templ);
+  CommandLineOrderTest() { root->modeFileName = kMode; }
+  void addTemplate(const std::string& mode, CommandPtr templ, int orderNo) {
+    Grammar::OrderTemplate entry;
+    entry.orderNo = orderNo;
+    for (const auto& [node, words] : templ->getNodePath()) {
+      entry.path.emplace_back(node, words.count(kEndKey) != 0);
     }
-    table = std::move(saved_);
+    table_[mode].push_back(entry);
   }
-  static void addTemplate(const std::string& mode, CommandPtr templ, int orderNo) {
-    templ->setOrderNo(orderNo);
-    ParserResources::instance().cmdOrderTable()[mode].push_back(templ.release());
-  }
-  static int orderOf(CommandPtr command, ParserTreeNode* mode) {
+  int orderOf(CommandPtr command, ParserTreeNode* mode) {
     command->setOrderNo(-1);
-    command->setOrderNo(mode);
+    command->setOrderNo(mode, table_);
     return command->getOrderNo();
   }
 
-  std::map<std::string, std::vector<CiscoCommandLine*>> saved_;
+  Grammar::CommandOrderTable table_;
 };
 
 TEST_F(CommandLineOrderTest, FirstFittingTemplateGivesTheNumber) {

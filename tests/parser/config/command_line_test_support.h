@@ -1,5 +1,5 @@
 // Shared helpers of the configuration-line tests: small syntax trees built by
-// hand from pool nodes, and feeders that hand words to addTreeNodes the way
+// hand, and feeders that hand words to addTreeNodes the way
 // the terminal's matcher does (each word with the node it matched, "\n" last
 // with the end node).
 #ifndef VEXA_TESTS_PARSER_CONFIG_COMMAND_LINE_TEST_SUPPORT_H_
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -16,7 +17,6 @@
 #include <vector>
 
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tree_node.h"
 
 namespace vexaparser::testing {
@@ -30,7 +30,9 @@ using Words = std::vector<std::set<std::string>>;
 // sets the option-group member mark, as the loader does.
 inline ParserTreeNode* makeNode(ParserTreeNode* parent, const std::string& key,
                                 uint32_t letters = 0) {
-  ParserTreeNode* node = ParserResources::instance().newNode();
+  // The nodes of the tests' trees live until the process ends.
+  static std::deque<ParserTreeNode> pool;
+  ParserTreeNode* node = &pool.emplace_back();
   node->letters = letters;
   node->optionMember = (letters & kLetterOb) != 0;
   node->keySet[key] = "";

@@ -1,6 +1,8 @@
 // Golden outputs of the product grammar: normalize, merge, whole-file and
-// incremental fallback over every corpus file and remediation pair, and a
-// console session through every common mode.  Any change to what the
+// incremental fallback over every corpus file and remediation pair; the
+// commands built from every corpus file, its recognition count, the help of
+// its last mode, its sections and extractions and an interface removed from
+// it; and a console session through every common mode.  Any change to what the
 // library returns for these inputs shows here; a change of the grammar or
 // of a defined result re-records them on purpose:
 //
@@ -12,13 +14,17 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <list>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "host/temp_dir.h"
 #include "parser/grammar/grammar_test_support.h"
 #include "vexa/host/pathname.h"
+#include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/vexa_parser_get_config.h"
 
 namespace vexaparser::testing {
 namespace {
@@ -122,6 +128,113 @@ TEST_F(GoldenTest, AlgebraOutputsOverTheCorporaAreUnchanged) {
     record(name, "fallback-incremental", VexaParserUtil::fallbackConfigCmds(running, intended, 0));
   }
   compareWith("algebra.tsv");
+}
+
+// Every command getCmdInfo builds: line, level, flags, order number, path
+// size, parent's line and texts.
+std::string builtCommands(const std::string& text) {
+  std::vector<CiscoCommandLine*> commands;
+  std::string errorText;
+  int errorLine = 0;
+  VexaParserUtil::getCmdInfo(text, commands, errorText, errorLine);
+  std::ostringstream out;
+  for (const CiscoCommandLine* c : commands) {
+    const CiscoCommandLine* parent = c->getParentCommand();
+    out << c->getLineNo() << ' ' << c->getLevel() << ' ' << c->getFlag() << ' ' << c->getFlags()
+        << ' ' << c->getOrderNo() << ' ' << c->getTreeNodeSize() << ' '
+        << (parent == nullptr ? 0 : parent->getLineNo()) << '|' << c->getCurrentCommand() << '|'
+        << c->getOriginalCmd() << '|' << c->getOriginalStr() << '\n';
+  }
+  out << errorLine << errorText;
+  VexaParserUtil::releaseCmdInfo(commands);
+  return out.str();
+}
+
+// The lines of text, without their line ends.
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The header lines that a search for key finds, as read.
+std::vector<std::string> headers(const std::string& text, const std::string& key) {
+  std::string found;
+  VexaParserUtil::GetCmdsFromConfig(text, found, key, SEARCH_HEADERS);
+  return linesOf(found);
+}
+
+// The interface names of text's headers, as read.
+std::vector<std::string> interfaceNames(const std::string& text) {
+  std::vector<std::string> names;
+  for (const std::string& line : headers(text, "interface")) {
+    const std::size_t blank = line.find(' ');
+    if (blank != std::string::npos) names.push_back(line.substr(blank + 1));
+  }
+  return names;
+}
+
+// The searches and extractions of the section search on one text.
+std::string sections(const std::string& text) {
+  std::string out;
+  for (SEARCHTYPE type : {SEARCH_BODY, SEARCH_HEADERS, SEARCH_BLOCK, SEARCH_ACL,
+                          SEARCH_ACL_HEADERS, SEARCH_ACL_BLOCK}) {
+    for (const char* key : {"interface", "router", "ip access-list", "access-list", "ip vrf",
+                            "route-map", "ip nat", "line", "int gi0/1", "access-list 10"}) {
+      VexaParserUtil::GetCmdsFromConfig(text, out, key, type);
+      out += "|\n";
+    }
+  }
+  const std::vector<std::string> interfaces = interfaceNames(text);
+  for (const std::string& name : interfaces) {
+    VexaParserGetConfig::getInterfaceConfig(text, 0, name, out);
+  }
+  std::vector<std::string> blocks;
+  VexaParserGetConfig::getInterfacesConfig(text, 0, interfaces, blocks);
+  std::list<std::string> acls;
+  VexaParserGetConfig::getAcls(text, 0, acls);
+  for (const std::string& acl : acls) VexaParserGetConfig::getAclConfig(text, 0, acl, out);
+  VexaParserGetConfig::GetRoutingProtocols(text, 0, out);
+  VexaParserGetConfig::GetRoutingProtocolConfig(text, 0, headers(text, "router"), out);
+  std::string vrfs;
+  VexaParserGetConfig::GetAllVrfs(text, 0, vrfs);
+  for (const std::string& vrf : linesOf(vrfs)) VexaParserGetConfig::GetVrfCmds(text, 0, vrf, out);
+  VexaParserGetConfig::getRouteMapConfig(text, 0, "route-map", out);
+  VexaParserGetConfig::getIpNatConfig(text, 0, "ip nat", out);
+  for (const std::string& block : blocks) out += block;
+  for (const std::string& acl : acls) out += acl + "\n";
+  return out + vrfs;
+}
+
+TEST_F(GoldenTest, CommandsRecognitionHelpAndSectionsOverTheCorporaAreUnchanged) {
+  const vexahost::testing::TempDir temp;
+  for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
+    for (const std::string& path : configurationFiles(folder)) {
+      const std::string name = vexahost::Pathname(path).file();
+      const std::string text = readText(path);
+      record(name, "commands", builtCommands(text));
+      const Recognition count = recognize(text);
+      std::string unrecognized = std::to_string(count.lines) + " " +
+                                 std::to_string(count.recognized) + "\n";
+      for (const std::string& line : count.unrecognized) unrecognized += line + "\n";
+      record(name, "check", unrecognized);
+      std::string command = text;
+      std::string word;
+      std::vector<ConfigHint> hints;
+      VexaParserUtil::hintCommand(command, word, hints);
+      std::string help;
+      for (const ConfigHint& hint : hints) help += hint.word + "\t" + hint.help + "\n";
+      record(name, "help", help);
+      record(name, "sections", sections(text));
+      const std::vector<std::string> interfaces = interfaceNames(text);
+      const std::string copy = temp.write("config.cfg", text);
+      const bool removed = VexaParserUtil::removeInterfaceFromConfigFile(
+          copy, interfaces.empty() ? std::string("Gi0/1") : interfaces.front());
+      record(name, "remove-interface", (removed ? "1\n" : "0\n") + temp.read("config.cfg"));
+    }
+  }
+  compareWith("corpus.tsv");
 }
 
 // What a console user sees line by line: the prompt, the typed line, the

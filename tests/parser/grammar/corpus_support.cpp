@@ -7,7 +7,8 @@
 
 #include "grammar_test_support.h"
 #include "vexa/host/pathname.h"
-#include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_line.h"
+#include "vexa/parser/line_recognition.h"
 
 namespace vexaparser::testing {
 
@@ -49,13 +50,12 @@ bool startsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-// Whether a line carries no configuration.
+// Whether a line carries no configuration: no command line, or a header
+// of a listing.
 bool isIgnoredLine(const std::string& line) {
   const std::string text = trimmed(line);
-  if (text.empty() || text.front() == '!') return true;
-  const std::string first = firstWordLowered(text);
-  return first == "end" || first == "version" || startsWith(text, "Building configuration") ||
-         startsWith(text, "Current configuration");
+  return configLineKind(text) != ConfigLineKind::kCommand ||
+         startsWith(text, "Building configuration") || startsWith(text, "Current configuration");
 }
 
 // A line as compared: lowered, every blank, tab and line end removed.
@@ -126,29 +126,9 @@ std::string corpusText(const std::string& name) {
 }
 
 Recognition recognize(const std::string& text) {
-  Recognition count;
-  std::unique_ptr<VTY> vty = VTY::create("hostName", false);
-  if (vty == nullptr) return count;
-  vty->parse("enable\n", true, nullptr);
-  vty->parse("configure terminal \n", true, nullptr);
-  // The terminal links later lines to earlier mode commands: every command
-  // object lives until the whole text is read.
-  std::vector<std::unique_ptr<CiscoCommandLine>> commands;
-  for (const std::string& line : physicalLines(text)) {
-    commands.push_back(std::make_unique<CiscoCommandLine>());
-    const bool parsed = vty->parse(line, true, commands.back().get());
-    std::string info;
-    vty->getInfoLine(info);
-    const std::string first = firstWordLowered(line);
-    if (first.empty() || first.front() == '!' || first == "end" || first == "version") continue;
-    ++count.lines;
-    if (parsed && !info.empty()) {
-      ++count.recognized;
-    } else {
-      count.unrecognized.push_back(line);
-    }
-  }
-  vty.reset();
+  const LineRecognition lines = recognizeLines(*ParserResources::instance().grammar(), text);
+  Recognition count{lines.lines, lines.recognized, {}};
+  for (const LineRecognition::Line& line : lines.unrecognized) count.unrecognized.push_back(line.text);
   return count;
 }
 

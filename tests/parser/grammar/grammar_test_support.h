@@ -1,8 +1,9 @@
-// Shared fixture of the product-grammar tests: loads the mode files, key
-// files, command order files and the command flag file of the source tree's
-// resources/ once per test suite, and speaks the grammar's domain: a console
-// terminal to type into, the configuration algebra on text (merge, fallback,
-// normalize), and the measurements on the corpus of real configurations.
+// Shared fixture of the product-grammar tests: the grammar of the source
+// tree's resources/ (mode files, key files, command order files and the
+// command flag file), loaded once and made the default grammar for the
+// documented entry points, and the grammar's domain: a console terminal to
+// type into, the configuration algebra on text (merge, fallback, normalize),
+// and the measurements on the corpus of real configurations.
 #ifndef VEXA_TESTS_PARSER_GRAMMAR_GRAMMAR_TEST_SUPPORT_H_
 #define VEXA_TESTS_PARSER_GRAMMAR_GRAMMAR_TEST_SUPPORT_H_
 
@@ -13,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "vexa/host/vexa_file_system.h"
+#include "parser/test_grammar.h"
 #include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 #include "vexa/parser/vty.h"
@@ -26,22 +27,12 @@ std::string cfg(const std::string& piped);
 // ends in a blank, every line in "\n".
 std::string out(const std::string& piped);
 
-// The product grammar, loaded for the whole suite: loading it is the
-// expensive part, and every test of a suite only reads it.
+// The product grammar as the default grammar: the tests exercise the
+// documented entry points over it.
 class ProductGrammarTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    ParserResources::instance().clearAll();
-    vexahost::VexaFileSystem::SetSystemResourceFolder(VEXA_SOURCE_RESOURCE_DIR);
-    VexaParserUtil::createParserResource();
-    VexaParserUtil::setOverwriteCmds();
-  }
-  static void TearDownTestSuite() {
-    VexaParserUtil::destroyParserResource();
-    ParserResources::instance().releaseEverything();
-    vexahost::VexaFileSystem::SetSystemResourceFolder("");
-  }
   void SetUp() override {
+    ParserResources::instance().install(productGrammar());
     ASSERT_TRUE(VexaParserUtil::resourcesReady()) << "the product grammar did not load";
   }
 
@@ -102,13 +93,8 @@ struct Recognition {
   std::vector<std::string> unrecognized;
 };
 
-// The rule of "vexa-config check", kept identical: the text is cut at line
-// feeds and each piece at carriage returns; every non-empty piece is parsed,
-// in order, by one configuration terminal ("hostName", not a command line,
-// a command line object attached). Lines whose first word is empty, begins
-// with "!", or is "end" or "version" (any case) are not counted. A counted
-// line is recognized when the parse succeeds and the info line is not empty
-// (banner text: when its banner command was). Needs loaded resources.
+// The count of "vexa-config check" (recognizeLines) with the default
+// grammar.
 Recognition recognize(const std::string& text);
 
 // The configuration lines of text with their counts, compared in a form the

@@ -105,6 +105,10 @@ TEST_F(LettersTest, MergeGivesWhatTheDeviceWouldHold) {
                          " description uplink|!",
                      g + " no ip address", o + " description uplink|!"});
   }
+  // A "no" form of a list passes over blank lines inside the list.
+  cases.push_back(
+      {"access-list 10 permit any|   |access-list 10 deny any|access-list 20 permit any",
+       "no access-list 10", "access-list 20 permit any"});
   for (const Case& c : cases) {
     EXPECT_EQ(merge(cfg(c.base), cfg(c.delta)), out(c.expected)) << c.base << "\n+ " << c.delta;
   }

@@ -12,7 +12,7 @@ namespace {
 using BuildTreesTest = ModelTest;
 
 TEST_F(BuildTreesTest, LineThatFailsKeepsItsTextAndIsReported) {
-  CmdInfo info(lines("hostname r1|  frobnicate now|logging 10.0.0.1"));
+  CmdInfo info(*grammar_, lines("hostname r1|  frobnicate now|logging 10.0.0.1"));
   ASSERT_EQ(info.commands.size(), 3u);
   const CiscoCommandLine* failed = info.commands[1];
   EXPECT_EQ(failed->getFlag(), AppendCommand);
@@ -24,7 +24,7 @@ TEST_F(BuildTreesTest, LineThatFailsKeepsItsTextAndIsReported) {
 
 TEST_F(BuildTreesTest, CommandsTakeTheOrderNumberOfTheirMode) {
   CmdInfo info(
-      lines("logging 10.0.0.1|interface Fa0| shutdown| description x|router ospf 1|"
+      *grammar_, lines("logging 10.0.0.1|interface Fa0| shutdown| description x|router ospf 1|"
             " address-family ipv4|  neighbor 10.0.0.2 activate|ip route 0.0.0.0 0.0.0.0 1.1.1.1"));
   std::vector<int> orders;
   for (const CiscoCommandLine* command : info.commands) orders.push_back(command->getOrderNo());
@@ -35,7 +35,7 @@ TEST_F(BuildTreesTest, CommandsTakeTheOrderNumberOfTheirMode) {
 }
 
 TEST_F(BuildTreesTest, OrderTableSkipsHiddenFilesAndKeepsTheFirstOfTwoKeys) {
-  auto& table = ParserResources::instance().cmdOrderTable();
+  const Grammar::CommandOrderTable& table = grammar_->commandOrder();
   std::vector<std::string> keys;
   for (const auto& [key, templates] : table) keys.push_back(key);
   EXPECT_EQ(keys, (std::vector<std::string>{"configuration_mod.cfm", "if.cfm", "router.cfm"}));
@@ -43,26 +43,21 @@ TEST_F(BuildTreesTest, OrderTableSkipsHiddenFilesAndKeepsTheFirstOfTwoKeys) {
   // won: the entry keeps the eight templates of the .ord file.
   const auto& top = table.at("configuration_mod.cfm");
   ASSERT_EQ(top.size(), 8u);
-  EXPECT_EQ(top.front()->getCurrentCommand(), "hostname r \n");
-  EXPECT_EQ(top.back()->getOrderNo(), 8);
+  EXPECT_EQ(top.front().path.front().first->firstKey(), "hostname");
+  EXPECT_EQ(top.back().orderNo, 8);
+  EXPECT_EQ(table.at("if.cfm").size(), 5u);
 }
 
-TEST_F(BuildTreesTest, WithoutResourcesTextsPassThroughUntilCreationRebuildsThem) {
-  VexaParserUtil::destroyParserResource();
-  EXPECT_TRUE(ParserResources::instance().cmdOrderTable().empty());
-  CmdInfo none(lines("hostname r1"));
+TEST_F(BuildTreesTest, WithoutModeTreesTextsPassThrough) {
+  const auto empty = std::make_shared<Grammar>("");
+  CmdInfo none(*empty, lines("hostname r1"));
   EXPECT_TRUE(none.commands.empty());
   EXPECT_FALSE(none.result);
-  EXPECT_EQ(merge(lines("hostname r1"), lines("hostname r2")), lines("hostname r1"));
-  EXPECT_EQ(fallback(lines("hostname r2"), lines("hostname r1")), "");
-  EXPECT_EQ(normalize("hostname  r1\n!\n"), "hostname  r1\n!\n");
-
-  VexaParserUtil::createParserResource();
-  ASSERT_TRUE(VexaParserUtil::resourcesReady());
-  VexaParserUtil::createParserResource();  // again: rebuilt, not doubled
-  EXPECT_EQ(ParserResources::instance().cmdOrderTable().at("if.cfm").size(), 5u);
-  CmdInfo info(lines("interface Fa0| shutdown"));
-  EXPECT_EQ(info.commands[1]->getOrderNo(), 5);
+  EXPECT_EQ(VexaParserUtil::mergeConfigCmds(*empty, lines("hostname r2"), lines("hostname r1")),
+            lines("hostname r1"));
+  EXPECT_EQ(VexaParserUtil::fallbackConfigCmds(*empty, lines("hostname r2"), lines("hostname r1"), 1),
+            "");
+  EXPECT_EQ(VexaParserUtil::normalizeConfigCmds(*empty, "hostname  r1\n!\n"), "hostname  r1\n!\n");
 }
 
 }  // namespace

@@ -12,9 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "vexa/host/vexa_file_system.h"
+#include "parser/test_grammar.h"
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser::testing {
@@ -30,37 +29,32 @@ inline std::string lines(std::string_view joined) {
   return text + '\n';
 }
 
+// The test grammar.
+inline std::shared_ptr<Grammar> modelGrammar() {
+  return testGrammar(std::string(VEXA_TEST_DATA_DIR) + "parser/model/");
+}
+
 class ModelTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ParserResources::instance().clearAll();
-    vexahost::VexaFileSystem::SetSystemResourceFolder(std::string(VEXA_TEST_DATA_DIR) +
-                                                      "parser/model/");
-    VexaParserUtil::createParserResource();
-    VexaParserUtil::setOverwriteCmds();
-    ASSERT_TRUE(VexaParserUtil::resourcesReady()) << "test grammar did not load";
-  }
-  void TearDown() override {
-    VexaParserUtil::destroyParserResource();
-    ParserResources::instance().releaseEverything();
-    vexahost::VexaFileSystem::SetSystemResourceFolder("");
-  }
+  void SetUp() override { ASSERT_TRUE(grammar_->hasAllModes()) << "test grammar did not load"; }
 
   // delta's commands applied to base.
-  static std::string merge(const std::string& base, const std::string& delta) {
-    return VexaParserUtil::mergeConfigCmds(delta, base);
+  std::string merge(const std::string& base, const std::string& delta) const {
+    return VexaParserUtil::mergeConfigCmds(*grammar_, delta, base);
   }
   // Commands that take current back to target, whole files compared or
   // incrementally.
-  static std::string fallback(const std::string& current, const std::string& target) {
-    return VexaParserUtil::fallbackConfigCmds(current, target, 1);
+  std::string fallback(const std::string& current, const std::string& target) const {
+    return VexaParserUtil::fallbackConfigCmds(*grammar_, current, target, 1);
   }
-  static std::string incrementalFallback(const std::string& current, const std::string& target) {
-    return VexaParserUtil::fallbackConfigCmds(current, target, 0);
+  std::string incrementalFallback(const std::string& current, const std::string& target) const {
+    return VexaParserUtil::fallbackConfigCmds(*grammar_, current, target, 0);
   }
-  static std::string normalize(const std::string& text) {
-    return VexaParserUtil::normalizeConfigCmds(text);
+  std::string normalize(const std::string& text) const {
+    return VexaParserUtil::normalizeConfigCmds(*grammar_, text);
   }
+
+  std::shared_ptr<const Grammar> grammar_ = modelGrammar();
 };
 
 // Owns the flat command list of getCmdInfo.
@@ -70,8 +64,8 @@ struct CmdInfo {
   int errorLine = 0;
   bool result = false;
 
-  explicit CmdInfo(const std::string& text) {
-    result = VexaParserUtil::getCmdInfo(text, commands, errorText, errorLine);
+  CmdInfo(const Grammar& grammar, const std::string& text) {
+    result = VexaParserUtil::getCmdInfo(grammar, text, commands, errorText, errorLine);
   }
   ~CmdInfo() { VexaParserUtil::releaseCmdInfo(commands); }
   CmdInfo(const CmdInfo&) = delete;

@@ -31,7 +31,6 @@ class RunningConfigTest : public ModelTest {
     vexahost::VexaFileSystem::GetCurrBaselineFileSystem()->Clear();
     vexahost::VexaFileSystem::GetCurrProjectFileSystem()->Clear();
     vexahost::Pathname(folder_).removeFile(true);
-    ModelTest::TearDown();
   }
 
   // Writes the "|"-joined lines to a file of the test folder; returns its path.
@@ -43,14 +42,14 @@ class RunningConfigTest : public ModelTest {
   // The listing, or "<nothing>" when none is written.
   std::string listing() {
     RunningConfigListing result;
-    if (!buildRunningConfigListing(source_, result)) return "<nothing>";
+    if (!buildRunningConfigListing(*grammar_, source_, result)) return "<nothing>";
     return result.listing;
   }
   // What "show running-config" typed in a terminal prints: it reads the
   // host's current file systems and the terminal's own typed commands.
   std::string show(const std::string& hostName, const std::string& typed) {
     vexahost::VexaFileSystem::GetCurrBaselineFileSystem()->SetConfigFilePath("r1", baselinePath_);
-    VTY vty(hostName, true);
+    VTY vty(grammar_, TerminalOptions{hostName, true, hostRunningConfigLister()});
     vty.setConfigAndDeltaFile("r1", 0);
     vty.registerDeltaCmd(typed);
     vty.writeInput("enable\nshow running-config\n");
@@ -77,7 +76,7 @@ TEST_F(RunningConfigTest, DeltaFileIsMergedBeforeTheTypedCommands) {
   project_.SetConfigDeltaFilePath("r1", writeFile("r1.delta", "logging 10.0.0.60|hostname r5"));
   source_.deltaCommands = lines("hostname r2");
   RunningConfigListing result;
-  ASSERT_TRUE(buildRunningConfigListing(source_, result));
+  ASSERT_TRUE(buildRunningConfigListing(*grammar_, source_, result));
   EXPECT_EQ(result.running, lines("hostname r2 |logging 10.0.0.60 |interface Fa0 |"
                                   " ip address 10.1.0.1 255.0.0.0 |!"));
   EXPECT_EQ(result.listing, lines("!|hostname r1 |no logging 10.0.0.60 |!|end|"));

@@ -43,8 +43,8 @@ std::vector<CiscoCommandLine*> topLevel(const CmdInfo& info) {
 }
 
 TEST_F(SiblingIndexTest, AnswersLikeAWalkFromTheFront) {
-  CmdInfo stored(busyLevel(3));
-  CmdInfo asked(busyLevel(11));
+  CmdInfo stored(*grammar_, busyLevel(3));
+  CmdInfo asked(*grammar_, busyLevel(11));
   std::vector<CiscoCommandLine*> level = topLevel(stored);
   ASSERT_GT(level.size(), 60u);
   // Some commands marked removed, as merge and fallback do.

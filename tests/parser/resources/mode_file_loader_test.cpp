@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "resource_test_support.h"
-#include "vexa/parser/tree_dump.h"
+#include "vexa/host/vexa_file_system.h"
 
 namespace vexaparser::testing {
 namespace {
@@ -79,12 +79,11 @@ TEST_F(ModeFileTest, LoadedShapes) {
       {"prompt_no_file.cfm", "(root)\n  a  \"a\"\n"},
   };
   const std::regex number("complex_node_-?[0-9]+");
-  for (const auto& [file, dump] : cases) {
-    resources().clearAll();
-    ParserTree tree(file);
+  for (const auto& [file, expected] : cases) {
+    useDataSet("format");
+    const ParserTree tree = load(file);
     ASSERT_NE(tree.root, nullptr) << file;
-    const std::string text = dumpParserTree(tree.root);
-    EXPECT_EQ(std::regex_replace(text, number, "complex_node_#"), dump) << file;
+    EXPECT_EQ(std::regex_replace(dump(tree), number, "complex_node_#"), expected) << file;
     EXPECT_TRUE(tree.root->modeMark) << file;
     EXPECT_EQ(tree.root->parent, nullptr) << file;
     EXPECT_TRUE(tree.buildStack.empty()) << file;
@@ -93,47 +92,42 @@ TEST_F(ModeFileTest, LoadedShapes) {
 // clang-format on
 
 TEST_F(ModeFileTest, FieldsTheDumpDoesNotShow) {
-  ParserTree words("words.cfm");
+  const ParserTree words = load("words.cfm");
   // "k||" leaves the one-blank placeholder as the argument.
   EXPECT_EQ(child(words.root, "<1-4294967295>")->argument, " ");
 
-  ParserTree opt("optional.cfm");
+  const ParserTree opt = load("optional.cfm");
   const Node* ip = child(opt.root, "ip");
   EXPECT_THAT(keysOf(ip->keySet), ElementsAre("all", "ip"));
   EXPECT_EQ(ip->keySet.at("all"), "all of them");
 
-  ParserTree repeat("repeat.cfm");
+  const ParserTree repeat = load("repeat.cfm");
   ip = child(repeat.root, "ip");
   EXPECT_EQ(ip->argument, " ");
   ASSERT_EQ(repeat.subModeFiles.count("ipsub.cfm"), 1u);
   EXPECT_EQ(child(repeat.subModeFiles.at("ipsub.cfm"), "sub-one"), child(ip, "sub-one"));
 
-  ParserTree selfref("selfref.cfm");
+  const ParserTree selfref = load("selfref.cfm");
   EXPECT_NE(selfref.subModeFiles.at("selfref.cfm"), selfref.root)
       << "the sub-mode is its own copy of the file";
 }
 
-TEST_F(ModeFileTest, EveryLetterCodeSetsItsBit) {
-  const struct {
-    const char* code;
-    uint32_t bit;
-  } cases[] = {
-      {"k", kLetterK},   {"o", kLetterO},   {"a", kLetterA},   {"m", kLetterM},   {"mb", kLetterMb},
-      {"ma", kLetterMa}, {"lb", kLetterLb}, {"le", kLetterLe}, {"n", kLetterN},   {"sn", kLetterSn},
-      {"sb", kLetterSb}, {"ob", kLetterOb}, {"oe", kLetterOe}, {"nc", kLetterNc}, {"cf", kLetterCf},
-      {"rp", kLetterRp}, {"ne", kLetterNe}, {"nk", kLetterNk}, {"if", kLetterIf}, {"wa", kLetterWa},
-  };
-  ParserTree tree("letters.cfm");
+TEST_F(ModeFileTest, EveryLetterCodeSetsABitOfItsOwn) {
+  // letters.cfm has a line "code_<c>" for each of the twenty codes.
+  const ParserTree tree = load("letters.cfm");
   uint32_t seen = 0;
-  for (const auto& c : cases) {
-    std::string key = std::string("code_") + c.code;
-    EXPECT_EQ(letterBit(c.code), c.bit) << c.code;
-    const Node* node = c.bit == kLetterOb ? option(tree.root, key) : child(tree.root, key);
-    ASSERT_NE(node, nullptr) << c.code;
-    EXPECT_EQ(node->letters, c.bit) << c.code;
-    EXPECT_EQ(seen & c.bit, 0u) << c.code << " shares a bit";
-    seen |= c.bit;
+  int codes = 0;
+  for (const auto* group : {&tree.root->children, &tree.root->optionChildren}) {
+    for (const auto& [key, node] : *group) {
+      if (key.rfind("code_", 0) != 0) continue;
+      ++codes;
+      EXPECT_EQ(node->letters, letterBit(key.substr(5))) << key;
+      EXPECT_EQ(formatLetters(node->letters), key.substr(5)) << key;
+      EXPECT_EQ(seen & node->letters, 0u) << key << " shares a bit";
+      seen |= node->letters;
+    }
   }
+  EXPECT_EQ(codes, 20);
   EXPECT_EQ(seen, 0x1FFEFFu);
   EXPECT_EQ(child(tree.root, "mixed")->letters, kLetterK | kLetterO | kLetterM);
 
@@ -145,7 +139,7 @@ TEST_F(ModeFileTest, EveryLetterCodeSetsItsBit) {
 }
 
 TEST_F(ModeFileTest, ComplexNodesAreNumberedByTheirParentsCounter) {
-  ParserTree tree("complex.cfm");
+  const ParserTree tree = load("complex.cfm");
   const Node* root = tree.root;
   std::vector<long> numbers;
   const Node* ports = nullptr;
@@ -166,10 +160,10 @@ TEST_F(ModeFileTest, ComplexNodesAreNumberedByTheirParentsCounter) {
 
 // A shared file gives its top-level children and options (not the optional
 // ones) to every node naming it; the text after the name is ignored.
-TEST_F(ModeFileTest, SharedFileIsReadOncePerProcess) {
-  ParserTree tree("shared.cfm");
-  ASSERT_EQ(resources().sharedModeFiles().count("ipcommon.cfm"), 1u);
-  const Node* common = resources().sharedModeFiles().at("ipcommon.cfm");
+TEST_F(ModeFileTest, SharedFileIsReadOncePerGrammar) {
+  const ParserTree tree = load("shared.cfm");
+  ASSERT_EQ(grammar_->sharedModeFiles().count("ipcommon.cfm"), 1u);
+  const Node* common = grammar_->sharedModeFiles().at("ipcommon.cfm");
   EXPECT_FALSE(common->modeMark);
   for (const char* key : {"ip", "ipv6"}) {
     const Node* user = child(tree.root, key);
@@ -180,21 +174,40 @@ TEST_F(ModeFileTest, SharedFileIsReadOncePerProcess) {
   EXPECT_THAT(keysOf(common->optionChildren), ElementsAre("mtu"));
   EXPECT_EQ(child(common, "address")->parent, common);
   // Another tree naming the file reuses the nodes without reading it.
-  std::size_t nodesBefore = resources().nodeCount();
-  ParserTree again("shared_again.cfm");
-  EXPECT_EQ(resources().nodeCount(), nodesBefore + 2) << "root and \"other\" only";
+  std::size_t nodesBefore = grammar_->nodeCount();
+  const ParserTree again = load("shared_again.cfm");
+  EXPECT_EQ(grammar_->nodeCount(), nodesBefore + 2) << "root and \"other\" only";
   EXPECT_EQ(child(child(again.root, "other"), "address"), child(common, "address"));
 }
 
-TEST_F(ModeFileTest, MissingFilesRaiseParserExceptionWithTheFullPath) {
+TEST_F(ModeFileTest, MissingFilesRaiseParserExceptionWithTheFullPathAndTheLineThatNamedThem) {
   const std::string files = dataFolder("format") + "files/";
-  const std::pair<const char*, std::string> cases[] = {
-      {"nothing_here.cfm", files + "nothing_here.cfm"},
-      {"missing_sub.cfm", files + "not_there.cfm"}};
+  const struct {
+    const char* file;
+    std::string missing;
+    const char* failedAt;
+  } cases[] = {{"nothing_here.cfm", files + "nothing_here.cfm", ""},
+               {"missing_sub.cfm", files + "not_there.cfm", "missing_sub.cfm:2"}};
   for (const auto& c : cases) {
-    EXPECT_EQ(parserError([&] { ParserTree tree(c.first); }),
-              "error: can't open file: " + c.second);
+    std::string failedAt = "stale";
+    EXPECT_EQ(parserError([&] { ParserTree tree(*grammar_, c.file, &failedAt); }),
+              "error: can't open file: " + c.missing);
+    EXPECT_EQ(failedAt, c.failedAt) << c.file;
   }
+}
+
+// The documented constructor reads the host's resource folder into nodes of
+// the tree's own, which its copies keep alive.
+TEST_F(ModeFileTest, TreeLoadedOnItsOwnOwnsItsNodes) {
+  vexahost::VexaFileSystem::SetSystemResourceFolder(dataFolder("format"));
+  ParserTree copy;
+  {
+    const ParserTree tree("repeat.cfm");
+    ASSERT_NE(tree.nodeOwner, nullptr);
+    copy = tree;
+  }
+  EXPECT_EQ(copy.nodeOwner->modePrompt(child(copy.root, "ip")), "(ip)#");
+  vexahost::VexaFileSystem::SetSystemResourceFolder("");
 }
 
 }  // namespace

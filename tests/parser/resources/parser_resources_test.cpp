@@ -1,5 +1,5 @@
-// Resource creation and release: mode trees, prompts, key tables, the
-// command flag file and the failure rules.
+// Loading a grammar: mode trees, prompts, key tables, the command flag file
+// and the failure rules; and the default grammar of the documented statics.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,9 +9,11 @@
 
 #include "resource_test_support.h"
 #include "vexa/host/pathname.h"
-#include "vexa/parser/command_flag.h"
-#include "vexa/parser/tree_dump.h"
+#include "vexa/host/vexa_file_system.h"
+#include "vexa/parser/grammar_loader.h"
+#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
+#include "vexa/parser/vty.h"
 
 namespace vexaparser::testing {
 namespace {
@@ -19,122 +21,113 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-class ResourceCreationTest : public ResourceTest {
+class GrammarLoadTest : public ResourceTest {
  protected:
-  void create(const std::string& set) {
-    useDataSet(set);
-    VexaParserUtil::createParserResource();
+  static GrammarLoad loadSet(const std::string& set) {
+    return loadGrammar(GrammarOptions{dataFolder(set), true});
   }
-  const Node* rootOf(VTYModeType mode) {
-    const ParserTree* tree = resources().modeTree(mode);
+  static const Node* rootOf(const Grammar& grammar, VTYModeType mode) {
+    const ParserTree* tree = grammar.modeTree(mode);
     return tree == nullptr ? nullptr : tree->root;
   }
 };
 
 // The trees' contents are walked through the terminal (tests/parser/cli);
-// here only what creation itself adds: prompts and sub-mode files.
-TEST_F(ResourceCreationTest, BuildsThreeModeTreesWithTheirPromptsAndSubModes) {
-  create("full");
-  EXPECT_TRUE(VexaParserUtil::resourcesReady());
+// here only what loading itself adds: prompts and sub-mode files.
+TEST_F(GrammarLoadTest, BuildsThreeModeTreesWithTheirPromptsAndSubModes) {
+  const GrammarLoad load = loadSet("full");
+  EXPECT_EQ(load.error, "");
+  const Grammar& grammar = *load.grammar;
+  EXPECT_TRUE(grammar.hasAllModes());
   const std::pair<VTYModeType, const char*> prompts[] = {
       {VIEW_MODE, ">"}, {EXECUTION_MODE, "#"}, {CONFIGURATION_MODE, "(config)#"}};
   for (const auto& [mode, prompt] : prompts) {
-    ASSERT_NE(rootOf(mode), nullptr) << mode;
-    EXPECT_TRUE(rootOf(mode)->modeMark) << mode;
-    EXPECT_EQ(resources().modePrompt(rootOf(mode)), prompt) << mode;
+    ASSERT_NE(rootOf(grammar, mode), nullptr) << mode;
+    EXPECT_TRUE(rootOf(grammar, mode)->modeMark) << mode;
+    EXPECT_EQ(grammar.modePrompt(rootOf(grammar, mode)), prompt) << mode;
   }
-  EXPECT_EQ(resources().modeTrees().size(), 3u);
   // Sub-modes open on their <cr> lines; "line" grafts the file "interface"
   // loaded, so its nodes are shared.
-  const Node* config = rootOf(CONFIGURATION_MODE);
+  const Node* config = rootOf(grammar, CONFIGURATION_MODE);
   const Node* ifEnd = child(child(child(config, "interface"), "&interfacefile.cfm"), kEndKey);
   const Node* lineEnd = child(child(config, "line"), kEndKey);
   EXPECT_TRUE(ifEnd->modeMark);
   EXPECT_EQ(ifEnd->modeName, "(config-if)#");
-  EXPECT_EQ(resources().modePrompt(lineEnd), "(config-line)#");
+  EXPECT_EQ(grammar.modePrompt(lineEnd), "(config-line)#");
   EXPECT_EQ(lineEnd->children, ifEnd->children);
   EXPECT_NE(child(ifEnd, "shutdown"), nullptr);
-  EXPECT_THAT(keysOf(resources().modeTree(CONFIGURATION_MODE)->subModeFiles),
+  EXPECT_THAT(keysOf(grammar.modeTree(CONFIGURATION_MODE)->subModeFiles),
               ElementsAre("if.cfm", "router.cfm"));
-  EXPECT_THAT(resources().cmdOrderTable(), IsEmpty()) << "filled by the configuration model";
+  EXPECT_THAT(grammar.commandOrder(), IsEmpty()) << "no commandorder folder";
+  EXPECT_THAT(grammar.overwriteKeys(), ElementsAre("description", "hostname", "ipaddress"));
 }
 
-TEST_F(ResourceCreationTest, KeyTablesAreNamedAfterTheirFiles) {
-  create("full");
-  EXPECT_THAT(keysOf(resources().keyTables()), ElementsAre("&interfacefile.cfm", "&vrfnames"))
+TEST_F(GrammarLoadTest, KeyTablesAreNamedAfterTheirFiles) {
+  const GrammarLoad load = loadSet("full");
+  EXPECT_THAT(keysOf(load.grammar->keyTables()), ElementsAre("&interfacefile.cfm", "&vrfnames"))
       << "a sub-folder of keyfiles is not a key file";
-  const ParserResources::KeyTable* names = resources().keyTable("&interfacefile.cfm");
+  const Grammar::KeyTable* names = load.grammar->keyTable("&interfacefile.cfm");
   ASSERT_NE(names, nullptr);
   // Lowered; one-field lines ignored; only the first two fields read.
   EXPECT_THAT(keysOf(*names), ElementsAre("<0-9>", "fastethernet", "gigabitethernet", "leading"));
   EXPECT_EQ(names->at("gigabitethernet"), "gigabitethernet ieee 802.3z");
   EXPECT_EQ(names->at("leading"), "empty");
-  const ParserResources::KeyTable* vrfs = resources().keyTable("&vrfnames");
+  const Grammar::KeyTable* vrfs = load.grammar->keyTable("&vrfnames");
   ASSERT_NE(vrfs, nullptr);
   EXPECT_EQ(vrfs->at("red"), "the red vrf") << "no carriage return in the help";
-  EXPECT_EQ(resources().keyTable("&missing"), nullptr);
+  EXPECT_EQ(load.grammar->keyTable("&missing"), nullptr);
 }
 
-TEST_F(ResourceCreationTest, CreationStopsAtAMissingModeFileWithoutOldTrees) {
+TEST_F(GrammarLoadTest, LoadStopsAtAMissingModeFileAndNamesIt) {
+  const std::string files = dataFolder("missing_submode") + "files/";
   const struct {
     const char* set;
     bool view, execution;
-  } cases[] = {{"missing_submode", true, true}, {"missing_view", false, false}};
+    std::string error;
+  } cases[] = {{"missing_submode", true, true,
+                "configuration_mod.cfm:9: error: can't open file: " + files + "not_there.cfm"},
+               {"missing_view", false, false,
+                "error: can't open file: " + dataFolder("missing_view") + "files/view_mode.cfm"}};
   for (const auto& c : cases) {
-    create("full");
-    ASSERT_TRUE(VexaParserUtil::resourcesReady());
-    create(c.set);
-    EXPECT_EQ(rootOf(VIEW_MODE) != nullptr, c.view) << c.set;
-    EXPECT_EQ(rootOf(EXECUTION_MODE) != nullptr, c.execution) << c.set;
-    EXPECT_EQ(rootOf(CONFIGURATION_MODE), nullptr) << c.set << ": no mixture of old and new";
-    EXPECT_FALSE(VexaParserUtil::resourcesReady()) << c.set;
+    const GrammarLoad load = loadSet(c.set);
+    EXPECT_EQ(load.error, c.error) << c.set;
+    EXPECT_EQ(rootOf(*load.grammar, VIEW_MODE) != nullptr, c.view) << c.set;
+    EXPECT_EQ(rootOf(*load.grammar, EXECUTION_MODE) != nullptr, c.execution) << c.set;
+    EXPECT_EQ(rootOf(*load.grammar, CONFIGURATION_MODE), nullptr) << c.set;
+    EXPECT_FALSE(load.grammar->hasAllModes()) << c.set;
+    EXPECT_THAT(load.grammar->keyTables(), IsEmpty()) << "a missing keyfiles folder is no error";
   }
-  resources().clearAll();
-  create("missing_submode");
-  EXPECT_THAT(resources().keyTables(), IsEmpty()) << "a missing keyfiles folder is no error";
 }
 
-// Stand-ins for template commands: the deleter is the only code that touches
-// them, so their addresses suffice.
-int deletedTemplates = 0;
-void countDeletion(CiscoCommandLine*) { ++deletedTemplates; }
-
-TEST_F(ResourceCreationTest, DestroyReleasesTreesAndTemplatesButKeepsNodes) {
-  create("full");
-  const Node* config = rootOf(CONFIGURATION_MODE);
-  ASSERT_NE(config, nullptr);
-  std::size_t nodes = resources().nodeCount();
-  int storage[3] = {};
-  auto fake = [&](int i) { return reinterpret_cast<CiscoCommandLine*>(&storage[i]); };
-  resources().cmdOrderTable()["configuration_mod"] = {fake(0), fake(1)};
-  resources().cmdOrderTable()["if"] = {fake(2)};
-  resources().setCommandDeleter(&countDeletion);
-  deletedTemplates = 0;
-  EXPECT_TRUE(VexaParserUtil::Destroy());
-  resources().setCommandDeleter(nullptr);
-  EXPECT_EQ(deletedTemplates, 3);
-  EXPECT_THAT(resources().modeTrees(), IsEmpty());
-  EXPECT_EQ(resources().nodeCount(), nodes) << "nodes stay valid";
-  create("full");
-  EXPECT_TRUE(VexaParserUtil().Cleanup());
-  EXPECT_THAT(resources().modeTrees(), IsEmpty());
-  resources().releaseEverything();
-  EXPECT_EQ(resources().nodeCount(), 0u);
-  EXPECT_THAT(resources().modePrompts(), IsEmpty());
-}
-
-TEST_F(ResourceCreationTest, OverwriteSetComesFromTheFlagFileOnlyOnRequest) {
-  create("full");
-  EXPECT_THAT(overwriteCommandKeys(), IsEmpty()) << "creation does not read the flag file";
-  overwriteCommandKeys().insert("stale");
+// The default grammar behind VexaParserUtil's resource statics.
+TEST_F(GrammarLoadTest, DefaultGrammarIsCreatedReplacedAndDropped) {
+  ParserResources& resources = ParserResources::instance();
+  resources.install(std::make_shared<Grammar>(""));
+  vexahost::VexaFileSystem::SetSystemResourceFolder(dataFolder("full"));
+  VexaParserUtil::createParserResource();
+  ASSERT_TRUE(VexaParserUtil::resourcesReady()) << resources.loadError();
+  EXPECT_THAT(resources.overwriteSet(), IsEmpty()) << "creation does not read the flag file";
   VexaParserUtil::setOverwriteCmds();
-  EXPECT_THAT(overwriteCommandKeys(), ElementsAre("description", "hostname", "ipaddress"));
+  EXPECT_THAT(resources.overwriteSet(), ElementsAre("description", "hostname", "ipaddress"));
+  const Node* root = resources.modeTree(CONFIGURATION_MODE)->root;
 
-  useDataSet("missing_view");
+  vexahost::VexaFileSystem::SetSystemResourceFolder(dataFolder("missing_submode"));
+  VexaParserUtil::createNewParserResource();
+  EXPECT_FALSE(VexaParserUtil::resourcesReady()) << "no mixture of old and new trees";
+  EXPECT_NE(resources.modeTree(EXECUTION_MODE), nullptr) << "what was built stays";
+  EXPECT_NE(resources.loadError(), "");
+  EXPECT_EQ(resources.overwriteSet().size(), 3u) << "the overwrite set outlives its grammar";
+  EXPECT_TRUE(root->modeMark) << "an old grammar's nodes stay valid";
+
+  EXPECT_TRUE(VexaParserUtil::Destroy());
+  EXPECT_TRUE(VexaParserUtil().Cleanup());
+  EXPECT_EQ(resources.modeTree(VIEW_MODE), nullptr);
+  EXPECT_EQ(VTY::create("Router", true), nullptr);
   EXPECT_EQ(
       parserError(&VexaParserUtil::setOverwriteCmds),
-      "error: can't open file: " + dataFolder("missing_view") + "files/commandflag/cisco.flg");
-  EXPECT_THAT(overwriteCommandKeys(), IsEmpty());
+      "error: can't open file: " + dataFolder("missing_submode") + "files/commandflag/cisco.flg");
+  EXPECT_THAT(resources.overwriteSet(), IsEmpty());
+  vexahost::VexaFileSystem::SetSystemResourceFolder("");
 }
 
 // Mode files with hostile bytes, written to a private resource folder.
@@ -145,12 +138,8 @@ class HostileModeFileTest : public ResourceTest {
     folder_ = vexahost::VexaFileSystem::GetTempFolder() + "hostile_" +
               std::to_string(std::random_device{}()) + "/";
     vexahost::Pathname(folder_ + "files/keyfiles").makeDirectories();
-    vexahost::VexaFileSystem::SetSystemResourceFolder(folder_);
   }
-  void TearDown() override {
-    vexahost::Pathname(folder_).removeFile(true);
-    ResourceTest::TearDown();
-  }
+  void TearDown() override { vexahost::Pathname(folder_).removeFile(true); }
   void write(const std::string& name, const std::string& text) {
     ASSERT_TRUE(vexahost::Pathname(folder_ + "files/" + name).writeAll(text));
   }
@@ -173,9 +162,9 @@ TEST_F(HostileModeFileTest, OddBytesAndShapesLoad) {
       "x|x|le/lb/oe/ob/cf|,,,|&\n" + std::string(100000, 'w') + "|h||\n", deepChain()};
   // clang-format on
   for (const std::string& text : cases) {
-    resources().clearAll();
+    grammar_ = std::make_shared<Grammar>(folder_);
     write("odd.cfm", text);
-    ParserTree tree("odd.cfm");
+    const ParserTree tree = load("odd.cfm");
     ASSERT_NE(tree.root, nullptr);
     EXPECT_TRUE(tree.buildStack.empty());
   }
@@ -185,13 +174,13 @@ TEST_F(HostileModeFileTest, KeyFileWithBinaryContent) {
   ASSERT_TRUE(vexahost::Pathname(folder_ + "files/keyfiles/bin")
                   .writeAll(std::string("k\0ey|h\xff\n\n|\n", 12)));
   write("view_mode.cfm", "a|a||\n");
-  VexaParserUtil::createParserResource();
-  const ParserResources::KeyTable* table = resources().keyTable("&bin");
+  const GrammarLoad load = loadGrammar(GrammarOptions{folder_, true});
+  const Grammar::KeyTable* table = load.grammar->keyTable("&bin");
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->size(), 1u);
   EXPECT_EQ(table->begin()->first, std::string("k\0ey", 4));
-  EXPECT_NE(resources().modeTree(VIEW_MODE), nullptr);
-  EXPECT_EQ(resources().modeTree(EXECUTION_MODE), nullptr);
+  EXPECT_NE(load.grammar->modeTree(VIEW_MODE), nullptr);
+  EXPECT_EQ(load.grammar->modeTree(EXECUTION_MODE), nullptr);
 }
 
 }  // namespace

@@ -1,18 +1,19 @@
-// Shared fixture of the parser-resource tests: points the resource folder at
-// a test data set and starts every test from empty resource tables.
+// Shared fixture of the parser-resource tests: a fresh grammar per test that
+// reads a test data set, and lookups on the nodes it loads.
 #ifndef VEXA_TESTS_PARSER_RESOURCES_RESOURCE_TEST_SUPPORT_H_
 #define VEXA_TESTS_PARSER_RESOURCES_RESOURCE_TEST_SUPPORT_H_
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "vexa/host/vexa_file_system.h"
+#include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_exception.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/parser_tree.h"
 #include "vexa/parser/parser_tree_node.h"
+#include "vexa/parser/tree_dump.h"
 
 namespace vexaparser::testing {
 
@@ -37,19 +38,15 @@ class ResourceTest : public ::testing::Test {
  protected:
   using Node = ParserTreeNode;
 
-  void SetUp() override {
-    ParserResources::instance().clearAll();
-    useDataSet("format");
+  // Starts over with a fresh grammar reading the data set.
+  void useDataSet(const std::string& set) { grammar_ = std::make_shared<Grammar>(dataFolder(set)); }
+  // Loads a mode file of the data set into the grammar.
+  ParserTree load(const std::string& file) { return ParserTree(*grammar_, file); }
+  // The dump of a tree, with the grammar's prompts.
+  std::string dump(const ParserTree& tree, TreeDumpOptions options = {}) const {
+    options.grammar = grammar_.get();
+    return dumpParserTree(tree.root, options);
   }
-  void TearDown() override {
-    ParserResources::instance().releaseEverything();
-    vexahost::VexaFileSystem::SetSystemResourceFolder("");
-  }
-
-  static void useDataSet(const std::string& set) {
-    vexahost::VexaFileSystem::SetSystemResourceFolder(dataFolder(set));
-  }
-  static ParserResources& resources() { return ParserResources::instance(); }
 
   // The entry under key of a child map, or null.
   template <typename Map>
@@ -65,6 +62,8 @@ class ResourceTest : public ::testing::Test {
     for (const auto& entry : map) keys.push_back(entry.first);
     return keys;
   }
+
+  std::shared_ptr<Grammar> grammar_ = std::make_shared<Grammar>(dataFolder("format"));
 };
 
 }  // namespace vexaparser::testing

@@ -17,8 +17,8 @@ using TreeDumpTest = ResourceTest;
 // Also the loader's loop rules: a loop end adds its loop begin below it (the
 // first parent stays), "lb/le" on one node repeats it, nested loops pair up.
 TEST_F(TreeDumpTest, LoopsAreWrittenOnceAndMarked) {
-  ParserTree tree("loop.cfm");
-  EXPECT_EQ(dumpParserTree(tree.root),
+  const ParserTree tree = load("loop.cfm");
+  EXPECT_EQ(dump(tree),
             "(root)\n"
             "  neighbor  \"n\"  /k\n"
             "    <a.b.c.d>  \"address\"  /lb\n"
@@ -39,8 +39,7 @@ TEST_F(TreeDumpTest, LoopsAreWrittenOnceAndMarked) {
 }
 
 TEST_F(TreeDumpTest, BoundsAndOptions) {
-  EXPECT_EQ(dumpParserTree(nullptr), "");
-  ParserTree tree("loop.cfm");
+  const ParserTree tree = load("loop.cfm");
   TreeDumpOptions shallow;
   shallow.maxDepth = 1;
   shallow.showHelp = false;

@@ -14,6 +14,7 @@
 
 #include "parser/text/parser_tool_case_peer.h"
 #include "vexa/parser/command_flag.h"
+#include "vexa/parser/config_line.h"
 
 namespace vexaparser {
 namespace {
@@ -53,7 +54,7 @@ TEST(TextUtilitiesTest, OneStringTransforms) {
   for (const auto& c : cases) EXPECT_EQ(c.fn(c.in), c.out) << show(c.in);
 }
 
-TEST(TextUtilitiesTest, RemoveMore) {
+TEST(TextUtilitiesTest, RemoveMoreDropsPagerResidueAndWhatItErased) {
   const Pairs cases = {
       {"", ""}, {"--More", "--More"},
       {" --More-- interface x", " interface x"}, {"--More--", ""},
@@ -70,8 +71,7 @@ TEST(TextUtilitiesTest, RemoveMore) {
 }
 
 TEST(TextUtilitiesTest, CmdFlagFollowsNoAndTheOverwriteSet) {
-  const std::set<std::string> saved = overwriteCommandKeys();
-  overwriteCommandKeys() = {"hostname", "nohostname", "ipaddress"};
+  const std::set<std::string> overwrite = {"hostname", "nohostname", "ipaddress"};
   const std::vector<std::pair<std::string, CiscoCommandLineFlag>> cases = {
       {"", AppendCommand}, {"no shutdown", NoCommand}, {"no", AppendCommand},
       {"noshutdown", AppendCommand}, {" no shutdown", AppendCommand},
@@ -80,11 +80,12 @@ TEST(TextUtilitiesTest, CmdFlagFollowsNoAndTheOverwriteSet) {
       {"no ip address", NoCommand},    // key "noipaddress"
       {"hostname r1", AppendCommand},  // key "hostnamer1"
   };
-  for (const auto& [command, flag] : cases) EXPECT_EQ(PTC::getCmdFlag(command), flag) << command;
-  overwriteCommandKeys() = saved;
+  for (const auto& [command, flag] : cases) {
+    EXPECT_EQ(PTC::getCmdFlag(command, overwrite), flag) << command;
+  }
 }
 
-TEST(TextUtilitiesTest, IsTheSameCmd) {
+TEST(TextUtilitiesTest, IsTheSameCmdComparesKeysAndNoForms) {
   const std::vector<std::tuple<std::string, std::string, bool, bool>> cases = {
       {"shutdown", "no shutdown", true, true}, {"shutdown", "shutdown", true, false},
       {"no shutdown", "shutdown", false, false},
@@ -98,7 +99,7 @@ TEST(TextUtilitiesTest, IsTheSameCmd) {
   }
 }
 
-TEST(TextUtilitiesTest, CommandForms) {
+TEST(TextUtilitiesTest, KeyVariableAndWholeFormsSplitAtBracketedWords) {
   // Text, first key, key form, variable form, whole form.
   const std::vector<std::array<std::string, 5>> cases = {
       {"ip address <a.b.c.d> <a.b.c.d>", "ip", "ipaddress", "<a.b.c.d><a.b.c.d>",
@@ -115,7 +116,7 @@ TEST(TextUtilitiesTest, CommandForms) {
   }
 }
 
-TEST(TextUtilitiesTest, PvFormStrings) {
+TEST(TextUtilitiesTest, PvFormStringsAreBracketedAndGiveTheirInside) {
   for (const std::string s : {"<1-10>", "<>"}) EXPECT_TRUE(PTC::isPvFormStr(s)) << s;
   for (const std::string s : {"<", ">", "", "<1-10"}) EXPECT_FALSE(PTC::isPvFormStr(s)) << s;
   for (const auto& [in, var] : Pairs{{"<1-10>", "1-10"}, {"<", ""}, {"", ""}}) {
@@ -125,7 +126,7 @@ TEST(TextUtilitiesTest, PvFormStrings) {
   }
 }
 
-TEST(TextUtilitiesTest, TestOptionToken) {
+TEST(TextUtilitiesTest, OptionTokenKeyIsBetweenLastOpenAndFirstClose) {
   const std::vector<std::tuple<std::string, std::string, bool, bool>> cases = {
       {"[abc]", "abc", true, true}, {"abc", "abc", false, false}, {"[abc", "abc", true, false},
       {"ab]c", "ab", false, true},  {"x]y[z", "z", true, true},   {"[a]b]", "a", true, true},
@@ -141,13 +142,24 @@ TEST(TextUtilitiesTest, TestOptionToken) {
   }
 }
 
+// The first word decides; blanks, tabs and line ends separate words.
+TEST(TextUtilitiesTest, ConfigLineKindJudgesTheFirstWord) {
+  using K = ConfigLineKind;
+  const std::vector<std::pair<std::string, K>> cases = {
+      {"", K::kBlank},          {" \t\r\n", K::kBlank},      {"!", K::kComment},
+      {"  !x y", K::kComment},  {"END", K::kEnd},             {"end\r\n", K::kEnd},
+      {"endx", K::kCommand},    {"Version 15.1", K::kVersion}, {"\tversion\n", K::kVersion},
+      {"versions", K::kCommand}, {"no version", K::kCommand}, {"x !", K::kCommand}};
+  for (const auto& [line, kind] : cases) EXPECT_EQ(configLineKind(line), kind) << show(line);
+}
+
 TEST(TextUtilitiesTest, FilterLinesDropsCommentsAndVersion) {
   std::string out = "kept\n";
   PTC::filterLines("hostname r1\r\n!\r\nversion 12.4\r\n\r\ninterface e0 ! x\ninterface e1", out);
   EXPECT_EQ(out, "kept\nhostname r1 \ninterface e1 \n");
 }
 
-TEST(TextUtilitiesTest, StrInCmd) {
+TEST(TextUtilitiesTest, StrInCmdMatchesWholeLeadingWordsWithoutBlanks) {
   const std::vector<std::tuple<std::string, std::string, bool>> cases = {
       {"ipaddress 1", "ip address", true}, {"ip addresses", "ip address", false},
       {"  ip\taddress\n", "ip address", true}, {"ip addr", "ip address", false},
@@ -159,7 +171,7 @@ TEST(TextUtilitiesTest, StrInCmd) {
   }
 }
 
-TEST(TextUtilitiesTest, AccessListHeaderTranslation) {
+TEST(TextUtilitiesTest, AccessListKeysTranslateBetweenNumberedAndNamedForms) {
   // Command in, command after ("=": unchanged), other after ("=": left as it was).
   const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
       {"access-list 199 permit ip any any", "=", "ip access-list extended 199"},
@@ -181,7 +193,7 @@ TEST(TextUtilitiesTest, AccessListHeaderTranslation) {
   }
 }
 
-TEST(TextUtilitiesTest, IsIpACLWithNo) {
+TEST(TextUtilitiesTest, IsIpACLWithNoTakesStandardOrExtendedHeadersWithANumber) {
   for (const std::string s : {"IP Access-List Extended 150", "  ip\taccess-list  standard 12 x"}) {
     EXPECT_TRUE(PTC::isIpACLWithNo(s)) << s;
   }
@@ -191,7 +203,7 @@ TEST(TextUtilitiesTest, IsIpACLWithNo) {
   }
 }
 
-TEST(TextUtilitiesTest, ParseCmdLine) {
+TEST(TextUtilitiesTest, ParseCmdLineGivesFourLoweredFieldsAndTheTailAsWritten) {
   const std::vector<std::pair<std::string, Strings>> cases = {  // fields f1 to f4, rest
       {"a||b|rest", {"a", " ", "b", "", "rest"}},
       {"\t  Interface|Help Text|K|Arg|Tail Part",

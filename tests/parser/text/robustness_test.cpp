@@ -89,7 +89,7 @@ TEST(RobustnessTest, RandomBytesThroughEveryOperation) {
     EXPECT_EQ(cleaned.back(), '\n');
     EXPECT_EQ(PTC::cleanLine(cleaned), cleaned);
     EXPECT_EQ(PTC::getWholeStr(a).size(), PTC::getKeyStr(a).size() + PTC::getVariableStr(a).size());
-    survive(PTC::getFirstKey(a), PTC::getCmdFlag(a), PTC::isTheSameCmd(a, b, true),
+    survive(PTC::getFirstKey(a), PTC::getCmdFlag(a, {b}), PTC::isTheSameCmd(a, b, true),
             PTC::strInCmd(a, b), PTC::isPvFormStr(a), PTC::isIpACLWithNo(a));
     EXPECT_TRUE(PTC::isTheSameCmd(a, a, false));
     EXPECT_TRUE(PTC::strInCmd(a, a));

@@ -32,7 +32,7 @@ void expectTypes(const std::vector<TypeCase>& cases, Check check) {
 }
 
 // clang-format off
-TEST(TokenValidationTest, BracketedTypes) {
+TEST(TokenValidationTest, BracketedTypesAcceptValuesInTheirRange) {
   expectTypes({
       // Decimal ranges (see also the arithmetic comparison in the robustness test).
       {"<1-4294967295>", {"0004294967295"}, {"99999999999999999999", "000", "-1", "10.1.1.1"}},
@@ -56,7 +56,7 @@ TEST(TokenValidationTest, BracketedTypes) {
   }, PTC::isValidInput);
 }
 
-TEST(TokenValidationTest, BareTypes) {
+TEST(TokenValidationTest, BareTypesAcceptTheirValueShape) {
   expectTypes({
       {"a.b.c.d", {"10.1.1.1", "a.b.c.d"}, {"10.1.1.256", "\n"}},
       {"a.b.c.d/<1-32>", {"10.0.0.0/8"}, {"10.0.0.0/33", "10.0.0.0"}},
@@ -87,7 +87,7 @@ TEST(TokenValidationTest, FreeTextTypesTakeAnyWordButTheLineEnd) {
   }, PTC::isAnyValidInput);
 }
 
-TEST(TokenValidationTest, PartialMatched) {
+TEST(TokenValidationTest, PartialMatchIsACaseFreePrefixOfAKeyword) {
   expectTypes({
       {"interface", {"INT", ""}, {"interfaces", "inx"}},
       {"Interface", {"iNt"}, {}},
@@ -108,7 +108,7 @@ TEST(TokenValidationTest, IsValidNumberComparesDigitStrings) {
 // clang-format on
 
 // clang-format off
-TEST(TokenValidationTest, CharacterClasses) {
+TEST(TokenValidationTest, DigitAndHexClassesOfWholeStrings) {
   const std::vector<std::tuple<std::string, bool, bool, bool>> cases = {  // num, hex, only hex
       {"", true, true, false},    {"0123", true, true, false},  {"12a", false, true, true},
       {"12ag", false, false, true},  // stops at the first letter

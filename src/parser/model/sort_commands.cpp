@@ -1,18 +1,13 @@
-// VexaParserUtil: the command order table and the ordering of sibling
-// commands by line number and order number.
+// VexaParserUtil::SortCiscoCommands: the ordering of sibling commands by line
+// number and order number.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
-#include <string>
 #include <utility>
 #include <vector>
 
-#include "vexa/host/pathname.h"
-#include "vexa/host/platform.h"
-#include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/cisco_command_line.h"
-#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexaparser {
@@ -144,13 +139,6 @@ void indexedSelectionSort(std::vector<CiscoCommandLine*>& commands) {
 // Below this size the plain scan is cheaper than building the trees.
 constexpr std::size_t kIndexedSortFrom = 64;
 
-// Detaches a template from the tree its text built: the table keeps a flat
-// list and destroys each template on its own.
-void detachTemplate(CiscoCommandLine* command) {
-  command->getChildCommands().clear();
-  command->setParentCommand(nullptr, false);
-}
-
 }  // namespace
 
 void VexaParserUtil::SortCiscoCommands(std::vector<CiscoCommandLine*>& commands) {
@@ -164,49 +152,6 @@ void VexaParserUtil::SortCiscoCommands(std::vector<CiscoCommandLine*>& commands)
     selectionSort(commands);
   } else {
     indexedSelectionSort(commands);
-  }
-}
-
-void VexaParserUtil::fillCmdOrderTable() {
-  ParserResources& resources = ParserResources::instance();
-  resources.setCommandDeleter(&deleteCiscoCommandLine);
-  // The table is rebuilt on every creation of the resources: templates of
-  // an earlier creation point at nodes of trees that no terminal uses now.
-  resources.releaseCmdOrderTemplates();
-  auto& table = resources.cmdOrderTable();
-
-  const vexahost::Pathname folder(vexahost::VexaFileSystem::GetSystemResourceFolder() + "files" +
-                                  vexahost::kPathSeparator + "commandorder");
-  // Folder entries come sorted by name: when two order files give the same
-  // key, the first listed wins.
-  for (const vexahost::Pathname& entry : folder.dirContents()) {
-    const std::string name = entry.file();
-    if (name.empty() || name.front() == '.' || entry.isDirectory()) continue;
-    std::vector<CiscoCommandLine*> templates;
-    std::string text;
-    if (entry.readAll(text)) {
-      std::vector<CiscoCommandLine*> commands;
-      std::string errorText;
-      int errorLine = 0;
-      getCmdInfo(text, commands, errorText, errorLine);
-      for (CiscoCommandLine* command : commands) detachTemplate(command);
-      int32_t number = 0;
-      for (CiscoCommandLine* command : commands) {
-        ++number;  // a line that matched nothing uses up its number all the same
-        if (command->getNodePath().empty()) {
-          deleteCiscoCommandLine(command);
-          continue;
-        }
-        command->setOrderNo(number);
-        templates.push_back(command);
-      }
-    }
-    auto [slot, inserted] = table.emplace(entry.fileBase(), std::vector<CiscoCommandLine*>());
-    if (inserted) {
-      slot->second = std::move(templates);
-    } else {
-      for (CiscoCommandLine* command : templates) deleteCiscoCommandLine(command);
-    }
   }
 }
 
