@@ -22,6 +22,12 @@ range|Match only packets in the range of port numbers|k/ob/n||
     !
   !
 !
+portgroup|Destination port object group|k/ob/n||
+  word|Port object group name|k/oe/n||
+    <cr>||||
+    !
+  !
+!
 &icmptypes.cfm|ICMP message type|k/ob/oe/n||
   <cr>||||
   !

@@ -14,6 +14,10 @@ range|Match only packets in the range of port numbers|k/n||
     !
   !
 !
+portgroup|Source port object group|k/n||
+  word|Port object group name|k/n||&acl_dst.cfm
+  !
+!
 any|Any destination host|k/n||&acl_opts.cfm
 !
 host|A single destination host|k/n||

@@ -2,14 +2,10 @@
 // address family.
 aggregate-address|Configure BGP aggregate entries|k||
   a.b.c.d|Aggregate address|k/n||
-    a.b.c.d|Aggregate mask|k/o/n||
-      <cr>||||
-      !
-      line|as-set, summary-only, route maps|lb/le/wa||
-        <cr>||||
-        !
-      !
+    a.b.c.d|Aggregate mask|k/o/n||&bgp_aggregate_opt.cfm
     !
+  !
+  a.b.c.d/<1-32>|Aggregate prefix|k/o/n||&bgp_aggregate_opt.cfm
   !
 !
 auto-summary|Enable automatic network number summarization|k/o/sb||
@@ -36,21 +32,52 @@ bgp|BGP specific commands|k||
   dampening|Enable route-flap dampening|k/o/sb||
     <cr>||||
     !
-    line|half-life, reuse, suppress and maximum, or route-map|lb/le/wa||
-      <cr>||||
+    <1-45>|Half-life time for the penalty|||
+      <1-20000>|Value to start reusing a route|||
+        <1-20000>|Value to start suppressing a route|||
+          <1-255>|Maximum duration to suppress a stable route|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    route-map|Route-map to specify criteria for dampening|||
+      word|route-map name|||
+        <cr>||||
+        !
       !
     !
   !
   additional-paths|Additional paths in the BGP table|k||
-    #|setting|k/o/n||
-      select|Selection||
-      send|Send additional paths||
-      receive|Receive additional paths||
-      install|Install additional paths||
-    #|||
-      line|values|lb/le/wa||
+    select|Selection|k/o/n||
+      #|selection|lb/le/wa||
+        all|Select all available paths||
+        best|Select best N paths||
+        best-external|Select best-external path||
+        group-best|Select group-best path||
+      #|||
         <cr>||||
         !
+        <2-3>|Number of best paths|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    #|capability|k/o/n||
+      send|Additional paths Send capability||
+      receive|Additional paths Receive capability||
+    #|||
+      <cr>||||
+      !
+      receive|Additional paths Receive capability|||
+        <cr>||||
+        !
+      !
+    !
+    install|Additional paths to install into RIB|k/o/sb||
+      <cr>||||
       !
     !
   !
@@ -71,8 +98,48 @@ bgp|BGP specific commands|k||
     !
   !
   bestpath|Change the default bestpath selection|k||
-    line|option|lb/le/wa/k/o/sb||
+    as-path|AS path|k||
+      #|option|k/o/sb||
+        ignore|Ignore as-path length in selecting a path||
+        multipath-relax|Relax as-path check for multipath selection||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    compare-routerid|Compare router-id for identical EBGP paths|k/o/sb||
       <cr>||||
+      !
+    !
+    cost-community|Cost community|k||
+      ignore|Ignore cost communities in bestpath selection|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    igp-metric|IGP metric|k||
+      ignore|Ignore IGP metric in bestpath selection|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    med|MED attribute|k||
+      #|option|k/o/sb||
+        confed|Compare MED among confederation paths||
+        missing-as-worst|Treat missing MED as the least preferred one||
+      #|||
+        <cr>||||
+        !
+        missing-as-worst|Treat missing MED as the least preferred one|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    aigp|AIGP attribute|k||
+      ignore|Ignore AIGP in bestpath selection|k/o/sb||
+        <cr>||||
+        !
       !
     !
   !
@@ -80,14 +147,26 @@ bgp|BGP specific commands|k||
     reflection|reflection of routes allowed|k/o/sb||
       <cr>||||
       !
-      line|intra-cluster options|lb/le/wa||
-        <cr>||||
+      intra-cluster|Reflection of routes within a cluster|||
+        cluster-id|Cluster ID|||
+          #|cluster|||
+            any|any cluster id||
+            <1-4294967295>|Route-Reflector Cluster-id as 32 bit quantity||
+            a.b.c.d|Route-Reflector Cluster-id in IP address format||
+          #|||
+            <cr>||||
+            !
+          !
         !
       !
     !
   !
   cluster-id|Configure Route-Reflector Cluster-id|k/o/n||
-    word|Route-Reflector Cluster-id|||
+    <1-4294967295>|Route-Reflector Cluster-id as 32 bit quantity|||
+      <cr>||||
+      !
+    !
+    a.b.c.d|Route-Reflector Cluster-id in IP address format|||
       <cr>||||
       !
     !
@@ -95,20 +174,31 @@ bgp|BGP specific commands|k||
   consistency-checker|Consistency checker|k/o/sb||
     <cr>||||
     !
-    line|options|lb/le/wa||
+    #|action|||
+      auto-repair|Auto repair when an inconsistency is found||
+      error-message|Log an error message when an inconsistency is found||
+    #|||
       <cr>||||
+      !
+      interval|Checking interval|||
+        <5-1440>|Minutes|||
+          <cr>||||
+          !
+        !
       !
     !
   !
   default|Configure BGP defaults|k||
-    #|default|k/o/sb||
-      ipv4-unicast|Activate ipv4-unicast for a peer by default||
-      ipv6-nexthop|Default IPv6 nexthop format||
-      route-target|Control behavior based on Route-Target attributes||
-    #|||
+    ipv4-unicast|Activate ipv4-unicast for a peer by default|k/o/sb||
       <cr>||||
       !
-      line|value|lb/le/wa||
+    !
+    ipv6-nexthop|Default IPv6 nexthop format|k/o/sb||
+      <cr>||||
+      !
+    !
+    route-target|Control behavior based on Route-Target attributes|k||
+      filter|Control automatic VPN Route-Target filtering|k/o/sb||
         <cr>||||
         !
       !
@@ -141,7 +231,19 @@ bgp|BGP specific commands|k||
   graceful-restart|Graceful restart capability parameters|k/o/sb||
     <cr>||||
     !
-    line|timers|lb/le/wa||
+    restart-time|Set the max time needed to restart and come back up|||
+      <1-3600>|Delay value (seconds)|||
+        <cr>||||
+        !
+      !
+    !
+    stalepath-time|Set the max time to hold onto restarting peer's stale paths|||
+      <1-3600>|Delay value (seconds)|||
+        <cr>||||
+        !
+      !
+    !
+    extended|Enable extended graceful restart|||
       <cr>||||
       !
     !
@@ -226,7 +328,59 @@ bgp|BGP specific commands|k||
       !
     !
   !
-  line|other BGP settings|lb/le/wa/k/n/sb/o||
+  confederation|AS confederation parameters|k||
+    identifier|Set routing domain confederation AS|k/o/n||
+      <1-4294967295>|AS number|||
+        <cr>||||
+        !
+      !
+      <1.0-65535.65535>|AS number in asdot notation|||
+        <cr>||||
+        !
+      !
+    !
+    peers|Peer ASs in BGP confederation|k||
+      <1-4294967295>|AS number|lb/le/m/n||
+        <cr>||||
+        !
+      !
+    !
+  !
+  maxas-limit|Allow AS-PATH attribute from EBGP neighbor imposing a limit on number of ASes|k/o/n||
+    <1-2000>|Number of ASes in the AS-PATH attribute|||
+      <cr>||||
+      !
+    !
+  !
+  redistribute-internal|Allow redistribution of iBGP into IGPs (dangerous)|k/o/sb||
+    <cr>||||
+    !
+  !
+  inject-map|Routemap which specifies prefixes to inject|k||
+    word|route-map name|k||
+      exist-map|route-map name|k/o/n||
+        word|route-map name|||
+          <cr>||||
+          !
+          copy-attributes|Copy attributes from aggregate|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+  suppress-inactive|Suppress routes that are not in the routing table|k/o/sb||
+    <cr>||||
+    !
+  !
+  recursion|recursion rule for the nexthops|k||
+    host|recursion via host for the nexthops|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  soft-reconfig-backup|Use soft-reconfiguration inbound only when route-refresh is not negotiated|k/o/sb||
     <cr>||||
     !
   !
@@ -255,23 +409,33 @@ distance|Define an administrative distance|k||
     !
   !
   mbgp|MBGP distance|k/o/n||
-    line|distances|lb/le/wa||
-      <cr>||||
+    <1-255>|Distance for routes external to the AS|||
+      <1-255>|Distance for routes internal to the AS|||
+        <1-255>|Distance for local routes|||
+          <cr>||||
+          !
+        !
       !
     !
   !
   <1-255>|Administrative distance|k/o/n||
-    line|source address, wildcard and access list|lb/le/wa/k/n||
-      <cr>||||
+    a.b.c.d|IP Source address|k/n||
+      a.b.c.d|Wildcard bits|k/n||
+        <cr>||||
+        !
+        #|access list|k/n||
+          <1-99>|IP Standard access list number||
+          <1300-1999>|IP Standard expanded access list number||
+          word|Standard access-list name||
+        #|||
+          <cr>||||
+          !
+        !
       !
     !
   !
 !
-distribute-list|Filter networks in routing updates|k||
-  line|list and direction|lb/le/wa/k/o/n||
-    <cr>||||
-    !
-  !
+distribute-list|Filter networks in routing updates|k||&distribute_list.cfm
 !
 maximum-paths|Forward packets over multiple paths|k/o/n||
   <1-32>|Number of paths|||
@@ -293,31 +457,15 @@ maximum-paths|Forward packets over multiple paths|k/o/n||
 neighbor|Specify a neighbor router|k||&bgp_neighbor.cfm
 !
 network|Specify a network to announce via BGP|k||
-  a.b.c.d|Network number|k/o/n||
-    <cr>||||
-    !
+  a.b.c.d|Network number|k/o/n||&bgp_network_opt.cfm
     mask|Network mask|||
-      a.b.c.d|Network mask|k/o/n||
-        <cr>||||
-        !
-        line|route-map or backdoor|lb/le/wa||
-          <cr>||||
-          !
-        !
-      !
-    !
-    line|route-map or backdoor|lb/le/wa||
-      <cr>||||
+      a.b.c.d|Network mask|k/o/n||&bgp_network_opt.cfm
       !
     !
   !
-  word|IPv6 prefix|k/o/n||
-    <cr>||||
-    !
-    line|route-map|lb/le/wa||
-      <cr>||||
-      !
-    !
+  a.b.c.d/<1-32>|Network prefix|k/o/n||&bgp_network_opt.cfm
+  !
+  word|IPv6 prefix|k/o/n||&bgp_network_opt.cfm
   !
 !
 redistribute|Redistribute information from another routing protocol|k||&redistribute.cfm

@@ -21,42 +21,54 @@ aaa|Authentication, Authorization and Accounting|k||
   !
   authentication|Authentication configurations parameters|k||
     login|Set authentication lists for logins|k||
-      word|Named authentication list or "default"|k/o/n||
+      word|Named authentication list or "default"|k/o/n||&aaa_methods1.cfm
+      !
+      privilege-mode|Set authentication list for privilege mode|k/o/sb||
         <cr>||||
-        !
-        line|methods (local, enable, line, none, group name)|lb/le/wa||
-          <cr>||||
-          !
         !
       !
     !
     enable|Set authentication list for enable|k||
-      default|The default authentication list|k/o/n||
-        <cr>||||
-        !
-        line|methods (enable, line, none, group name)|lb/le/wa||
-          <cr>||||
-          !
-        !
+      default|The default authentication list|k/o/n||&aaa_methods1.cfm
       !
     !
     dot1x|Set authentication lists for IEEE 802.1x|k||
-      word|Named authentication list or "default"|k/o/n||
-        <cr>||||
-        !
-        line|methods (local, none, group name)|lb/le/wa||
+      word|Named authentication list or "default"|k/o/n||&aaa_methods1.cfm
+      !
+    !
+    ppp|Set authentication lists for ppp|k||
+      word|Named authentication list or "default"|k/o/n||&aaa_methods1.cfm
+      !
+    !
+    attempts|Set the maximum number of authentication attempts|k||
+      login|Set the maximum number of login attempts|k/o/n||
+        <1-25>|Number of attempts|||
           <cr>||||
           !
         !
       !
     !
-    ppp|Set authentication lists for ppp|k||
-      word|Named authentication list or "default"|k/o/n||
+    password-prompt|Text to use when prompting for a password|k/o/n||
+      line|Text string|lb/le/wa||
         <cr>||||
         !
-        line|methods|lb/le/wa||
-          <cr>||||
-          !
+      !
+    !
+    username-prompt|Text to use when prompting for a username|k/o/n||
+      line|Text string|lb/le/wa||
+        <cr>||||
+        !
+      !
+    !
+    banner|Message to use when starting login/authentication|k/o/n||
+      line|c banner-text c, where 'c' is a delimiting character|lb/le/wa||
+        <cr>||||
+        !
+      !
+    !
+    fail-message|Message to use for failed login/authentication|k/o/n||
+      line|c banner-text c, where 'c' is a delimiting character|lb/le/wa||
+        <cr>||||
         !
       !
     !
@@ -64,34 +76,19 @@ aaa|Authentication, Authorization and Accounting|k||
   authorization|Authorization configurations parameters|k||
     commands|For exec (shell) commands|k||
       <0-15>|Enable level|k||
-        word|Named authorization list or "default"|k/o/n||
-          <cr>||||
-          !
-          line|methods (local, none, if-authenticated, group name)|lb/le/wa||
-            <cr>||||
-            !
-          !
+        word|Named authorization list or "default"|k/o/n||&aaa_methods1.cfm
         !
       !
     !
-    exec|For starting an exec (shell)|k||
-      word|Named authorization list or "default"|k/o/n||
-        <cr>||||
-        !
-        line|methods (local, none, if-authenticated, group name)|lb/le/wa||
-          <cr>||||
-          !
-        !
-      !
-    !
-    network|For network services (PPP, SLIP, ARAP)|k||
-      word|Named authorization list or "default"|k/o/n||
-        <cr>||||
-        !
-        line|methods|lb/le/wa||
-          <cr>||||
-          !
-        !
+    #|service|k||
+      exec|For starting an exec (shell)||
+      network|For network services (PPP, SLIP, ARAP)||
+      auth-proxy|For Authentication Proxy Services||
+      reverse-access|For reverse access connections||
+      configuration|For downloading configurations from AAA server||
+      credential-download|For downloading EAP credential from Local/RADIUS/LDAP||
+    #|||
+      word|Named authorization list or "default"|k/o/n||&aaa_methods1.cfm
       !
     !
     config-commands|For configuration mode commands|k/sb/o||
@@ -106,33 +103,22 @@ aaa|Authentication, Authorization and Accounting|k||
   accounting|Accounting configurations parameters|k||
     commands|For exec (shell) commands|k||
       <0-15>|Enable level|k||
-        word|Named accounting list or "default"|k/o/n||
+        word|Named accounting list or "default"|k/o/n||&aaa_acct_methods.cfm
           <cr>||||@(cfg-acct-mlist)# aaa_accounting.cfm
           !
-          line|start-stop, stop-only, none, group name|lb/le/wa||
-            <cr>||||
-            !
-          !
         !
       !
     !
-    exec|For starting an exec (shell)|k||
-      word|Named accounting list or "default"|k/o/n||
+    #|service|k||
+      exec|For starting an exec (shell)||
+      network|For network services (PPP, SLIP, ARAP)||
+      connection|For outbound connections (telnet, rlogin)||
+      auth-proxy|For authentication proxy events||
+      identity|For 802.1x and MAB authentications||
+      dot1x|For dot1x sessions||
+    #|||
+      word|Named accounting list or "default"|k/o/n||&aaa_acct_methods.cfm
         <cr>||||@(cfg-acct-mlist)# aaa_accounting.cfm
-        !
-        line|start-stop, stop-only, none, group name|lb/le/wa||
-          <cr>||||
-          !
-        !
-      !
-    !
-    network|For network services (PPP, SLIP, ARAP)|k||
-      word|Named accounting list or "default"|k/o/n||
-        <cr>||||@(cfg-acct-mlist)# aaa_accounting.cfm
-        !
-        line|start-stop, stop-only, none, group name|lb/le/wa||
-          <cr>||||
-          !
         !
       !
     !
@@ -141,11 +127,38 @@ aaa|Authentication, Authorization and Accounting|k||
         <cr>||||
         !
       !
-      default|The default accounting list|k/o/n||
+      default|The default accounting list|k/o/n||&aaa_acct_methods.cfm
         <cr>||||
         !
-        line|start-stop, stop-only, none, group name|lb/le/wa||
+      !
+    !
+    update|Enable accounting update records|k/o/n||
+      #|update|||
+        newinfo|Only send accounting update records when we have new acct-info||
+        periodic|Send accounting update records at regular intervals||
+      #|||
+        <cr>||||
+        !
+        <1-71582>|Periodic intervals to send accounting update records (minutes)|||
           <cr>||||
+          !
+        !
+      !
+      newinfo|Only send accounting update records when we have new acct-info|||
+        periodic|Send accounting update records at regular intervals|||
+          <1-71582>|Periodic intervals (minutes)|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    send|Send records to accounting server|k||
+      stop-record|Send stop-record|k||
+        authentication|Authentication|k||
+          failure|Failure|k/o/sb||
+            <cr>||||
+            !
           !
         !
       !
@@ -170,11 +183,11 @@ aaa|Authentication, Authorization and Accounting|k||
       dynamic-author|Local server profile for RFC 3576 support|k||
         <cr>||||@(config-locsvr-da-radius)# aaa_dynamic_author.cfm
         !
-
       !
     !
   !
 !
+
 // ---- access lists and their relatives ----
 access-list|Add an access list entry|k||
   <1-99>|IP standard access list|k/n||
@@ -307,13 +320,13 @@ arp|Set a static ARP entry|k||
           <slot/port>|interface number|n||
             <cr>||||
             !
-
           !
         !
       !
     !
   !
 !
+
 // ---- banners: the text up to the closing delimiter is kept as it was typed ----
 banner|Define a login banner|k||
   #|banner type|k/o/n||
@@ -327,10 +340,10 @@ banner|Define a login banner|k||
     line|c banner-text c, where 'c' is a delimiting character|lb/le/wa||
       <cr>||||
       !
-
     !
   !
 !
+
 // A banner text ends on the line that holds the delimiter again; that line
 // is read as a command.  These are the delimiters devices commonly write on
 // a line of their own ("^C" is how a listing shows Ctrl-C; "#" and "!" cannot
@@ -351,24 +364,63 @@ banner|Define a login banner|k||
 $|End of a banner text delimited by "$"|k/sn||
   <cr>||||
   !
-
 !
+
 // ---- boot ----
 boot|Modify system boot parameters|k||
-  system|System image file|k||
-    line|Boot image (flash:, bootflash:, tftp: or switch/all prefixes)|lb/le/wa/n||
-      <cr>||||
+  system|System image file|k||&boot_file.cfm
+    switch|Switches of a stack|k||
+      #|switch|k||&boot_file.cfm
+        all|All switches||
+        <1-9>|Switch number||
+      #|||
       !
     !
   !
   host|Router-specific config file|k||
-    line|Config file name|lb/le/wa||
+    word|URL of the file|k/o/n||
+      <cr>||||
+      !
+      a.b.c.d|Address of the server|||
+        <cr>||||
+        !
+      !
+    !
+    dhcp|Use the file named by DHCP|k/o/sb||
       <cr>||||
       !
     !
   !
-  config|Configuration file|k||
-    line|Config file name|lb/le/wa||
+  network|Network-wide config file|k||
+    word|URL of the file|k/o/n||
+      <cr>||||
+      !
+      a.b.c.d|Address of the server|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  config|Configuration file|k/o/n||
+    word|URL of the file|||
+      <cr>||||
+      !
+      nvbypass|Do not write the configuration to NVRAM|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  manual|Manual boot|k/o/sb||
+    <cr>||||
+    !
+  !
+  enable-break|Enable the break key during boot|k/o/sb||
+    <cr>||||
+    !
+  !
+  bootldr|Boot loader image|k/o/n||
+    word|URL of the image|||
       <cr>||||
       !
     !
@@ -390,8 +442,44 @@ bloggerd|Bloggerd configuration|k||
   #|||
     <cr>||||
     !
-    line|options|lb/le/wa||
+    all|All logs|||
       <cr>||||
+      !
+    !
+  !
+!
+bfd-template|BFD template configuration|k||
+  #|hop|k||
+    single-hop|Single hop template||
+    multi-hop|Multi hop template||
+  #|||
+    word|Template name|k/n||
+      <cr>||||@(config-bfd)# bfd_template.cfm
+      !
+    !
+  !
+!
+bfd|BFD global settings|k||
+  slow-timers|Slow timers for echo mode|k/o/n||
+    <cr>||||
+    !
+    <1000-30000>|Milliseconds|||
+      <cr>||||
+      !
+    !
+  !
+  map|BFD map|k||
+    #|family|k||
+      ipv4|IPv4||
+      ipv6|IPv6||
+    #|||
+      word|Destination prefix|k||
+        word|Source prefix|k||
+          word|Template name|o/n||
+            <cr>||||
+            !
+          !
+        !
       !
     !
   !
@@ -430,11 +518,11 @@ buffers|Adjust system buffer pool parameters|k||
       <0-65536>|Number of buffers|||
         <cr>||||
         !
-
       !
     !
   !
 !
+
 // ---- cdp, clock, cluster ----
 call-home|Enter call-home configuration mode|k||
   <cr>||||@(cfg-call-home)# call_home.cfm
@@ -477,7 +565,7 @@ cdp|Global CDP configuration subcommands|k||
 clock|Configure time-of-day clock|k||
   timezone|Configure time zone|k/o/n||
     word|name of time zone|||
-      <-23-23>|Hours offset from UTC|||
+      &utc_offset.cfm|Hours offset from UTC|||
         <cr>||||
         !
         <0-59>|Minutes offset from UTC|||
@@ -489,8 +577,22 @@ clock|Configure time-of-day clock|k||
   !
   summer-time|Configure summer (daylight savings) time|k/o/n||
     word|name of time zone in summer|||
-      line|recurring or date rule|lb/le/wa||
+      recurring|Configure recurring summer time|||&clock_recurring.cfm
         <cr>||||
+        !
+      !
+      date|Configure absolute summer time|||
+        <1-31>|Date to start|||
+          &month.cfm|Month to start|||
+            <1993-2035>|Year to start|||&clock_date_end.cfm
+            !
+          !
+        !
+        &month.cfm|Month to start|||
+          <1-31>|Date to start|||
+            <1993-2035>|Year to start|||&clock_date_end.cfm
+            !
+          !
         !
       !
     !
@@ -559,9 +661,9 @@ cos-queue-group|Class of service queue group|k||
   word|Queue group name|k/n||
     <cr>||||@(config-cos-queue)# cos_queue_group.cfm
     !
-
   !
 !
+
 // ---- crypto ----
 crypto|Encryption module|k||
   isakmp|Configure ISAKMP policy|k||
@@ -578,6 +680,11 @@ crypto|Encryption module|k||
       !
     !
     key|Set pre-shared key for remote peer|k||
+      #|encryption type|k||&isakmp_key_peer.cfm
+        0|Specifies an UNENCRYPTED password will follow||
+        6|Specifies an ENCRYPTED password will follow||
+      #|||
+      !
       word|pre-shared key|k/n||
         address|define shared key with IP address|||
           a.b.c.d|Peer IP address|k/o/n||
@@ -671,6 +778,7 @@ crypto|Encryption module|k||
           esp-gmac|ESP transform using GMAC cipher||
           esp-md5-hmac|ESP transform using HMAC-MD5 auth||
           esp-null|ESP transform w/o cipher||
+          esp-seal|ESP transform using SEAL cipher (160 bits)||
           esp-sha-hmac|ESP transform using HMAC-SHA auth||
           esp-sha256-hmac|ESP transform using HMAC-SHA256 auth||
           esp-sha384-hmac|ESP transform using HMAC-SHA384 auth||
@@ -691,14 +799,59 @@ crypto|Encryption module|k||
       !
     !
     security-association|Security association parameters|k||
-      #|parameter|k/o/n||
-        pmtu-aging|Security association PMTU aging||
-        replay|Set replay checking||
-        lifetime|Security association lifetime||
-        idle-time|Automatically delete IPSec SAs after a given idle period||
-      #|||
-        line|value|lb/le/wa||
+      pmtu-aging|Security association PMTU aging|k/o/n||
+        <600-86400>|PMTU aging time in seconds|||
           <cr>||||
+          !
+        !
+        infinite|Disable PMTU aging|||
+          <cr>||||
+          !
+        !
+      !
+      replay|Set replay checking|k||
+        window-size|Set replay window size|k/o/n||
+          #|window size|||
+            64|Window size of 64||
+            128|Window size of 128||
+            256|Window size of 256||
+            512|Window size of 512||
+            1024|Window size of 1024||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+        disable|Disable replay checking|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+      lifetime|Security association lifetime|k||
+        seconds|Time-based key duration in seconds|k/o/n||
+          <120-2592000>|Security association duration in seconds|||
+            <cr>||||
+            !
+          !
+        !
+        kilobytes|Volume-based key duration|k/o/n||
+          <2560-4294967295>|Security association duration in kilobytes encrypted|||
+            <cr>||||
+            !
+          !
+          disable|Disable volume-based rekey|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      idle-time|Automatically delete IPSec SAs after a given idle period|k/o/n||
+        <60-86400>|Idle time in seconds|||
+          <cr>||||
+          !
+          default|Default the idle time to the lifetime|||
+            <cr>||||
+            !
           !
         !
       !
@@ -734,7 +887,17 @@ crypto|Encryption module|k||
     ikev1|IKEv1 settings|k||
       transform-set|Define transform and settings|k||
         word|Transform set tag|k/o/n||
-          line|Transforms|lb/le/wa||
+          #|Transform|lb/le/wa||
+            esp-3des|ESP transform using 3DES(EDE) cipher (168 bits)||
+            esp-aes|ESP transform using AES cipher||
+            esp-aes-192|ESP transform using AES-192 cipher||
+            esp-aes-256|ESP transform using AES-256 cipher||
+            esp-des|ESP transform using DES cipher (56 bits)||
+            esp-md5-hmac|ESP transform using HMAC-MD5 auth||
+            esp-none|ESP transform with no authentication||
+            esp-null|ESP transform w/o cipher||
+            esp-sha-hmac|ESP transform using HMAC-SHA auth||
+          #|||
             <cr>||||
             !
           !
@@ -783,11 +946,7 @@ crypto|Encryption module|k||
             !
           !
         !
-        set|Specify crypto map settings|k||
-          line|setting (peer, pfs, transform-set, security-association, ikev1)|lb/le/wa/k||
-            <cr>||||
-            !
-          !
+        set|Specify crypto map settings|k||&crypto_map_set.cfm
         !
       !
       interface|Bind the crypto map to an interface|k||
@@ -797,8 +956,24 @@ crypto|Encryption module|k||
         !
       !
       redundancy|Redundancy settings|k||
-        line|settings|lb/le/wa||
-          <cr>||||
+        replay-interval|Replay counter interval|k/o/n||
+          inbound|Inbound replay interval|||
+            <1-1000>|Packets|||
+              <cr>||||
+              !
+              outbound|Outbound replay interval|||
+                <1-1000>|Packets|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+          outbound|Outbound replay interval|||
+            <1-1000>|Packets|||
+              <cr>||||
+              !
+            !
           !
         !
       !
@@ -817,11 +992,7 @@ crypto|Encryption module|k||
       <1-65535>|Sequence to insert into crypto map entry|k/n||
         <cr>||||@(config-crypto-map)# crypto_map.cfm
         !
-        set|Specify crypto map settings|k||
-          line|setting (peer, pfs, transform-set, security-association, ikev1)|lb/le/wa/k||
-            <cr>||||
-            !
-          !
+        set|Specify crypto map settings|k||&crypto_map_set.cfm
         !
         match|Match values|k||
           address|Match address of packets to encrypt|k/o/n||
@@ -848,15 +1019,21 @@ crypto|Encryption module|k||
   !
   key|Long term key operations|k||
     generate|Generate new keys|k||
-      line|key type and options|lb/le/wa/k||
-        <cr>||||
+      rsa|Generate RSA keys|k||&crypto_key_rsa_opt.cfm
+      !
+      ec|Generate EC keys|k||
+        keysize|Number of bits|||
+          #|key size|||&crypto_key_ec_opt.cfm
+            256|256 bit keys||
+            384|384 bit keys||
+            521|521 bit keys||
+          #|||
+          !
         !
       !
     !
     param|Key parameters|k||
-      line|key type and options|lb/le/wa/k||
-        <cr>||||
-        !
+      rsa|RSA key parameters|k||&crypto_key_rsa_opt.cfm
       !
     !
     pubkey-chain|Peer public key chain management|k||
@@ -866,8 +1043,17 @@ crypto|Encryption module|k||
       !
     !
     zeroize|Remove keys|k||
-      line|key type and label|lb/le/wa/k||
+      <cr>||||
+      !
+      #|key type|k||
+        rsa|Remove RSA keys||
+        ec|Remove EC keys||
+      #|||
         <cr>||||
+        !
+        word|Key pair label|k||
+          <cr>||||
+          !
         !
       !
     !
@@ -887,8 +1073,10 @@ crypto|Encryption module|k||
         !
       !
       map|Define a certificate map|k||
-        line|map name and sequence|lb/le/wa||
-          <cr>||||
+        word|Map name|k||
+          <1-1000>|Sequence number|k/n||
+            <cr>||||
+            !
           !
         !
       !
@@ -900,8 +1088,20 @@ crypto|Encryption module|k||
       !
     !
     token|Configure token functionality|k||
-      line|token name and settings|lb/le/wa/k||
-        <cr>||||
+      word|Token name, or default|k||
+        removal|Action on token removal|k||
+          timeout|Seconds before the token keys are removed|k/o/n||
+            <0-480>|Seconds|||
+              <cr>||||
+              !
+            !
+          !
+        !
+        user-pin|Token user PIN|k/o/n||
+          word|User PIN|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -942,7 +1142,10 @@ crypto|Encryption module|k||
       !
     !
     lookup|Certificate lookup|k/o/n||
-      line|lookup source|lb/le/wa||
+      #|source|||
+        local|Look up certificates locally||
+        ldap|Look up certificates by LDAP||
+      #|||
         <cr>||||
         !
       !
@@ -955,8 +1158,26 @@ crypto|Encryption module|k||
     !
   !
   engine|Crypto engine configuration|k||
-    line|engine settings|lb/le/wa/k/sb/o||
+    large-mod-accel|Enable large modulus acceleration|k/o/sb||
       <cr>||||
+      !
+    !
+    software|Software crypto engine|k||
+      ipsec|IPsec in the software engine|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    accelerator|Crypto accelerator|k/o/sb||
+      <cr>||||
+      !
+    !
+    compliance|Crypto compliance|k||
+      shield|Shield compliance|k||
+        disable|Disable shield compliance|k/o/sb||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -981,7 +1202,7 @@ crypto|Encryption module|k||
       <cr>||||
       !
       port|TCP port|||
-        line|port numbers|lb/le/wa||
+        <1-65535>|Port number|lb/le/wa||
           <cr>||||
           !
         !
@@ -1020,8 +1241,10 @@ crypto|Encryption module|k||
       !
     !
     remote-access|Remote access settings|k||
-      line|settings|lb/le/wa/k||
-        <cr>||||
+      trustpoint|Trustpoint for remote access|k/o/n||
+        word|Trustpoint name|||
+          <cr>||||
+          !
         !
       !
     !
@@ -1031,9 +1254,9 @@ ctl-file|Certificate trust list file|k||
   word|CTL file name|k/n||
     <cr>||||@(config-ctl-file)# ctl_file.cfm
     !
-
   !
 !
+
 // ---- d ----
 default-value|Default character-bits values|k||
   #|value|k/o/n||
@@ -1056,6 +1279,46 @@ device|Device classification|k||
     !
   !
 !
+device-tracking|Device tracking|k||
+  policy|Define a device tracking policy|k||
+    word|Policy name|k/n||
+      <cr>||||@(config-device-tracking)# device_tracking.cfm
+      !
+    !
+  !
+  logging|Device tracking logging|k/o/sb||
+    <cr>||||
+    !
+  !
+  tracking|Tracking settings|k/o/sb||
+    <cr>||||
+    !
+    retry-interval|Retry interval|||
+      <1-3600>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  binding|Binding table settings|k||
+    reachable-lifetime|Reachable lifetime|k/o/n||
+      <1-86400>|Seconds|||
+        <cr>||||
+        !
+      !
+      infinite|Never expire|||
+        <cr>||||
+        !
+      !
+    !
+    max-entries|Maximum number of entries|k/o/n||
+      <1-200000>|Entries|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 diagnostic|Configure diagnostic information|k||
   bootup|Configure diagnostic boot up level|k||
     level|Select the diagnostic level at bootup|k/o/n||
@@ -1073,8 +1336,23 @@ diagnostic|Configure diagnostic information|k||
 dialer|Dialer watch-list|k||
   watch-list|Dialer watch-list|k||
     <1-255>|Dialer watch-list group number|k/n||
-      line|watched route|lb/le/wa/k/n||
-        <cr>||||
+      ip|IP address and mask of the watched route|k||
+        a.b.c.d|IP address|k/n||
+          a.b.c.d|IP mask|k/n||
+            <cr>||||
+            !
+          !
+        !
+      !
+      delay|Delays for the watched route|k||
+        #|delay|k/o/n||
+          connect|Delay before connecting||
+          disconnect|Delay before disconnecting||
+        #|||
+          <1-2147483>|Seconds|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -1087,20 +1365,26 @@ dot1x|IEEE 802.1X global configuration|k||
   !
 !
 downlink|Downlink settings|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
+  delay|Downlink delay|k||
+    disable|Disable the downlink delay|k||
+      timeout|Timeout|k/o/n||
+        <1-4294967295>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
 dual-mode-default-vlan|Default vlan for dual mode|k/o/sb||
   <cr>||||
   !
-  line|vlan|lb/le/wa||
+  <1-4094>|VLAN ID|||
     <cr>||||
     !
-
   !
 !
+
 // ---- e ----
 enable|Modify enable password parameters|k||
   secret|Assign the privileged level secret|k/o/n||
@@ -1193,8 +1477,43 @@ ethernet|Ethernet configuration|k||
     !
   !
   cfm|Ethernet connectivity fault management|k||
-    line|settings|lb/le/wa/k/n||
+    global|Enable CFM globally|k/o/sb||
       <cr>||||
+      !
+    !
+    ieee|IEEE standard CFM|k/o/sb||
+      <cr>||||
+      !
+    !
+    traceroute|Traceroute settings|k||
+      cache|Traceroute cache|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    domain|Maintenance domain|k||
+      word|Domain name|k||
+        level|Maintenance level|k/n||
+          <0-7>|Maintenance level|k/n||
+            <cr>||||@(config-ecfm)# cfm_domain.cfm
+            !
+          !
+        !
+      !
+    !
+    alarm|Alarm settings|k||
+      notification|Alarm notification|k/o/n||
+        #|notification|||
+          all|All defects||
+          error-xcon|Error and cross-connect defects||
+          mac-remote-error-xcon|MAC, remote, error and cross-connect defects||
+          none|No defects||
+          remote-error-xcon|Remote, error and cross-connect defects||
+          xcon|Cross-connect defects||
+        #|||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -1214,14 +1533,31 @@ event|Event related configuration commands|k||
       !
     !
     session|Event Manager session|k||
-      line|settings|lb/le/wa/k/n||
-        <cr>||||
+      cli|CLI session|k||
+        username|Username for CLI sessions|k/o/n||
+          word|Username|||
+            <cr>||||
+            !
+            privilege|Privilege level|||
+              <0-15>|Privilege level|||
+                <cr>||||
+                !
+              !
+            !
+          !
         !
       !
     !
     directory|Set Event Manager directory|k||
-      line|settings|lb/le/wa/k/n||
-        <cr>||||
+      user|User library files or user-defined policies|k||
+        #|kind|k/o/n||
+          library|Script library||
+          policy|User policies||
+        #|||
+          word|Path of the directory|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -1229,25 +1565,68 @@ event|Event related configuration commands|k||
 !
 exception|Exception handling|k||
   crashinfo|Crashinfo collections|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    maximum|Maximum of crashinfo files|k||
+      files|Number of files|k/o/n||
+        <0-32>|Number of files|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    maximum-files|Maximum number of crashinfo files|k/o/n||
+      <0-32>|Number of files|||
+        <cr>||||
+        !
+      !
+    !
+    file|Crashinfo file name|k/o/n||
+      word|File name|||
+        <cr>||||
+        !
+      !
+    !
+    buffersize|Crashinfo buffer size|k/o/n||
+      <32-100>|Size in kilobytes|||
+        <cr>||||
+        !
       !
     !
   !
   memory|Memory leak debugging|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    ignore|Ignore the memory condition|k||
+      overflow|Overflow of a memory pool|k||
+        #|pool|k/o/sb||
+          io|I/O memory||
+          processor|Processor memory||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    minimum|Minimum free memory|k/o/n||
+      <1-4294967295>|Bytes|||
+        <cr>||||
+        !
+      !
+    !
+    fragment|Fragmentation threshold|k/o/n||
+      <1-4294967295>|Bytes|||
+        <cr>||||
+        !
       !
     !
   !
 !
 exception-slave|Exception handling for the standby|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  core-file|Core file name|k/o/n||
+    word|File name|||
+      <cr>||||
+      !
     !
-
   !
 !
+
 // ---- f, g, h ----
 fabric-mode|Fabric mode|k/o/n||
   word|mode|||
@@ -1278,8 +1657,18 @@ global-port-security|Global port security|k||
   !
 !
 hardware|Hardware settings|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  ip|IP hardware settings|k||
+    glean|Glean settings|k||
+      throttle|Throttle glean packets|k/o/sb||
+        <cr>||||
+        !
+        maximum|Maximum glean entries|||
+          <0-32767>|Entries|||
+            <cr>||||
+            !
+          !
+        !
+      !
     !
   !
 !
@@ -1290,12 +1679,14 @@ hostname|Set system's network name|k/o/n||
   !
 !
 hpm|Hardware performance monitor|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  topn|Top N monitoring|k||
+    enable|Enable top N monitoring|k/o/sb||
+      <cr>||||
+      !
     !
-
   !
 !
+
 // ---- ip ----
 ip|Global IP configuration subcommands|k||
   access-list|Named access list|k||
@@ -1345,8 +1736,15 @@ ip|Global IP configuration subcommands|k||
       !
     !
     resequence|Resequence Access List|k||
-      line|list, starting sequence number and increment|lb/le/wa/k/n||
-        <cr>||||
+      #|access list|k/n||
+        <1-2699>|Access list number||
+        word|Access list name||
+      #|||
+        <1-2147483647>|Starting sequence number|k/o/n||
+          <1-2147483647>|Step to increment the sequence number|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -1362,8 +1760,68 @@ ip|Global IP configuration subcommands|k||
       !
     !
     inspection|Dynamic ARP inspection|k||
-      line|settings|lb/le/wa/k/n||
-        <cr>||||
+      vlan|Enable ARP inspection on VLANs|k/o/n||
+        word|VLAN list, example 1,3-5,7|||
+          <cr>||||
+          !
+          logging|Logging of packets|||
+            #|packets|||
+              acl-match|Logging of packets that match ACLs||
+              dhcp-bindings|Logging of packets that match DHCP bindings||
+            #|||
+              #|option|||
+                matchlog|Log packets as the ACE says||
+                none|Log no packets||
+                permit|Log permitted packets||
+                all|Log all packets||
+              #|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+      validate|Validate the ARP packets|k/o/n||
+        #|check|lb/le/wa||
+          dst-mac|Validate destination MAC address||
+          ip|Validate IP addresses||
+          src-mac|Validate source MAC address||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      filter|Specify ARP acl to be applied|k||
+        word|ARP acl name|k||
+          vlan|VLANs to apply the filter to|k/o/n||
+            word|VLAN list|||
+              <cr>||||
+              !
+              static|Apply the ACL statically|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+      log-buffer|Log buffer configuration|k||
+        entries|Number of entries|k/o/n||
+          <0-1024>|Entries|||
+            <cr>||||
+            !
+          !
+        !
+        logs|Number of logs per interval|k/o/n||
+          <0-1024>|Entries|||
+            interval|Interval|||
+              <0-86400>|Seconds|||
+                <cr>||||
+                !
+              !
+            !
+          !
         !
       !
     !
@@ -1406,8 +1864,30 @@ ip|Global IP configuration subcommands|k||
       !
     !
     load-sharing|Load sharing|k||
-      line|algorithm|lb/le/wa/o/n||
-        <cr>||||
+      algorithm|Per-destination load sharing algorithm selection|k/o/n||
+        #|algorithm|||
+          original|Original algorithm||
+          tunnel|Algorithm for use in tunnel only environments||
+          universal|Algorithm for use in most environments||
+          include-ports|Algorithm that includes layer 4 ports||
+        #|||
+          <cr>||||
+          !
+          <0-ffffffff>|Fixed identifier|||
+            <cr>||||
+            !
+          !
+          #|ports|||
+            source|Include the source port||
+            destination|Include the destination port||
+          #|||
+            <cr>||||
+            !
+            destination|Include the destination port|||
+              <cr>||||
+              !
+            !
+          !
         !
       !
     !
@@ -1418,63 +1898,32 @@ ip|Global IP configuration subcommands|k||
   !
   community-list|Add a community list entry|k||
     standard|Add a standard community-list entry|k||
-      word|Community list name|k/n||
-        #|action|k||
-          permit|Specify community to accept||
-          deny|Specify community to reject||
-        #|||
-          line|Community number, aa:nn format or well-known community|lb/le/wa/k/n||
-            <cr>||||
-            !
-          !
-        !
+      word|Community list name|k/n||&community_std.cfm
       !
     !
     expanded|Add an expanded community-list entry|k||
-      word|Community list name|k/n||
-        #|action|k||
-          permit|Specify community to accept||
-          deny|Specify community to reject||
-        #|||
-          line|An ordered list as a regular-expression|lb/le/wa/k/n||
-            <cr>||||
-            !
-          !
-        !
+      word|Community list name|k/n||&community_exp.cfm
       !
     !
-    <1-99>|Community list number (standard)|k/n||
-      #|action|k||
-        permit|Specify community to accept||
-        deny|Specify community to reject||
-      #|||
-        line|Community number|lb/le/wa/k/n||
-          <cr>||||
-          !
-        !
+    <1-99>|Community list number (standard)|k/n||&community_std.cfm
+    !
+    <100-500>|Community list number (expanded)|k/n||&community_exp.cfm
+    !
+    word|Community list name|k/n||&community_std.cfm
+    !
+  !
+  extcommunity-list|Add an extended community list entry|k||
+    standard|Add a standard extcommunity-list entry|k||
+      word|Extended community list name|k/n||&extcommunity_std.cfm
       !
     !
-    <100-500>|Community list number (expanded)|k/n||
-      #|action|k||
-        permit|Specify community to accept||
-        deny|Specify community to reject||
-      #|||
-        line|An ordered list as a regular-expression|lb/le/wa/k/n||
-          <cr>||||
-          !
-        !
+    expanded|Add an expanded extcommunity-list entry|k||
+      word|Extended community list name|k/n||&community_exp.cfm
       !
     !
-    word|Community list name|k/n||
-      #|action|k||
-        permit|Specify community to accept||
-        deny|Specify community to reject||
-      #|||
-        line|Community number, aa:nn format or well-known community|lb/le/wa/k/n||
-          <cr>||||
-          !
-        !
-      !
+    <1-99>|Extended community list number (standard)|k/n||&extcommunity_std.cfm
+    !
+    <100-500>|Extended community list number (expanded)|k/n||&community_exp.cfm
     !
   !
   default-gateway|Specify default gateway (if not routing IP)|k/o/n||
@@ -1522,29 +1971,146 @@ ip|Global IP configuration subcommands|k||
       <cr>||||
       !
     !
-    snooping|DHCP Snooping|k||
+    snooping|DHCP Snooping|k/o/sb||
       <cr>||||
       !
-      line|settings|lb/le/wa/k/n||
+      vlan|DHCP Snooping vlan|k/o/n||
+        word|VLAN list, example 1,3-5,7|||
+          <cr>||||
+          !
+        !
+      !
+      information|DHCP Snooping information|k||
+        option|DHCP Snooping information option|k/o/sb||
+          <cr>||||
+          !
+          allow-untrusted|Allow the option from untrusted ports|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      database|DHCP snooping database agent|k||
+        #|setting|k/o/n||
+          url|Database URL||
+        #|||
+          word|URL|||
+            <cr>||||
+            !
+          !
+        !
+        write-delay|Write delay|k/o/n||
+          <15-86400>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+        timeout|Abort timeout|k/o/n||
+          <0-86400>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      verify|DHCP snooping verify|k||
+        mac-address|Verify the MAC address|k/o/sb||
+          <cr>||||
+          !
+        !
+        no-relay-agent-address|Verify no relay agent address|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+      glean|Snooping glean|k/o/sb||
         <cr>||||
         !
       !
     !
     relay|DHCP relay agent parameters|k||
-      line|settings|lb/le/wa/k/n||
-        <cr>||||
+      information|Relay agent information option|k||
+        #|setting|k/o/sb||
+          option|Insert relay information in BOOTREQUEST||
+          trust-all|Received DHCP packets may contain relay info option with zero giaddr||
+          check|Validate relay agent information option||
+        #|||
+          <cr>||||
+          !
+          vpn|Insert VPN sub-options|||
+            <cr>||||
+            !
+          !
+          server-id-override|Overwrite the server identifier|||
+            <cr>||||
+            !
+          !
+        !
+        policy|Define reforwarding policy|k/o/n||
+          #|policy|||
+            drop|Relay information option causes the packet to be dropped||
+            encapsulate|Encapsulate the relay information||
+            keep|Keep the existing relay information||
+            replace|Replace the existing relay information||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      source-interface|Source interface for relayed messages|k/o/n||
+        &interfacefile.cfm|Interface type|||
+          <slot/port>|Interface number|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      prefix-delegation|Prefix delegation|k||
+        route|Install routes for delegated prefixes|k/o/sb||
+          <cr>||||
+          !
         !
       !
     !
     use|Configure use of DHCP options|k||
-      line|settings|lb/le/wa/k/n||
+      #|option|k/o/sb||
+        vrf|Use the VRF||
+        class|Use class information||
+        subscriber-id|Use the subscriber identifier||
+      #|||
         <cr>||||
+        !
+        connected|Use the connected VRF||
+          <cr>||||
+          !
+        !
+        remote|Use the remote VRF||
+          <cr>||||
+          !
         !
       !
     !
     database|Configure DHCP database agents|k||
-      line|URL and options|lb/le/wa/k/n||
+      word|URL of the database agent|k/n||
         <cr>||||
+        !
+        timeout|Transfer timeout|o/n||
+          <0-2147483>|Seconds|||
+            <cr>||||
+            !
+            write-delay|Write delay|||
+              <60-86400>|Seconds|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+        write-delay|Write delay|o/n||
+          <60-86400>|Seconds|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -1601,15 +2167,41 @@ ip|Global IP configuration subcommands|k||
   !
   flow-aggregation|Configure flow aggregation|k||
     cache|Configure netflow cache parameters|k||
-      line|aggregation scheme|lb/le/wa/k/n||
+      #|scheme|k/n||
+        as|AS aggregation||
+        as-tos|AS-TOS aggregation||
+        bgp-nexthop-tos|BGP next hop TOS aggregation||
+        destination-prefix|Destination prefix aggregation||
+        destination-prefix-tos|Destination prefix TOS aggregation||
+        prefix|Prefix aggregation||
+        prefix-port|Prefix port aggregation||
+        prefix-tos|Prefix TOS aggregation||
+        protocol-port|Protocol and port aggregation||
+        protocol-port-tos|Protocol, port and TOS aggregation||
+        source-prefix|Source prefix aggregation||
+        source-prefix-tos|Source prefix TOS aggregation||
+      #|||
         <cr>||||@(config-flow-cache)# flow_cache.cfm
         !
       !
     !
   !
   flow-cache|Configure netflow cache parameters|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    timeout|Timeouts of the flow cache|k||
+      #|timeout|k/o/n||
+        active|Active flow timeout||
+        inactive|Inactive flow timeout||
+      #|||
+        <1-3600>|Timeout in seconds (active: minutes)|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    entries|Number of entries|k/o/n||
+      <1024-524288>|Entries|||
+        <cr>||||
+        !
       !
     !
   !
@@ -1623,15 +2215,36 @@ ip|Global IP configuration subcommands|k||
       !
     !
     version|Specify version number|k/o/n||
-      line|version and options|lb/le/wa||
+      #|version|||
+        1|Version 1 export format||
+        5|Version 5 export format||
+        9|Version 9 export format||
+      #|||
         <cr>||||
+        !
+        #|AS|||
+          origin-as|Record origin AS||
+          peer-as|Record peer AS||
+        #|||
+          <cr>||||
+          !
+          bgp-nexthop|Record BGP NextHop|||
+            <cr>||||
+            !
+          !
         !
       !
     !
     destination|Specify the Destination IP address|k||
       hostname or a.b.c.d|Destination IP address or hostname|k/n||
-        line|UDP port and options|lb/le/wa||
+        <1-65535>|Destination UDP port|n||
           <cr>||||
+          !
+          vrf|VRF of the destination|||
+            word|VRF name|||
+              <cr>||||
+              !
+            !
           !
         !
       !
@@ -1643,7 +2256,9 @@ ip|Global IP configuration subcommands|k||
       !
     !
     udp|Packets to a specific UDP port|k||
-      line|port|lb/le/wa/k/n||
+      <cr>||||
+      !
+      &ports.cfm|Port number or name|k/n||
         <cr>||||
         !
       !
@@ -1665,15 +2280,37 @@ ip|Global IP configuration subcommands|k||
       !
     !
     password|Specify password for connections|k/o/n||
-      line|password|lb/le/wa||
+      <0-7>|Encryption type|||
+        word|Password|||
+          <cr>||||
+          !
+        !
+      !
+      word|Password|||
         <cr>||||
         !
       !
     !
   !
   host|Add an entry to the ip hostname table|k||
+    vrf|VRF table|||
+      word|VRF name|k||
+        word|Name of host|k/n||
+          a.b.c.d|Host IP address|lb/le/m/o||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
     word|Name of host|k/n||
-      line|Host IP addresses|lb/le/wa/o||
+      <0-65535>|Default telnet port number|o||
+        a.b.c.d|Host IP address|lb/le/m||
+          <cr>||||
+          !
+        !
+      !
+      a.b.c.d|Host IP address|lb/le/m/o||
         <cr>||||
         !
       !
@@ -1690,21 +2327,35 @@ ip|Global IP configuration subcommands|k||
     !
     authentication|Set HTTP server authentication method|k/o/n||
       #|method|||
-        aaa|Use AAA access control methods||
         enable|Use enable passwords||
         local|Use local username and passwords||
       #|||
         <cr>||||
         !
-        line|AAA method list names|lb/le/wa||
-          <cr>||||
+      !
+      aaa|Use AAA access control methods|||
+        <cr>||||
+        !
+        #|list type|||
+          exec-authorization|Set method list for exec authorization||
+          login-authentication|Set method list for login authentication||
+        #|||
+          word|Method list name|||
+            <cr>||||
+            !
           !
         !
       !
     !
     access-class|Restrict http server access by access-class|k/o/n||
-      line|access list|lb/le/wa||
+      <1-99>|Access list number|||
         <cr>||||
+        !
+      !
+      ipv4|IPv4 access list|||
+        word|Access list name|||
+          <cr>||||
+          !
         !
       !
     !
@@ -1725,8 +2376,18 @@ ip|Global IP configuration subcommands|k||
       !
     !
     timeout-policy|Set http timeout policy parameters|k/o/n||
-      line|idle, life and requests|lb/le/wa||
-        <cr>||||
+      idle|Connection idle time|||
+        <1-600>|Idle seconds|||
+          life|Connection life time|||
+            <1-86400>|Life seconds|||
+              requests|Maximum number of requests per connection|||
+                <1-86400>|Requests|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
         !
       !
     !
@@ -1760,23 +2421,103 @@ ip|Global IP configuration subcommands|k||
       unreachable|Rate limit for unreachable packets|k/o/sb||
         <cr>||||
         !
-        line|milliseconds and options|lb/le/wa||
+        <1-4294967295>|Milliseconds between unreachables|||
           <cr>||||
+          !
+          log|Log the rate limiting|||
+            <cr>||||
+            !
+          !
+        !
+        df|Rate limit for code 4 (packet too big)|||
+          <1-4294967295>|Milliseconds|||
+            <cr>||||
+            !
           !
         !
       !
     !
   !
   inspect|Context-based access control|k||
-    line|settings|lb/le/wa/k/n||
+    name|Specify an inspection rule|k||
+      word|Inspection rule name|k||
+        &ports.cfm|Protocol|k/o/n||
+          <cr>||||
+          !
+          alert|Alert message|||
+            #|state|||
+              on|Turn on alert||
+              off|Turn off alert||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+          audit-trail|Audit trail|||
+            #|state|||
+              on|Turn on audit trail||
+              off|Turn off audit trail||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+          timeout|Inactivity timeout|||
+            <5-43200>|Seconds|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    log|Inspection logging|k||
+      drop-pkt|Log dropped packets|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    audit-trail|Enable the logging of session information|k/o/sb||
       <cr>||||
+      !
+    !
+    #|timer|k/o/n||
+      tcp|TCP settings||
+      udp|UDP settings||
+    #|||
+      idle-time|Idle timeout|||
+        <1-2147483>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    max-incomplete|Maximum number of half-open sessions|k||
+      #|threshold|k/o/n||
+        high|Upper threshold||
+        low|Lower threshold||
+      #|||
+        <1-2147483647>|Number of sessions|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    waas|Wide area application services|k||
+      flush-timeout|Flush timeout|k/o/n||
+        <1-2147483>|Seconds|||
+          <cr>||||
+          !
+        !
       !
     !
   !
   internal|Internal settings|k||
-    line|settings|lb/le/wa/k/n||
+    allocate|Allocate internal addresses|k/o/sb||
       <cr>||||
       !
+    !
+    event-history|Event history|k||&event_history.cfm
     !
   !
   local|Specify local options|k||
@@ -1790,21 +2531,69 @@ ip|Global IP configuration subcommands|k||
     !
     pool|IP Local address pool lists|k||
       word|Name of this pool|k/n||
-        line|addresses|lb/le/wa||
+        a.b.c.d|First IP address of range|k/n||
           <cr>||||
+          !
+          a.b.c.d|Last IP address of range|k/n||
+            <cr>||||
+            !
+            group|Group this pool belongs to|n||
+              word|Group name|n||
+                <cr>||||
+                !
+              !
+            !
           !
         !
       !
     !
   !
   mfwd|Multicast forwarding|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
-      !
+    event-history|Event history|k||&event_history.cfm
     !
   !
   multicast|Global IP multicast commands|k||
-    line|settings|lb/le/wa/k/n||
+    boundary|Multicast boundary|k||
+      #|scope|k/o/n||
+        <1-99>|Access list number||
+        word|Access list name||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    route-limit|Maximum number of multicast routes|k/o/n||
+      <1-2147483647>|Maximum number of multicast routes|||
+        <cr>||||
+        !
+        <1-2147483647>|Threshold for warning message|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    multipath|Enable equal-cost multipath routing of multicast traffic|k/o/sb||
+      <cr>||||
+      !
+      s-g-hash|Use (S,G) hashing|||
+        #|hash|||
+          basic|Basic hash||
+          next-hop-based|Next hop based hash||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    rpf|RPF settings|k||
+      interval|RPF check interval|k/o/n||
+        <10-3600>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    cache-headers|Store multicast packet headers in cache|k/o/sb||
       <cr>||||
       !
     !
@@ -1895,9 +2684,9 @@ ip|Global IP configuration subcommands|k||
           network|Subnet translation|||
             a.b.c.d|Inside local IP subnet|k/n||
               a.b.c.d|Inside global IP subnet|k/o/n||
-                line|mask or prefix length and options|lb/le/wa||
-                  <cr>||||
-                  !
+                a.b.c.d|IP network subnet mask|n||&nat_static_opt.cfm
+                !
+                &slash_length.cfm|Prefix length (for example /24)|n||&nat_static_opt.cfm
                 !
               !
             !
@@ -1919,8 +2708,14 @@ ip|Global IP configuration subcommands|k||
           !
         !
         static|Specify static global->local mapping|||
-          line|mapping|lb/le/wa/k/n||
-            <cr>||||
+          a.b.c.d|Outside global IP address|k/n||
+            a.b.c.d|Outside local IP address|k/o/n||
+              <cr>||||
+              !
+              extendable|Extend this translation when used|||
+                <cr>||||
+                !
+              !
             !
           !
         !
@@ -1931,23 +2726,11 @@ ip|Global IP configuration subcommands|k||
         a.b.c.d|Start IP address|||
           a.b.c.d|End IP address|||
             netmask|Specify the network mask|||
-              a.b.c.d|Network mask|||
-                <cr>||||
-                !
-                line|options|lb/le/wa||
-                  <cr>||||
-                  !
-                !
+              a.b.c.d|Network mask|||&nat_pool_opt.cfm
               !
             !
             prefix-length|Specify the prefix length|||
-              <1-32>|Prefix length|||
-                <cr>||||
-                !
-                line|options|lb/le/wa||
-                  <cr>||||
-                  !
-                !
+              <1-32>|Prefix length|||&nat_pool_opt.cfm
               !
             !
           !
@@ -1976,17 +2759,43 @@ ip|Global IP configuration subcommands|k||
         dns-timeout|Specify timeout for NAT DNS flows||
         icmp-timeout|Specify timeout for NAT ICMP flows||
         finrst-timeout|Specify timeout for NAT TCP flows after a FIN or RST||
-        max-entries|Specify maximum number of NAT entries||
+        syn-timeout|Specify timeout for NAT TCP flows after a SYN||
+        port-timeout|Specify timeout for NAT TCP/UDP port specific flows||
+        routemap-entry-timeout|Specify timeout for NAT route-map created half entry||
       #|||
-        line|value|lb/le/wa||
+        <0-536870>|Timeout in seconds|||
           <cr>||||
+          !
+        !
+        never|Never timeout|||
+          <cr>||||
+          !
+        !
+      !
+      max-entries|Specify maximum number of NAT entries|k/o/n||
+        <1-2147483647>|Number of entries|||
+          <cr>||||
+          !
+        !
+        all-host|Maximum entries per host|||
+          <1-2147483647>|Number of entries|||
+            <cr>||||
+            !
+          !
+        !
+        all-vrf|Maximum entries per VRF|||
+          <1-2147483647>|Number of entries|||
+            <cr>||||
+            !
           !
         !
       !
     !
     log|NAT logging|k||
-      line|settings|lb/le/wa/k/n||
-        <cr>||||
+      translations|Log translations|k||
+        syslog|Log translations to syslog|k/o/sb||
+          <cr>||||
+          !
         !
       !
     !
@@ -1998,7 +2807,179 @@ ip|Global IP configuration subcommands|k||
     !
   !
   pim|PIM global commands|k||
-    line|settings|lb/le/wa/k/n||
+    rp-address|PIM RP-address (Rendezvous Point)|k||
+      a.b.c.d|IP address of Rendezvous-point for group|k/o/n||
+        <cr>||||
+        !
+        #|option|||
+          <1-99>|Access list for groups||
+          word|IP Named Standard Access list||
+        #|||
+          <cr>||||
+          !
+          override|Overrides dynamically learnt RP mappings|||
+            <cr>||||
+            !
+          !
+        !
+        override|Overrides dynamically learnt RP mappings|||
+          <cr>||||
+          !
+        !
+        bidir|Group range treated in bidirectional shared-tree mode|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    vrf|Select VPN Routing/Forwarding instance|k||
+      word|VPN Routing/Forwarding instance name|k||
+        rp-address|PIM RP-address (Rendezvous Point)|k||
+          a.b.c.d|IP address of Rendezvous-point for group|k/o/n||
+            <cr>||||
+            !
+            #|access list|||
+              <1-99>|Access list for groups||
+              word|IP Named Standard Access list||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+        !
+        ssm|Configure Source Specific Multicast|k/o/n||
+          default|Use 232/8 group range for SSM|||
+            <cr>||||
+            !
+          !
+          range|ACL for group range to be used for SSM|||
+            word|Access list name or number|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    ssm|Configure Source Specific Multicast|k/o/n||
+      default|Use 232/8 group range for SSM|||
+        <cr>||||
+        !
+      !
+      range|ACL for group range to be used for SSM|||
+        word|Access list name or number|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    bidir-enable|Enable Bidir-PIM|k/o/sb||
+      <cr>||||
+      !
+    !
+    autorp|Configure AutoRP global operations|k||
+      listener|Allow AutoRP packets across sparse mode interface|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    send-rp-announce|Auto-RP send RP announcement|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          scope|RP announcement scope|||
+            <1-255>|TTL|||
+              <cr>||||
+              !
+              group-list|Group access-list|||
+                word|Access list|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    send-rp-discovery|Auto-RP send RP discovery message (as RP-mapping agent)|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          scope|Scope of the RP discovery|||
+            <1-255>|TTL|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      scope|Scope of the RP discovery|||
+        <1-255>|TTL|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    bsr-candidate|Candidate bootstrap router (candidate BSR)|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+          <0-32>|Hash Mask length for RP selection|||
+            <cr>||||
+            !
+            <0-255>|Priority value for candidate bootstrap router|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    rp-candidate|To be a PIM version 2 RP candidate|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+          group-list|Group access-list|||
+            word|Access list|||
+              <cr>||||
+              !
+            !
+          !
+          priority|RP candidate priority|||
+            <0-255>|Priority|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    spt-threshold|Source-tree switching threshold|k/o/n||
+      <0-4294967>|Traffic rate in kilobits per second|||
+        <cr>||||
+        !
+      !
+      infinity|Never switch to source-tree|||
+        <cr>||||
+        !
+        group-list|Group address access-list|||
+          word|Access list|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    register-source|Source address for PIM Register|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    log-neighbor-changes|Log neighbor changes|k/o/sb||
       <cr>||||
       !
     !
@@ -2058,7 +3039,27 @@ ip|Global IP configuration subcommands|k||
       !
     !
     static|Static route settings|k||
-      line|settings|lb/le/wa/k/n||
+      adjust-time|Periodic time to adjust static routes|k/o/n||
+        <1-60>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
+      bfd|Static route BFD neighbor|k||
+        &interfacefile.cfm|Interface type|k||
+          <slot/port>|Interface number|k||
+            a.b.c.d|Neighbor address|k/n||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      inter-vrf|Allow static routes to point to other VRFs|k/o/sb||
+        <cr>||||
+        !
+      !
+      install-routes-recurse-via-nexthop|Install routes that recurse via the next hop|k/o/sb||
         <cr>||||
         !
       !
@@ -2084,13 +3085,7 @@ ip|Global IP configuration subcommands|k||
       !
     !
     schedule|IP SLA schedule|k||
-      <1-2147483647>|Entry number|k/o/n||
-        <cr>||||
-        !
-        line|schedule settings (life, start-time, ageout, recurring)|lb/le/wa||
-          <cr>||||
-          !
-        !
+      <1-2147483647>|Entry number|k/o/n||&ip_sla_schedule_opt.cfm
       !
     !
     responder|Enable the IP SLA responder|k/sb/o||
@@ -2098,7 +3093,11 @@ ip|Global IP configuration subcommands|k||
       !
     !
     enable|Enable IP SLA features|k||
-      line|feature|lb/le/wa/k/n||
+      reaction-alerts|Enable IP SLA reaction alerts|k/o/sb||
+        <cr>||||
+        !
+      !
+      timestamps|Enable IP SLA timestamps|k/o/sb||
         <cr>||||
         !
       !
@@ -2109,8 +3108,25 @@ ip|Global IP configuration subcommands|k||
     !
   !
   spd|IP selective packet discard|k||
-    line|settings|lb/le/wa/k/n||
+    enable|Enable selective packet discard|k/o/sb||
       <cr>||||
+      !
+    !
+    mode|Selective packet discard mode|k/o/n||
+      aggressive|Aggressive mode|||
+        <cr>||||
+        !
+      !
+    !
+    queue|Selective packet discard queue|k||
+      #|threshold|k/o/n||
+        max-threshold|Maximum threshold||
+        min-threshold|Minimum threshold||
+      #|||
+        <1-65535>|Queue size|||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -2151,20 +3167,30 @@ ip|Global IP configuration subcommands|k||
       !
     !
     logging|Configure logging for SSH|k||
-      line|events|lb/le/wa/k/n||
+      events|Log SSH events|k/o/sb||
         <cr>||||
         !
       !
     !
     rsa|Configure RSA keypair name for SSH|k||
-      line|keypair-name|lb/le/wa/o/n||
-        <cr>||||
+      keypair-name|Keypair name|k/o/n||
+        word|Keypair name|||
+          <cr>||||
+          !
         !
       !
     !
     dh|Diffie-Hellman settings|k||
-      line|settings|lb/le/wa/k/n||
-        <cr>||||
+      min|Minimum Diffie-Hellman key size|k||
+        size|Key size|k/o/n||
+          #|bits|||
+            1024|1024 bit keys||
+            2048|2048 bit keys||
+            4096|4096 bit keys||
+          #|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -2173,14 +3199,78 @@ ip|Global IP configuration subcommands|k||
       server|Configure the SSH server||
     #|||
       algorithm|Algorithms to use in priority order|k||
-        #|algorithm type|k/o/n||
-          encryption|Encryption algorithms||
-          mac|MAC algorithms||
-          kex|Key exchange algorithms||
-          hostkey|Host key algorithms||
-          authentication|Authentication methods||
-        #|||
-          line|algorithms in priority order|lb/le/wa||
+        encryption|Encryption algorithms|k/o/n||
+          #|algorithm|lb/le/wa||
+            3des-cbc|Three-key 3DES in CBC mode||
+            aes128-cbc|AES with 128-bit key in CBC mode||
+            aes128-ctr|AES with 128-bit key in CTR mode||
+            aes128-gcm|AES with 128-bit key in GCM mode||
+            aes128-gcm@openssh.com|AES with 128-bit key in GCM mode (OpenSSH)||
+            aes192-cbc|AES with 192-bit key in CBC mode||
+            aes192-ctr|AES with 192-bit key in CTR mode||
+            aes256-cbc|AES with 256-bit key in CBC mode||
+            aes256-ctr|AES with 256-bit key in CTR mode||
+            aes256-gcm|AES with 256-bit key in GCM mode||
+            aes256-gcm@openssh.com|AES with 256-bit key in GCM mode (OpenSSH)||
+            chacha20-poly1305@openssh.com|ChaCha20-Poly1305||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+        mac|MAC algorithms|k/o/n||
+          #|algorithm|lb/le/wa||
+            hmac-sha1|HMAC-SHA1 (digest length = key length = 160 bits)||
+            hmac-sha1-96|HMAC-SHA1-96 (digest length = 96 bits, key length = 160 bits)||
+            hmac-sha2-256|HMAC-SHA2-256 (digest length = 256 bits, key length = 256 bits)||
+            hmac-sha2-256-etm@openssh.com|HMAC-SHA2-256 encrypt then MAC||
+            hmac-sha2-512|HMAC-SHA2-512 (digest length = 512 bits, key length = 512 bits)||
+            hmac-sha2-512-etm@openssh.com|HMAC-SHA2-512 encrypt then MAC||
+            hmac-md5|HMAC-MD5||
+            hmac-md5-96|HMAC-MD5-96||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+        kex|Key exchange algorithms|k/o/n||
+          #|algorithm|lb/le/wa||
+            curve25519-sha256|Curve25519 with SHA-256||
+            curve25519-sha256@libssh.org|Curve25519 with SHA-256 (libssh)||
+            diffie-hellman-group-exchange-sha1|Diffie-Hellman group exchange with SHA-1||
+            diffie-hellman-group14-sha1|Diffie-Hellman group 14 with SHA-1||
+            diffie-hellman-group14-sha256|Diffie-Hellman group 14 with SHA-256||
+            diffie-hellman-group16-sha512|Diffie-Hellman group 16 with SHA-512||
+            ecdh-sha2-nistp256|ECDH over NIST P-256 with SHA-256||
+            ecdh-sha2-nistp384|ECDH over NIST P-384 with SHA-384||
+            ecdh-sha2-nistp521|ECDH over NIST P-521 with SHA-512||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+        hostkey|Host key algorithms|k/o/n||
+          #|algorithm|lb/le/wa||
+            ecdsa-sha2-nistp256|ECDSA with NIST P-256||
+            ecdsa-sha2-nistp384|ECDSA with NIST P-384||
+            ecdsa-sha2-nistp521|ECDSA with NIST P-521||
+            rsa-sha2-256|RSA with SHA-256||
+            rsa-sha2-512|RSA with SHA-512||
+            ssh-rsa|RSA with SHA-1||
+            x509v3-ecdsa-sha2-nistp256|X.509 ECDSA with NIST P-256||
+            x509v3-rsa2048-sha256|X.509 RSA 2048 with SHA-256||
+            x509v3-ssh-rsa|X.509 RSA||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+        authentication|Authentication methods|k/o/n||
+          #|method|lb/le/wa||
+            keyboard|Keyboard-interactive authentication||
+            password|Password authentication||
+            publickey|Public key authentication||
+          #|||
             <cr>||||
             !
           !
@@ -2216,14 +3306,68 @@ ip|Global IP configuration subcommands|k||
     path-mtu-discovery|Enable path-MTU discovery on new TCP connections|k/sb/o||
       <cr>||||
       !
-      line|age-timer|lb/le/wa||
-        <cr>||||
+      age-timer|Set PMTU aging timer|||
+        <10-30>|Aging time in minutes|||
+          <cr>||||
+          !
+        !
+        infinite|Disable PMTU aging timer|||
+          <cr>||||
+          !
         !
       !
     !
     intercept|Enable TCP intercepting|k||
-      line|settings|lb/le/wa/k/n||
-        <cr>||||
+      list|Specify access-list to be used|k/o/n||
+        #|access list|||
+          <100-199>|Extended access list||
+          <2000-2699>|Extended access list (expanded range)||
+          word|Access list name||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      mode|Specify intercepting mode|k/o/n||
+        #|mode|||
+          intercept|Intercept connections||
+          watch|Watch connections||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      drop-mode|Specify incomplete connection drop mode|k/o/n||
+        #|mode|||
+          oldest|Drop oldest connection||
+          random|Drop random connection||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      #|timeout|k/o/n||
+        watch-timeout|Specify timeout for incomplete connections in watch mode||
+        finrst-timeout|Specify timeout for FIN/RST||
+        connection-timeout|Specify timeout for connection info||
+      #|||
+        <1-2147483>|Timeout in seconds|||
+          <cr>||||
+          !
+        !
+      !
+      #|threshold|k/o/n||
+        max-incomplete|Specify maximum number of incomplete connections before clamping||
+        one-minute|Specify one-minute-sample watermarks for clamping||
+      #|||
+        #|watermark|||
+          high|Specify high-water mark||
+          low|Specify low-water mark||
+        #|||
+          <1-2147483647>|Number of connections|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -2272,10 +3416,10 @@ ipc|Inter-process communication|k||
     default|Default zone|k/n||
       <cr>||||@(config-ipczone)# ipc_zone.cfm
       !
-
     !
   !
 !
+
 // ---- ipv6 ----
 ipv6|Global IPv6 configuration commands|k||
   unicast-routing|Enable unicast routing|k||
@@ -2291,9 +3435,13 @@ ipv6|Global IPv6 configuration commands|k||
     !
   !
   route|Configure static routes|k||
-    line|prefix and next hop|lb/le/wa/k/n||
-      <cr>||||
+    vrf|Configure static route for a VPN Routing/Forwarding instance|||
+      word|VPN Routing/Forwarding instance name|k||
+        word|IPv6 prefix x:x::y/<z>|k||&ipv6_route_nh.cfm
+        !
       !
+    !
+    word|IPv6 prefix x:x::y/<z>|k||&ipv6_route_nh.cfm
     !
   !
   access-list|Configure access lists|k||
@@ -2304,8 +3452,24 @@ ipv6|Global IPv6 configuration commands|k||
   !
   prefix-list|Build a prefix list|k||
     word|Name of a prefix list|k/n||
-      line|sequence, action and prefix|lb/le/wa/k/n||
-        <cr>||||
+      seq|sequence number of an entry|k||
+        <1-4294967294>|Sequence number|k/o/n||
+          #|action|||&ipv6_prefix_len_opt.cfm
+            permit|Specify packets to forward||
+            deny|Specify packets to reject||
+          #|||
+          !
+        !
+      !
+      #|action|k||&ipv6_prefix_len_opt.cfm
+        permit|Specify packets to forward||
+        deny|Specify packets to reject||
+      #|||
+      !
+      description|Prefix-list specific description|k/o/n||
+        line|Up to 80 characters describing this prefix-list|lb/le/wa||
+          <cr>||||
+          !
         !
       !
     !
@@ -2341,13 +3505,26 @@ ipv6|Global IPv6 configuration commands|k||
     !
   !
   general-prefix|Configure a general IPv6 prefix|k||
-    line|prefix name and value|lb/le/wa/k/n||
-      <cr>||||
+    word|General prefix name|k/n||
+      word|General prefix x:x::y/<z>|o/n||
+        <cr>||||
+        !
       !
-
+      #|derivation|o/n||
+        6to4|Generate a 6to4 prefix from an interface||
+        6rd|Generate a 6rd prefix from an interface||
+      #|||
+        &interfacefile.cfm|Interface type|||
+          <slot/port>|Interface number|||
+            <cr>||||
+            !
+          !
+        !
+      !
     !
   !
 !
+
 // ---- k, l ----
 key|Key management|k||
   chain|Key-chain management|k||
@@ -2357,8 +3534,18 @@ key|Key management|k||
     !
   !
   config-key|Set a private configuration key|k||
-    line|key settings|lb/le/wa/k/n||
+    password-encrypt|Set a password for the configuration key|k/o/n||
       <cr>||||
+      !
+      word|The configuration key|||
+        <cr>||||
+        !
+      !
+    !
+    <1-1>|Key number|k||
+      word|The configuration key|o/n||
+        <cr>||||
+        !
       !
     !
   !
@@ -2385,8 +3572,12 @@ l2|Layer 2 configuration|k||
   !
 !
 l2protocol|Layer 2 protocol tunneling|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  tunnel|Tunnel settings|k||
+    cos|CoS of tunneled packets|k/o/n||
+      <0-7>|CoS value|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -2398,8 +3589,15 @@ l2tp-class|L2TP class configuration|k||
 !
 lag|Link aggregation group|k||
   word|LAG name|k/n||
-    line|LAG type and id|lb/le/wa||
-      <cr>||||@(config-lag)# lag.cfm
+    #|type|||
+      dynamic|Dynamic LAG (LACP)||
+      static|Static LAG||
+    #|||
+      id|LAG identifier|||
+        <1-65535>|LAG identifier|||
+          <cr>||||@(config-lag)# lag.cfm
+          !
+        !
       !
     !
   !
@@ -2426,14 +3624,54 @@ license|License configuration|k||
       <cr>||||
       !
     !
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    transport|Smart licensing transport|k/o/n||
+      #|transport|||
+        automatic|Automatic transport||
+        callhome|Call home transport||
+        cslu|CSLU transport||
+        off|No transport||
+        smart|Smart transport||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    url|Smart licensing URL|k||
+      #|url|k/o/n||
+        default|Default URL||
+        cslu|CSLU URL||
+        smart|Smart URL||
+      #|||
+        <cr>||||
+        !
+        word|URL|||
+          <cr>||||
+          !
+        !
       !
     !
   !
   boot|License boot settings|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    level|Boot level|k/o/n||
+      word|Technology package level|||
+        <cr>||||
+        !
+      !
+    !
+    module|Module|k||
+      word|Module name|k||
+        technology-package|Technology package|k/o/n||
+          word|Package name|||
+            <cr>||||
+            !
+          !
+        !
+        level|Boot level|k/o/n||
+          word|Level|||
+            <cr>||||
+            !
+          !
+        !
       !
     !
   !
@@ -2445,12 +3683,17 @@ license|License configuration|k||
     console|Primary terminal line||
     con|Primary terminal line||
     aux|Auxiliary line||
-    vty|Virtual terminal||
   #|||
-    <0-1500>|First Line number|k/n||
+    <0-0>|First Line number|k/n||
       <cr>||||@(config-line)# line.cfm
       !
-      <1-1500>|Last Line number|k/n||
+    !
+  !
+  vty|Virtual terminal|k||
+    <0-1869>|First Line number|k/n||
+      <cr>||||@(config-line)# line.cfm
+      !
+      <1-1869>|Last Line number|k/n||
         <cr>||||@(config-line)# line.cfm
         !
       !
@@ -2460,6 +3703,14 @@ license|License configuration|k||
     <cr>||||@(config-line)# line.cfm
     !
     <1-1500>|Last Line number|k/n||
+      <cr>||||@(config-line)# line.cfm
+      !
+    !
+  !
+  <x/y/z>|Slot/Subslot/Port for Modems|k/n||
+    <cr>||||@(config-line)# line.cfm
+    !
+    <x/y/z>|Slot/Subslot/Port for Modems|k/n||
       <cr>||||@(config-line)# line.cfm
       !
     !
@@ -2619,10 +3870,10 @@ logging|Modify message logging facilities|k||
     #|||
       <cr>||||
       !
-      string|Define a unique text string as ID|||
-        line|The unique text string ID|lb/le/wa||
-          <cr>||||
-          !
+    !
+    string|Define a unique text string as ID|||
+      line|The unique text string ID|lb/le/wa||
+        <cr>||||
         !
       !
     !
@@ -2632,41 +3883,96 @@ logging|Modify message logging facilities|k||
     !
   !
   rate-limit|Set messages per second limit|k/o/n||
-    line|rate and options|lb/le/wa||
+    <1-10000>|Messages per second|||
       <cr>||||
+      !
+      except|Messages of this severity or higher|||
+        &loglevels.cfm|Logging severity level|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    all|Rate limit all messages, including debug messages|||
+      <1-10000>|Messages per second|||
+        <cr>||||
+        !
+        except|Messages of this severity or higher|||
+          &loglevels.cfm|Logging severity level|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    console|Rate limit only console messages|||
+      <1-10000>|Messages per second|||
+        <cr>||||
+        !
+        except|Messages of this severity or higher|||
+          &loglevels.cfm|Logging severity level|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      all|Rate limit all console messages|||
+        <1-10000>|Messages per second|||
+          <cr>||||
+          !
+        !
       !
     !
   !
   event|Global interface events|k||
-    line|events|lb/le/wa/k/n||
+    #|event|k/o/sb||
+      link-status|Globally enable/disable link UPDOWN message||
+      subif-link-status|Globally enable/disable sub-interface link UPDOWN message||
+      trunk-status|Globally enable/disable trunk status message||
+      bundle-status|Globally enable/disable bundle status message||
+      spanning-tree|Globally enable/disable spanning tree message||
+      power-inline-status|Globally enable/disable inline power message||
+    #|||
       <cr>||||
       !
-    !
-  !
-  persistent|Set persistent logging parameters|k/o/n||
-    <cr>||||
-    !
-    line|parameters|lb/le/wa||
-      <cr>||||
-      !
-    !
-  !
-  queue-limit|Set logger message queue size|k/o/n||
-    line|size|lb/le/wa||
-      <cr>||||
-      !
-    !
-  !
-  discriminator|Create or modify a message discriminator|k||
-    word|discriminator name|k/o/n||
-      line|match expressions|lb/le/wa||
+      #|scope|||
+        default|Link UPDOWN messages for all interfaces||
+        boot|Supress link UPDOWN messages during boot||
+      #|||
         <cr>||||
         !
       !
     !
   !
+  persistent|Set persistent logging parameters|k/o/n||&logging_persistent_opt.cfm
+  !
+  queue-limit|Set logger message queue size|k/o/n||
+    <100-2147483647>|Queue size|||
+      <cr>||||
+      !
+    !
+    #|queue|||
+      esm|Set ESM filter restrictions||
+      trap|Set logger trap queue size||
+    #|||
+      <100-2147483647>|Queue size|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  discriminator|Create or modify a message discriminator|k||
+    word|discriminator name|k/o/n||&logging_discriminator_opt.cfm
+    !
+  !
   alarm|Configure syslog for alarms|k/o/n||
-    line|severity|lb/le/wa||
+    #|severity|||
+      <1-4>|Alarm severity||
+      critical|Service affecting condition||
+      informational|Informational messages||
+      major|Immediate action needed||
+      minor|Minor warning conditions||
+    #|||
       <cr>||||
       !
     !
@@ -2736,13 +4042,21 @@ lpts|Local packet transport services|k||
       police|Police settings|k||
         <cr>||||@(config-pifib-policer)# lpts_police.cfm
         !
-
       !
     !
   !
 !
+
 // ---- m ----
 mac|MAC configuration|k||
+  access-list|MAC access list|k||
+    extended|Extended MAC access list|k||
+      word|Access list name|k/n||
+        <cr>||||@(config-ext-macl)# mac_acl.cfm
+        !
+      !
+    !
+  !
   address-table|MAC address table configuration|k||
     aging-time|Set MAC address table entry maximum age|k/o/n||
       <0-1000000>|Aging time in seconds|||
@@ -2757,13 +4071,43 @@ mac|MAC configuration|k||
       !
     !
     static|Static MAC address|k||
-      line|address, vlan and interface|lb/le/wa/k/n||
-        <cr>||||
+      h.h.h|48 bit mac address|k||
+        vlan|VLAN keyword|k||
+          <1-4094>|VLAN id|k/n||
+            interface|Interface|o/n||
+              &interfacefile.cfm|Interface type|||
+                <slot/port>|Interface number|lb/le/m||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+            drop|Drop packets with this destination|o/n||
+              <cr>||||
+              !
+            !
+          !
         !
       !
     !
     notification|MAC address table notifications|k||
-      line|settings|lb/le/wa/k/n||
+      #|notification|k/o/sb||
+        change|Enable MAC notification on change||
+        mac-move|Enable MAC move notification||
+      #|||
+        <cr>||||
+        !
+        #|parameter|k/o/n||
+          history-size|Number of entries in the history table||
+          interval|Interval between notifications||
+        #|||
+          <0-2147483647>|Value|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      threshold|MAC table usage threshold|k/o/sb||
         <cr>||||
         !
       !
@@ -2812,14 +4156,18 @@ memory|Configure memory management|k||
       !
     !
   !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
-    !
-  !
 !
 mirror|Mirroring|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  location|Mirror location|k/o/n||
+    word|Node|||
+      word|Primary device|||
+        <cr>||||
+        !
+        word|Secondary device|||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
@@ -2827,9 +4175,156 @@ mls|Multilayer switching|k||
   qos|Enable QoS globally|k/o/sb||
     <cr>||||
     !
+    map|QoS maps|k||
+      #|map|k/o/n||
+        cos-dscp|CoS to DSCP map||
+        ip-prec-dscp|IP precedence to DSCP map||
+      #|||
+        <0-63>|DSCP values|lb/le/wa||
+          <cr>||||
+          !
+        !
+      !
+    !
+    rewrite|QoS rewrite|k||
+      ip|IP|k||
+        dscp|DSCP|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+    !
   !
-  line|settings|lb/le/wa/k/n||
+  aging|Aging settings|k||
+    #|aging|k/o/n||
+      fast|Fast aging||
+      long|Long aging||
+      normal|Normal aging||
+    #|||
+      <cr>||||
+      !
+      <8-2000>|Seconds|||
+        <cr>||||
+        !
+      !
+      time|Aging time|||
+        <1-128>|Seconds|||
+          <cr>||||
+          !
+          threshold|Packet threshold|||
+            <1-128>|Packets|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+  !
+  rate-limit|Rate limiters|k||
+    unicast|Unicast rate limiters|k||
+      ip|IP rate limiters|k||
+        icmp|ICMP rate limiters|k||
+          unreachable|ICMP unreachables|k||
+            #|case|k/o/n||
+              acl-drop|ACL drops||
+              no-route|No route||
+            #|||
+              <0-1000000>|Packets per second|||
+                <cr>||||
+                !
+                <1-255>|Burst|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    #|limiter|k/o/n||
+      capture|Capture rate limiter||
+      all|All packets||
+    #|||
+      <0-1000000>|Packets per second|||
+        <cr>||||
+        !
+        <1-255>|Burst|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  netflow|Netflow|k/o/sb||
     <cr>||||
+    !
+    interface|Per interface netflow|k/o/sb||
+      <cr>||||
+      !
+    !
+    usage|Netflow usage|k||
+      notify|Notify above a threshold|k/o/n||
+        <20-100>|Percent|||
+          <120-1000000>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+  nde|Netflow data export|k||
+    sender|Send netflow data|k/o/sb||
+      <cr>||||
+      !
+      version|Export version|||
+        #|version|||
+          5|Version 5||
+          7|Version 7||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  flow|Flow mask|k||
+    #|protocol|k||
+      ip|IP flows||
+      ipv6|IPv6 flows||
+    #|||
+      #|mask|k/o/n||
+        destination|Destination only||
+        destination-source|Destination and source||
+        interface-destination-source|Interface, destination and source||
+        interface-full|Interface and full flow||
+        full|Full flow||
+        source|Source only||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  exclude|Exclude from netflow|k||
+    acl-deny|Packets denied by an ACL|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  cef|CEF settings|k||
+    error|Error handling|k||
+      action|Action on error|k/o/n||
+        #|action|||
+          freeze|Freeze||
+          reset|Reset||
+        #|||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
@@ -2853,7 +4348,7 @@ mmi|Modular management interface|k||
   pvc|Management PVC|k/sn||
     <cr>||||
     !
-    line|vpi/vci|lb/le/wa||
+    word|VPI/VCI|||
       <cr>||||
       !
     !
@@ -2871,8 +4366,69 @@ module|Module configuration|k||
 !
 monitor|Monitoring|k||
   session|SPAN session|k||
-    line|session and settings|lb/le/wa/k/n||
-      <cr>||||
+    <1-66>|SPAN session number|k||
+      source|SPAN source interface, VLAN|k||&monitor_source.cfm
+      !
+      destination|SPAN destination interface or VLAN|k||
+        interface|SPAN destination interface|k||
+          &interfacefile.cfm|Interface type|k||
+            <slot/port>|Interface number|k/n||
+              <cr>||||
+              !
+              encapsulation|Set encapsulation for destination interface|o/n||
+                #|encapsulation|||
+                  replicate|Replicate the source encapsulation||
+                  dot1q|Use dot1q encapsulation||
+                  isl|Use ISL encapsulation||
+                #|||
+                  <cr>||||
+                  !
+                !
+              !
+              ingress|Enable ingress traffic forwarding|o/n||
+                #|encapsulation|||
+                  dot1q|Use dot1q encapsulation||
+                  untagged|Untagged ingress packets||
+                #|||
+                  vlan|Ingress VLAN|||
+                    <1-4094>|VLAN|||
+                      <cr>||||
+                      !
+                    !
+                  !
+                !
+              !
+            !
+          !
+        !
+        remote|SPAN destination remote|k||
+          vlan|Remote SPAN destination VLAN|k||
+            <1-4094>|Remote SPAN destination VLAN|k/n||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      filter|SPAN filter|k||
+        vlan|SPAN filter VLAN|k||
+          word|VLAN list|k/n||
+            <cr>||||
+            !
+          !
+        !
+      !
+      type|Type of SPAN session|k/o/n||
+        #|type|||
+          local|Local SPAN session||
+          rspan-source|RSPAN source session||
+          rspan-destination|RSPAN destination session||
+          erspan-source|ERSPAN source session||
+          erspan-destination|ERSPAN destination session||
+        #|||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -2884,8 +4440,83 @@ monitor-interface|Monitor interface (failover)|k||
   !
 !
 mpls|Multi-Protocol Label Switching|k||
-  line|settings|lb/le/wa/k/n/sb||
+  label|Label properties|k||
+    protocol|Set platform default label distribution protocol|k/o/n||
+      #|protocol|||
+        ldp|Use LDP||
+        tdp|Use TDP||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    range|Label range|k/o/n||
+      <16-1048575>|Minimum label value|||
+        <16-1048575>|Maximum label value|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  ldp|Label Distribution Protocol|k||
+    router-id|Select interface for LDP router id|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+          force|Force the router id|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    password|Password settings|k||
+      required|Require passwords|k/o/n||
+        <cr>||||
+        !
+        for|Peers that require passwords|||
+          word|Access list name or number|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    graceful-restart|Enable graceful restart|k/o/sb||
+      <cr>||||
+      !
+    !
+    explicit-null|Advertise explicit null|k/o/sb||
+      <cr>||||
+      !
+    !
+    session|Session settings|k||
+      protection|Session protection|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    logging|LDP logging|k||
+      neighbor-changes|Log neighbor changes|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
+  ip|Dynamic MPLS forwarding for IP|k/o/sb||
     <cr>||||
+    !
+  !
+  strip|Strip MPLS labels|k/o/sb||
+    <cr>||||
+    !
+  !
+  traffic-eng|Traffic engineering|k||
+    tunnels|Enable traffic engineering tunnels|k/o/sb||
+      <cr>||||
+      !
     !
   !
 !
@@ -2897,11 +4528,11 @@ multilink|PPP multilink global configuration|k||
       both|Use peer's authenticated name and endpoint discriminator||
     #|||
       <cr>||||
-
       !
     !
   !
 !
+
 // ---- n, o ----
 name|Name an address|k||
   a.b.c.d|IP address|k/n||
@@ -2912,20 +4543,32 @@ name|Name an address|k||
   !
 !
 netconf|Configure NETCONF|k||
-  ssh|NETCONF over SSH|k||
+  ssh|NETCONF over SSH|k/o/sb||
     <cr>||||
     !
-    line|settings|lb/le/wa||
-      <cr>||||
+    acl|Access list for NETCONF sessions|||
+      <1-1000>|Access list number|||
+        <cr>||||
+        !
       !
     !
   !
 !
-netconf-yang|Configure NETCONF over YANG|k||
+netconf-yang|Configure NETCONF over YANG|k/o/sb||
   <cr>||||
   !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  feature|NETCONF-YANG features|k||
+    candidate-datastore|Enable the candidate datastore|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  ssh|SSH settings|k||
+    port|SSH port|k/o/n||
+      <1-65535>|Port number|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -2972,7 +4615,12 @@ ntp|Configure NTP|k||
   !
   authentication-key|Authentication key for trusted time sources|k||
     <1-4294967295>|Key number|k/o/n||
-      md5|MD5 authentication|||
+      #|algorithm|||
+        md5|MD5 authentication||
+        cmac-aes-128|CMAC AES 128 authentication||
+        hmac-sha1|HMAC SHA1 authentication||
+        hmac-sha2-256|HMAC SHA2 256 authentication||
+      #|||
         word|Authentication key|||
           <cr>||||
           !
@@ -2985,11 +4633,11 @@ ntp|Configure NTP|k||
     !
   !
   trusted-key|Key numbers for trusted time sources|k||
-    <1-4294967295>|Key number|k/n||
+    <1-65535>|Key number|k/n||
       <cr>||||
       !
       -|Specify a range of key numbers|||
-        <1-4294967295>|Last key number|||
+        <1-65535>|Last key number|||
           <cr>||||
           !
         !
@@ -3047,10 +4695,22 @@ object-group|Create an object group|k||
       !
     !
   !
+  protocol|protocol group (firewall style)|k||
+    word|object group name|k/n||
+      <cr>||||@(config-protocol-group)# object_group_protocol.cfm
+      !
+    !
+  !
   ip|IP address group|k||
     address|Address group|k||
       word|object group name|k/n||
         <cr>||||@(config-ip-address-group)# object_group_ip.cfm
+        !
+      !
+    !
+    port|Port group|k||
+      word|object group name|k/n||
+        <cr>||||@(config-port-ogroup)# object_group_port.cfm
         !
       !
     !
@@ -3059,12 +4719,14 @@ object-group|Create an object group|k||
 onep|ONE Platform Kit|k/sn||
   <cr>||||
   !
-
 !
+
 // ---- p ----
 password-policy|Password policy|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  minimum-length|Minimum password length|k/o/n||
+    <1-127>|Length|||
+      <cr>||||
+      !
     !
   !
 !
@@ -3075,39 +4737,168 @@ phone-proxy|Phone proxy|k||
   !
 !
 platform|Platform specific configuration|k||
-  line|settings|lb/le/wa/k/n/sb/o||
-    <cr>||||
+  console|Console settings|k/o/n||
+    #|console|||
+      auto|Console chosen automatically||
+      serial|Serial console||
+      virtual|Virtual console||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  punt-keepalive|Punt keepalive settings|k||
+    disable-kernel-core|Disable the kernel core dump|k/o/sb||
+      <cr>||||
+      !
+    !
+    settings|Keepalive settings|k||
+      #|setting|k/o/n||
+        fatal-count|Fatal count||
+        transmit-interval|Transmit interval||
+        warning-count|Warning count||
+      #|||
+        <1-4294967295>|Value|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  qfp|Quantum flow processor|k||
+    utilization|Utilization|k||
+      monitor|Monitor|k||
+        load|Load threshold|k/o/n||
+          <1-100>|Percent|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+  qos|Platform QoS|k||
+    match-statistics|Match statistics|k||
+      per-filter|Per filter|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    marker-statistics|Marker statistics|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  tcam-threshold|TCAM threshold|k||
+    alarm-frequency|Alarm frequency|k/o/n||
+      <0-4294967295>|Value|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  tcam-parity-error|TCAM parity error handling|k||
+    enable|Enable|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  xconnect|Xconnect|k||
+    load-balance-hash-algo|Load balancing hash algorithm|k/o/n||
+      word|Algorithm|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  bfd-debug-trace|BFD debug trace|k/o/n||
+    <0-4294967295>|Value|||
+      <cr>||||
+      !
+    !
+  !
+  ipsec|IPsec|k||
+    llq|LLQ|k||
+      qos|QoS|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
+  hardware|Hardware|k||
+    throughput|Throughput|k||
+      level|Level|k/o/n||
+        word|Throughput level|||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
 poap|Power on auto provisioning|k||
-  line|settings|lb/le/wa/k/o/n||
+  transit|Transit mode|k/o/sb||
     <cr>||||
     !
   !
 !
 pool|Address pool|k||
-  line|pool settings|lb/le/wa/k/n||
-    <cr>||||@(config-pool)# address_pool.cfm
+  vrf|VRF of the pool|k||
+    word|VRF name|k||
+      #|address family|k||
+        ipv4|IPv4 pool||
+        ipv6|IPv6 pool||
+      #|||
+        word|Pool name|k/n||
+          <cr>||||@(config-pool)# address_pool.cfm
+          !
+        !
+      !
     !
   !
 !
 port-profile|Port profile|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  default|Default profile|k||
+    max-ports|Maximum ports|k/o/n||
+      <1-1024>|Number of ports|||
+        <cr>||||
+        !
+      !
     !
   !
 !
 power-mgr|Power manager|k||
-  line|settings|lb/le/wa/k/o/n||
+  disable|Disable the power manager|k/o/sb||
     <cr>||||
     !
   !
 !
 prefix-list|Prefix list (firewall style)|k||
   word|Prefix list name|k/n||
-    line|sequence, action and prefix|lb/le/wa/k/n||
-      <cr>||||
+    seq|sequence number of an entry|k||
+      <1-4294967294>|Sequence number|k/o/n||
+        #|action|||
+          permit|Specify packets to forward||
+          deny|Specify packets to reject||
+        #|||
+          a.b.c.d/<1-32>|IP prefix <network>/<length>|n||&prefix_len_opt.cfm
+          !
+        !
+      !
+    !
+    <1-4294967294>|Sequence number|k/o/n||
+      #|action|||
+        permit|Specify packets to forward||
+        deny|Specify packets to reject||
+      #|||
+        a.b.c.d/<1-32>|IP prefix <network>/<length>|n||&prefix_len_opt.cfm
+        !
+      !
+    !
+    description|Prefix-list description|k/o/n||
+      line|Description|lb/le/wa||
+        <cr>||||
+        !
       !
     !
   !
@@ -3122,9 +4913,9 @@ pseudowire-class|Pseudowire-class configuration|k||
   word|Pseudowire-class name|k/n||
     <cr>||||@(config-pw-class)# pseudowire_class.cfm
     !
-
   !
 !
+
 // ---- q, r ----
 qos-mapping|QoS mapping|k||
   <cr>||||@(config-qos-mapping)# qos_mapping.cfm
@@ -3139,8 +4930,107 @@ radius|RADIUS server configuration|k||
   !
 !
 radius-server|Modify RADIUS query parameters|k||
-  line|settings|lb/le/wa/k/n||
+  host|Specify a RADIUS server|k||
+    hostname or a.b.c.d|IP address of RADIUS server|k/o/n||&radius_host_opt.cfm
+    !
+  !
+  key|Set RADIUS encryption key|k/o/n||
+    <0-7>|Encryption type|||
+      word|The encryption key|||
+        <cr>||||
+        !
+      !
+    !
+    word|The encryption key|||
+      <cr>||||
+      !
+    !
+  !
+  timeout|Time to wait for a RADIUS server to reply|k/o/n||
+    <1-1000>|Wait time|||
+      <cr>||||
+      !
+    !
+  !
+  retransmit|Number of times to retransmit|k/o/n||
+    <0-100>|Number of retries|||
+      <cr>||||
+      !
+    !
+  !
+  deadtime|Time to stop using a server that does not respond|k/o/n||
+    <0-1440>|Minutes|||
+      <cr>||||
+      !
+    !
+  !
+  dead-criteria|Set the criteria used to decide when a radius server is dead|k/o/n||
     <cr>||||
+    !
+    time|The time during which no responses are seen|||
+      <1-120>|Seconds|||
+        <cr>||||
+        !
+        tries|The number of times a transaction may be retransmitted|||
+          <1-100>|Tries|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    tries|The number of times a transaction may be retransmitted|||
+      <1-100>|Tries|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  attribute|Customize selected radius attributes|k||
+    <1-255>|Attribute number|k||
+      word|Attribute setting|k/o/n||
+        <cr>||||
+        !
+        word|Setting value|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    nas-port|NAS-Port attribute|k||
+      format|Format|k/o/n||
+        word|Format|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  vsa|Vendor specific attribute configuration|k||
+    send|Send vendor-specific attributes in requests|k/o/sb||
+      <cr>||||
+      !
+      #|kind|||
+        accounting|Send in accounting requests||
+        authentication|Send in authentication requests||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  source-ports|Source ports used for sending out RADIUS requests|k||
+    extended|Use extended source ports|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  load-balance|Radius load-balancing|k||
+    method|Method|k||
+      least-outstanding|Least outstanding|k/o/sb||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -3211,6 +5101,10 @@ router|Enable a routing process|k||
       <cr>||||&bgp_common.cfm @(config-router)# router_bgp.cfm
       !
     !
+    <1.0-65535.65535>|Autonomous system number in asdot notation|k/n||
+      <cr>||||&bgp_common.cfm @(config-router)# router_bgp.cfm
+      !
+    !
   !
   isis|ISO IS-IS|k||
     <cr>||||@(config-router)# router_isis.cfm
@@ -3222,41 +5116,88 @@ router|Enable a routing process|k||
   !
 !
 rp|Route processor|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  mgmtethernet|Management ethernet|k||
+    forwarding|Forward on the management port|k/o/sb||
+      <cr>||||
+      !
     !
   !
 !
 rx-cos-slot|Receive CoS slot|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  #|slot|k||
+    all|All slots||
+    <1-16>|Slot number||
+  #|||
+    word|Queue map name|o/n||
+      <cr>||||
+      !
     !
-
   !
 !
+
 // ---- s ----
 sap|SAP settings|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
+  cache-timeout|Cache timeout|k/o/n||
+    <1-1440>|Minutes|||
+      <cr>||||
+      !
     !
   !
 !
 schedule|Scheduler settings|k||
-  line|settings|lb/le/wa/k/n/sn||
+  tech-support|Tech support collection|k/o/sb||
     <cr>||||
     !
   !
 !
 scheduler|Scheduler parameters|k||
-  line|settings|lb/le/wa/k/n/sn||
+  allocate|Guarantee CPU time for processes|k/o/sb||
     <cr>||||
+    !
+    <3000-60000>|Microseconds handling network interrupts|||
+      <1000-8000>|Microseconds running processes|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  interval|Maximum interval between process runs|k/o/n||
+    <500-4294967295>|Milliseconds|||
+      <cr>||||
+      !
+    !
+  !
+  max-task-time|Maximum task time|k/o/n||
+    <1-4294967295>|Milliseconds|||
+      <cr>||||
+      !
     !
   !
 !
 sdm|Switch database management|k||
   prefer|Configure SDM template|k/o/n||
-    line|template|lb/le/wa||
+    #|template|||
+      access|Access template||
+      advanced|Advanced template||
+      core|Core template||
+      default|Default template||
+      distribution|Distribution template||
+      dual-ipv4-and-ipv6|Dual IPv4 and IPv6 template||
+      lanbase-routing|LAN base routing template||
+      nat|NAT template||
+      routing|Routing template||
+      sda|SD-Access template||
+      vlan|VLAN template||
+    #|||
       <cr>||||
+      !
+      #|variant|||
+        default|Default variant||
+        routing|Routing variant||
+        vlan|VLAN variant||
+      #|||
+        <cr>||||
+        !
       !
     !
   !
@@ -3272,8 +5213,13 @@ security|Infra security class|k||
   !
 !
 sensor|Sensor settings|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
+  fanspeed-control|Fan speed control|k/o/n||
+    #|state|||
+      on|Enable fan speed control||
+      off|Disable fan speed control||
+    #|||
+      <cr>||||
+      !
     !
   !
 !
@@ -3369,8 +5315,12 @@ service|Modify use of network based services|k||
     !
   !
   counters|Service counters|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    max|Maximum|k||
+      age|Maximum age of counters|k/o/n||
+        <0-60>|Minutes|||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -3404,19 +5354,49 @@ slot-table-cos|Slot table CoS|k||
 snmp|SNMP management|k||
   mib|MIB settings|k||
     expression|Expression MIB|k||
-      line|owner and name|lb/le/wa/k/n||
-        <cr>||||@(config-expression)# snmp_mib_expression.cfm
+      owner|Owner of the expression|k||
+        word|Owner name|k||
+          name|Name of the expression|k||
+            word|Expression name|k/n||
+              <cr>||||@(config-expression)# snmp_mib_expression.cfm
+              !
+            !
+          !
         !
       !
     !
-    line|settings|lb/le/wa/k/n||
+    persist|Persist MIB data|k||
+      #|MIB|k/o/sb||
+        cbqos|Class-based QoS MIB||
+        circuit|Circuit MIB||
+        event|Event MIB||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    bulkstat|Bulk statistics|k/o/sb||
       <cr>||||
       !
     !
   !
   ifmib|Interface MIB settings|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    ifindex|Interface index|k||
+      persist|Persist interface indices|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    ifalias|Interface alias|k||
+      long|Long interface aliases|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    trap|Trap settings|k||
+      longdesc|Long descriptions in traps|k/o/sb||
+        <cr>||||
+        !
       !
     !
   !
@@ -3514,23 +5494,22 @@ snmp-server|Modify SNMP engine parameters|k||
     !
   !
   host|Specify hosts to receive SNMP notifications|k||
-    hostname or a.b.c.d|IP address of SNMP notification host|k/o/n||
-      line|vrf, informs or traps, version, community and notification types|lb/le/wa||
-        <cr>||||
-        !
-      !
+    hostname or a.b.c.d|IP address of SNMP notification host|k/o/n||&snmp_host1.cfm
     !
   !
   group|Define a User Security Model group|k||
     word|Name of the group|k||
-      #|security model|k/o/n||
+      #|security model|k/o/n||&snmp_group_opt.cfm
         v1|group using the v1 security model||
         v2c|group using the v2c security model||
-        v3|group using the User Security Model (SNMPv3)||
       #|||
-        line|security level, views and access list|lb/le/wa||
-          <cr>||||
-          !
+      !
+      v3|group using the User Security Model (SNMPv3)|k/o/n||&snmp_group_opt.cfm
+        #|security level|||&snmp_group_opt.cfm
+          auth|group using the authNoPriv Security Level||
+          noauth|group using the noAuthNoPriv Security Level||
+          priv|group using SNMPv3 authPriv security level||
+        #|||
         !
       !
     !
@@ -3538,8 +5517,13 @@ snmp-server|Modify SNMP engine parameters|k||
   user|Define a user who can access the SNMP engine|k||
     word|Name of the user|k||
       word|Group to which the user belongs|o/n||
-        line|security model and keys|lb/le/wa||
-          <cr>||||
+        #|security model|||&snmp_user_access.cfm
+          v1|user using the v1 security model||
+          v2c|user using the v2c security model||
+        #|||
+        !
+        v3|user using the v3 security model|||&snmp_user_v3.cfm
+          encrypted|specifying passwords as MD5 or SHA digests|||&snmp_user_v3.cfm
           !
         !
       !
@@ -3565,8 +5549,34 @@ snmp-server|Modify SNMP engine parameters|k||
     !
   !
   engineid|Configure a local or remote SNMPv3 engineID|k||
-    line|engine id|lb/le/wa/k/o/n||
-      <cr>||||
+    local|engineID of the local agent|k/o/n||
+      word|engine ID octet string (hexadecimal)|||
+        <cr>||||
+        !
+      !
+    !
+    remote|engineID of the remote agent|k||
+      hostname or a.b.c.d|IP address of remote SNMP notification host|k||
+        udp-port|The remote SNMP notification host's UDP port number|||
+          <0-65535>|The remote SNMP notification host's UDP port number|k||
+            word|engine ID octet string (hexadecimal)|o/n||
+              <cr>||||
+              !
+            !
+          !
+        !
+        vrf|The remote notification host's VPN routing instance|||
+          word|VPN Routing instance name|k||
+            word|engine ID octet string (hexadecimal)|o/n||
+              <cr>||||
+              !
+            !
+          !
+        !
+        word|engine ID octet string (hexadecimal)|o/n||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -3587,8 +5597,31 @@ snmp-server|Modify SNMP engine parameters|k||
     !
   !
   trap|SNMP trap options|k||
-    line|options|lb/le/wa/k/n||
-      <cr>||||
+    link|Set format of the linkUp and linkDown traps|k||
+      #|format|k/o/sb||
+        ietf|Use IETF standard for SNMP traps||
+        cisco|Use Cisco format for SNMP traps||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    authentication|Authentication trap options|k||
+      vrf|Authentication traps for VRF context failures|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    retry|Retry count for traps|k/o/n||
+      <1-10>|Retries|||
+        <cr>||||
+        !
+      !
+    !
+    timeout|Timeout for traps|k/o/n||
+      <1-1000>|Seconds|||
+        <cr>||||
+        !
       !
     !
   !
@@ -3597,8 +5630,25 @@ snmp-server|Modify SNMP engine parameters|k||
     !
   !
   file-transfer|File transfer settings|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    access-group|Access control for file transfers|k/o/n||
+      #|access list|||
+        <1-99>|Std IP accesslist||
+        word|Access-list name||
+      #|||
+        <cr>||||
+        !
+        protocol|Protocol the access list applies to|||
+          #|protocol|||
+            ftp|FTP||
+            rcp|RCP||
+            scp|SCP||
+            sftp|SFTP||
+            tftp|TFTP||
+          #|||
+            <cr>||||
+            !
+          !
+        !
       !
     !
   !
@@ -3613,7 +5663,10 @@ sntp|Simple Network Time Protocol|k||
 !
 software|Software settings|k||
   auto-upgrade|Automatic software upgrade|k/o/n||
-    line|setting|lb/le/wa||
+    #|state|||
+      enable|Enable automatic upgrades||
+      disable|Disable automatic upgrades||
+    #|||
       <cr>||||
       !
     !
@@ -3644,32 +5697,39 @@ spanning-tree|Spanning Tree Subsystem|k||
     #|default option|k||
       bpduguard|Enable portfast bpdu guard by default||
       bpdufilter|Enable portfast bpdu filter by default||
-      default|Enable portfast by default on all access ports||
-      edge|Enable portfast edge by default||
     #|||
+      default|Enable by default on all portfast ports|k||
+        <cr>||||
+        !
+      !
+    !
+    default|Enable portfast by default on all access ports|k||
       <cr>||||
       !
-      default|Enable by default on all portfast ports|||
+    !
+    #|port type|k||
+      edge|Enable portfast edge by default||
+      network|Enable portfast network by default||
+      normal|Enable portfast normal by default||
+    #|||
+      default|Enable by default on all ports of this type|k||
         <cr>||||
+        !
+      !
+      #|default option|k||
+        bpduguard|Enable portfast edge bpdu guard by default||
+        bpdufilter|Enable portfast edge bpdu filter by default||
+      #|||
+        default|Enable by default on all portfast edge ports|k||
+          <cr>||||
+          !
         !
       !
     !
   !
   vlan|VLAN Switch Spanning Tree|k||
-    word|vlan range, example: 1,3-5,7,9-11|k||
-      #|parameter|k/o/n||
-        priority|Set the bridge priority for the spanning tree||
-        hello-time|Set the hello interval for the spanning tree||
-        forward-time|Set the forward delay for the spanning tree||
-        max-age|Set the max age interval for the spanning tree||
-        root|Configure switch as root||
-      #|||
-        <cr>||||
-        !
-        line|value|lb/le/wa||
-          <cr>||||
-          !
-        !
+    word|vlan range, example: 1,3-5,7,9-11|k/n||&stp_vlan_opt.cfm
+      <cr>||||
       !
     !
   !
@@ -3680,8 +5740,10 @@ spanning-tree|Spanning Tree Subsystem|k||
     !
   !
   etherchannel|Spanning tree etherchannel specific configuration|k||
-    line|settings|lb/le/wa/k/n/sn||
-      <cr>||||
+    guard|Configure guard features for etherchannel|k||
+      misconfig|Enable guard to protect against etherchannel misconfiguration|k/sn||
+        <cr>||||
+        !
       !
     !
   !
@@ -3690,9 +5752,41 @@ spanning-tree|Spanning Tree Subsystem|k||
       <cr>||||@(config-mst)# spanning_tree_mst.cfm
       !
     !
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    #|timer|k/o/n||
+      hello-time|Set the hello interval for all MST instances||
+    #|||
+      <1-10>|number of seconds between generation of config BPDUs|||
+        <cr>||||
+        !
       !
+    !
+    forward-time|Set the forward delay for the spanning tree|k/o/n||
+      <4-30>|number of seconds for the forward delay timer|||
+        <cr>||||
+        !
+      !
+    !
+    max-age|Set the max age interval for the spanning tree|k/o/n||
+      <6-40>|maximum number of seconds the information in a BPDU is valid|||
+        <cr>||||
+        !
+      !
+    !
+    max-hops|Set the max hops value for the spanning tree|k/o/n||
+      <1-255>|maximum number of hops a BPDU is valid|||
+        <cr>||||
+        !
+      !
+    !
+    simulate|Enable or disable PVST simulation|k||
+      pvst|Enable or disable PVST simulation|k||
+        global|Global PVST simulation|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+    !
+    word|MST instance range, example: 0-3,5,7-9|k/n||&stp_vlan_opt.cfm
     !
   !
   pathcost|Spanning tree pathcost options|k||
@@ -3706,21 +5800,33 @@ spanning-tree|Spanning Tree Subsystem|k||
       !
     !
   !
-  uplinkfast|Enable UplinkFast Feature|k||
+  uplinkfast|Enable UplinkFast Feature|k/o/n||
     <cr>||||
+    !
+    max-update-rate|Rate at which station address updates are sent|k/o/n||
+      <0-32000>|Maximum number of update packets per second|||
+        <cr>||||
+        !
+      !
     !
   !
   backbonefast|Enable BackboneFast Feature|k||
     <cr>||||
     !
   !
-!
-subscriber|Subscriber configuration|k||
-  templating|Enable subscriber templating|k||
+  bridge|STP Bridge Assurance|k||
+    assurance|Enable STP Bridge Assurance on all network ports|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  dispute|Enable STP dispute mechanism|k/o/sb||
     <cr>||||
     !
   !
-  line|settings|lb/le/wa/k/n||
+!
+subscriber|Subscriber configuration|k||
+  templating|Enable subscriber templating|k||
     <cr>||||
     !
   !
@@ -3750,12 +5856,16 @@ switch|Switch stack configuration|k||
   !
 !
 switchport|Set switching mode characteristics|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  access|Access mode characteristics|k||
+    vlan|VLAN when in access mode|k/o/n||
+      <1-4094>|VLAN ID|||
+        <cr>||||
+        !
+      !
     !
-
   !
 !
+
 // ---- t ----
 table-map|Table map|k||
   word|Table map name|k/n||
@@ -3773,17 +5883,17 @@ tacacs|TACACS server configuration|k||
 !
 tacacs-server|Modify TACACS query parameters|k||
   host|Specify a TACACS server|k||
-    hostname or a.b.c.d|IP address of TACACS server|k/o/n||
-      <cr>||||
-      !
-      line|port, timeout, key and single-connection|lb/le/wa||
+    hostname or a.b.c.d|IP address of TACACS server|k/o/n||&tacacs_host_opt.cfm
+    !
+  !
+  key|Set TACACS+ encryption key|k/o/n||
+    <0-7>|Encryption type|||
+      word|The encryption key|||
         <cr>||||
         !
       !
     !
-  !
-  key|Set TACACS+ encryption key|k/o/n||
-    line|encryption type and key|lb/le/wa||
+    word|The encryption key|||
       <cr>||||
       !
     !
@@ -3806,8 +5916,21 @@ tap|TAP aggregation|k||
   !
 !
 tftp-server|Provide TFTP service for netload requests|k||
-  line|file name and access list|lb/le/wa/k/n||
+  word|URL of the file|k/n||
     <cr>||||
+    !
+    alias|File alias|||
+      word|Alias name|||
+        <cr>||||
+        !
+      !
+    !
+    #|access list|||
+      <1-99>|IP access list of requesting hosts||
+      word|IP access list name||
+    #|||
+      <cr>||||
+      !
     !
   !
 !
@@ -3818,8 +5941,25 @@ time-range|Define time range entries|k||
   !
 !
 timeout|Connection timeouts (firewall)|k/n||
-  line|timeout name and value|lb/le/wa/k/n||
-    <cr>||||
+  &firewall_timeouts.cfm|Timeout name|lb/k/n||
+    <hh:mm>|Idle time (hh:mm:ss)|le/wa||
+      <cr>||||
+      !
+      #|timer type|||
+        absolute|Absolute timeout||
+        inactivity|Inactivity timeout||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  igp|IGP|k||
+    stale-route|Stale route timeout|k/o/n||
+      <hh:mm>|Time (hh:mm:ss)|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -3846,8 +5986,32 @@ track|Object tracking configuration commands|k||
         !
       !
       route|IP route|||
-        line|route and state|lb/le/wa/o/n||
-          <cr>||||@(config-track)# track.cfm
+        a.b.c.d|Destination address|k||
+          a.b.c.d|Destination mask|k/o/n||
+            #|state|||
+              reachability|Reachability||
+              metric|Metric threshold||
+            #|||
+              <cr>||||@(config-track)# track.cfm
+              !
+              threshold|Metric threshold|||
+                <cr>||||@(config-track)# track.cfm
+                !
+              !
+            !
+          !
+        !
+        a.b.c.d/<1-32>|Destination prefix|k/o/n||
+          #|state|||
+            reachability|Reachability||
+            metric|Metric threshold||
+          #|||
+            <cr>||||@(config-track)# track.cfm
+            !
+            threshold|Metric threshold|||
+              <cr>||||@(config-track)# track.cfm
+              !
+            !
           !
         !
       !
@@ -3855,18 +6019,41 @@ track|Object tracking configuration commands|k||
     interface|Select an interface to track|||
       &interfacefile.cfm|Interface type|k||
         <slot/port>|interface number|o/n||
-          #|state|||
-            line-protocol|Track interface line-protocol||
-            ip|Track interface IP routing capability||
-          #|||
+          line-protocol|Track interface line-protocol|||
             <cr>||||@(config-track)# track.cfm
             !
           !
-          routing|IP routing|||
-            <cr>||||@(config-track)# track.cfm
+          ip|Track interface IP routing capability|||
+            routing|IP routing|||
+              <cr>||||@(config-track)# track.cfm
+              !
             !
           !
         !
+      !
+    !
+    list|Group objects in a list|||
+      boolean|List state is a boolean combination of objects|o/n||
+        #|operator|||
+          and|Boolean AND||
+          or|Boolean OR||
+        #|||
+          <cr>||||@(config-track)# track.cfm
+          !
+        !
+      !
+      threshold|List state is based on a threshold|o/n||
+        #|threshold kind|||
+          percentage|Threshold in percentage||
+          weight|Threshold in weight||
+        #|||
+          <cr>||||@(config-track)# track.cfm
+          !
+        !
+      !
+    !
+    stub-object|Stub object|o/n||
+      <cr>||||@(config-track)# track.cfm
       !
     !
   !
@@ -3878,8 +6065,12 @@ transceiver|Transceiver settings|k||
       !
     !
   !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  qsfp|QSFP settings|k||
+    default-mode|Default breakout mode|k/o/n||
+      word|Mode, for example 4x10G|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -3891,11 +6082,11 @@ tunnel-group|Tunnel group (firewall)|k||
       type|Tunnel group type||
     #|||
       <cr>||||@(config-tunnel-ipsec)# tunnel_group.cfm
-
       !
     !
   !
 !
+
 // ---- u, v ----
 username|Establish User Name Authentication|k||
   word|User name|k/o/n||&username_opt.cfm
@@ -3921,8 +6112,59 @@ vlan|VLAN commands|k||
     !
   !
   internal|Internal VLAN settings|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    allocation|Internal VLAN allocation|k||
+      policy|Internal VLAN allocation policy|k/o/n||
+        #|policy|||
+          ascending|Allocate internal VLANs in ascending order||
+          descending|Allocate internal VLANs in descending order||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  configuration|VLAN feature configuration mode|k||
+    word|VLAN list, example 1,3-5,7|k/n||
+      <cr>||||@(config-vlan-config)# vlan_config.cfm
+      !
+    !
+  !
+  access-map|Create vlan access-map or enter vlan access-map command mode|k||
+    word|Vlan access map tag|k||
+      <cr>||||@(config-access-map)# vlan_access_map.cfm
+      !
+      <0-65535>|Sequence to insert to/delete from existing vlan access-map entry|k/n||
+        <cr>||||@(config-access-map)# vlan_access_map.cfm
+        !
+      !
+    !
+  !
+  filter|Apply a VLAN access map to VLANs|k||
+    word|VLAN map name|k||
+      vlan-list|VLANs to apply the filter to|k||
+        word|VLAN list, example 1,3-5,7|k/n||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  dot1q|dot1q parameters|k||
+    tag|Tag settings|k||
+      native|Tag native VLAN|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
+  group|VLAN group|k||
+    word|VLAN group name|k||
+      vlan-list|VLANs of the group|k||
+        word|VLAN list|k/n||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -3975,10 +6217,10 @@ vtp|Configure global VTP state|k||
     word|The ascii password for the VTP administrative domain|||
       <cr>||||
       !
-
     !
   !
 !
+
 // ---- w, x, z ----
 wlan|Wireless LAN|k||
   word|WLAN profile name|k/n||
@@ -3991,32 +6233,59 @@ wlan|Wireless LAN|k||
   !
 !
 wrr|Weighted round robin|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  unicast-bandwidth|Unicast bandwidth|k/o/n||
+    <1-100>|Percent|||
+      <cr>||||
+      !
     !
   !
 !
 wrr-queue|Weighted round robin queue|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  cos-map|CoS map|k||
+    <0-4>|Queue|k||
+      <0-2>|Threshold|k||
+        <0-7>|CoS values|lb/le/wa/o/n||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
 xconnect|Cross connect|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  logging|Xconnect logging|k||
+    pseudowire|Pseudowire logging|k||
+      status|Pseudowire status logging|k/o/sb||
+        <cr>||||
+        !
+      !
     !
   !
 !
 xdr|External data representation|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  multicast-group|Multicast group|k||
+    mode|Mode|k/o/n||
+      #|mode|||
+        individual|Individual mode||
+        group|Group mode||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    internal|Internal settings|k||
+      issu-slots-split|ISSU slots split|k/o/sb||
+        <cr>||||
+        !
+      !
     !
   !
 !
 xml|XML settings|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  agent|XML agent|k||
+    tty|XML agent on a tty|k/o/sb||
+      <cr>||||
+      !
     !
   !
 !
@@ -4037,7 +6306,6 @@ zone-pair|Zone pair command|k||
             word|Destination zone name|||
               <cr>||||@(config-sec-zone-pair)# zone_pair.cfm
               !
-
             !
           !
         !
@@ -4045,6 +6313,7 @@ zone-pair|Zone pair command|k||
     !
   !
 !
+
 // ---- QoS and inspection: class maps and policy maps ----
 class-map|Configure CPL Class Map|k||
   #|match criteria|k||
@@ -4161,12 +6430,12 @@ policy-map|Configure QoS Policy Map|k||
         word|policy-map name|k/n||
           <cr>||||@(config-event-control-policymap)# policy_map_control.cfm
           !
-
         !
       !
     !
   !
 !
+
 // ---- interfaces ----
 interface|Select an interface to configure|k||
   &interfacefile.cfm|Interface type|k||
@@ -4184,8 +6453,20 @@ interface|Select an interface to configure|k||
     !
   !
   range|interface range command|k||
-    line|interface range|lb/le/wa/k/n||
-      <cr>||||@(config-if-range)# interface.cfm
+    &interfacefile.cfm|Interface type|k||
+      <slot/port>|first interface of the range|k/n||
+        <cr>||||@(config-if-range)# interface.cfm
+        !
+        line|the rest of the range, for example "- 24 , Gi1/0/30"|lb/le/wa/k/n||
+          <cr>||||@(config-if-range)# interface.cfm
+          !
+        !
+      !
+    !
+    macro|Interface range macro|k||
+      word|Macro name|k/n||
+        <cr>||||@(config-if-range)# interface.cfm
+        !
       !
     !
   !

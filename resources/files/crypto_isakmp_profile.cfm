@@ -49,26 +49,57 @@ local-address|Interface to use for local address for this isakmp profile|k/o/n||
 !
 match|Match values of peer|k||
   identity|Peer identity|k||
-    #|identity type|k||
-      address|IP Address(es)||
-      host|Fully qualified domain name of peer||
-      user|Fully qualified user name||
-      group|Group name||
-    #|||
-      line|value|lb/le/wa/k/n||
-        <cr>||||
-        !
-      !
+    address|IP Address(es)|k||
       a.b.c.d|IP Address|k/n||
         <cr>||||
         !
-        a.b.c.d|IP Subnet mask|||
+        a.b.c.d|IP Subnet mask|k/n||
           <cr>||||
           !
-          word|VRF name|||
+          word|VRF name|k/n||
             <cr>||||
             !
           !
+        !
+        word|VRF name|k/n||
+          <cr>||||
+          !
+        !
+      !
+      ipv6|IPv6 address|k||
+        word|IPv6 prefix|k/n||
+          <cr>||||
+          !
+        !
+      !
+    !
+    host|Fully qualified domain name of peer|k||
+      word|Fully qualified domain name|k/n||
+        <cr>||||
+        !
+      !
+      domain|Domain name of the peer|k||
+        word|Domain name|k/n||
+          <cr>||||
+          !
+        !
+      !
+    !
+    user|Fully qualified user name|k||
+      word|User name|k/n||
+        <cr>||||
+        !
+      !
+      domain|Domain of the user|k||
+        word|Domain name|k/n||
+          <cr>||||
+          !
+        !
+      !
+    !
+    group|Group name|k||
+      word|Group name|k/n||
+        <cr>||||
         !
       !
     !
@@ -89,8 +120,21 @@ reverse-route|Reverse route|k/o/sb||
   !
 !
 self-identity|Specify Identity to use|k/o/n||
-  line|identity|lb/le/wa||
+  #|identity|||
+    address|Use the IP address of the interface||
+    fqdn|Use the hostname of the router||
+  #|||
     <cr>||||
+    !
+  !
+  a.b.c.d|IP address|||
+    <cr>||||
+    !
+  !
+  user-fqdn|Use a user name|||
+    word|User name|||
+      <cr>||||
+      !
     !
   !
 !

@@ -30,6 +30,58 @@ arp|Set arp type (arpa, probe, snap) or timeout|k||
     !
   !
 !
+autostate|Include or exclude this interface from the VLAN link-up calculation|k/o/sb||
+  <cr>||||
+  !
+!
+access-session|Access session settings|k||
+  port-control|Set the port-control value|k/o/n||
+    #|value|||
+      auto|PortState will be set to AUTO||
+      force-authorized|PortState set to Authorized||
+      force-unauthorized|PortState will be set to UnAuthorized||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  host-mode|Set the host mode for authentication on this interface|k/o/n||
+    #|mode|||
+      multi-auth|Multiple Authentication Mode||
+      multi-domain|Multiple Domain Mode||
+      multi-host|Multiple Host Mode||
+      single-host|Single Host Mode||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  closed|Enable closed access on port (disable open access)|k/o/sb||
+    <cr>||||
+    !
+  !
+  control-direction|Set the control-direction on the interface|k/o/n||
+    #|direction|||
+      both|Control traffic in both directions||
+      in|Control inbound traffic only||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  interface-template|Interface template|k||
+    sticky|Keep the template applied|k/o/sb||
+      <cr>||||
+      !
+      timer|Template timer|||
+        <1-65535>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+!
 authentication|Auth Manager Interface Configuration Commands|k||
   control-direction|Set the control-direction on the interface|k/o/n||
     #|direction|||
@@ -66,32 +118,142 @@ authentication|Auth Manager Interface Configuration Commands|k||
     !
   !
   timer|Set authentication timer values|k||
-    #|timer|k/o/n||
-      reauthenticate|Time in seconds after which an automatic re-authentication should be initiated||
-      restart|Time in seconds after which an attempt is made to authenticate an unauthorized port||
-      inactivity|Interval in seconds after which if there is no activity from the client then it will be unauthorized||
-    #|||
-      line|seconds or server|lb/le/wa||
+    reauthenticate|Time in seconds after which an automatic re-authentication should be initiated|k/o/n||
+      <1-1073741823>|Enter a value between 1 and 1073741823|||
         <cr>||||
+        !
+      !
+      server|Obtain re-authentication timeout value from the server|||
+        <cr>||||
+        !
+      !
+    !
+    restart|Time in seconds after which an attempt is made to authenticate an unauthorized port|k/o/n||
+      <1-65535>|Enter a value between 1 and 65535|||
+        <cr>||||
+        !
+      !
+    !
+    inactivity|Interval in seconds after which if there is no activity from the client then it will be unauthorized|k/o/n||
+      <1-65535>|Enter a value between 1 and 65535|||
+        <cr>||||
+        !
+        dynamic|Enable the dynamic inactivity timer|||
+          <cr>||||
+          !
+        !
+      !
+      server|Obtain inactivity timeout value from the server|||
+        <cr>||||
+        !
+        dynamic|Enable the dynamic inactivity timer|||
+          <cr>||||
+          !
         !
       !
     !
   !
   order|Add an ordered list of methods to be applied|k/o/n||
-    line|methods|lb/le/wa||
+    #|method|lb/le/wa||
+      dot1x|Authentication method dot1x allowed||
+      mab|Authentication method mab allowed||
+      webauth|Authentication method webauth allowed||
+    #|||
       <cr>||||
       !
     !
   !
   priority|Add a prioritized list of methods|k/o/n||
-    line|methods|lb/le/wa||
+    #|method|lb/le/wa||
+      dot1x|Authentication method dot1x allowed||
+      mab|Authentication method mab allowed||
+      webauth|Authentication method webauth allowed||
+    #|||
       <cr>||||
       !
     !
   !
   event|Set action for authentication events|k||
-    line|event and action|lb/le/wa/k/n||
-      <cr>||||
+    fail|Authentication failure event|k||
+      action|Required action for authentication event|k/o/n||
+        authorize|Authorize the port|||
+          vlan|Configure authorization VLAN|||
+            <1-4094>|Enter a VlanId|||
+              <cr>||||
+              !
+            !
+          !
+        !
+        next-method|Move to next authentication method|||
+          <cr>||||
+          !
+        !
+      !
+      retry|Number of times authentication is retried|k/o/n||
+        <0-5>|Enter a value between 0 and 5|||
+          action|Required action for authentication event|||
+            authorize|Authorize the port|||
+              vlan|Configure authorization VLAN|||
+                <1-4094>|Enter a VlanId|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+            next-method|Move to next authentication method|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    server|Authentication server event|k||
+      dead|All authentication servers are dead|k||
+        action|Required action for authentication event|k/o/n||
+          authorize|Authorize the port|||
+            <cr>||||
+            !
+            vlan|Configure authorization VLAN|||
+              <1-4094>|Enter a VlanId|||
+                <cr>||||
+                !
+              !
+            !
+            voice|Authorize the voice domain|||
+              <cr>||||
+              !
+            !
+          !
+          reinitialize|Reinitialize all authorized clients|||
+            vlan|Configure authorization VLAN|||
+              <1-4094>|Enter a VlanId|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+      alive|Authentication server is alive|k||
+        action|Required action for authentication event|k/o/n||
+          reinitialize|Reinitialize all authorized clients|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    no-response|Client non-responsive event|k||
+      action|Required action for authentication event|k/o/n||
+        authorize|Authorize the port|||
+          vlan|Configure authorization VLAN|||
+            <1-4094>|Enter a VlanId|||
+              <cr>||||
+              !
+            !
+          !
+        !
       !
     !
   !
@@ -122,25 +284,54 @@ bandwidth|Set bandwidth informational parameter|k/o/n||
 !
 bfd|BFD interface configuration commands|k||
   interval|Transmit interval between BFD packets|k/o/n||
-    line|interval, min_rx and multiplier|lb/le/wa||
+    <50-9999>|Milliseconds|||
+      min_rx|Minimum receive interval capability|||
+        <50-9999>|Milliseconds|||
+          multiplier|Multiplier value used to compute holddown|||
+            <3-50>|value used to multiply the interval|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+  !
+  echo|Use echo adjunct as bfd detection mechanism|k/o/sb||
+    <cr>||||
+    !
+  !
+  template|BFD template|k/o/n||
+    word|bfd template name|||
       <cr>||||
       !
     !
   !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
-    !
-  !
 !
 bgp-policy|Apply policy propagated by bgp community string|k||
-  #|policy|k||
-    accounting|bgp based policy accounting of traffic||
+  accounting|bgp based policy accounting of traffic|k/o/n||
+    <cr>||||
+    !
+    #|direction|||
+      input|apply bgp accounting policy on input traffic||
+      output|apply bgp accounting policy on output traffic||
+    #|||
+      <cr>||||
+      !
+      source|use source IP address for route lookup||
+        <cr>||||
+        !
+      !
+    !
+  !
+  #|lookup|k||
     destination|use destination IP address for route lookup||
     source|use source IP address for route lookup||
   #|||
-    <cr>||sb||
-    !
-    line|options|lb/le/wa/k/sb/o||
+    #|map|k/o/sb||
+      ip-prec-map|set ip precedence field||
+      ip-qos-map|set qos-group id||
+    #|||
       <cr>||||
       !
     !
@@ -159,15 +350,16 @@ bridge-group|Transparent bridging interface parameters|k||
       <cr>||||
       !
     !
-    spanning-disabled|Disable spanning tree on this interface|k||
-      line|interface|lb/le/wa/o/n||
-        <cr>||||
-        !
+    spanning-disabled|Disable spanning tree on this interface|k/o/sb||
+      <cr>||||
       !
     !
+    // Kept for listings that carry it (seen in a corpus file); not a device keyword.
     spanning-disabledinterface|Disable spanning tree on this interface|k||
-      line|interface|lb/le/wa/o/n||
-        <cr>||||
+      &interfacefile.cfm|Interface type|o/n||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
         !
       !
     !
@@ -192,17 +384,26 @@ cdp|CDP interface subcommands|k||
   !
 !
 channel|Radio channel|k/o/n||
-  <1-4096>|Channel number|||
+  <1-4096>|Channel number or frequency in MHz|||
     <cr>||||
     !
   !
   width|Channel width|k/o/n||
-    <20-160>|Channel width in MHz|||
+    #|width|||
+      20|20 MHz channel width||
+      40|40 MHz channel width||
+      80|80 MHz channel width||
+      160|160 MHz channel width||
+    #|||
       <cr>||||
       !
     !
   !
-  line|channel settings|lb/le/wa||
+  least-congested|Scan for the least congested channel|||
+    <cr>||||
+    !
+  !
+  dfs|Dynamic frequency selection channel|||
     <cr>||||
     !
   !
@@ -237,8 +438,20 @@ clns|CLNS interface subcommands|k||
     <cr>||||
     !
   !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  router|Enable CLNS routing protocol on interface|k||
+    isis|IS-IS routing protocol|k/o/n||
+      <cr>||||
+      !
+      word|Routing process tag|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  mtu|Set MTU packet size for interface|k/o/n||
+    <512-65535>|MTU packet size for interface|||
+      <cr>||||
+      !
     !
   !
 !
@@ -248,7 +461,60 @@ crypto|Encryption/Decryption commands|k||
       <cr>||||
       !
       redundancy|Enable redundancy|||
-        line|settings|lb/le/wa||
+        <cr>||||
+        !
+        word|Redundancy group name|||
+          <cr>||||
+          !
+          stateful|enable stateful failover|||
+            <cr>||||
+            !
+          !
+        !
+        stateful|enable stateful failover|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+!
+cts|Configure Cisco TrustSec|k||
+  dot1x|Configure TrustSec 802.1X|k||
+    <cr>||||@(config-if-cts-dot1x)# cts_if.cfm
+    !
+  !
+  manual|Supply local configuration for TrustSec parameters|k||
+    <cr>||||@(config-if-cts-manual)# cts_if.cfm
+    !
+  !
+  layer3|Configure TrustSec layer 3 features|k||
+    #|address family|k||
+      ipv4|IPv4||
+      ipv6|IPv6||
+    #|||
+      trustsec|TrustSec layer 3 transport|k/o/sb||
+        <cr>||||
+        !
+        forwarding|Forwarding|||
+          <cr>||||
+          !
+        !
+      !
+      policy|Traffic policy|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
+  role-based|Role-based access control|k||
+    enforcement|Enforce role-based access control|k/o/sb||
+      <cr>||||
+      !
+    !
+    sgt-map|Security group tag mapping|k||
+      sgt|Security group tag|k||
+        <2-65519>|Tag|k/o/n||
           <cr>||||
           !
         !
@@ -265,6 +531,26 @@ default|Set a command to its defaults|k||
 delay|Specify interface throughput delay|k/o/n||
   <1-16777215>|Throughput delay (tens of microseconds)|||
     <cr>||||
+    !
+  !
+!
+device-tracking|Device tracking on the interface|k/o/sb||
+  <cr>||||
+  !
+  attach-policy|Attach a device tracking policy|||
+    word|Policy name|||
+      <cr>||||
+      !
+      vlan|VLANs the policy applies to|||
+        word|VLAN list, example 1,3-5,7|||
+          <cr>||||
+          !
+        !
+        all|All VLANs|||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
@@ -303,9 +589,7 @@ dialer|Dial-on-demand routing (DDR) commands|k||
     !
   !
   pool-member|Specify dialer pool membership|k/o/n||
-    line|pool number and options|lb/le/wa||
-      <cr>||||
-      !
+    <1-255>|Dialer pool number|||&dialer_member_opt.cfm
     !
   !
 !
@@ -320,8 +604,16 @@ disable|Disable the interface|k/o/sb||
   !
 !
 dot1q|dot1q interface configuration commands|k||
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  tunneling|Configure dot1q tunneling|k||
+    ethertype|Ethertype of the outer tag|k/o/n||
+      #|ethertype|||
+        0x88a8|802.1ad ethertype||
+        0x9100|Ethertype 0x9100||
+        0x9200|Ethertype 0x9200||
+      #|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -363,13 +655,22 @@ dot1x|Interface Config Commands for IEEE 802.1X|k||
     !
   !
   port-control|Set the port-control value|k/o/n||
-    line|value|lb/le/wa||
+    #|value|||
+      auto|PortState will be set to AUTO||
+      force-authorized|PortState set to Authorized||
+      force-unauthorized|PortState will be set to UnAuthorized||
+    #|||
       <cr>||||
       !
     !
   !
-  host-mode|Set the Host mode|k/o/n||
-    line|mode|lb/le/wa||
+  host-mode|Set the Host mode for 802.1x on this interface|k/o/n||
+    #|mode|||
+      multi-auth|Multiple Authentication Mode||
+      multi-domain|Multiple Domain Mode||
+      multi-host|Multiple Host Mode||
+      single-host|Single Host Mode||
+    #|||
       <cr>||||
       !
     !
@@ -377,13 +678,36 @@ dot1x|Interface Config Commands for IEEE 802.1X|k||
 !
 dsl|DSL settings|k||
   operating-mode|DSL operating mode|k/o/n||
-    line|mode|lb/le/wa||
+    #|mode|||
+      adsl1|ADSL1 operating mode||
+      adsl2|ADSL2 operating mode||
+      adsl2+|ADSL2+ operating mode||
+      ansi-dmt|ANSI full rate mode||
+      auto|Auto detect the operating mode||
+      itu-dmt|ITU full rate mode||
+      splitterless|G.Lite mode||
+      vdsl2|VDSL2 operating mode||
+    #|||
       <cr>||||
       !
     !
   !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
+  equipment-type|Configure the DSL equipment type|k/o/n||
+    #|type|||
+      co|Central office||
+      cpe|Customer premises||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  linerate|DSL line rate|k/o/n||
+    #|rate|||
+      auto|Automatic line rate||
+      <72-4624>|Line rate in kbps||
+    #|||
+      <cr>||||
+      !
     !
   !
 !
@@ -407,10 +731,34 @@ encapsulation|Set encapsulation type for an interface|k/o/n||
         !
       !
       second-dot1q|Configure this subinterface as a 802.1Q tunnel|||
-        line|inner VLAN IDs|lb/le/wa||
+        #|inner VLAN|||
+          <1-4094>|inner VLAN ID||
+          any|Any inner VLAN id not configured on other subinterfaces||
+        #|||
           <cr>||||
           !
         !
+        word|Inner VLAN ID range, example: 100-200,300|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  isl|Inter Switch Link - Virtual LAN encapsulation|||
+    <1-1000>|Virtual LAN Identifier|||
+      <cr>||||
+      !
+    !
+  !
+  frame-relay|Frame Relay networks|||
+    <cr>||||
+    !
+    #|frame relay type|||
+      ietf|Use RFC1490/RFC2427 encapsulation||
+      cisco|Use Cisco encapsulation||
+    #|||
+      <cr>||||
       !
     !
   !
@@ -418,43 +766,72 @@ encapsulation|Set encapsulation type for an interface|k/o/n||
     aal5snap|AAL5+LLC/SNAP Encapsulation||
     arpa|Ethernet ARPA||
     default|Default encapsulation||
-    frame-relay|Frame Relay networks||
     hdlc|Serial HDLC synchronous||
+    lapb|LAPB (X.25 Level 2)||
     mpls|MPLS encapsulation||
     ppp|Point-to-Point protocol||
+    slip|Serial Line IP||
     untagged|Untagged encapsulation||
   #|||
     <cr>||||
     !
-    line|options|lb/le/wa||
-      <cr>||||
+  !
+!
+encryption|Encryption settings (radio interfaces)|k||
+  mode|encryption mode|k/o/n||&radio_encryption.cfm
+  !
+  vlan|vlan|k||
+    <1-4095>|vlan id|k||
+      mode|encryption mode|o/n||&radio_encryption.cfm
       !
     !
   !
 !
-encryption|Encryption settings|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
-    !
-  !
-!
 ethernet|Ethernet interface settings|k||
-  oam|Ethernet OAM|k||
+  oam|Ethernet OAM|k/o/sb||
     <cr>||||
     !
-    #|parameter|k/o/n||
-      max-rate|Maximum OAM PDUs per second||
-      min-rate|Minimum OAM PDU rate||
-      mode|OAM mode||
-      timeout|Timeout||
-    #|||
-      line|value|lb/le/wa||
+    max-rate|Maximum OAM PDUs per second|k/o/n||
+      <1-10>|PDUs per second|||
+        <cr>||||
+        !
+      !
+    !
+    min-rate|Minimum OAM PDU rate|k/o/n||
+      <1-10>|Seconds between OAM PDUs|||
+        <cr>||||
+        !
+      !
+    !
+    mode|OAM mode|k/o/n||
+      #|mode|||
+        active|Active mode||
+        passive|Passive mode||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    timeout|Timeout|k/o/n||
+      <2-30>|Seconds|||
         <cr>||||
         !
       !
     !
     remote-loopback|Remote loopback|k||
-      line|settings|lb/le/wa/o/n||
+      supported|Support remote loopback|k/o/sb||
+        <cr>||||
+        !
+      !
+      timeout|Remote loopback timeout|k/o/n||
+        <1-10>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    link-monitor|Link monitoring|k||
+      supported|Support link monitoring|k/o/sb||
         <cr>||||
         !
       !
@@ -465,7 +842,39 @@ ethernet|Ethernet interface settings|k||
     !
   !
   cfm|Ethernet connectivity fault management|k||
-    line|settings|lb/le/wa/k/n||
+    mip|Maintenance intermediate point|k||
+      level|Maintenance level|k||
+        <0-7>|Maintenance level|k/n||
+          <cr>||||
+          !
+          vlan|VLANs|k/o/n||
+            word|VLAN list|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    mep|Maintenance end point|k||
+      domain|Maintenance domain|k||
+        word|Domain name|k||
+          mpid|Maintenance end point identifier|k||
+            <1-8191>|MEP identifier|k/n||
+              <cr>||||
+              !
+              vlan|VLAN|o/n||
+                <1-4094>|VLAN identifier|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    enable|Enable CFM on the interface|k/o/sb||
       <cr>||||
       !
     !
@@ -487,24 +896,75 @@ flowcontrol|Configure flow operation|k||
   !
 !
 gig-default|Gigabit default settings|k||
-  line|settings|lb/le/wa/k/o/n||
+  #|negotiation|k/o/sb||
+    neg-off|Disable autonegotiation||
+  #|||
     <cr>||||
     !
   !
 !
 h323-gateway|H.323 gateway settings|k||
-  line|settings|lb/le/wa/k/sb/o||
-    <cr>||||
+  voip|Voice over IP|k||
+    interface|Use this interface as the gateway interface|k/o/sb||
+      <cr>||||
+      !
+    !
+    id|Gatekeeper identifier|k/o/n||
+      word|Gatekeeper name|||
+        #|gatekeeper address|||
+          ipaddr|Gatekeeper IP address||
+        #|||
+          a.b.c.d|IP address|||
+            <cr>||||
+            !
+            <1-65535>|Port|||
+              <cr>||||
+              !
+            !
+          !
+        !
+        multicast|Find the gatekeeper by multicast|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    h323-id|H.323 identifier of the gateway|k/o/n||
+      word|H.323 identifier|||
+        <cr>||||
+        !
+      !
+    !
+    tech-prefix|Technology prefix|k/o/n||
+      word|Technology prefix|||
+        <cr>||||
+        !
+      !
+    !
+    bind|Bind the gateway to an address|k||
+      srcaddr|Source address|k/o/n||
+        a.b.c.d|Source address|||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
 hardware|Hardware settings|k||
-  #|feature|k||
-    multicast|Multicast hardware settings||
-    vethernet|Virtual ethernet hardware settings||
-  #|||
-    line|settings|lb/le/wa/k/sb/o||
+  multicast|Multicast hardware settings|k||
+    hw-hash|Use hardware hashing|k/o/sb||
       <cr>||||
+      !
+    !
+  !
+  vethernet|Virtual ethernet hardware settings|k||
+    mac|MAC settings|k||
+      filtering|MAC filtering|k||
+        per-vlan|Per-VLAN MAC filtering|k/o/sb||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -562,8 +1022,24 @@ ip|Interface Internet Protocol config commands|k||
     dhcp|IP Address negotiated via DHCP|o/n||
       <cr>||||
       !
-      line|client-id, hostname|lb/le/wa||
-        <cr>||||
+      client-id|Specify client-id to use|||
+        &interfacefile.cfm|Interface type|||
+          <slot/port>|Interface number|||
+            <cr>||||
+            !
+            hostname|Specify value for hostname option|||
+              word|hostname string|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+      hostname|Specify value for hostname option|||
+        word|hostname string|||
+          <cr>||||
+          !
         !
       !
     !
@@ -606,7 +1082,21 @@ ip|Interface Internet Protocol config commands|k||
         !
       !
       limit|Configure Rate limit of incoming ARP packets|k/o/n||
-        line|rate|lb/le/wa||
+        rate|Rate Limit|||
+          <0-2048>|Packets per second|||
+            <cr>||||
+            !
+            burst|Configure Burst parameters for ARP packets|||
+              interval|Configure burst interval for ARP packets|||
+                <1-15>|Burst interval in seconds|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+        !
+        none|No limit|||
           <cr>||||
           !
         !
@@ -614,8 +1104,24 @@ ip|Interface Internet Protocol config commands|k||
     !
   !
   authentication|authentication subcommands|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    key-chain|key-chain|k||
+      eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+        <1-65535>|Autonomous system number|k||
+          word|name of key-chain|o/n||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    mode|mode|k||
+      eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+        <1-65535>|Autonomous system number|k||
+          md5|Keyed message digest|o/n||
+            <cr>||||
+            !
+          !
+        !
       !
     !
   !
@@ -652,14 +1158,47 @@ ip|Interface Internet Protocol config commands|k||
         #|setting|k/sb/o||
           trusted|Received DHCP packets may contain relay info option with zero giaddr||
           check|Validate relay agent information option||
-          policy|Define reforwarding policy||
         #|||
+          <cr>||||
+          !
+        !
+        policy|Define reforwarding policy|k/o/n||
+          #|policy|||
+            drop|Relay information option causes the packet to be dropped||
+            encapsulate|Encapsulate the relay information||
+            keep|Keep the existing relay information||
+            replace|Replace the existing relay information||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+        option|Insert relay information in BOOTREQUEST|k||
+          #|suboption|k/o/sb||
+            insert|Insert relay information||
+            server-id-override|Overwrite the server identifier||
+            subscriber-id|Subscriber identifier||
+            link-selection|Link selection||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+        option-insert|Insert relay information|k/o/sb||
           <cr>||||
           !
         !
       !
       subnet-broadcast|Enable subnet broadcast|k/sb/o||
         <cr>||||
+        !
+      !
+      source-interface|Source interface for relayed messages|k/o/n||
+        &interfacefile.cfm|Interface type|||
+          <slot/port>|Interface number|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -682,8 +1221,99 @@ ip|Interface Internet Protocol config commands|k||
       !
     !
     client|DHCP client|k||
-      line|settings|lb/le/wa/k/n||
-        <cr>||||
+      client-id|Specify client-id to use|k/o/n||
+        &interfacefile.cfm|Interface type|||
+          <slot/port>|Interface number|||
+            <cr>||||
+            !
+          !
+        !
+        ascii|Use ASCII string as client identifier|||
+          word|ASCII string|||
+            <cr>||||
+            !
+          !
+        !
+        hex|Use hexadecimal string as client identifier|||
+          word|Hexadecimal string|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      hostname|Specify value for hostname option|k/o/n||
+        word|hostname string|||
+          <cr>||||
+          !
+        !
+      !
+      lease|Specify lease|k/o/n||
+        <0-365>|Days|||
+          <cr>||||
+          !
+          <0-23>|Hours|||
+            <cr>||||
+            !
+            <0-59>|Minutes|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      request|Specify option to request|k||
+        #|option|k/o/sb||
+          dns-nameserver|DNS name server option||
+          domain-name|Domain name option||
+          netbios-nameserver|NetBIOS name server option||
+          router|Default router option||
+          static-route|Static route option||
+          tftp-server-address|TFTP server address option||
+          vendor-specific|Vendor specific option||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      default-router|Default router|k||
+        distance|Default route distance|k/o/n||
+          <1-255>|Administrative distance|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      route|Route settings|k||
+        track|Track object|k/o/n||
+          <1-1000>|Tracked object number|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      broadcast-flag|Specify broadcast flag|k||
+        clear|Clear the broadcast flag|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+      update|Dynamic updates|k||
+        dns|Dynamic DNS|k/o/n||
+          <cr>||||
+          !
+          both|Update both A and PTR records|||
+            <cr>||||
+            !
+          !
+          server|Server updates|||
+            #|update|||
+              both|Update both A and PTR records||
+              none|Do not update||
+            #|||
+              <cr>||||
+              !
+            !
+          !
         !
       !
     !
@@ -691,7 +1321,10 @@ ip|Interface Internet Protocol config commands|k||
   directed-broadcast|Enable forwarding of directed broadcasts|k/o/sb||
     <cr>||||
     !
-    line|access list|lb/le/wa||
+    #|access list|||
+      <1-199>|A standard IP access list number||
+      <1300-2699>|A standard IP expanded access list number||
+    #|||
       <cr>||||
       !
     !
@@ -716,10 +1349,10 @@ ip|Interface Internet Protocol config commands|k||
       !
     !
   !
-  flowspec|Flowspec settings|k||
+  flowspec|Flowspec settings|k/o/sb||
     <cr>||||
     !
-    line|settings|lb/le/wa/k/sb/o||
+    disable|Disable flowspec on the interface|k/o/sb||
       <cr>||||
       !
     !
@@ -769,29 +1402,108 @@ ip|Interface Internet Protocol config commands|k||
     !
   !
   igmp|IGMP interface commands|k||
-    #|IGMP parameter|k/o/n||
-      access-group|IGMP group access group||
-      group-timeout|IGMP group timeout||
-      last-member-query-count|IGMP last member query count||
-      last-member-query-interval|IGMP last member query interval||
-      last-member-query-response-time|IGMP last member query response time||
-      query-interval|IGMP host query interval||
-      query-max-response-time|IGMP max query response value||
-      query-timeout|IGMP previous querier timeout||
-      robustness-variable|IGMP robustness variable||
-      v3-query-max-response-time|IGMPv3 max query response value||
-      version|IGMP version||
-      limit|IGMP limit||
-    #|||
-      line|value|lb/le/wa||
+    access-group|IGMP group access group|k/o/n||
+      #|access list|||
+        <1-99>|Access list number||
+        <1300-1999>|Access list number (expanded range)||
+        word|IP Named Standard Access list||
+      #|||
         <cr>||||
+        !
+      !
+    !
+    group-timeout|IGMP group timeout|k/o/n||
+      <1-3600>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+    last-member-query-count|IGMP last member query count|k/o/n||
+      <1-7>|Last member query count|||
+        <cr>||||
+        !
+      !
+    !
+    last-member-query-interval|IGMP last member query interval|k/o/n||
+      <100-25500>|Last member query interval in milliseconds|||
+        <cr>||||
+        !
+      !
+    !
+    last-member-query-response-time|IGMP last member query response time|k/o/n||
+      <100-25500>|Milliseconds|||
+        <cr>||||
+        !
+      !
+      <1-25>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+    query-interval|IGMP host query interval|k/o/n||
+      <1-18000>|Query interval in seconds|||
+        <cr>||||
+        !
+      !
+    !
+    query-max-response-time|IGMP max query response value|k/o/n||
+      <1-25>|query response value in seconds|||
+        <cr>||||
+        !
+      !
+    !
+    query-timeout|IGMP previous querier timeout|k/o/n||
+      <60-300>|timeout value in seconds|||
+        <cr>||||
+        !
+      !
+    !
+    robustness-variable|IGMP robustness variable|k/o/n||
+      <1-7>|Robustness variable|||
+        <cr>||||
+        !
+      !
+    !
+    v3-query-max-response-time|IGMPv3 max query response value|k/o/n||
+      <1-25>|query response value in seconds for IGMPv3 queries|||
+        <cr>||||
+        !
+      !
+    !
+    version|IGMP version|k/o/n||
+      <1-3>|version number|||
+        <cr>||||
+        !
+      !
+    !
+    limit|IGMP limit|k/o/n||
+      <1-64000>|Maximum number of IGMP memberships|||
+        <cr>||||
+        !
+        except|Do not count groups permitted by this access list|||
+          #|access list|||
+            <1-199>|Access list number||
+            word|Access list name||
+          #|||
+            <cr>||||
+            !
+          !
         !
       !
     !
     host-proxy|IGMP host proxy|k/o/n||
       <cr>||||
       !
-      line|options|lb/le/wa||
+      access-list|Access list for proxy reporting|||
+        #|access list|||
+          <1-199>|Access list number||
+          word|Access list name||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      a.b.c.d|Multicast group address|||
         <cr>||||
         !
       !
@@ -800,15 +1512,37 @@ ip|Interface Internet Protocol config commands|k||
       a.b.c.d|IP group address|k/n||
         <cr>||||
         !
-        line|source and options|lb/le/wa/n||
-          <cr>||||
+        source|Include SSM source|n||
+          a.b.c.d|Source address|n||
+            <cr>||||
+            !
           !
         !
       !
     !
     static-group|IGMP static multicast group|k||
-      line|group and options|lb/le/wa/k/n||
+      a.b.c.d|IP group address|k/n||
         <cr>||||
+        !
+        source|Include SSM source|n||
+          a.b.c.d|Source address|n||
+            <cr>||||
+            !
+          !
+          ssm-map|Use SSM mapping|n||
+            <cr>||||
+            !
+          !
+        !
+      !
+      *|Populated for all groups|k/n||
+        <cr>||||
+        !
+      !
+      class-map|Class map of type multicast-flows|k||
+        word|Class map name|n||
+          <cr>||||
+          !
         !
       !
     !
@@ -826,9 +1560,39 @@ ip|Interface Internet Protocol config commands|k||
       !
     !
     snooping|IGMP snooping|k||
-      line|settings|lb/le/wa/k/n||
+      tcn|Topology change|k||
+        flood|Flood on topology change|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+      immediate-leave|Enable immediate leave|k/o/sb||
         <cr>||||
         !
+      !
+      mrouter|Multicast router port|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    mroute-proxy|Mroute to IGMP proxy|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    proxy-service|Enable IGMP mroute proxy service|k/o/sb||
+      <cr>||||
+      !
+    !
+    unidirectional-link|Enable unidirectional link|k/o/sb||
+      <cr>||||
+      !
+    !
+    explicit-tracking|Enable explicit tracking|k/o/sb||
+      <cr>||||
       !
     !
   !
@@ -870,7 +1634,14 @@ ip|Interface Internet Protocol config commands|k||
       #|||
         <cr>||||
         !
-        line|options|lb/le/wa||
+        filter-autorp|Filter AutoRP packet contents|||
+          <cr>||||
+          !
+        !
+        #|direction|||
+          in|Restrict (s,g) creation when this interface is the RPF||
+          out|Restrict interface addition to outgoing interface list||
+        #|||
           <cr>||||
           !
         !
@@ -894,17 +1665,83 @@ ip|Interface Internet Protocol config commands|k||
     !
   !
   nhrp|NHRP interface subcommands|k||
-    #|parameter|k||
-      map|Map dest IP addresses to NBMA addresses||
-      network-id|NBMA network identifier||
-      nhs|Specify a next hop server||
-      authentication|Authentication string||
-      holdtime|Advertised holdtime||
-      registration|Registration options||
-      redirect|Enable NHRP redirect||
-      shortcut|Enable shortcut switching||
-    #|||
-      line|values|lb/le/wa/k/n||
+    map|Map dest IP addresses to NBMA addresses|k||
+      a.b.c.d|IP address of destination|k/n||
+        a.b.c.d|IP NBMA address|k/n||
+          <cr>||||
+          !
+        !
+      !
+      multicast|NBMA address for multicasts|k||
+        a.b.c.d|IP NBMA address|k/n||
+          <cr>||||
+          !
+        !
+        dynamic|Learn mappings from registration requests|k/n||
+          <cr>||||
+          !
+        !
+      !
+    !
+    network-id|NBMA network identifier|k/o/n||
+      <1-4294967295>|network identifier|||
+        <cr>||||
+        !
+      !
+    !
+    nhs|Specify a next hop server|k||
+      a.b.c.d|IP address of next hop server|k/n||&nhrp_nhs_opt.cfm
+      !
+      dynamic|Next hop server learned from the NBMA address|k/n||&nhrp_nhs_opt.cfm
+      !
+    !
+    authentication|Authentication string|k/o/n||
+      word|Authentication string (up to 8 characters)|||
+        <cr>||||
+        !
+      !
+    !
+    holdtime|Advertised holdtime|k/o/n||
+      <1-65535>|Number of seconds|||
+        <cr>||||
+        !
+      !
+    !
+    registration|Registration options|k||
+      no-unique|Do not set the unique flag in registrations|k/o/sb||
+        <cr>||||
+        !
+      !
+      timeout|Interval between registration requests|k/o/n||
+        <1-65535>|Number of seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    redirect|Enable NHRP redirect|k/o/sb||
+      <cr>||||
+      !
+      timeout|Interval between redirects for the same flow|k/o/n||
+        <2-30>|Number of seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    shortcut|Enable shortcut switching|k/o/sb||
+      <cr>||||
+      !
+    !
+    server-only|Disable NHRP requests on this interface|k/o/sb||
+      <cr>||||
+      !
+    !
+    interest|Specify an access list|k/o/n||
+      #|access list|||
+        <1-199>|IP access list||
+        word|IP access list name||
+      #|||
         <cr>||||
         !
       !
@@ -1005,16 +1842,7 @@ ip|Interface Internet Protocol config commands|k||
         !
       !
     !
-    network|Network type|k/o/n||
-      #|network type|||
-        broadcast|Specify OSPF broadcast multi-access network||
-        non-broadcast|Specify OSPF NBMA network||
-        point-to-multipoint|Specify OSPF point-to-multipoint network||
-        point-to-point|Specify OSPF point-to-point network||
-      #|||
-        <cr>||||
-        !
-      !
+    network|Network type|k/o/n||&ospf_network_type.cfm
     !
     priority|Router priority|k/o/n||
       <0-255>|Priority|||
@@ -1073,16 +1901,81 @@ ip|Interface Internet Protocol config commands|k||
       <cr>||||
       !
     !
-    #|PIM parameter|k/o/n||
-      bsr-border|Border of PIM domain||
-      dr-priority|PIM router DR priority||
-      hello-interval|PIM hello interval||
-      join-prune-interval|PIM join-prune interval||
-      neighbor-filter|PIM peering filter||
-      query-interval|PIM router query interval||
-    #|||
-      line|value|lb/le/wa||
+    hello-interval|PIM hello interval|k/o/n||
+      <1000-18724286>|Hello interval in milliseconds|||
         <cr>||||
+        !
+      !
+    !
+    bsr-border|Border of PIM domain|k/o/sb||
+      <cr>||||
+      !
+    !
+    bfd|Enable BFD for PIM neighbors|k/o/sb||
+      <cr>||||
+      !
+    !
+    nbma-mode|Use Non-Broadcast Multi-Access (NBMA) mode on interface|k/o/sb||
+      <cr>||||
+      !
+    !
+    dr-priority|PIM router DR priority|k/o/n||
+      <0-4294967295>|DR priority, preference given to larger value|||
+        <cr>||||
+        !
+      !
+    !
+    join-prune-interval|PIM join-prune interval|k/o/n||
+      <10-600>|Join-prune interval in seconds|||
+        <cr>||||
+        !
+      !
+    !
+    query-interval|PIM router query interval|k/o/n||
+      <0-65535>|Query interval in seconds|||
+        <cr>||||
+        !
+      !
+      <100-65535>|Query interval in milliseconds|||
+        msec|query interval in milliseconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    neighbor-filter|PIM peering filter|k/o/n||
+      #|access list|||
+        <1-99>|Access list number||
+        word|IP named access list||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    state-refresh|PIM DM State-Refresh configuration|k||
+      origination-interval|State-refresh origination interval|k/o/n||
+        <cr>||||
+        !
+        <1-100>|Interval in seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    redundancy|PIM redundancy|k/o/n||
+      word|Redundancy group name|||
+        #|protocol|||
+          hsrp|HSRP||
+          vrrp|VRRP||
+        #|||
+          <cr>||||
+          !
+          dr-priority|DR priority while active|||
+            <0-4294967295>|DR priority|||
+              <cr>||||
+              !
+            !
+          !
         !
       !
     !
@@ -1104,8 +1997,49 @@ ip|Interface Internet Protocol config commands|k||
     !
   !
   rip|Router Information Protocol|k||
-    line|settings|lb/le/wa/k/n||
+    #|direction|k||
+      send|advertisement transmission||
+      receive|advertisement reception||
+    #|||
+      version|version control|k/o/n||
+        #|version|lb/le/wa||
+          1|RIP version 1||
+          2|RIP version 2||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    authentication|Authentication control|k||
+      mode|Authentication mode|k/o/n||
+        #|mode|||
+          md5|Keyed message digest||
+          text|Clear text authentication||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      key-chain|Authentication key-chain|k/o/n||
+        word|name of key-chain|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    v2-broadcast|send ip broadcast v2 update|k/o/sb||
       <cr>||||
+      !
+    !
+    triggered|enable rip triggered updates|k/o/sb||
+      <cr>||||
+      !
+    !
+    advertise|interval of rip advertisements|k/o/n||
+      <1-65535>|interval in seconds|||
+        <cr>||||
+        !
       !
     !
   !
@@ -1149,8 +2083,26 @@ ip|Interface Internet Protocol config commands|k||
     header-compression|Enable RTP IP header compression|k/o/n||
       <cr>||||
       !
-      line|options|lb/le/wa||
+      #|format|||
+        iphc-format|Compress using IPHC format||
+        ietf-format|Compress using IETF format||
+        passive|Compress only for destinations which send compressed headers||
+      #|||
         <cr>||||
+        !
+        periodic-refresh|Send periodic refresh packets||
+          <cr>||||
+          !
+        !
+      !
+    !
+    priority|Strict priority for RTP traffic|k/o/n||
+      <2000-65535>|Lowest UDP port number|||
+        <0-16383>|Range of UDP ports|||
+          <0-2000000>|Maximum bandwidth in kbps|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -1186,8 +2138,14 @@ ip|Interface Internet Protocol config commands|k||
           a.b.c.d|IP network mask|k/o/n||
             <cr>||||
             !
-            line|administrative distance or leak-map|lb/le/wa||
+            <1-255>|Administrative distance|||
               <cr>||||
+              !
+            !
+            leak-map|Allow dynamic prefixes based on the leak-map|||
+              word|leak-map name|||
+                <cr>||||
+                !
               !
             !
           !
@@ -1216,8 +2174,16 @@ ip|Interface Internet Protocol config commands|k||
     !
   !
   traffic-export|Traffic export|k||
-    line|settings|lb/le/wa/k/o/n||
-      <cr>||||
+    apply|Apply a traffic export profile|k/o/n||
+      word|Profile name|||
+        <cr>||||
+        !
+        size|Size of the capture buffer|||
+          <256-134217728>|Bytes|||
+            <cr>||||
+            !
+          !
+        !
       !
     !
   !
@@ -1235,33 +2201,61 @@ ip|Interface Internet Protocol config commands|k||
   !
   verify|Enable per packet validation|k||
     unicast|Enable per packet validation for unicast|k||
-      line|source reachable-via rx or any, and options|lb/le/wa/o/n||
+      source|Validation on source address|k||
+        reachable-via|Specification for source address|k/o/n||
+          #|mode|||&urpf_opt.cfm
+            rx|Source is reachable via interface on which packet was received||
+            any|Source is reachable via any interface||
+          #|||
+          !
+        !
+      !
+      reverse-path|Reverse path validation of source address (old command format)|k/o/n||
         <cr>||||
+        !
+        #|access list|||
+          <1-199>|A standard or extended IP access list number||
+          <1300-2699>|A standard or extended IP expanded access list number||
+        #|||
+          <cr>||||
+          !
         !
       !
     !
-    source|Verify source address|k||
-      line|options|lb/le/wa/k/sb/o||
+    source|Verify source address|k/o/sb||
+      <cr>||||
+      !
+      port-security|Port security|||
         <cr>||||
+        !
+      !
+      vlan|VLAN|||
+        dhcp-snooping|DHCP snooping|||
+          <cr>||||
+          !
+          port-security|Port security|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      dhcp-snooping-vlan|DHCP snooping per VLAN|||
+        <cr>||||
+        !
+      !
+      tracking|Track IP source bindings|||
+        <cr>||||
+        !
+        port-security|Port security|||
+          <cr>||||
+          !
         !
       !
     !
   !
-  virtual-reassembly|Virtual Reassembly|k/o/sb||
-    <cr>||||
-    !
-    line|options|lb/le/wa||
-      <cr>||||
-      !
-    !
+  virtual-reassembly|Virtual Reassembly|k/o/sb||&virtual_reassembly_opt.cfm
   !
-  virtual-reassembly-out|Virtual Reassembly out|k/o/sb||
-    <cr>||||
-    !
-    line|options|lb/le/wa||
-      <cr>||||
-      !
-    !
+  virtual-reassembly-out|Virtual Reassembly out|k/o/sb||&virtual_reassembly_opt.cfm
   !
   vrf|VPN Routing/Forwarding parameters on the interface|k||
     forwarding|Configure forwarding table|k/o/n||
@@ -1276,21 +2270,56 @@ ip|Interface Internet Protocol config commands|k||
         !
       !
     !
-    #|parameter|k/o/n||
-      autoclassify|Autoclassify||
-      receive|Receive VRF||
-      select|Select VRF||
-      sitemap|Site map||
-    #|||
-      line|value|lb/le/wa||
+    receive|Add interface address into the VRF table|k||
+      word|VPN Routing/Forwarding instance name|k/n||
+        <cr>||||
+        !
+      !
+    !
+    select|Select the VRF|k||
+      source|Source address based VRF selection|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    sitemap|Configure route-map for routes received from this site|k/o/n||
+      word|Name of the route-map|||
+        <cr>||||
+        !
+      !
+    !
+    autoclassify|Automatically classify packets into a VRF|k||
+      source|Classify by source address|k/o/sb||
         <cr>||||
         !
       !
     !
   !
   wccp|WCCP interface commands|k||
-    line|service and direction|lb/le/wa/k/n||
-      <cr>||||
+    #|service|k||
+      web-cache|Standard web caching service||
+      <0-255>|Dynamic service number||
+    #|||
+      redirect|Enable packet redirection for this service|k||
+        #|direction|k/o/sb||
+          in|Redirect packets received on this interface||
+          out|Redirect packets sent out of this interface||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      group-listen|Listen for multicast WCCP protocol packets|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    redirect|Enable packet redirection|k||
+      exclude|Exclude packets from redirection|k||
+        in|Exclude packets received on this interface|k/o/sb||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -1304,7 +2333,7 @@ ipv4|IPv4 settings|k||
       #|||
         <cr>||||
         !
-        line|options|lb/le/wa||
+        hardware-count|Count packets in hardware|||
           <cr>||||
           !
         !
@@ -1407,27 +2436,120 @@ ipv6|IPv6 interface subcommands|k||
     !
   !
   nd|IPv6 interface Neighbor Discovery subcommands|k||
-    <cr>||||
-    !
-    #|parameter|k/o/sb||
-      dad|Duplicate Address Detection||
-      ns-interval|Set advertised NS retransmission interval||
-      nud|Neighbor unreachability detection||
-      prefix|Configure IPv6 Routing Prefix Advertisement||
-      reachable-time|Set advertised reachability time||
-      managed-config-flag|Hosts should use DHCP for address config||
-      other-config-flag|Hosts should use DHCP for non-address config||
-    #|||
-      <cr>||||
+    dad|Duplicate Address Detection|k||
+      attempts|Set IPv6 Duplicate Address Detection Transmits|k/o/n||
+        <0-600>|Number of Neighbor Solicitations|||
+          <cr>||||
+          !
+        !
       !
-      line|value|lb/le/wa||
+      loopback|Loopback detection|k||
+        detect|Enable loopback detection|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+      time|Neighbor solicitation retransmit interval|k/o/n||
+        <1000-3600000>|Milliseconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    ns-interval|Set advertised NS retransmission interval|k/o/n||
+      <0-3600000>|Milliseconds|||
         <cr>||||
         !
       !
     !
-    ra|Router Advertisement control|k||
-      line|parameter and value|lb/le/wa/k/o/sb||
+    reachable-time|Set advertised reachability time|k/o/n||
+      <0-3600000>|Milliseconds|||
         <cr>||||
+        !
+      !
+    !
+    nud|Neighbor unreachability detection|k||
+      igp|Use IGP for NUD|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    managed-config-flag|Hosts should use DHCP for address config|k/o/sb||
+      <cr>||||
+      !
+    !
+    other-config-flag|Hosts should use DHCP for non-address config|k/o/sb||
+      <cr>||||
+      !
+    !
+    router-preference|Set default router preference value|k/o/n||
+      #|preference|||
+        high|High default router preference||
+        medium|Medium default router preference||
+        low|Low default router preference||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    prefix|Configure IPv6 Routing Prefix Advertisement|k||
+      #|prefix|k/n||&ipv6_nd_prefix_opt.cfm
+        default|Specify prefix default parameters||
+        framed-ipv6-prefix|Use the framed IPv6 prefix||
+      #|||
+      !
+      word|IPv6 prefix x:x::y/<0-128>|k/n||&ipv6_nd_prefix_opt.cfm
+      !
+    !
+    ra|Router Advertisement control|k||
+      suppress|Suppress IPv6 Router Advertisements|k/o/sb||
+        <cr>||||
+        !
+        all|Suppress all IPv6 RA including RS responses|||
+          <cr>||||
+          !
+        !
+      !
+      interval|Set IPv6 Router Advertisement Interval|k/o/n||
+        <4-1800>|RA Interval (sec)|||
+          <cr>||||
+          !
+        !
+        msec|Interval in milliseconds|||
+          <70-1800000>|RA Interval (msec)|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      lifetime|Set IPv6 Router Advertisement Lifetime|k/o/n||
+        <0-9000>|RA Lifetime (seconds)|||
+          <cr>||||
+          !
+        !
+      !
+      hop-limit|Set IPv6 Router Advertisement hop limit|k/o/n||
+        <1-255>|Hop limit|||
+          <cr>||||
+          !
+        !
+      !
+      solicited|Solicited RA settings|k||
+        unicast|Unicast solicited RAs|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+      dns|DNS settings|k||
+        server|DNS server|k||
+          word|IPv6 address of the DNS server|k/n||
+            <cr>||||
+            !
+            <0-4294967295>|Lifetime in seconds|o/n||
+              <cr>||||
+              !
+            !
+          !
         !
       !
     !
@@ -1441,11 +2563,102 @@ ipv6|IPv6 interface subcommands|k||
         #|||
           <cr>||||
           !
+          instance|Set the OSPF instance|||
+            <0-255>|Instance ID|||
+              <cr>||||
+              !
+            !
+          !
         !
       !
     !
-    line|parameter and value|lb/le/wa/k/n||
+    cost|Interface cost|k/o/n||
+      <1-65535>|Cost|||
+        <cr>||||
+        !
+      !
+    !
+    hello-interval|Time between HELLO packets|k/o/n||
+      <1-65535>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+    dead-interval|Interval after which a neighbor is declared dead|k/o/n||
+      <1-65535>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+    retransmit-interval|Time between retransmitting lost link state advertisements|k/o/n||
+      <1-65535>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+    transmit-delay|Link state transmit delay|k/o/n||
+      <1-65535>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+    priority|Router priority|k/o/n||
+      <0-255>|Priority|||
+        <cr>||||
+        !
+      !
+    !
+    network|Network type|k/o/n||&ospf_network_type.cfm
+    !
+    mtu-ignore|Ignores the MTU in DBD packets|k/o/sb||
       <cr>||||
+      !
+    !
+    bfd|Enable BFD on this interface|k/o/sb||
+      <cr>||||
+      !
+    !
+    demand-circuit|OSPF demand circuit|k/o/sb||
+      <cr>||||
+      !
+    !
+    flood-reduction|OSPF Flood Reduction|k/o/sb||
+      <cr>||||
+      !
+    !
+    database-filter|Filter OSPF LSA during synchronization and flooding|k||
+      all|Filter all LSA|k||
+        out|Outgoing LSA|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+    !
+    authentication|Enable authentication|k/o/n||
+      null|Use no authentication|||
+        <cr>||||
+        !
+      !
+      ipsec|Use IPsec authentication|||
+        spi|Set the SPI (Security Parameters Index)|||
+          <256-4294967295>|SPI|||
+            #|algorithm|||
+              md5|Use MD5 authentication||
+              sha1|Use SHA-1 authentication||
+            #|||
+              <0-7>|Key encryption type|||
+                word|Authentication key|||
+                  <cr>||||
+                  !
+                !
+              !
+              word|Authentication key|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
       !
     !
   !
@@ -1466,32 +2679,105 @@ ipv6|IPv6 interface subcommands|k||
         !
       !
     !
-    line|protocol|lb/le/wa/k/n||
-      <cr>||||
-      !
-    !
   !
-  flowspec|Flowspec settings|k||
+  flowspec|Flowspec settings|k/o/sb||
     <cr>||||
     !
-    line|settings|lb/le/wa/k/sb/o||
+    disable|Disable flowspec on the interface|k/o/sb||
       <cr>||||
       !
     !
   !
 !
 isis|IS-IS commands|k||
-  #|parameter|k/o/n||
-    metric|Configure the metric for interface||
-    network|Network type||
-    circuit-type|Configure circuit type for interface||
-    priority|Set priority for Designated Router election||
-    password|Configure the authentication password for interface||
-    hello-interval|Set Hello interval in seconds||
-  #|||
-    line|value|lb/le/wa||
+  metric|Configure the metric for interface|k/o/n||
+    #|metric|||&isis_level_opt.cfm
+      <1-16777214>|Default metric||
+      maximum|Maximum metric, the link is not used for traffic||
+    #|||
+    !
+  !
+  network|Network type|k/o/n||
+    point-to-point|point-to-point network|||
       <cr>||||
       !
+    !
+  !
+  circuit-type|Configure circuit type for interface|k/o/n||
+    #|circuit type|||
+      level-1|Level-1 only adjacencies are formed||
+      level-1-2|Level-1-2 adjacencies are formed||
+      level-2-only|Level-2 only adjacencies are formed||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  priority|Set priority for Designated Router election|k/o/n||
+    <0-127>|Priority value|||&isis_level_opt.cfm
+    !
+  !
+  password|Configure the authentication password for interface|k/o/n||
+    word|Password|||&isis_level_opt.cfm
+    !
+  !
+  hello-interval|Set Hello interval in seconds|k/o/n||
+    #|interval|||&isis_level_opt.cfm
+      <1-65535>|Hello interval value||
+      minimal|Holdtime 1 second, interval depends on multiplier||
+    #|||
+    !
+  !
+  hello-multiplier|Set multiplier for Hello holding time|k/o/n||
+    <3-1000>|Hello multiplier value|||&isis_level_opt.cfm
+    !
+  !
+  csnp-interval|Set CSNP interval in seconds|k/o/n||
+    <0-65535>|CSNP interval value|||&isis_level_opt.cfm
+    !
+  !
+  retransmit-interval|Set per-LSP retransmission interval|k/o/n||
+    <0-65535>|Interval between retransmissions of the same LSP (seconds)|||
+      <cr>||||
+      !
+    !
+  !
+  lsp-interval|Set LSP transmission interval|k/o/n||
+    <1-4294967295>|LSP transmission interval (milliseconds)|||
+      <cr>||||
+      !
+    !
+  !
+  authentication|IS-IS authentication for LSPs|k||
+    mode|Authentication mode|k/o/n||
+      #|mode|||&isis_level_opt.cfm
+        md5|Keyed message digest||
+        text|Clear text password||
+      #|||
+      !
+    !
+    key-chain|Authentication key-chain|k/o/n||
+      word|Name of key-chain|||&isis_level_opt.cfm
+      !
+    !
+  !
+  tag|Set a tag to be advertised with the interface prefix|k/o/n||
+    <1-4294967295>|32-bit tag value|||
+      <cr>||||
+      !
+    !
+  !
+  three-way-handshake|Select the three-way handshake|k/o/n||
+    #|handshake|||
+      cisco|Cisco implementation (not RFC compliant)||
+      ietf|IETF implementation (RFC 3373)||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  bfd|Enable BFD on this interface|k/o/sb||
+    <cr>||||
     !
   !
 !
@@ -1508,7 +2794,7 @@ keepalive|Enable keepalive|k/o/sb||
   !
 !
 l2-filter|Layer 2 filter|k||
-  line|settings|lb/le/wa/k/o/n||
+  bridge-group-acl|Apply bridge-group access lists|k/o/sb||
     <cr>||||
     !
   !
@@ -1518,18 +2804,41 @@ l2transport|Layer 2 transport|k||
   !
 !
 lacp|LACP interface subcommands|k||
-  #|parameter|k/o/sb||
-    fast-select-hot-standby|Fast select hot standby ports||
-    graceful-convergence|Graceful convergence||
-    suspend-individual|Suspend individual ports||
-    rate|LACP rate||
-    port-priority|LACP priority on this interface||
-    max-bundle|Maximum number of links in a bundle||
-    min-links|Minimum number of links in a bundle||
-  #|||
+  fast-select-hot-standby|Fast select hot standby ports|k/o/sb||
     <cr>||||
     !
-    line|value|lb/le/wa||
+  !
+  graceful-convergence|Graceful convergence|k/o/sb||
+    <cr>||||
+    !
+  !
+  suspend-individual|Suspend individual ports|k/o/sb||
+    <cr>||||
+    !
+  !
+  rate|LACP rate|k/o/n||
+    #|rate|||
+      fast|PDUs are sent at Fast rate (1s)||
+      normal|PDUs are sent at Normal rate (30s)||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  port-priority|LACP priority on this interface|k/o/n||
+    <1-65535>|Priority|||
+      <cr>||||
+      !
+    !
+  !
+  max-bundle|Maximum number of links in a bundle|k/o/n||
+    <1-32>|Maximum number of links|||
+      <cr>||||
+      !
+    !
+  !
+  min-links|Minimum number of links in a bundle|k/o/n||
+    <1-32>|Minimum number of links|||
       <cr>||||
       !
     !
@@ -1562,21 +2871,32 @@ load-interval|Specify interval for load calculation for an interface|k/o/n||
 !
 logging|Configure logging for interface|k||
   event|Interface events|k||
-    #|event type|k||
+    #|event type|k/o/sb||
       link-status|UPDOWN and CHANGE messages||
-      port|Port events||
       subif-link-status|Sub-interface UPDOWN and CHANGE messages||
       trunk-status|TRUNK status messages||
       bundle-status|BUNDLE/UNBUNDLE messages||
       spanning-tree|Spanning-tree Interface events||
       power-inline-status|Inline power messages||
+      nfas-status|NFAS D-channel status messages||
     #|||
-      <cr>||sb/o||
+      <cr>||||
       !
-      line|event|lb/le/wa/k/o/sb||
+    !
+    port|Port events|k||
+      #|event type|k/o/sb||
+        link-status|UPDOWN and CHANGE messages||
+        trunk-status|TRUNK status messages||
+      #|||
         <cr>||||
         !
       !
+    !
+  !
+!
+mac-address|Manually set interface MAC address|k/o/n||
+  h.h.h|MAC address|||
+    <cr>||||
     !
   !
 !
@@ -1613,15 +2933,21 @@ medium|Interface medium|k||
   !
 !
 mka|MACsec key agreement|k||
-  #|setting|k/o/sb||
-    default-policy|Use the default MKA policy||
-    pre-shared-key|Use a pre-shared key||
-    policy|MKA policy||
-  #|||
+  default-policy|Use the default MKA policy|k/o/sb||
     <cr>||||
     !
-    line|value|lb/le/wa||
+  !
+  policy|MKA policy|k/o/n||
+    word|MKA policy name|||
       <cr>||||
+      !
+    !
+  !
+  pre-shared-key|Use a pre-shared key|k/o/n||
+    key-chain|Key chain|||
+      word|Key chain name|||
+        <cr>||||
+        !
       !
     !
   !
@@ -1652,14 +2978,40 @@ mpls|Configure MPLS interface parameters|k||
     !
   !
   label|Label settings|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    protocol|Label distribution protocol|k/o/n||
+      #|protocol|||
+        ldp|Use LDP||
+        tdp|Use TDP||
+        both|Use LDP and TDP||
+      #|||
+        <cr>||||
+        !
       !
     !
   !
   traffic-eng|Traffic engineering|k||
-    line|settings|lb/le/wa/k/n||
+    tunnels|Enable MPLS traffic engineering tunnels|k/o/sb||
       <cr>||||
+      !
+    !
+    attribute-flags|Set user defined interface attribute flags|k/o/n||
+      <0-ffffffff>|Attribute flags|||
+        <cr>||||
+        !
+      !
+    !
+    administrative-weight|Set the administrative weight for the interface|k/o/n||
+      <0-4294967295>|Weight|||
+        <cr>||||
+        !
+      !
+    !
+    backup-path|Configure a backup tunnel|k||
+      &interfacefile.cfm|Interface type|k||
+        <slot/port>|Interface number|k/n||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -1693,20 +3045,49 @@ network-clock|Network clock settings|k||
     !
   !
   source|Clock source settings|k||
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    quality-level|Quality level|k||
+      #|quality|k/o/n||
+        -|Quality level not set||
+        prc|Primary reference clock||
+        prs|Primary reference source||
+        sec|SDH equipment clock||
+        ssu-a|Synchronization supply unit A||
+        ssu-b|Synchronization supply unit B||
+        stu|Synchronized traceability unknown||
+        dnu|Do not use||
+      #|||
+        #|direction|||
+          rx|Receive||
+          tx|Transmit||
+        #|||
+          <cr>||||
+          !
+        !
       !
     !
   !
 !
 ntp|Configure NTP|k||
-  #|NTP interface setting|k/o/n||
-    broadcast|Configure NTP broadcast service||
-    multicast|Configure NTP multicast service||
-  #|||
-    line|options|lb/le/wa||
+  broadcast|Configure NTP broadcast service|k/o/n||&ntp_if_opt.cfm
+    client|Listen to NTP broadcasts|||
       <cr>||||
       !
+    !
+    destination|Configure broadcast destination address|||
+      a.b.c.d|Destination broadcast IPv4 address|||&ntp_if_opt.cfm
+      !
+    !
+  !
+  multicast|Configure NTP multicast service|k/o/n||&ntp_if_opt.cfm
+    client|Listen to NTP multicasts|||
+      <cr>||||
+      !
+      a.b.c.d|Multicast IPv4 address|||
+        <cr>||||
+        !
+      !
+    !
+    a.b.c.d|Multicast IPv4 address|||&ntp_if_opt.cfm
     !
   !
   disable|Disable NTP|k/o/sb||
@@ -1725,30 +3106,76 @@ ospf|OSPF settings|k||
       !
     !
   !
-  line|parameter and value|lb/le/wa/k/n||
-    <cr>||||
-    !
-  !
 !
 ospfv3|OSPFv3 settings|k||
-  network|Network type|k/o/n||
-    line|network type|lb/le/wa||
-      <cr>||||
-      !
-    !
+  network|Network type|k/o/n||&ospf_network_type.cfm
   !
   passive-interface|Suppress routing updates|k/o/sb||
     <cr>||||
     !
   !
-  line|parameter and value|lb/le/wa/k/n||
+  cost|Interface cost|k/o/n||
+    <1-65535>|Cost|||
+      <cr>||||
+      !
+    !
+  !
+  hello-interval|Time between HELLO packets|k/o/n||
+    <1-65535>|Seconds|||
+      <cr>||||
+      !
+    !
+  !
+  dead-interval|Interval after which a neighbor is declared dead|k/o/n||
+    <1-65535>|Seconds|||
+      <cr>||||
+      !
+    !
+  !
+  priority|Router priority|k/o/n||
+    <0-255>|Priority|||
+      <cr>||||
+      !
+    !
+  !
+  mtu-ignore|Ignores the MTU in DBD packets|k/o/sb||
     <cr>||||
+    !
+  !
+  bfd|Enable BFD on this interface|k/o/sb||
+    <cr>||||
+    !
+  !
+  <1-65535>|Process ID|k||
+    #|address family|k||
+      ipv4|IPv4 address family||
+      ipv6|IPv6 address family||
+    #|||
+      area|Set the OSPF area ID|o/n||
+        #|OSPF area ID|||
+          <0-4294967295>|OSPF area ID as a decimal value||
+          a.b.c.d|OSPF area ID in IP address format||
+        #|||
+          <cr>||||
+          !
+          instance|Set the OSPF instance|||
+            <0-255>|Instance ID|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
     !
   !
 !
 packet|Packet settings|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
+  latency|Packet latency|k||
+    threshold|Latency threshold|k/o/n||
+      <0-4294967295>|Threshold|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -1759,8 +3186,17 @@ peakdetect|Peak detection|k/o/sb||
 platform|Platform specific interface settings|k||
   qos|Platform QoS settings|k||
     trust|Trust settings|k/o/n||
-      line|trust state|lb/le/wa||
+      #|trust state|||
+        none|Trust nothing||
+        cos|Trust CoS||
+        dscp|Trust DSCP||
+        ip-precedence|Trust IP precedence||
+      #|||
         <cr>||||
+        !
+        remark|Remark the packets||
+          <cr>||||
+          !
         !
       !
     !
@@ -1773,8 +3209,33 @@ port|Port settings|k||
   !
 !
 port-channel|Port channel settings|k||
-  line|settings|lb/le/wa/k/sb/o||
+  min-links|Minimum number of bundled ports|k/o/n||
+    <1-16>|Minimum number of links|||
+      <cr>||||
+      !
+    !
+  !
+  load-balance|Load balancing method|k/o/n||
+    #|method|||
+      dst-ip|Destination IP address||
+      dst-mac|Destination MAC address||
+      src-dst-ip|Source and destination IP address||
+      src-dst-mac|Source and destination MAC address||
+      src-ip|Source IP address||
+      src-mac|Source MAC address||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  standalone-disable|Disable standalone mode|k/o/sb||
     <cr>||||
+    !
+  !
+  port|Port settings|k||
+    load-defer|Defer the load sharing of a port|k/o/sb||
+      <cr>||||
+      !
     !
   !
 !
@@ -1789,14 +3250,147 @@ port-type|Port type|k/o/n||
   !
 !
 ppp|Point-to-Point Protocol|k||
-  line|settings|lb/le/wa/k/n||
+  authentication|Set PPP link authentication method|k/o/n||
+    #|method|lb/le/wa||
+      chap|Challenge Handshake Authentication Protocol (CHAP)||
+      ms-chap|Microsoft Challenge Handshake Authentication Protocol (MS-CHAP)||
+      ms-chap-v2|Microsoft CHAP Version 2 (MS-CHAP-V2)||
+      pap|Password Authentication Protocol (PAP)||
+      eap|Extensible Authentication Protocol (EAP)||
+    #|||
+      <cr>||||
+      !
+      callin|Authenticate remote on incoming call only|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  chap|Set CHAP authentication parameters|k||
+    hostname|Set alternate CHAP hostname|k/o/n||
+      word|Alternate CHAP hostname|||
+        <cr>||||
+        !
+      !
+    !
+    password|Set default CHAP password|k/o/n||
+      <0-7>|Encryption type (0=not yet encrypted)|||
+        word|Default PPP authentication password|||
+          <cr>||||
+          !
+        !
+      !
+      word|Default PPP authentication password|||
+        <cr>||||
+        !
+      !
+    !
+    refuse|Refuse to authenticate using CHAP|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  pap|Set PAP authentication parameters|k||
+    sent-username|Set outbound PAP username|k/o/n||
+      word|Outbound PAP username|||
+        password|Set outbound PAP password|||
+          <0-7>|Encryption type (0=not yet encrypted)|||
+            word|Outbound PAP password|||
+              <cr>||||
+              !
+            !
+          !
+          word|Outbound PAP password|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    refuse|Refuse to authenticate using PAP|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  ipcp|Set IPCP negotiation options|k||
+    #|option|k/o/sb||
+      accept-address|Accept any non zero peer IP address||
+      route|Install a route to the peer||
+    #|||
+      <cr>||||
+      !
+    !
+    dns|Specify DNS negotiation options|k/o/n||
+      request|Request server addresses from peer|||
+        <cr>||||
+        !
+      !
+      accept|Accept any non zero DNS address|||
+        <cr>||||
+        !
+      !
+      a.b.c.d|Primary DNS IP address|||
+        <cr>||||
+        !
+        a.b.c.d|Secondary DNS IP address|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    address|IPCP address options|k||
+      accept|Accept any non zero peer IP address|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
+  multilink|Make interface multilink capable|k/o/sb||
     <cr>||||
+    !
+    group|Put interface in a multilink bundle|k/o/n||
+      <1-2147483647>|Multilink group number|||
+        <cr>||||
+        !
+      !
+    !
+    fragment|Multilink fragmentation|k||
+      disable|Disable multilink fragmentation|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
+  max-bad-auth|Allow multiple authentication failures|k/o/n||
+    <1-255>|Number of attempts allowed|||
+      <cr>||||
+      !
+    !
+  !
+  timeout|Set PPP timeout parameters|k||
+    retry|Timeout between retries|k/o/n||
+      <1-255>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  lcp|PPP LCP configuration|k||
+    delay|Delay before PPP sends first packet|k/o/n||
+      <0-255>|Seconds|||
+        <cr>||||
+        !
+      !
     !
   !
 !
 priority-flow-control|Priority flow control|k||
   mode|Mode|k/o/n||
-    line|mode|lb/le/wa||
+    #|mode|||
+      auto|Negotiate with the peer||
+      on|Enable priority flow control||
+      off|Disable priority flow control||
+    #|||
       <cr>||||
       !
     !
@@ -1808,27 +3402,37 @@ private-vlan|Private VLAN|k||
       add|Add secondary VLANs||
       remove|Remove secondary VLANs||
     #|||
-      line|VLANs|lb/le/wa||
+      word|Secondary VLAN IDs, example: 100-105,110|||
         <cr>||||
         !
       !
     !
-    line|VLANs|lb/le/wa||
+    word|Secondary VLAN IDs, example: 100-105,110|||
       <cr>||||
       !
     !
   !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
-    !
-  !
 !
 pvc|Configure an ATM PVC|k||
-  word|VPI/VCI numbers|k/n||
+  word|PVC name, or VPI/VCI numbers|k/n||
     <cr>||||@(config-if-atm-vc)# pvc.cfm
     !
-    line|options|lb/le/wa||
+    #|encapsulation|||
+      ilmi|Configure the management PVC for this interface||
+      qsaal|Configure the signalling PVC for this interface||
+    #|||
       <cr>||||@(config-if-atm-vc)# pvc.cfm
+      !
+    !
+    word|VPI/VCI numbers|k/n||
+      <cr>||||@(config-if-atm-vc)# pvc.cfm
+      !
+      #|encapsulation|||
+        ilmi|Configure the management PVC for this interface||
+        qsaal|Configure the signalling PVC for this interface||
+      #|||
+        <cr>||||@(config-if-atm-vc)# pvc.cfm
+        !
       !
     !
   !
@@ -1842,8 +3446,24 @@ redundancy|Redundancy settings|k||
   !
   group|Redundancy group|k||
     <1-2>|Group number|k||
-      line|settings|lb/le/wa/o/n||
-        <cr>||||
+      ip|Virtual IP address|k/o/n||
+        a.b.c.d|Virtual IP address|||
+          exclusive|Exclusive use of the address|||
+            <cr>||||
+            !
+            decrement|Decrement the priority|||
+              <1-255>|Priority decrement|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+      decrement|Decrement the priority|k/o/n||
+        <1-255>|Priority decrement|||
+          <cr>||||
+          !
         !
       !
     !
@@ -1860,10 +3480,6 @@ serial|Serial interface settings|k||
     <0-900>|Seconds|||
       <cr>||||
       !
-    !
-  !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
     !
   !
 !
@@ -1892,15 +3508,43 @@ service-policy|Configure CPL Service Policy|k||
     !
   !
   type|Policy type|k||
-    line|type, direction and policy map|lb/le/wa/k/o/n||
-      <cr>||||
+    #|policy type|k||
+      inspect|Configure CPL Inspect Policy||
+      control|Configure a control policy||
+      pppoe|Configure a PPPoE policy||
+    #|||
+      word|policy-map name|k/o/n||
+        <cr>||||
+        !
+      !
+    !
+    #|policy type|k||
+      qos|Configure a QoS policy||
+      access-control|Configure an access control policy||
+    #|||
+      #|direction|k/o/n||
+        input|Assign policy-map to the input of an interface||
+        output|Assign policy-map to the output of an interface||
+      #|||
+        word|policy-map name|||
+          <cr>||||
+          !
+        !
       !
     !
   !
 !
 shape|Traffic shaping|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
+  rate|Shaping rate|k/o/n||
+    <8000-100000000000>|Rate in bits per second|||
+      <cr>||||
+      !
+    !
+  !
+  kbps|Shaping rate in kbps|k/o/n||
+    <8-100000000>|Rate in kilobits per second|||
+      <cr>||||
+      !
     !
   !
 !
@@ -1920,18 +3564,36 @@ snmp|Modify SNMP interface parameters|k||
     link-status|Allow SNMP LINKUP and LINKDOWN traps|k/o/sb||
       <cr>||||
       !
-      line|options|lb/le/wa||
+      permit|Permit the trap|||
+        duplicates|Permit duplicate traps|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    mac-notification|MAC address notification for this interface|k||
+      #|change|k/o/sb||
+        added|Enable MAC notification for added addresses||
+        removed|Enable MAC notification for removed addresses||
+      #|||
         <cr>||||
         !
       !
     !
-    line|trap|lb/le/wa/k/sb/o||
-      <cr>||||
+    ip|IP traps|k||
+      verify|Verify traps|k||
+        drop-rate|Drop rate trap|k/o/sb||
+          <cr>||||
+          !
+        !
       !
     !
   !
   ifindex|Ifindex settings|k||
-    line|settings|lb/le/wa/k/o/n||
+    #|setting|k/o/sb||
+      persist|Persist interface indices||
+      clear|Clear the interface index persistence setting||
+    #|||
       <cr>||||
       !
     !
@@ -1992,12 +3654,18 @@ spanning-tree|Spanning Tree Subsystem|k||
     !
   !
   mst|Multiple spanning tree|k||
-    word|MST instance list|k||
-      #|parameter|k/o/n||
-        cost|Change the interface spanning tree path cost for an instance||
-        port-priority|Change the spanning tree port priority for an instance||
-      #|||
-        <0-200000000>|value|||
+    word|MST instance list, example 0,2-4,6|k||
+      cost|Change the interface spanning tree path cost for an instance|k/o/n||
+        #|cost|||
+          <1-200000000>|port path cost||
+          auto|Automatic cost||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      port-priority|Change the spanning tree port priority for an instance|k/o/n||
+        &stp_port_priority.cfm|port priority in increments of 16|||
           <cr>||||
           !
         !
@@ -2010,14 +3678,24 @@ spanning-tree|Spanning Tree Subsystem|k||
   !
   port|Spanning tree port options|k||
     type|Port type|k/o/n||
-      line|port type|lb/le/wa||
+      #|port type|||
+        edge|Consider the interface as edge port (enable portfast)||
+        network|Consider the interface as inter-switch link||
+        normal|Consider the interface as normal spanning tree port||
+      #|||
         <cr>||||
+        !
+      !
+      edge|Consider the interface as edge port (enable portfast)|||
+        trunk|Consider the interface as edge port even in trunk mode|||
+          <cr>||||
+          !
         !
       !
     !
   !
   port-priority|Change an interface's spanning tree port priority|k/o/n||
-    <0-240>|port priority in increments of 32|||
+    &stp_port_priority.cfm|port priority in increments of 16|||
       <cr>||||
       !
     !
@@ -2050,12 +3728,15 @@ spanning-tree|Spanning Tree Subsystem|k||
     !
   !
   vlan|VLAN Switch Spanning Tree|k||
-    word|VLAN list|k||
-      #|parameter|k/o/n||
-        cost|Change an interface's per VLAN spanning tree path cost||
-        port-priority|Change an interface's spanning tree port priority||
-      #|||
-        <0-200000000>|value|||
+    word|VLAN list, example 1,3-5,7|k||
+      cost|Change an interface's per VLAN spanning tree path cost|k/o/n||
+        <1-200000000>|port path cost|||
+          <cr>||||
+          !
+        !
+      !
+      port-priority|Change an interface's spanning tree port priority|k/o/n||
+        &stp_port_priority.cfm|port priority in increments of 16|||
           <cr>||||
           !
         !
@@ -2071,17 +3752,40 @@ speed|Configure speed operation|k/o/n||
     10000|Force 10000 Mbps operation||
     2500|Force 2500 Mbps operation||
     5000|Force 5000 Mbps operation||
-    auto|Enable AUTO speed configuration||
+    25000|Force 25000 Mbps operation||
+    40000|Force 40000 Mbps operation||
+    100000|Force 100000 Mbps operation||
     nonegotiate|Do not negotiate speed||
   #|||
     <cr>||||
     !
-    line|speeds|lb/le/wa||
+  !
+  auto|Enable AUTO speed configuration|||
+    <cr>||||
+    !
+    #|speed|lb/le/wa||
+      10|Include 10 Mbps in auto-negotiation||
+      100|Include 100 Mbps in auto-negotiation||
+      1000|Include 1000 Mbps in auto-negotiation||
+      2500|Include 2500 Mbps in auto-negotiation||
+      5000|Include 5000 Mbps in auto-negotiation||
+      10000|Include 10000 Mbps in auto-negotiation||
+    #|||
       <cr>||||
       !
     !
   !
-  line|rate list (radio interfaces)|lb/le/wa||
+  &radio_rates.cfm|Radio data rate|lb/le/wa||
+    <cr>||||
+    !
+  !
+  #|radio rate setting|||
+    default|Set rates to the default||
+    range|Set rates for best range||
+    throughput|Set rates for best throughput||
+    ofdm-throughput|Set rates for best OFDM throughput||
+    only-ofdm|Set only OFDM rates||
+  #|||
     <cr>||||
     !
   !
@@ -2092,62 +3796,8 @@ ssid|Wireless SSID|k/o/n||
     !
   !
 !
-standby|HSRP interface configuration commands|k||
-  <0-4095>|group number|k||
-    ip|Enable HSRP and set the virtual IP address|k/o/n||
-      <cr>||||
-      !
-      a.b.c.d|Virtual IP address|||
-        <cr>||||
-        !
-        secondary|Make this IP address a secondary virtual IP address|k/a||
-          <cr>||||
-          !
-        !
-      !
-    !
-    priority|Priority level|k/o/n||
-      <0-255>|Priority value|||
-        <cr>||||
-        !
-      !
-    !
-    preempt|Overthrow lower priority Active routers|k/o/sb||
-      <cr>||||
-      !
-      line|delay options|lb/le/wa||
-        <cr>||||
-        !
-      !
-    !
-    timers|Hello and hold timers|k/o/n||
-      line|hello and hold time|lb/le/wa||
-        <cr>||||
-        !
-      !
-    !
-    authentication|Authentication|k/o/n||
-      line|authentication string|lb/le/wa||
-        <cr>||||
-        !
-      !
-    !
-    track|Priority tracking|k||
-      <1-1000>|Tracked object number|k/o/n||
-        <cr>||||
-        !
-        line|decrement or shutdown|lb/le/wa||
-          <cr>||||
-          !
-        !
-      !
-    !
-    name|Redundancy name string|k/o/n||
-      word|name string|||
-        <cr>||||
-        !
-      !
-    !
+standby|HSRP interface configuration commands|k||&hsrp_group.cfm
+  <0-4095>|group number|k||&hsrp_group.cfm
   !
   version|HSRP version|k/o/n||
     <1-2>|Version|||
@@ -2155,19 +3805,84 @@ standby|HSRP interface configuration commands|k||
       !
     !
   !
-  #|group setting|k/o/n||
-    ip|Enable HSRP and set the virtual IP address||
-    priority|Priority level||
-    preempt|Overthrow lower priority Active routers||
-  #|||
-    line|value|lb/le/wa||
+  delay|HSRP initialisation delay|k/o/n||
+    minimum|Delay at least this long|||
+      <0-10000>|Seconds|||
+        <cr>||||
+        !
+        reload|Delay after reload|||
+          <0-10000>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    reload|Delay after reload|||
+      <0-10000>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  use-bia|HSRP uses interface's burned in address|k/o/sb||
+    <cr>||||
+    !
+  !
+  bfd|Enable HSRP BFD|k/o/sb||
+    <cr>||||
+    !
+  !
+  follow|Name of HSRP group to follow|k/o/n||
+    word|Redundancy name string|||
       <cr>||||
       !
     !
   !
 !
 station-role|Station role|k/o/n||
-  line|role|lb/le/wa||
+  root|Root access point or bridge|||
+    <cr>||||
+    !
+    #|role|||
+      access-point|Root access point||
+      bridge|Root bridge||
+    #|||
+      <cr>||||
+      !
+      #|fallback|||
+        fallback|Fallback when the root is down||
+      #|||
+        #|mode|||
+          repeater|Fall back to repeater||
+          shutdown|Shut down the radio||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  non-root|Non-root bridge or client|||
+    <cr>||||
+    !
+    #|role|||
+      bridge|Non-root bridge||
+      wireless-clients|Non-root bridge with wireless clients||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  repeater|Repeater access point|||
+    <cr>||||
+    !
+  !
+  workgroup-bridge|Workgroup bridge|||
+    <cr>||||
+    !
+  !
+  scanner|Scanner|||
     <cr>||||
     !
   !
@@ -2183,14 +3898,38 @@ storm-control|Storm control|k||
     unicast|Unicast address storm control||
   #|||
     level|Set storm suppression level on this interface|o/n||
-      line|level|lb/le/wa||
-        <cr>||||
+      #|rising threshold|||&storm_falling.cfm
+        <0-100>|Enter rising threshold (percent)||
+        <0.00-100.00>|Enter rising threshold (percent with decimals)||
+      #|||
+      !
+      bps|Enter suppression level in bits per second|||
+        <0-10000000000>|Rising threshold|||
+          <cr>||||
+          !
+          <0-10000000000>|Falling threshold|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      pps|Enter suppression level in packets per second|||
+        <0-10000000000>|Rising threshold|||
+          <cr>||||
+          !
+          <0-10000000000>|Falling threshold|||
+            <cr>||||
+            !
+          !
         !
       !
     !
   !
   action|Action to take for storm-control|k/o/n||
-    line|action|lb/le/wa||
+    #|action|||
+      shutdown|Shutdown this interface if a storm occurs||
+      trap|Send SNMP trap if a storm occurs||
+    #|||
       <cr>||||
       !
     !
@@ -2211,20 +3950,47 @@ switchport|Set switching mode characteristics|k/o/sb||
           !
         !
       !
+      dynamic|When in access mode, this interfaces VLAN is controlled by VMPS|||
+        <cr>||||
+        !
+      !
     !
   !
   mode|Set trunking mode of the interface|k/o/n||
     #|mode|||
       access|Set trunking mode to ACCESS unconditionally||
       dot1q-tunnel|set trunking mode to TUNNEL unconditionally||
-      dynamic|Set trunking mode to dynamically negotiate access or trunk mode||
-      private-vlan|Set private-vlan mode||
       trunk|Set trunking mode to TRUNK unconditionally||
     #|||
       <cr>||||
       !
-      line|mode options|lb/le/wa||
+    !
+    dynamic|Set trunking mode to dynamically negotiate access or trunk mode|||
+      #|dynamic mode|||
+        auto|Set trunking mode dynamic negotiation parameter to AUTO||
+        desirable|Set trunking mode dynamic negotiation parameter to DESIRABLE||
+      #|||
         <cr>||||
+        !
+      !
+    !
+    private-vlan|Set private-vlan mode|||
+      #|private VLAN mode|||
+        host|Set the mode to private-vlan host||
+        promiscuous|Set the mode to private-vlan promiscuous||
+      #|||
+        <cr>||||
+        !
+      !
+      trunk|Set the mode to private-vlan trunk|||
+        <cr>||||
+        !
+        #|trunk type|||
+          promiscuous|Set the mode to private-vlan trunk promiscuous||
+          secondary|Set the mode to private-vlan trunk secondary||
+        #|||
+          <cr>||||
+          !
         !
       !
     !
@@ -2232,16 +3998,19 @@ switchport|Set switching mode characteristics|k/o/sb||
   trunk|Set trunking characteristics of the interface|k||
     allowed|Set allowed VLAN characteristics when interface is in trunking mode|k||
       vlan|Set allowed VLANs when interface is in trunking mode|k/o/n||
-        #|list change|||
-          add|add VLANs to the current list||
+        #|list|||
           all|all VLANs||
-          except|all VLANs except the following||
           none|no VLANs||
-          remove|remove VLANs from the current list||
         #|||
           <cr>||||
           !
-          word|VLAN IDs|||
+        !
+        #|list change|||
+          add|add VLANs to the current list||
+          except|all VLANs except the following||
+          remove|remove VLANs from the current list||
+        #|||
+          word|VLAN IDs, example: 1,3-5,7|||
             <cr>||||
             !
           !
@@ -2266,19 +4035,25 @@ switchport|Set switching mode characteristics|k/o/sb||
     !
     pruning|Set pruning VLAN characteristics when interface is in trunking mode|k||
       vlan|Set VLANs enabled for pruning when interface is in trunking mode|k/o/n||
-        word|VLAN IDs|||
+        #|list|||
+          all|all VLANs||
+          none|no VLANs||
+        #|||
           <cr>||||
           !
         !
         #|list change|||
           add|add VLANs to the current list||
           except|all VLANs except the following||
-          none|no VLANs||
           remove|remove VLANs from the current list||
         #|||
-          word|VLAN IDs|||
+          word|VLAN IDs, example: 2,3-5,7|||
             <cr>||||
             !
+          !
+        !
+        word|VLAN IDs, example: 2,3-5,7|||
+          <cr>||||
           !
         !
       !
@@ -2298,47 +4073,226 @@ switchport|Set switching mode characteristics|k/o/sb||
     <cr>||||
     !
   !
-  port-security|Security related command|k||
+  port-security|Security related command|k/o/sb||
     <cr>||||
     !
-    line|settings|lb/le/wa/k/n||
-      <cr>||||
+    maximum|Max secure addresses|k/o/n||
+      <1-4097>|Maximum addresses|||
+        <cr>||||
+        !
+        vlan|Max secure addresses per vlan|||
+          <cr>||||
+          !
+          #|VLAN type|||
+            access|access vlan||
+            voice|voice vlan||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    violation|Security violation mode|k/o/n||
+      #|mode|||
+        protect|Security violation protect mode||
+        restrict|Security violation restrict mode||
+        shutdown|Security violation shutdown mode||
+      #|||
+        <cr>||||
+        !
+        vlan|Shutdown the VLAN on violation|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    mac-address|Secure mac address|k||
+      h.h.h|48 bit mac address|k/n||
+        <cr>||||
+        !
+        vlan|VLAN of the address|k/n||
+          <1-4094>|VLAN ID|k/n||
+            <cr>||||
+            !
+          !
+          #|VLAN type|k/n||
+            access|access vlan||
+            voice|voice vlan||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      sticky|Configure dynamic secure addresses as sticky|k/o/sb||
+        <cr>||||
+        !
+        h.h.h|48 bit mac address|k/n||
+          <cr>||||
+          !
+          vlan|VLAN of the address|k/n||
+            <1-4094>|VLAN ID|k/n||
+              <cr>||||
+              !
+            !
+            #|VLAN type|k/n||
+              access|access vlan||
+              voice|voice vlan||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    aging|Port-security aging commands|k||
+      time|Port-security aging time|k/o/n||
+        <1-1440>|Aging time in minutes|||
+          <cr>||||
+          !
+        !
+      !
+      type|Port-security aging type|k/o/n||
+        #|type|||
+          absolute|Absolute aging (default)||
+          inactivity|Aging based on inactivity time period||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      static|Enable aging for configured secure addresses|k/o/sb||
+        <cr>||||
+        !
       !
     !
   !
   voice|Voice appliance attributes|k||
     vlan|VLAN for voice traffic|k/o/n||
-      line|VLAN|lb/le/wa||
+      <1-4094>|Vlan for voice traffic|||
         <cr>||||
         !
       !
-    !
-  !
-  backup|Set backup for the interface|k||
-    interface|Specify an interface|k/o/n||
-      word|Interface name|||
+      #|voice VLAN|||
+        dot1p|Priority tagged on PVID||
+        none|Don't tell telephone about voice vlan||
+        untagged|Untagged on PVID||
+      #|||
         <cr>||||
         !
-        line|preemption settings|lb/le/wa||
+      !
+      name|Name of the voice VLAN|||
+        word|VLAN name|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    detect|Detection of voice appliances|k||
+      cisco-phone|Cisco IP phones|k/o/sb||
+        <cr>||||
+        !
+        full-duplex|Cisco IP phone in full duplex|||
           <cr>||||
           !
         !
       !
     !
   !
-  #|setting|k/o/sb||
-    block|Disable forwarding of unknown uni/multi cast addresses||
-    capture|Capture||
-    dot1q|802.1q||
-    monitor|Monitor||
-    priority|Priority||
-    protected|Configure an interface to be a protected port||
-  #|||
-    <cr>||||
+  backup|Set backup for the interface|k||
+    interface|Specify an interface|k/o/n||
+      word|Interface name|||&switchport_backup_opt.cfm
+      !
     !
-    line|options|lb/le/wa||
+  !
+  block|Disable forwarding of unknown uni/multi cast addresses|k||
+    #|traffic|k/o/sb||
+      multicast|Block unknown multicast addresses||
+      unicast|Block unknown unicast addresses||
+    #|||
       <cr>||||
       !
+    !
+  !
+  protected|Configure an interface to be a protected port|k/o/sb||
+    <cr>||||
+    !
+  !
+  capture|Capture|k/o/sb||
+    <cr>||||
+    !
+    allowed|Allowed VLANs|||
+      vlan|VLANs|||
+        word|VLAN IDs|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  priority|Priority|k||
+    extend|Set appliance 802.1p priority|k/o/n||
+      cos|Override 802.1p priority of devices on appliance|||
+        <0-7>|Priority for devices on appliance|||
+          <cr>||||
+          !
+        !
+      !
+      trust|Trust 802.1p priorities of devices on appliance|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  dot1q|802.1q|k||
+    ethertype|Ethertype of the tags|k/o/n||
+      <0-ffff>|Ethertype value|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  host|Set port host|k||
+    <cr>||||
+    !
+  !
+  autostate|Include or exclude this port from VLAN link up calculation|k||
+    exclude|Exclude this port|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  private-vlan|Set the private VLAN configuration|k||
+    host-association|Set the private VLAN host association|k/o/n||
+      <1-4094>|Primary extended range VLAN ID of the private VLAN host port association|||
+        <1-4094>|Secondary extended range VLAN ID of the private VLAN host port association|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    mapping|Set the private VLAN promiscuous mapping|k/o/n||
+      <1-4094>|Primary extended range VLAN ID of the private VLAN promiscuous port mapping|||
+        word|Secondary VLAN IDs, example: 101-105,109|||
+          <cr>||||
+          !
+        !
+        #|change|||
+          add|Add VLANs to the current list||
+          remove|Remove VLANs from the current list||
+        #|||
+          word|Secondary VLAN IDs|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+  monitor|Monitor|k/o/sb||
+    <cr>||||
     !
   !
 !
@@ -2350,15 +4304,37 @@ synchronous|Synchronous settings|k||
 !
 transceiver|Transceiver settings|k||
   permit|Permit transceivers|k/o/n||
-    line|transceiver types|lb/le/wa||
-      <cr>||||
+    pid|Permit by product identifier|||
+      all|All transceivers|||
+        <cr>||||
+        !
+      !
+      word|Product identifier|||
+        <cr>||||
+        !
       !
     !
   !
 !
 transport-mode|Transport mode|k/o/n||
-  line|mode|lb/le/wa||
+  #|mode|||
+    lan|LAN PHY mode||
+    wan|WAN PHY mode||
+  #|||
     <cr>||||
+    !
+  !
+  otn|OTN mode|||
+    <cr>||||
+    !
+    bit-transparent|Bit transparent mapping|||
+      #|OTN mapping|||
+        opu1e|OPU1e||
+        opu2e|OPU2e||
+      #|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -2386,8 +4362,69 @@ tunnel|protocol-over-protocol tunneling|k||
     !
   !
   mode|tunnel encapsulation method|k/o/n||
-    line|encapsulation (gre ip, gre multipoint, ipsec ipv4, ipv6ip ...)|lb/le/wa||
+    gre|generic route encapsulation protocol|||
+      #|transport|||
+        ip|over IP||
+        ipv6|over IPv6||
+        multipoint|over IPv4 (multipoint)||
+      #|||
+        <cr>||||
+        !
+        ipv6|over IPv6 (multipoint)|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    ipsec|IPSec tunnel encapsulation|||
+      #|transport|||
+        ipv4|over IPv4||
+        ipv6|over IPv6||
+      #|||
+        <cr>||||
+        !
+        v6-overlay|IPv6 overlay|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    #|mode|||
+      ipip|IP over IP encapsulation||
+      ipv6ip|IPv6 over IP encapsulation||
+      ipv6|Generic packet tunneling in IPv6||
+      dvmrp|DVMRP multicast tunnel||
+      iptalk|Apple IPTalk encapsulation||
+      mpls|MPLS encapsulations||
+      aurp|AURP TunnelTalk AppleTalk encapsulation||
+      cayman|Cayman TunnelTalk AppleTalk encapsulation||
+      nos|IP over IP encapsulation (KA9Q/NOS compatible)||
+      l2tpv3|L2TPv3 encapsulation||
+      udp|UDP encapsulation||
+    #|||
       <cr>||||
+      !
+      #|option|||
+        decapsulate-any|Decapsulate any incoming tunnel packet||
+        6rd|IPv6 rapid deployment||
+        auto-tunnel|IPv6 automatic tunnel||
+        isatap|IPv6 ISATAP tunnel||
+        traffic-eng|Traffic engineering||
+        ip|over IP||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    ethernet|Ethernet over GRE|||
+      gre|GRE|||
+        #|transport|||
+          ipv4|over IPv4||
+          ipv6|over IPv6||
+        #|||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -2414,8 +4451,20 @@ tunnel|protocol-over-protocol tunneling|k||
   path-mtu-discovery|Enable Path MTU Discovery on tunnel|k/o/sb||
     <cr>||||
     !
-    line|options|lb/le/wa||
-      <cr>||||
+    age-timer|Set PMTUD aging timer|||
+      <10-30>|Aging time in minutes|||
+        <cr>||||
+        !
+      !
+      infinite|Disable PMTUD aging timer|||
+        <cr>||||
+        !
+      !
+    !
+    min-mtu|Min pmtud mtu allowed|||
+      <92-65535>|Bytes|||
+        <cr>||||
+        !
       !
     !
   !
@@ -2436,8 +4485,37 @@ tunnel|protocol-over-protocol tunneling|k||
       !
     !
   !
-  line|other tunnel settings|lb/le/wa/k/n||
+  ttl|Set time to live|k/o/n||
+    <1-255>|TTL|||
+      <cr>||||
+      !
+    !
+  !
+  tos|Set type of service byte|k/o/n||
+    <0-255>|TOS|||
+      <cr>||||
+      !
+    !
+  !
+  checksum|Enable end to end checksumming of packets|k/o/sb||
     <cr>||||
+    !
+  !
+  sequence-datagrams|Drop datagrams arriving out of order|k/o/sb||
+    <cr>||||
+    !
+  !
+  route-via|Select subset of routes for tunnel transport|k/o/n||
+    &interfacefile.cfm|Interface type|||
+      <slot/port>|Interface number|||
+        #|preference|||
+          mandatory|Drop the traffic if no route||
+          preferred|Use the tunnel's default route if no route||
+        #|||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
@@ -2457,24 +4535,111 @@ vrf|VPN Routing/Forwarding parameters on the interface|k||
 !
 vrrp|VRRP Interface configuration commands|k||
   <1-255>|Group number|k||
-    #|parameter|k/o/n||
-      ip|Enable Virtual Router Redundancy Protocol (VRRP) for IP||
-      priority|Priority of this VRRP group||
-      preempt|Enable preemption of lower priority Master||
-      timers|Set the VRRP timers||
-      description|Group specific description||
-      authentication|Authentication||
-      track|Event Tracking||
-    #|||
-      <cr>||||
+    ip|Enable Virtual Router Redundancy Protocol (VRRP) for IP|k/o/n||
+      a.b.c.d|Virtual router IP address|||
+        <cr>||||
+        !
+        secondary|Specify an additional VRRP address for this group|k/a||
+          <cr>||||
+          !
+        !
       !
-      line|value|lb/le/wa||
+    !
+    priority|Priority of this VRRP group|k/o/n||
+      <1-254>|Priority level|||
         <cr>||||
         !
       !
     !
+    preempt|Enable preemption of lower priority Master|k/o/sb||
+      <cr>||||
+      !
+      delay|Wait before preempting|||
+        minimum|Delay at least this long|||
+          <0-3600>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    timers|Set the VRRP timers|k||
+      advertise|Set the Advertisement timer|k/o/n||
+        <1-255>|Advertisement interval in seconds|||
+          <cr>||||
+          !
+        !
+        msec|Specify time in milliseconds|||
+          <50-999>|Advertisement interval in milliseconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      learn|Learn Master's advertisement interval|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+    description|Group specific description|k/o/n||
+      line|Up to 80 characters describing this group|lb/le/wa||
+        <cr>||||
+        !
+      !
+    !
+    authentication|Authentication|k/o/n||
+      word|Plain text authentication string (8 chars max)|||
+        <cr>||||
+        !
+      !
+      text|Plain text authentication|||
+        word|Plain text authentication string (8 chars max)|||
+          <cr>||||
+          !
+        !
+      !
+      md5|Use MD5 authentication|||
+        key-string|Set key string|||
+          <0-7>|Encryption type|||
+            word|Key string|||
+              <cr>||||
+              !
+            !
+          !
+          word|Key string|||
+            <cr>||||
+            !
+          !
+        !
+        key-chain|Set key chain|||
+          word|Name of key-chain|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    track|Event Tracking|k||
+      <1-1000>|Tracked object number|k/o/n||
+        <cr>||||
+        !
+        decrement|Priority decrement|||
+          <1-254>|Decrement value|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    shutdown|Disable VRRP configuration|k/o/sb||
+      <cr>||||
+      !
+    !
     address-family|VRRP address family|k||
-      line|address family|lb/le/wa/k/n||
+      #|address family|k/n||
+        ipv4|IPv4 address family||
+        ipv6|IPv6 address family||
+      #|||
         <cr>||||@(config-if-vrrp)# vrrp_group.cfm
         !
       !
@@ -2487,13 +4652,24 @@ vtp|Enable VTP on this interface|k/o/sb||
 !
 xconnect|Xconnect commands|k/o/n||
   a.b.c.d|IP address of peer|||
-    <cr>||||@(config-if-xconn)# xconnect.cfm
-    !
     <1-4294967295>|Enter a 32-bit VC ID in decimal|||
-      <cr>||||@(config-if-xconn)# xconnect.cfm
+      encapsulation|Data encapsulation method|||
+        #|encapsulation|||
+          mpls|Use MPLS encapsulation||
+          l2tpv3|Use L2TPv3 encapsulation||
+        #|||
+          <cr>||||@(config-if-xconn)# xconnect.cfm
+          !
+          manual|Manually configure the session|||
+            <cr>||||@(config-if-xconn)# xconnect.cfm
+            !
+          !
+        !
       !
-      line|encapsulation and options|lb/le/wa||
-        <cr>||||@(config-if-xconn)# xconnect.cfm
+      pw-class|Pseudowire class|||
+        word|Pseudowire class name|||
+          <cr>||||@(config-if-xconn)# xconnect.cfm
+          !
         !
       !
     !

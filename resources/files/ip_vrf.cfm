@@ -21,27 +21,23 @@ import|VRF import|k||
     !
   !
 !
-maximum|Set a limit|k||
-  routes|Maximum number of routes allowed in this routing table|k/o/n||
-    line|limit and threshold|lb/le/wa||
+maximum|Set a limit|k||&vrf_maximum.cfm
+!
+rd|Specify Route Distinguisher|k/o/n||&vrf_rd.cfm
+!
+route-target|Specify Target VPN Extended Communities|k||&vrf_rt.cfm
+!
+mdt|Multicast distribution tree|k||
+  default|The default group|k/o/n||
+    a.b.c.d|IP multicast group address|||
       <cr>||||
       !
     !
   !
 !
-rd|Specify Route Distinguisher|k/o/n||
-  word|ASN:nn or IP-address:nn|||
-    <cr>||||
-    !
-  !
-!
-route-target|Specify Target VPN Extended Communities|k||
-  #|direction|k||
-    both|Both import and export Target-VPN community||
-    export|Export Target-VPN community||
-    import|Import Target-VPN community||
-  #|||
-    word|ASN:nn or IP-address:nn|k/n||
+vpn|Configure VPN ID|k||
+  id|Configure VPN ID in rfc2685 format|k/o/n||
+    oui:vpn-index|VPN ID, (OUI:VPN-Index) format|||
       <cr>||||
       !
     !

@@ -21,22 +21,60 @@ access-class|Filter connections based on an IP access list|k||
   !
 !
 authorization|Authorization parameters|k||
-  #|function|k/o/n||
-    commands|For exec (shell) commands||
-    exec|For starting an exec (shell)||
-  #|||
-    line|level and list name|lb/le/wa||
+  commands|For exec (shell) commands|k||
+    <0-15>|Enable level|k/o/n||
+      #|list|||
+        default|The default authorization list||
+      #|||
+        <cr>||||
+        !
+      !
+      word|Use an authorization list with this name|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  exec|For starting an exec (shell)|k/o/n||
+    #|list|||
+      default|The default authorization list||
+    #|||
+      <cr>||||
+      !
+    !
+    word|Use an authorization list with this name|||
       <cr>||||
       !
     !
   !
 !
 accounting|Accounting parameters|k||
+  commands|For exec (shell) commands|k||
+    <0-15>|Enable level|k/o/n||
+      #|list|||
+        default|The default accounting list||
+      #|||
+        <cr>||||
+        !
+      !
+      word|Use an accounting list with this name|||
+        <cr>||||
+        !
+      !
+    !
+  !
   #|function|k/o/n||
-    commands|For exec (shell) commands||
     exec|For starting an exec (shell)||
+    connection|For outbound connections (telnet, rlogin)||
+    arap|For Appletalk Remote Access Protocol||
   #|||
-    line|level and list name|lb/le/wa||
+    #|list|||
+      default|The default accounting list||
+    #|||
+      <cr>||||
+      !
+    !
+    word|Use an accounting list with this name|||
       <cr>||||
       !
     !
@@ -48,6 +86,112 @@ databits|Set number of data bits per character|k/o/n||
     6|Number of data bits||
     7|Number of data bits||
     8|Number of data bits||
+  #|||
+    <cr>||||
+    !
+  !
+!
+activation-character|Define the activation character|k/o/n||
+  <0-255>|Character in decimal|||
+    <cr>||||
+    !
+  !
+  word|The character itself|||
+    <cr>||||
+    !
+  !
+!
+disconnect-character|Define the disconnect character|k/o/n||
+  <0-255>|Character in decimal|||
+    <cr>||||
+    !
+  !
+  word|The character itself|||
+    <cr>||||
+    !
+  !
+!
+dispatch-character|Define the dispatch character|k/o/n||
+  <0-255>|Character in decimal|||
+    <cr>||||
+    !
+  !
+  word|The character itself|||
+    <cr>||||
+    !
+  !
+!
+hold-character|Define the hold character|k/o/n||
+  <0-255>|Character in decimal|||
+    <cr>||||
+    !
+  !
+  word|The character itself|||
+    <cr>||||
+    !
+  !
+!
+start-character|Define the start character|k/o/n||
+  <0-255>|Character in decimal|||
+    <cr>||||
+    !
+  !
+  word|The character itself|||
+    <cr>||||
+    !
+  !
+!
+stop-character|Define the stop character|k/o/n||
+  <0-255>|Character in decimal|||
+    <cr>||||
+    !
+  !
+  word|The character itself|||
+    <cr>||||
+    !
+  !
+!
+buffer-length|Set DMA buffer length|k/o/n||
+  <1-1024>|Buffer length|||
+    <cr>||||
+    !
+  !
+!
+absolute-timeout|Set absolute timeout for line disconnection|k/o/n||
+  <0-10000>|Absolute timeout interval in minutes|||
+    <cr>||||
+    !
+  !
+!
+autohangup|Automatically hangup when last connection closes|k/o/sb||
+  <cr>||||
+  !
+!
+autoselect|Set line to autoselect|k||
+  #|protocol|k/o/sb||
+    arap|Allow autoselect of ARAP||
+    during-login|Do autoselect at the Username/Password prompt||
+    ppp|Allow autoselect of PPP||
+    slip|Allow autoselect of SLIP||
+  #|||
+    <cr>||||
+    !
+  !
+!
+autocommand|Automatically execute an EXEC command|k/o/n||
+  line|Appropriate EXEC command|lb/le/wa||
+    <cr>||||
+    !
+  !
+!
+#|character bits|k/o/n||
+  data-character-bits|Size of characters being handled||
+  exec-character-bits|Size of characters to the command exec||
+  special-character-bits|Size of the escape (and other special) characters||
+#|||
+  #|bits|||
+    7|Seven bit characters||
+    8|Eight bit characters||
   #|||
     <cr>||||
     !
@@ -122,8 +266,25 @@ logging|Modify message logging facilities|k||
   synchronous|Synchronized message output|k/o/sb||
     <cr>||||
     !
-    line|level and limit|lb/le/wa||
-      <cr>||||
+    level|Severity level to output asynchronously|||
+      #|level|||
+        <0-7>|Severity level; lower number for higher severity||
+        all|Turn off all severity level for asynchronous output||
+      #|||
+        <cr>||||
+        !
+        limit|Messages queue size|||
+          <0-2147483647>|Number of buffers|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    limit|Messages queue size|||
+      <0-2147483647>|Number of buffers|||
+        <cr>||||
+        !
       !
     !
   !
@@ -143,8 +304,28 @@ login|Enable password checking|k/o/sb||
   !
 !
 modem|Configure the Modem Control Lines|k||
-  line|settings|lb/le/wa/k/o/n||
+  #|modem setting|k/o/sb||
+    inout|Configure line for incoming AND outgoing use of modem||
+    dialin|Configure line for a modern dial-in modem||
+    host|Devices that expect an incoming modem call||
+    cts-alarm|Alarm device which only uses CTS for call control||
+    dtr-active|Leave DTR low unless line has an active incoming connection or EXEC||
+    printer|Devices that require DSR for connection||
+    callout|Configure line for reverse access from the modem||
+  #|||
     <cr>||||
+    !
+  !
+  autoconfigure|Automatically configure modem on line|k||
+    discovery|Attempt to determine modem type automatically|k/o/sb||
+      <cr>||||
+      !
+    !
+    type|Specify the modem type|k/o/n||
+      word|Modem type|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -254,10 +435,6 @@ transport|Define transport protocols for line|k||
     #|||
       <cr>||||
       !
-    !
-  !
-  line|settings|lb/le/wa/k/n||
-    <cr>||||
     !
   !
 !

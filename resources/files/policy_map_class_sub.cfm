@@ -6,7 +6,10 @@ dbl|Dynamic buffer limiting|k/o/sb||
 random-detect|Enable Random Early Detection as drop policy|k/o/sb||
   <cr>||||
   !
-  line|options|lb/le/wa||
+  #|basis|k/o/sb||
+    dscp-based|Enable dscp-based WRED as drop policy||
+    prec-based|Enable precedence-based WRED as drop policy||
+  #|||
     <cr>||||
     !
   !

@@ -83,15 +83,41 @@ match|Match values from routing table|k||
       !
     !
     multicast|Match multicast information|k||
-      line|group, source or rp|lb/le/wa/o/n||
-        <cr>||||
+      #|what|k/o/n||
+        group|Multicast group address||
+        source|Multicast source address||
+        rp|Multicast rendezvous point||
+      #|||
+        a.b.c.d|Address|||
+          <cr>||||
+          !
+          a.b.c.d|Mask|||
+            <cr>||||
+            !
+          !
+        !
+        a.b.c.d/<1-32>|Address and prefix length|||
+          <cr>||||
+          !
         !
       !
     !
   !
   ipv6|IPv6 specific information|k||
-    line|what to match|lb/le/wa/k/o/n||
-      <cr>||||
+    #|what|k||
+      address|Match address of route or match packet||
+      next-hop|Match next-hop address of route||
+      route-source|Match advertising source address of route||
+    #|||
+      word|IPv6 access-list name|lb/le/m/n||
+        <cr>||||
+        !
+      !
+      prefix-list|Match entries of prefix-lists|k||
+        word|IPv6 prefix-list name|lb/le/m/n||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -113,14 +139,22 @@ match|Match values from routing table|k||
     <0-4294967295>|Metric value|||
       <cr>||||
       !
-      line|deviation|lb/le/wa||
-        <cr>||||
+      +-|Deviation from the metric|||
+        <0-4294967295>|Deviation|||
+          <cr>||||
+          !
         !
       !
     !
     external|Match external metric of route|||
       <0-4294967295>|Metric value|||
         <cr>||||
+        !
+        +-|Deviation from the metric|||
+          <0-4294967295>|Deviation|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -151,20 +185,49 @@ match|Match values from routing table|k||
     !
   !
   rpki|Match RPKI state of route|k/o/n||
-    line|state|lb/le/wa||
+    #|state|||
+      invalid|RPKI invalid state||
+      not-found|RPKI not-found state||
+      valid|RPKI valid state||
+    #|||
       <cr>||||
       !
     !
   !
   security-group|Security group|k||
-    line|source or destination tags|lb/le/wa/k/o/n||
-      <cr>||||
+    #|side|k||
+      source|Source security group||
+      destination|Destination security group||
+    #|||
+      tag|Security group tag|k||
+        <2-65519>|Security group tag value|lb/le/m/n||
+          <cr>||||
+          !
+        !
       !
     !
   !
-  source-protocol|Match source-protocol of route|k/o/n||
-    line|protocols and process numbers|lb/le/wa||
+  source-protocol|Match source-protocol of route|k||
+    #|protocol|lb/le/m/n||
+      connected|Connected||
+      isis|ISO IS-IS||
+      lisp|Locator ID Separation Protocol (LISP)||
+      mobile|Mobile routes||
+      rip|Routing Information Protocol (RIP)||
+      static|Static routes||
+    #|||
       <cr>||||
+      !
+    !
+    #|protocol with a process|lb/n||
+      bgp|Border Gateway Protocol (BGP)||
+      eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)||
+      ospf|Open Shortest Path First (OSPF)||
+      ospfv3|OSPFv3||
+    #|||
+      <1-4294967295>|Process ID or autonomous system number|le/m/n||
+        <cr>||||
+        !
       !
     !
   !
@@ -178,13 +241,33 @@ match|Match values from routing table|k||
 set|Set values in destination routing protocol|k||
   as-path|Prepend string for a BGP AS-path attribute|k||
     prepend|Prepend to the as-path|k/o/n||
-      line|AS numbers or last-as|lb/le/wa||
+      <1-4294967295>|AS number|lb/le/wa||
         <cr>||||
+        !
+      !
+      <1.0-65535.65535>|AS number in asdot notation|lb/le/wa||
+        <cr>||||
+        !
+      !
+      last-as|Prepend last AS to the as-path|||
+        <1-10>|number of last-AS prepends|||
+          <cr>||||
+          !
         !
       !
     !
     tag|Set the tag as an AS-path attribute|k/o/sb||
       <cr>||||
+      !
+    !
+    replace|Replace AS numbers of the as-path|k/o/n||
+      any|Replace every AS number|||
+        <cr>||||
+        !
+      !
+      <1-4294967295>|AS number to replace|lb/le/wa||
+        <cr>||||
+        !
       !
     !
   !
@@ -201,33 +284,76 @@ set|Set values in destination routing protocol|k||
     !
   !
   community|BGP community attribute|k/o/n||
-    line|community numbers (aa:nn), well-known communities, additive or none|lb/le/wa||
+    &community.cfm|community number (aa:nn) or well-known community|lb/le/wa||
+      <cr>||||
+      !
+      additive|Add to the existing community|||
+        <cr>||||
+        !
+      !
+    !
+    none|No community attribute|||
       <cr>||||
       !
     !
   !
   dampening|Set BGP route flap dampening parameters|k/o/n||
-    line|half-life, reuse, suppress and maximum|lb/le/wa||
-      <cr>||||
-      !
-    !
-  !
-  default|Set default information|k||
-    interface|Default output interface|k/o/n||
-      line|interfaces|lb/le/wa||
-        <cr>||||
+    <1-45>|half-life time for the penalty|||
+      <1-20000>|penalty to start reusing a route|||
+        <1-20000>|penalty to start suppressing a route|||
+          <1-255>|Maximum duration to suppress a stable route|||
+            <cr>||||
+            !
+          !
         !
       !
     !
   !
+  default|Set default information|k||
+    interface|Default output interface|k/o/n||&rm_interfaces.cfm
+    !
+  !
   extcommunity|BGP extended community attribute|k||
-    #|extended community type|k/o/n||
-      rt|Route Target extended community||
-      soo|Site-of-Origin extended community||
-      cost|Cost extended community||
-      vpn-distinguisher|VPN distinguisher||
-    #|||
-      line|values and additive|lb/le/wa||
+    rt|Route Target extended community|k/o/n||
+      #|route target|lb/le/wa||
+        aa:nn|VPN extended community (ASN:nn or A.B.C.D:nn)||
+        <1.0:0-65535.65535:65535>|VPN extended community in asdot notation (ASN.ASN:nn)||
+      #|||
+        <cr>||||
+        !
+        additive|Add to the existing extcommunity|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    soo|Site-of-Origin extended community|k/o/n||
+      aa:nn|VPN extended community (ASN:nn or A.B.C.D:nn)|||
+        <cr>||||
+        !
+      !
+    !
+    cost|Cost extended community|k/o/n||
+      #|point of insertion|||
+        igp|Compare following IGP cost comparison||
+        pre-bestpath|Compare before all other steps in bestpath calculation||
+      #|||
+        <0-255>|Community ID|||
+          <0-4294967295>|Cost value|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      <0-255>|Community ID|||
+        <0-4294967295>|Cost value|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    vpn-distinguisher|VPN distinguisher|k/o/n||
+      aa:nn|VPN extended community (ASN:nn or A.B.C.D:nn)|||
         <cr>||||
         !
       !
@@ -237,11 +363,7 @@ set|Set values in destination routing protocol|k||
     <cr>||||
     !
   !
-  interface|Output interface|k/o/n||
-    line|interfaces|lb/le/wa||
-      <cr>||||
-      !
-    !
+  interface|Output interface|k/o/n||&rm_interfaces.cfm
   !
   ip|IP specific information|k||
     address|Specify IP address|k||
@@ -254,16 +376,12 @@ set|Set values in destination routing protocol|k||
     !
     default|Set default information|k||
       next-hop|Next hop along path|k/o/n||
-        line|next hop addresses|lb/le/wa||
+        a.b.c.d|Default next hop IP address|lb/le/wa||
           <cr>||||
           !
         !
       !
-      interface|Default output interface|k/o/n||
-        line|interfaces|lb/le/wa||
-          <cr>||||
-          !
-        !
+      interface|Default output interface|k/o/n||&rm_interfaces.cfm
       !
     !
     next-hop|Next hop address|k/o/n||
@@ -275,20 +393,39 @@ set|Set values in destination routing protocol|k||
         peer-address|Use peer address (for BGP only)||
         self|Use self address (for BGP only)||
         unchanged|Propagate next hop unchanged||
-        recursive|Recursive next-hop||
-        dynamic|application dynamically sets next hop||
-        verify-availability|Verify if nexthop is a CDP neighbor||
       #|||
         <cr>||||
         !
-        line|addresses and options|lb/le/wa||
+      !
+      recursive|Recursive next-hop|||
+        a.b.c.d|IP address of recursive next hop|||
           <cr>||||
+          !
+        !
+      !
+      dynamic|application dynamically sets next hop|||
+        dhcp|DHCP learned next hop|||
+          <cr>||||
+          !
+        !
+      !
+      verify-availability|Verify if nexthop is a CDP neighbor|||
+        <cr>||||
+        !
+        a.b.c.d|IP address of next hop|||
+          <1-65535>|Sequence number|||
+            track|Set the next hop depending on the state of a tracked object|||
+              <1-1000>|tracked object number|||
+                <cr>||||
+                !
+              !
+            !
           !
         !
       !
     !
     precedence|Set precedence field|k/o/n||
-      line|precedence|lb/le/wa||
+      &ip_precedence.cfm|Precedence value|||
         <cr>||||
         !
       !
@@ -300,27 +437,66 @@ set|Set values in destination routing protocol|k||
       !
     !
     tos|Set type of service field|k/o/n||
-      line|type of service|lb/le/wa||
+      #|type of service|||
+        <0-15>|Type of service value||
+        max-reliability|Set max reliable TOS (2)||
+        max-throughput|Set max throughput TOS (4)||
+        min-delay|Set min delay TOS (8)||
+        min-monetary-cost|Set min monetary cost TOS (1)||
+        normal|Set normal TOS (0)||
+      #|||
         <cr>||||
         !
       !
     !
     vrf|VRF name|k/o/n||
-      line|vrf and next hop|lb/le/wa||
-        <cr>||||
+      word|VRF name|||
+        next-hop|Next hop address|||
+          a.b.c.d|IP address of next hop|lb/le/wa||
+            <cr>||||
+            !
+          !
+          recursive|Recursive next-hop|||
+            a.b.c.d|IP address of recursive next hop|||
+              <cr>||||
+              !
+            !
+          !
         !
       !
     !
     global|global routing table|k/o/n||
-      line|next hop|lb/le/wa||
-        <cr>||||
+      next-hop|Next hop address|||
+        a.b.c.d|IP address of next hop|lb/le/wa||
+          <cr>||||
+          !
         !
       !
     !
   !
   ipv6|IPv6 information|k||
-    line|settings|lb/le/wa/k/o/n||
-      <cr>||||
+    next-hop|IPv6 Next hop address|k/o/n||
+      word|IPv6 address of next hop|lb/le/wa||
+        <cr>||||
+        !
+      !
+      peer-address|Use peer address (for BGP only)|||
+        <cr>||||
+        !
+      !
+    !
+    default|Set default information|k||
+      next-hop|Next hop along path|k/o/n||
+        word|IPv6 address of next hop|lb/le/wa||
+          <cr>||||
+          !
+        !
+      !
+    !
+    precedence|Set precedence field|k/o/n||
+      <0-7>|Precedence value|||
+        <cr>||||
+        !
       !
     !
   !
@@ -351,8 +527,14 @@ set|Set values in destination routing protocol|k||
     <0-4294967295>|Metric value or Bandwidth in Kbits per second|||
       <cr>||||
       !
-      line|delay, reliability, loading and MTU|lb/le/wa||
-        <cr>||||
+      <1-4294967295>|EIGRP delay metric, in 10 microsecond units|||
+        <0-255>|EIGRP reliability metric where 255 is 100% reliable|||
+          <1-255>|EIGRP Effective bandwidth metric (Loading) where 255 is 100% loaded|||
+            <1-65535>|EIGRP MTU of the path|||
+              <cr>||||
+              !
+            !
+          !
         !
       !
     !
@@ -383,13 +565,16 @@ set|Set values in destination routing protocol|k||
   !
   origin|BGP origin code|k/o/n||
     #|origin|||
-      egp|remote EGP||
       igp|local IGP||
       incomplete|unknown heritage||
     #|||
       <cr>||||
       !
-      line|EGP AS number|lb/le/wa||
+    !
+    egp|remote EGP|||
+      <cr>||||
+      !
+      <1-4294967295>|remote AS|||
         <cr>||||
         !
       !

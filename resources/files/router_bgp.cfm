@@ -47,7 +47,7 @@ template|Enter template command mode|k||
     peer-session|Template configuration for session parameters||
   #|||
     word|Name of template|k/n||
-      <cr>||||@(config-router-stmp)# router_bgp_template.cfm
+      <cr>||||&bgp_nbr_settings.cfm @(config-router-stmp)# router_bgp_template.cfm
       !
     !
   !

@@ -5,8 +5,26 @@ exit-address-family|Exit from Address Family configuration mode|k||
   !
 !
 import|Import settings|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
+  path|Import path settings|k||
+    selection|Import path selection|k/o/n||
+      #|selection|||
+        all|Import all available paths||
+        bestpath|Import the best path||
+        multipath|Import the best and multipaths||
+      #|||
+        <cr>||||
+        !
+        strict|Import only if the path is valid|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    limit|Import path limit|k/o/n||
+      <1-255>|Number of paths|||
+        <cr>||||
+        !
+      !
     !
   !
 !

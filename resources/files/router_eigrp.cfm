@@ -2,16 +2,10 @@
 // ("router eigrp 10") and named mode ("router eigrp NAME" with address
 // families).
 address-family|Enter Address Family command mode|k||
-  #|Address family|k||
+  #|Address family|k||&eigrp_af_entry.cfm
     ipv4|Address family IPv4||
     ipv6|Address family IPv6||
   #|||
-    line|unicast or multicast, vrf and autonomous-system|lb/le/wa/k/n||
-      <cr>||||@(config-router-af)# router_eigrp_af.cfm
-      !
-    !
-    <cr>||||@(config-router-af)# router_eigrp_af.cfm
-    !
   !
 !
 auto-summary|Enable automatic network number summarization|k/o/sb||
@@ -25,7 +19,11 @@ default-information|Control distribution of default information|k||
   #|||
     <cr>||||
     !
-    line|access list|lb/le/wa||
+    #|access list|||
+      <1-99>|A standard IP access list number||
+      <1300-1999>|A standard expanded IP access list number||
+      word|Standard Access-list name||
+    #|||
       <cr>||||
       !
     !
@@ -49,8 +47,18 @@ distance|Define an administrative distance|k||
   <1-255>|Administrative distance|k/o/n||
     <cr>||||
     !
-    line|source address, wildcard and access list|lb/le/wa/k/n||
-      <cr>||||
+    a.b.c.d|IP Source address|k/n||
+      a.b.c.d|Wildcard bits|k/n||
+        <cr>||||
+        !
+        #|access list|k/n||
+          <1-99>|IP Standard access list number||
+          <1300-1999>|IP Standard expanded access list number||
+          word|Standard access-list name||
+        #|||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -63,11 +71,7 @@ distance|Define an administrative distance|k||
     !
   !
 !
-distribute-list|Filter networks in routing updates|k||
-  line|list and direction|lb/le/wa/k/o/n||
-    <cr>||||
-    !
-  !
+distribute-list|Filter networks in routing updates|k||&distribute_list.cfm
 !
 eigrp|EIGRP specific commands|k||
   router-id|router-id for this EIGRP process|k/o/n||
@@ -94,13 +98,7 @@ eigrp|EIGRP specific commands|k||
       !
     !
   !
-  stub|Set IP-EIGRP as stubbed router|k/o/n||
-    <cr>||||
-    !
-    line|stub options|lb/le/wa||
-      <cr>||||
-      !
-    !
+  stub|Set IP-EIGRP as stubbed router|k/o/n||&eigrp_stub_opt.cfm
   !
   default-route-tag|Default route tag|k/o/n||
     <0-4294967295>|Tag|||
@@ -108,7 +106,7 @@ eigrp|EIGRP specific commands|k||
       !
     !
   !
-  line|other EIGRP settings|lb/le/wa/k/n||
+  graceful-restart|Graceful restart|k/o/sb||
     <cr>||||
     !
   !
@@ -134,11 +132,7 @@ metric|Modify metrics and parameters for advertisement|k||
       !
     !
   !
-  weights|Modify IP-EIGRP routing metric|k/o/n||
-    line|tos, k1 to k6|lb/le/wa||
-      <cr>||||
-      !
-    !
+  weights|Modify IP-EIGRP routing metric|k/o/n||&eigrp_weights.cfm
   !
 !
 network|Enable routing on an IP network|k||
@@ -165,11 +159,7 @@ nsf|Non-stop forwarding|k/o/sb||
   <cr>||||
   !
 !
-offset-list|Add or subtract offset from EIGRP metrics|k||
-  line|access list, direction, offset and interface|lb/le/wa/k/n||
-    <cr>||||
-    !
-  !
+offset-list|Add or subtract offset from EIGRP metrics|k||&eigrp_offset_list.cfm
 !
 passive-interface|Suppress routing updates on an interface|k||
   default|Suppress routing updates on all interfaces|k/o/sb||
@@ -186,21 +176,60 @@ passive-interface|Suppress routing updates on an interface|k||
 redistribute|Redistribute information from another routing protocol|k||&redistribute.cfm
 !
 service-family|Enter Service Family command mode|k||
-  line|family, vrf and autonomous-system|lb/le/wa/k/n||
+  #|Service family|k||
+    ipv4|Service family IPv4||
+    ipv6|Service family IPv6||
+  #|||
     <cr>||||@(config-router-sf)# router_eigrp_sf.cfm
+    !
+    vrf|Specify a specific virtual routing table|||
+      word|Virtual Routing Table|k/n||
+        autonomous-system|Specify Service-Family Autonomous System Number|||
+          <1-65535>|Autonomous System Number|k/n||
+            <cr>||||@(config-router-sf)# router_eigrp_sf.cfm
+            !
+          !
+        !
+      !
+    !
+    autonomous-system|Specify Service-Family Autonomous System Number|||
+      <1-65535>|Autonomous System Number|k/n||
+        <cr>||||@(config-router-sf)# router_eigrp_sf.cfm
+        !
+      !
     !
   !
 !
-summary-metric|Summary metric|k||
-  line|prefix and metric|lb/le/wa/k/n||
-    <cr>||||
-    !
-  !
+summary-metric|Summary metric|k||&eigrp_summary_metric.cfm
 !
 timers|Adjust routing timers|k||
   active-time|EIGRP time limit for active state|k/o/n||
-    line|minutes or disabled|lb/le/wa||
+    <1-65535>|EIGRP active-state time limit in minutes|||
       <cr>||||
+      !
+    !
+    disabled|disable EIGRP time limit for active state|||
+      <cr>||||
+      !
+    !
+  !
+  graceful-restart|Graceful restart timers|k||
+    purge-time|Purge time|k/o/n||
+      <20-300>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  nsf|NSF timers|k||
+    #|timer|k/o/n||
+      converge|Convergence time||
+      signal|Signal time||
+      route-hold|Route hold time||
+    #|||
+      <10-600>|Seconds|||
+        <cr>||||
+        !
       !
     !
   !
@@ -211,7 +240,7 @@ traffic-share|How to compute traffic share over alternate paths|k||
     !
   !
   min|All traffic shared among min metric paths|k/o/n||
-    line|options|lb/le/wa||
+    across-interfaces|Use different interfaces for equal-cost paths|||
       <cr>||||
       !
     !

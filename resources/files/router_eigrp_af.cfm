@@ -17,11 +17,7 @@ autonomous-system|Specify Address-Family Autonomous System Number|k/o/n||
     !
   !
 !
-default-metric|Set metric of redistributed routes|k/o/n||
-  line|bandwidth, delay, reliability, loading and MTU|lb/le/wa||
-    <cr>||||
-    !
-  !
+default-metric|Set metric of redistributed routes|k/o/n||&eigrp_metric5.cfm
 !
 eigrp|EIGRP specific commands|k||
   router-id|router-id for this EIGRP process|k/o/n||
@@ -40,16 +36,20 @@ eigrp|EIGRP specific commands|k||
       !
     !
   !
-  stub|Set IP-EIGRP as stubbed router|k/o/n||
-    <cr>||||
-    !
-    line|stub options|lb/le/wa||
+  stub|Set IP-EIGRP as stubbed router|k/o/n||&eigrp_stub_opt.cfm
+  !
+  default-route-tag|Default route tag|k/o/n||
+    <0-4294967295>|Tag|||
       <cr>||||
       !
     !
   !
-  line|other EIGRP settings|lb/le/wa/k/n||
+  log-neighbor-warnings|Enable/Disable EIGRP neighbor warnings|k/o/sb||
     <cr>||||
+    !
+    <1-65535>|Neighbor warning interval in seconds|||
+      <cr>||||
+      !
     !
   !
 !
@@ -64,11 +64,7 @@ metric|Modify metrics and parameters for address advertisement|k||
       !
     !
   !
-  weights|Modify metric coefficients|k/o/n||
-    line|tos, k1 to k6|lb/le/wa||
-      <cr>||||
-      !
-    !
+  weights|Modify metric coefficients|k/o/n||&eigrp_weights.cfm
   !
   rib-scale|Set scaling value for RIB installation|k/o/n||
     <1-255>|Scaling factor|||
@@ -79,8 +75,20 @@ metric|Modify metrics and parameters for address advertisement|k||
 !
 neighbor|Specify an IPv4 neighbor router|k||
   a.b.c.d|Neighbor address|k/n||
-    line|interface and options|lb/le/wa/n||
-      <cr>||||
+    &interfacefile.cfm|Interface type|k||
+      <slot/port>|Interface number|k/n||
+        <cr>||||
+        !
+        remote|Remote neighbor (multihop)|o/n||
+          <1-255>|Maximum hops|||
+            <cr>||||
+            !
+            lisp-encap|Use LISP encapsulation|||
+              <cr>||||
+              !
+            !
+          !
+        !
       !
     !
   !
@@ -108,19 +116,46 @@ passive-interface|Suppress routing updates on an interface|k||
   !
 !
 remote-neighbors|Remote neighbors|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
+  source|Source interface for remote neighbors|k||
+    &interfacefile.cfm|Interface type|k||
+      <slot/port>|Interface number|k||
+        #|neighbors|k/o/n||&eigrp_remote_opt.cfm
+          unicast-listen|Listen for unicast remote neighbors||
+          multicast-group|Use a multicast group for remote neighbors||
+        #|||
+        !
+      !
     !
   !
 !
 timers|Adjust routing timers|k||
-  #|timer|k/o/n||
-    active-time|EIGRP time limit for active state||
-    graceful-restart|Graceful restart timers||
-    nsf|NSF timers||
-  #|||
-    line|values|lb/le/wa||
+  active-time|EIGRP time limit for active state|k/o/n||
+    <1-65535>|EIGRP active-state time limit in minutes|||
       <cr>||||
+      !
+    !
+    disabled|disable EIGRP time limit for active state|||
+      <cr>||||
+      !
+    !
+  !
+  graceful-restart|Graceful restart timers|k||
+    purge-time|Purge time|k/o/n||
+      <20-300>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  nsf|NSF timers|k||
+    #|timer|k/o/n||
+      converge|Convergence time||
+      signal|Signal time||
+      route-hold|Route hold time||
+    #|||
+      <10-600>|Seconds|||
+        <cr>||||
+        !
       !
     !
   !

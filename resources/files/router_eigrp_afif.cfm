@@ -6,8 +6,28 @@ add-paths|Advertise add paths|k/o/n||
   !
 !
 authentication|Authentication subcommands|k||
-  line|mode or key-chain|lb/le/wa/k/o/n||
-    <cr>||||
+  mode|authentication mode|k/o/n||
+    md5|Keyed message digest|||
+      <cr>||||
+      !
+    !
+    hmac-sha-256|HMAC-SHA-256 Authentication|||
+      <0-7>|Encryption type|||
+        word|Password|||
+          <cr>||||
+          !
+        !
+      !
+      word|Password|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  key-chain|key-chain|k/o/n||
+    word|name of key-chain|||
+      <cr>||||
+      !
     !
   !
 !
@@ -66,7 +86,29 @@ split-horizon|Perform split horizon|k/o/sb||
   !
 !
 summary-address|Perform address summarization|k||
-  line|address and mask|lb/le/wa/k/n||
+  a.b.c.d|IP address|k/n||
+    a.b.c.d|IP network mask|k/o/n||
+      <cr>||||
+      !
+      leak-map|Allow dynamic prefixes based on the leak-map|||
+        word|leak-map name|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  a.b.c.d/<1-32>|IP prefix <network>/<length>|k/o/n||
+    <cr>||||
+    !
+    leak-map|Allow dynamic prefixes based on the leak-map|||
+      word|leak-map name|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  word|IPv6 prefix|k/o/n||
     <cr>||||
     !
   !

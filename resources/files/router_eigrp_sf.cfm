@@ -4,8 +4,10 @@ eigrp|EIGRP specific commands|k||
     <cr>||||
     !
   !
-  line|other EIGRP settings|lb/le/wa/k/n||
-    <cr>||||
+  router-id|router-id for this EIGRP process|k/o/n||
+    a.b.c.d|EIGRP Router-ID in IP address format|||
+      <cr>||||
+      !
     !
   !
 !
@@ -18,11 +20,7 @@ exit-sf-interface|Exit from Service Family Interface configuration mode|k||
   !
 !
 metric|Modify metrics and parameters for advertisement|k||
-  weights|Modify metric coefficients|k/o/n||
-    line|tos, k1 to k6|lb/le/wa||
-      <cr>||||
-      !
-    !
+  weights|Modify metric coefficients|k/o/n||&eigrp_weights.cfm
   !
   maximum-hops|Advertise routes greater than specified hop count as unreachable|k/o/n||
     <1-255>|Hop count|||

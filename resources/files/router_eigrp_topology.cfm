@@ -3,23 +3,19 @@ auto-summary|Enable automatic network number summarization|k/o/sb||
   <cr>||||
   !
 !
-default-metric|Set metric of redistributed routes|k/o/n||
-  line|bandwidth, delay, reliability, loading and MTU|lb/le/wa||
-    <cr>||||
-    !
-  !
+default-metric|Set metric of redistributed routes|k/o/n||&eigrp_metric5.cfm
 !
 distance|Define an administrative distance|k||
-  line|distances|lb/le/wa/k/o/n||
-    <cr>||||
+  eigrp|IP-EIGRP distance|k/o/n||
+    <1-255>|Distance for internal routes|||
+      <1-255>|Distance for external routes|||
+        <cr>||||
+        !
+      !
     !
   !
 !
-distribute-list|Filter entries in eigrp updates|k||
-  line|list and direction|lb/le/wa/k/o/n||
-    <cr>||||
-    !
-  !
+distribute-list|Filter entries in eigrp updates|k||&distribute_list.cfm
 !
 exit-af-topology|Exit from Address Family Topology configuration mode|k||
   <cr>||||
@@ -39,19 +35,11 @@ metric|Modify metrics and parameters for advertisement|k||
     !
   !
 !
-offset-list|Add or subtract offset from EIGRP metrics|k||
-  line|access list, direction, offset and interface|lb/le/wa/k/n||
-    <cr>||||
-    !
-  !
+offset-list|Add or subtract offset from EIGRP metrics|k||&eigrp_offset_list.cfm
 !
 redistribute|Redistribute IPv4 routes from another routing protocol|k||&redistribute.cfm
 !
-summary-metric|Summary metric|k||
-  line|prefix and metric|lb/le/wa/k/n||
-    <cr>||||
-    !
-  !
+summary-metric|Summary metric|k||&eigrp_summary_metric.cfm
 !
 traffic-share|How to compute traffic share over alternate paths|k||
   balanced|Share inversely proportional to metric|k/o/sb||

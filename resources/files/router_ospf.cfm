@@ -18,13 +18,7 @@ area|OSPF area parameters|k||
         !
       !
     !
-    nssa|Specify a NSSA area|k/o/n||
-      <cr>||||
-      !
-      line|options|lb/le/wa||
-        <cr>||||
-        !
-      !
+    nssa|Specify a NSSA area|k/o/n||&ospf_nssa_opt.cfm
     !
     stub|Specify a stub area|k/o/n||
       <cr>||||
@@ -55,19 +49,34 @@ area|OSPF area parameters|k||
         !
       !
     !
-    virtual-link|Define a virtual link and its parameters|k||
-      a.b.c.d|ID (IP addr) associated with virtual link neighbor|k/o/n||
-        <cr>||||
-        !
-        line|parameters|lb/le/wa||
+    sham-link|Define a sham link and its parameters|k||
+      a.b.c.d|IP addr associated with sham-link source|k||
+        a.b.c.d|IP addr associated with sham-link destination|k/o/n||
           <cr>||||
+          !
+          cost|Associate a cost with the sham-link|||
+            <1-65535>|Cost of the sham-link|||
+              <cr>||||
+              !
+            !
           !
         !
       !
     !
+    virtual-link|Define a virtual link and its parameters|k||
+      a.b.c.d|ID (IP addr) associated with virtual link neighbor|k/o/n||&ospf_vlink_opt.cfm
+      !
+    !
     filter-list|Filter networks between OSPF areas|k||
-      line|prefix list and direction|lb/le/wa/k/o/n||
-        <cr>||||
+      prefix|Filter prefixes between OSPF areas|k||
+        word|Name of an IP prefix-list|k||
+          #|direction|k/o/n||
+            in|Filter networks sent to this area||
+            out|Filter networks sent from this area||
+          #|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -90,7 +99,12 @@ bfd|BFD configuration commands|k||
   !
 !
 capability|Enable specific OSPF feature|k||
-  line|feature|lb/le/wa/k/o/sb||
+  #|feature|k/o/sb||
+    lls|Link-local Signaling (LLS) support||
+    opaque|Opaque LSA||
+    transit|Transit Area||
+    vrf-lite|Do not perform PE specific checks||
+  #|||
     <cr>||||
     !
   !
@@ -106,13 +120,7 @@ compatible|OSPF compatibility list|k||
   !
 !
 default-information|Control distribution of default information|k||
-  originate|Distribute a default route|k/o/n||
-    <cr>||||
-    !
-    line|always, metric, metric-type and route-map|lb/le/wa||
-      <cr>||||
-      !
-    !
+  originate|Distribute a default route|k/o/n||&ospf_default_opt.cfm
   !
 !
 default-metric|Set metric of redistributed routes|k/o/n||
@@ -124,8 +132,15 @@ default-metric|Set metric of redistributed routes|k/o/n||
 discard-route|Enable or disable discard-route installation|k/o/sb||
   <cr>||||
   !
-  line|internal or external|lb/le/wa||
+  #|route kind|||
+    external|Discard route for redistributed summarised routes||
+    internal|Discard route for summarised internal routes||
+  #|||
     <cr>||||
+    !
+    <1-255>|Administrative distance|||
+      <cr>||||
+      !
     !
   !
 !
@@ -133,27 +148,52 @@ distance|Define an administrative distance|k||
   <1-255>|Administrative distance|k/o/n||
     <cr>||||
     !
-    line|source address, wildcard and access list|lb/le/wa/k/n||
-      <cr>||||
+    a.b.c.d|IP Source address|k/n||
+      a.b.c.d|Wildcard bits|k/n||
+        <cr>||||
+        !
+        #|access list|k/n||
+          <1-99>|IP Standard access list number||
+          <1300-1999>|IP Standard expanded access list number||
+          word|Standard access-list name||
+        #|||
+          <cr>||||
+          !
+        !
       !
     !
   !
-  ospf|OSPF distance|k/o/n||
-    line|intra-area, inter-area and external distances|lb/le/wa||
-      <cr>||||
-      !
-    !
+  ospf|OSPF distance|k/o/n||&ospf_distance_opt.cfm
   !
 !
-distribute-list|Filter networks in routing updates|k||
-  line|list and direction|lb/le/wa/k/o/n||
-    <cr>||||
-    !
-  !
+distribute-list|Filter networks in routing updates|k||&distribute_list.cfm
 !
 domain-id|OSPF domain-id|k/o/n||
-  line|domain id|lb/le/wa||
+  a.b.c.d|OSPF domain ID in IP address format|||
     <cr>||||
+    !
+    secondary|Secondary domain ID|||
+      <cr>||||
+      !
+    !
+  !
+  null|Null domain ID|||
+    <cr>||||
+    !
+  !
+  type|OSPF domain ID type|||
+    #|type|||
+      0005|Type 0x0005||
+      0105|Type 0x0105||
+      0205|Type 0x0205||
+      8005|Type 0x8005||
+    #|||
+      value|OSPF domain ID value|||
+        word|OSPF domain ID value in hex (12 digits)|||
+          <cr>||||
+          !
+        !
+      !
     !
   !
 !
@@ -174,15 +214,11 @@ log-adjacency-changes|Log changes in adjacency state|k/o/sb||
   !
 !
 max-lsa|Maximum number of non self-generated LSAs to accept|k/o/n||
-  line|limit and options|lb/le/wa||
-    <cr>||||
-    !
+  <1-4294967294>|Maximum number of non self-generated LSAs|||&ospf_max_lsa_opt.cfm
   !
 !
 max-metric|Set maximum metric|k||
-  line|settings|lb/le/wa/k/o/n||
-    <cr>||||
-    !
+  router-lsa|Maximum metric in self-originated router-LSAs|k/o/n||&ospf_max_metric_opt.cfm
   !
 !
 maximum-paths|Forward packets over multiple paths|k/o/n||
@@ -192,13 +228,7 @@ maximum-paths|Forward packets over multiple paths|k/o/n||
   !
 !
 neighbor|Specify a neighbor router|k||
-  a.b.c.d|Neighbor address|k/o/n||
-    <cr>||||
-    !
-    line|priority, poll-interval and cost|lb/le/wa||
-      <cr>||||
-      !
-    !
+  a.b.c.d|Neighbor address|k/o/n||&ospf_neighbor_opt.cfm
   !
 !
 network|Enable routing on an IP network|k||
@@ -219,8 +249,35 @@ network|Enable routing on an IP network|k||
 nsf|Non-stop forwarding|k/o/sb||
   <cr>||||
   !
-  line|options|lb/le/wa||
+  #|flavour|||
+    cisco|Cisco Non-stop forwarding||
+    ietf|IETF graceful restart||
+  #|||
     <cr>||||
+    !
+    helper|helper support|||
+      <cr>||||
+      !
+      disable|disable helper support|||
+        <cr>||||
+        !
+      !
+      strict-lsa-checking|enable helper strict LSA checking|||
+        <cr>||||
+        !
+      !
+    !
+    enforce|Cancel NSF restart when non-NSF-aware neighbors detected|||
+      global|For the whole OSPF process|||
+        <cr>||||
+        !
+      !
+    !
+    restart-interval|Graceful restart interval|||
+      <1-1800>|Seconds|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -253,7 +310,71 @@ summary-address|Configure IP address summaries|k||
     a.b.c.d|Summary mask|k/o/n||
       <cr>||||
       !
-      line|not-advertise or tag|lb/le/wa||
+      not-advertise|Do not advertise when translating OSPF type-7 LSA|||
+        <cr>||||
+        !
+      !
+      tag|Set tag|||
+        <0-4294967295>|32-bit tag value|||
+          <cr>||||
+          !
+        !
+      !
+      nssa-only|Limit summary to NSSA areas|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
+shutdown|Shutdown the OSPF protocol under the current instance|k/o/sb||
+  <cr>||||
+  !
+!
+ignore|Do not complain about specific event|k||
+  lsa|Do not complain upon receiving LSA of the specified type|k||
+    mospf|MOSPF Type 6 LSA|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+!
+mpls|Configure MPLS routing protocol parameters|k||
+  ldp|routing protocol commands for MPLS LDP|k||
+    sync|Configure LDP-IGP Synchronization|k/o/sb||
+      <cr>||||
+      !
+    !
+    autoconfig|Configure LDP automatic configuration|k/o/sb||
+      <cr>||||
+      !
+      area|Configure an OSPF area to run MPLS LDP|||
+        <0-4294967295>|OSPF area ID as a decimal value|||
+          <cr>||||
+          !
+        !
+        a.b.c.d|OSPF area ID in IP address format|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  traffic-eng|Traffic engineering|k||
+    router-id|Traffic engineering router identifier|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    area|Configure an OSPF area to run MPLS traffic engineering|k/o/n||
+      <0-4294967295>|OSPF area ID as a decimal value|||
+        <cr>||||
+        !
+      !
+      a.b.c.d|OSPF area ID in IP address format|||
         <cr>||||
         !
       !
@@ -261,29 +382,70 @@ summary-address|Configure IP address summaries|k||
   !
 !
 timers|Adjust routing timers|k||
-  #|timer|k||
-    throttle|OSPF throttle timers||
-    pacing|OSPF pacing timers||
-    lsa|OSPF LSA timers||
-  #|||
-    #|what|k/o/n||
-      spf|OSPF SPF throttle timers||
-      lsa|OSPF LSA throttle timers||
-      flood|OSPF flood pacing timer||
-      lsa-group|OSPF LSA group pacing timer||
-      retransmission|OSPF retransmission pacing timer||
-      arrival|OSPF LSA arrival timer||
-    #|||
-      line|values|lb/le/wa||
+  throttle|OSPF throttle timers|k||
+    spf|OSPF SPF throttle timers|k/o/n||
+      <1-600000>|Delay between receiving a change to SPF calculation in milliseconds|||
+        <1-600000>|Delay between first and second SPF calculation in milliseconds|||
+          <1-600000>|Maximum wait time in milliseconds for SPF calculations|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    lsa|OSPF LSA throttle timers|k/o/n||
+      all|For all type of OSPF LSAs|||
+        <0-600000>|Delay to generate first occurrence of LSA in milliseconds|||
+          <1-600000>|Minimum delay between originating the same LSA in milliseconds|||
+            <1-600000>|Maximum delay between originating the same LSA in milliseconds|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      <0-600000>|Delay to generate first occurrence of LSA in milliseconds|||
+        <1-600000>|Minimum delay between originating the same LSA in milliseconds|||
+          <1-600000>|Maximum delay between originating the same LSA in milliseconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+  pacing|OSPF pacing timers|k||
+    flood|OSPF flood pacing timer|k/o/n||
+      <5-100>|The minimum interval in msec to pace limit flooding on interface|||
         <cr>||||
         !
       !
-      <0-600000>|Value|||
+    !
+    lsa-group|OSPF LSA group pacing timer|k/o/n||
+      <10-1800>|Interval in sec between group of LSA being refreshed or maxaged|||
         <cr>||||
         !
-        line|values|lb/le/wa||
-          <cr>||||
-          !
+      !
+    !
+    retransmission|OSPF retransmission pacing timer|k/o/n||
+      <5-200>|The minimum interval in msec between neighbor retransmissions|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  lsa|OSPF LSA timers|k||
+    arrival|OSPF LSA arrival timer|k/o/n||
+      <0-600000>|The minimum interval in milliseconds between accepting the same LSA|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  spf|OSPF SPF timers|k/o/n||
+    <0-65535>|Delay between receiving a change to SPF calculation|||
+      <0-65535>|Hold time between consecutive SPF calculations|||
+        <cr>||||
         !
       !
     !

@@ -21,23 +21,9 @@ description|VRF specific description|k/o/n||
     !
   !
 !
-rd|Specify Route Distinguisher|k/o/n||
-  word|ASN:nn or IP-address:nn|||
-    <cr>||||
-    !
-  !
+rd|Specify Route Distinguisher|k/o/n||&vrf_rd.cfm
 !
-route-target|Specify Target VPN Extended Communities|k||
-  #|direction|k||
-    both|Both import and export Target-VPN community||
-    export|Export Target-VPN community||
-    import|Import Target-VPN community||
-  #|||
-    word|ASN:nn or IP-address:nn|k/n||
-      <cr>||||
-      !
-    !
-  !
+route-target|Specify Target VPN Extended Communities|k||&vrf_rt.cfm
 !
 vnet|Virtual network|k||
   tag|Tag|k/o/n||
@@ -49,7 +35,18 @@ vnet|Virtual network|k||
 !
 vpn|Configure VPN ID|k||
   id|Configure VPN ID in rfc2685 format|k/o/n||
-    word|VPN ID, (OUI:VPN-Index) format|||
+    oui:vpn-index|VPN ID, (OUI:VPN-Index) format|||
+      <cr>||||
+      !
+    !
+  !
+!
+#|address family|k||
+  ipv4|IPv4 settings||
+  ipv6|IPv6 settings||
+#|||
+  multicast|Multicast settings|k||
+    multitopology|Multicast multitopology|k/o/sb||
       <cr>||||
       !
     !

@@ -73,7 +73,9 @@ TEST_F(VexaConfigTest, NormalizeMergeAndFallback) {
 
 TEST_F(VexaConfigTest, CheckCountsListsAndIsStrict) {
   const std::string good =
-      dir_.write("good.cfg", "version 15.1\n!\nhostname r1\n\ninterface Fa0\n shutdown\n!\nend\n");
+      dir_.write("good.cfg",
+                 "Building configuration...\n\nCurrent configuration : 58 bytes\nversion 15.1\n!\n"
+                 "hostname r1\n\ninterface Fa0\n shutdown\n!\nend\n");
   const std::string bad =
       dir_.write("bad.cfg", "hostname r1\r\nfrobnicate\r\ninterface Fa0\r\n mtu 1400\r\n");
   const ToolRun r = run({"check", good, bad, "--list"});

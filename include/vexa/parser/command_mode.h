@@ -147,6 +147,9 @@ class CommandMode {
   char bannerDelimiter_ = '"';
   bool inBanner_ = false;
   bool runningCLIMode_;
+  // The last line was an "exit-..." command of a nested mode (such as
+  // "exit-address-family"): the next line starts one level up.
+  bool leavePending_ = false;
   VTYModeType modeType_;
 };
 

@@ -13,7 +13,9 @@ namespace vexaparser {
 
 struct LineRecognition {
   // Counted lines: command lines (configLineKind, config_line.h); blank,
-  // comment, "end" and "version" lines are not counted.
+  // comment, "end" and "version" lines and the header of a running-config
+  // listing ("Building configuration...", "Current configuration : ...")
+  // are not counted.
   long lines = 0;
   // Counted lines the terminal accepts as commands.
   long recognized = 0;

@@ -80,8 +80,9 @@ class NodeMatcher {
   // the key kInterfaceTable, or a key that this table accepts.
   bool acceptsInterfaceNames(const ParserTreeNode* node) const;
 
-  // Cuts word before its first decimal digit; false (and both parts empty)
-  // unless both parts are non-empty.
+  // Cuts word before the number that ends it: the trailing run of digits,
+  // "/", ".", ":" and "-", from its first digit ("Dot11Radio0" is type
+  // "Dot11Radio"); false (and both parts empty) unless both are non-empty.
   static bool splitInterfaceName(const std::string& word, std::string& type, std::string& number);
 
   // The two matches of an interface name at a node: the type part and the

@@ -1,3 +1,4 @@
+appgigabitethernet|Application hosting Gigabit Ethernet interface|AppGigabitEthernet
 async|Async interface|Async
 atm|ATM interface|ATM
 bdi|Bridge-Domain interface|BDI
@@ -6,8 +7,11 @@ cable|Cable interface|Cable
 cellular|Cellular interface|Cellular
 crypto-engine|Crypto engine interface|Crypto-Engine
 dialer|Dialer interface|Dialer
+dot11radio|802.11 radio interface|Dot11Radio
 ethernet|IEEE 802.3|Ethernet
 fastethernet|FastEthernet IEEE 802.3|FastEthernet
+fiftygige|50-Gigabit Ethernet interface|FiftyGigE
+fivegigabitethernet|Five Gigabit Ethernet interface|FiveGigabitEthernet
 fortygigabitethernet|40-Gigabit Ethernet interface|FortyGigabitEthernet
 gigabitethernet|GigabitEthernet IEEE 802.3z|GigabitEthernet
 hundredgige|100-Gigabit Ethernet interface|HundredGigE
@@ -16,6 +20,7 @@ mgmtethernet|Management Ethernet interface|MgmtEthernet
 modular-cable|Modular cable interface|Modular-Cable
 multilink|Multilink-group interface|Multilink
 null|Null interface|Null
+nve|Network virtualization endpoint interface|nve
 port-channel|Ethernet Channel of interfaces|Port-channel
 serial|Serial interface|Serial
 tengigabitethernet|Ten Gigabit Ethernet interface|TenGigabitEthernet

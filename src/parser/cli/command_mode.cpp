@@ -52,6 +52,7 @@ void CommandMode::reset() {
   state_.nodeStack.push_back(root_);
   state_.prompt = grammar_.modePrompt(root_);
   inBanner_ = false;
+  leavePending_ = false;
   saved_ = state_;
 }
 
@@ -80,6 +81,12 @@ void CommandMode::popLevel() {
 
 LineOutcome CommandMode::parse(const std::string& line) {
   LineOutcome outcome;
+  if (leavePending_) {
+    leavePending_ = false;
+    popLevel();
+    state_.prompt = topPrompt();
+    state_.majorDepth = static_cast<int>(state_.majorCommands.size());
+  }
   saved_ = state_;
   completeLine_.clear();
   infoLine_.clear();
@@ -127,6 +134,15 @@ LineOutcome CommandMode::parse(const std::string& line) {
     return outcome;
   }
   if (lowerLevel) state_.levelChanged = true;
+  // "exit-address-family" and its kin close the nested mode they are typed
+  // in; the command itself stays in that mode.
+  const std::vector<std::string> words = wordsOf(line);
+  if (!lowerLevel && !inBanner_ && state_.nodeStack.size() > 2 && !words.empty() &&
+      ParserToolCase::string2Lower(words.front()).starts_with("exit-")) {
+    leavePending_ = true;
+    state_.levelChanged = true;
+    state_.prompt = grammar_.modePrompt(state_.nodeStack[state_.nodeStack.size() - 2]);
+  }
   outcome.complete = true;
   outcome.inBanner = inBanner_;
   return outcome;
@@ -171,6 +187,17 @@ bool CommandMode::consumeBannerText(const std::string& line) {
     completeLine_ = line + "\n";
     infoLine_ = completeLine_;
     return true;
+  }
+  // Text before the closing delimiter ends the banner on a text line
+  // ("****^C"); what follows the delimiter there is dropped by a device.
+  if (inBanner_) {
+    const std::size_t delimiter = line.find(bannerDelimiter_);
+    if (line.find_first_not_of(" \t") < delimiter) {
+      inBanner_ = false;
+      completeLine_ = line + "\n";
+      infoLine_ = completeLine_;
+      return true;
+    }
   }
   for (char c : line) {
     if (c == bannerDelimiter_) inBanner_ = !inBanner_;

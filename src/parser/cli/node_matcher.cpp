@@ -254,8 +254,15 @@ bool NodeMatcher::splitInterfaceName(const std::string& word, std::string& type,
                                      std::string& number) {
   type.clear();
   number.clear();
-  auto digit = std::find_if(word.begin(), word.end(),
-                            [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+  // The number is the trailing run of digits and separators, from its first
+  // digit on: a type may hold digits itself ("Dot11Radio0").
+  auto numberChar = [](char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) || c == '/' || c == '.' || c == ':' ||
+           c == '-';
+  };
+  auto digit = std::find_if_not(word.rbegin(), word.rend(), numberChar).base();
+  digit = std::find_if(digit, word.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
   if (digit == word.begin() || digit == word.end()) return false;
   type.assign(word.begin(), digit);
   number.assign(digit, word.end());

@@ -1,12 +1,25 @@
 #include "vexa/parser/line_recognition.h"
 
 #include <memory>
+#include <string_view>
 
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/config_line.h"
 #include "vexa/parser/scratch_terminal.h"
 
 namespace vexaparser {
+namespace {
+
+// The header a listing of the running configuration starts with
+// ("Building configuration...", "Current configuration : N bytes"): printed
+// by the device, not configuration.
+bool isListingHeader(const std::string& line) {
+  const std::size_t start = line.find_first_not_of(" \t");
+  const std::string_view text = std::string_view(line).substr(start);
+  return text.starts_with("Building configuration") || text.starts_with("Current configuration");
+}
+
+}  // namespace
 
 LineRecognition recognizeLines(const Grammar& grammar, const std::string& text) {
   LineRecognition count;
@@ -27,7 +40,7 @@ LineRecognition recognizeLines(const Grammar& grammar, const std::string& text) 
       if (line.empty()) continue;
       commands.push_back(new CiscoCommandLine());
       const bool parsed = vty->parse(line, true, commands.back());
-      if (configLineKind(line) != ConfigLineKind::kCommand) continue;
+      if (configLineKind(line) != ConfigLineKind::kCommand || isListingHeader(line)) continue;
       ++count.lines;
       std::string info;
       vty->getInfoLine(info);

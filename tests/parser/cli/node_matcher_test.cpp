@@ -95,6 +95,8 @@ TEST_F(NodeMatcherTest, InterfaceNamesSplitBeforeTheFirstDigit) {
       {"fastethernet0/1", true, "fastethernet", "0/1"}, {"e0", true, "e", "0"},
       {"serial1/0:1", true, "serial", "1/0:1"}, {"0/1", false, "", ""}, {"serial", false, "", ""},
       {"", false, "", ""}, {"\xff\x80\x31", true, "\xff\x80", "1"},
+      {"Dot11Radio0/1", true, "Dot11Radio", "0/1"}, {"Modular-Cable1/2/3:4", true, "Modular-Cable", "1/2/3:4"},
+      {"ether0/0-1", true, "ether", "0/0-1"}, {"x-/1", true, "x-/", "1"},
   };
   // clang-format on
   for (const Case& c : cases) {

@@ -67,13 +67,14 @@ TEST_F(TerminalTest, SessionThroughEveryModeLevel) {
       // "version" is a comment at the top of a mode only: unknown in the
       // sub-mode, the line is accepted one level up.
       {"Version 12.4", "", kConfig, ""},
-      // Banner text is not matched, whatever it holds; the closing line is
-      // walked like any line, and closes the banner even when it fails.
+      // Banner text is not matched, whatever it holds; a closing line that is
+      // the delimiter alone is walked like any line, one with text before the
+      // delimiter is the banner's last text line.
       {"banner motd ^C", "", kConfig, nullptr, true},
       {"Welcome to the router", "", kConfig, "Welcome to the router \n\n", true},
       {"interface serial0", "", kConfig, "interface serial0 \n\n", true}, {"?", ""}, {"int\t", ""},
       {"^C", "", kConfig, "^c \n"}, {"banner motd # hello #", "", kConfig},
-      {"banner motd #", "", kConfig, nullptr, true}, {"bye #", kInvalid, kConfig},
+      {"banner motd #", "", kConfig, nullptr, true}, {"bye #", "", kConfig, "bye # \n\n"},
       // Options that exclude each other.
       {"interface serial0", "", kIf, "interface serial 0 \n"},
       {"ip access-group 1 log in", "", kIf}, {"ip access-group 1 in log out", kInvalid, kIf},

@@ -110,18 +110,18 @@ std::string joined(const std::string& piped, bool normalized) {
 std::string cfg(const std::string& piped) { return joined(piped, false); }
 std::string out(const std::string& piped) { return joined(piped, true); }
 
-std::vector<std::string> corpusFiles() {
+std::vector<std::string> corpusFiles(const std::string& folder) {
   std::vector<std::string> names;
-  for (const vexahost::Pathname& entry : vexahost::Pathname(corpusFolder()).dirContents()) {
+  for (const vexahost::Pathname& entry : vexahost::Pathname(folder).dirContents()) {
     const std::string name = entry.file();
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".cfg") == 0) names.push_back(name);
+    if (!name.empty() && name != "MANIFEST.tsv" && !entry.isDirectory()) names.push_back(name);
   }
   return names;
 }
 
-std::string corpusText(const std::string& name) {
+std::string corpusText(const std::string& name, const std::string& folder) {
   std::string text;
-  if (!vexahost::Pathname(corpusFolder() + name).readAll(text)) text.clear();
+  if (!vexahost::Pathname(folder + name).readAll(text)) text.clear();
   return text;
 }
 

@@ -78,10 +78,11 @@ class ProductGrammarTest : public ::testing::Test {
 // ---- the corpus of real configurations (VEXA_CORPUS_DIR) ----
 
 inline std::string corpusFolder() { return VEXA_CORPUS_DIR; }
-// The names of the corpus configuration files, sorted.
-std::vector<std::string> corpusFiles();
+// The names of the configuration files of a corpus folder (every file but
+// its MANIFEST.tsv), sorted.
+std::vector<std::string> corpusFiles(const std::string& folder = corpusFolder());
 // The whole text of a corpus file; empty when it cannot be read.
-std::string corpusText(const std::string& name);
+std::string corpusText(const std::string& name, const std::string& folder = corpusFolder());
 // The path of a data file of these tests.
 inline std::string grammarDataFile(const std::string& name) {
   return std::string(VEXA_TEST_DATA_DIR) + "parser/grammar/" + name;

@@ -1,0 +1,7 @@
+// A server group of an accounting method list (the second of at most four).
+<cr>||||
+!
+group|Use Server-group|||
+  word|Server-group name, or radius, tacacs+ or ldap|||&aaa_groups3.cfm
+  !
+!

@@ -1,0 +1,16 @@
+0|Port priority 0
+16|Port priority 16
+32|Port priority 32
+48|Port priority 48
+64|Port priority 64
+80|Port priority 80
+96|Port priority 96
+112|Port priority 112
+128|Port priority 128
+144|Port priority 144
+160|Port priority 160
+176|Port priority 176
+192|Port priority 192
+208|Port priority 208
+224|Port priority 224
+240|Port priority 240

@@ -1,0 +1,16 @@
+0|Bridge priority 0
+4096|Bridge priority 4096
+8192|Bridge priority 8192
+12288|Bridge priority 12288
+16384|Bridge priority 16384
+20480|Bridge priority 20480
+24576|Bridge priority 24576
+28672|Bridge priority 28672
+32768|Bridge priority 32768
+36864|Bridge priority 36864
+40960|Bridge priority 40960
+45056|Bridge priority 45056
+49152|Bridge priority 49152
+53248|Bridge priority 53248
+57344|Bridge priority 57344
+61440|Bridge priority 61440

@@ -1,0 +1,14 @@
+sunday|Sunday
+monday|Monday
+tuesday|Tuesday
+wednesday|Wednesday
+thursday|Thursday
+friday|Friday
+saturday|Saturday
+sun|Sunday
+mon|Monday
+tue|Tuesday
+wed|Wednesday
+thu|Thursday
+fri|Friday
+sat|Saturday
