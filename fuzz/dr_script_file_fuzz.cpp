@@ -19,11 +19,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Any file reads; a file the reader has once read and written back then
   // reads as what was written.  (A hand-made file whose marks overlap, say a
   // context mark inside the description line, is read by the marks' fixed
-  // offsets and need not survive its first rewrite.)  A description line
-  // that begins "Context:" is written as "!!!Context:", the context mark, so
-  // such a description cannot be stored; the reader then only has to answer.
+  // offsets and need not survive its first rewrite.)  Each description line
+  // is written behind "!!!", and the reader finds the context at the first
+  // "!!!Context:" of the file: a description whose written lines hold that
+  // mark ("Context:...", "!Context:...", "a!!!Context:") cannot be stored;
+  // the reader then only has to answer.
   const vexadr::DRScriptFile first(path);
-  if (("\n" + first.getDescription()).find("\nContext:") != std::string::npos) return 0;
+  std::string lines = "\n" + first.getDescription();
+  for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 4) {
+    lines.replace(at, 1, "\n!!!");
+  }
+  if (lines.find("!!!Context:") != std::string::npos) return 0;
   vexadr::DRScriptFile saved(first.getContext(), first.getDescription(), first.isFavourite());
   if (!saved.saveScriptFile(copy)) std::abort();
   const vexadr::DRScriptFile written(copy);
