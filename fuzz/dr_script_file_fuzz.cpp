@@ -9,12 +9,12 @@
 
 #include "fuzz_support.h"
 #include "vexa/designreader/dr_script_file.h"
-#include "vexa/host/vexa_file_system.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string folder = vexahost::VexaFileSystem::GetTempFolder();
-  const std::string path = folder + "dr_script_file_fuzz.cmf";
-  const std::string copy = folder + "dr_script_file_fuzz_copy.cmf";
+  static const std::string path = vexafuzz::scratchPath("dr_script_file_fuzz.cmf");
+  static const std::string copy = vexafuzz::scratchPath("dr_script_file_fuzz_copy.cmf");
+  // Saving writes the translated program beside the copy.
+  static const std::string program = vexafuzz::scratchPath("dr_script_file_fuzz_copy.pl");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << vexafuzz::textOf(data, size);
   // Any file reads; a file the reader has once read and written back then
   // reads as what was written.  (A hand-made file whose marks overlap, say a

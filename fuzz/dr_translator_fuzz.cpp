@@ -10,13 +10,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_support.h"
 #include "vexa/designreader/dr_translator.h"
 #include "vexa/host/pathname.h"
-#include "vexa/host/vexa_file_system.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path =
-      vexahost::VexaFileSystem::GetTempFolder() + "dr_translator_fuzz.pl";
+  static const std::string path = vexafuzz::scratchPath("dr_translator_fuzz.pl");
   const std::string script(reinterpret_cast<const char*>(data), size);
   vexadr::DRTranslator translator(script, path);
   translator.translateScriptFile();

@@ -1,15 +1,18 @@
 // Helpers shared by the fuzz targets: the device grammar loaded once per
-// process, splitting an input into parts, and the line rule of the
-// properties the targets check.
+// process, a scratch file of this process, splitting an input into parts.
 #ifndef VEXA_FUZZ_FUZZ_SUPPORT_H_
 #define VEXA_FUZZ_FUZZ_SUPPORT_H_
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+#include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace vexafuzz {
@@ -26,6 +29,23 @@ inline void loadDeviceGrammarOnce() {
     return vexaparser::VexaParserUtil::resourcesReady();
   }();
   if (!loaded) std::abort();
+}
+
+// A file name in the temporary folder that belongs to this process alone:
+// the temporary folder is shared by every process of the user, and a test
+// run replays a target while a fuzzing run of the same target may be going.
+// The files are removed when the process ends.
+inline std::string scratchPath(const std::string& name) {
+  struct Scratch {
+    std::vector<std::string> paths;
+    ~Scratch() {
+      for (const std::string& path : paths) std::remove(path.c_str());
+    }
+  };
+  static Scratch scratch;
+  scratch.paths.push_back(vexahost::VexaFileSystem::GetTempFolder() + std::to_string(getpid()) +
+                          "-" + name);
+  return scratch.paths.back();
 }
 
 inline std::string textOf(const uint8_t* data, size_t size) {

@@ -11,10 +11,9 @@
 
 #include "fuzz_support.h"
 #include "vexa/host/conf.h"
-#include "vexa/host/vexa_file_system.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = vexahost::VexaFileSystem::GetTempFolder() + "ini_fuzz.ini";
+  static const std::string path = vexafuzz::scratchPath("ini_fuzz.ini");
   const std::string text = vexafuzz::textOf(data, size);
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
   const vexahost::CConf conf(path);

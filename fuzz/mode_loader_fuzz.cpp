@@ -30,9 +30,18 @@ namespace fs = std::filesystem;
 #define VEXA_FUZZ_BASIC_GRAMMAR ""
 #endif
 
-// The private copy of the fixed grammar, made once per process.
+// The private copy of the fixed grammar, made once per process and removed
+// when it ends.
+struct GrammarCopy {
+  fs::path path;
+  ~GrammarCopy() {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+  }
+};
+
 const fs::path& grammarFolder() {
-  static const fs::path folder = [] {
+  static const GrammarCopy folder{[] {
     const char* from = std::getenv("VEXA_FUZZ_GRAMMAR");
     const fs::path source = (from != nullptr && *from != '\0') ? fs::path(from)
                                                                : fs::path(VEXA_FUZZ_BASIC_GRAMMAR);
@@ -45,8 +54,8 @@ const fs::path& grammarFolder() {
     if (ec || !fs::exists(copy / "files" / "router.cfm")) std::abort();
     vexahost::VexaFileSystem::SetSystemResourceFolder(copy.string() + "/");
     return copy;
-  }();
-  return folder;
+  }()};
+  return folder.path;
 }
 
 }  // namespace
