@@ -144,6 +144,8 @@ class CommandMode {
   State saved_;
   std::string completeLine_;
   std::string infoLine_;
+  // The words of the line being parsed (kept to reuse their storage).
+  std::vector<std::string> words_;
   char bannerDelimiter_ = '"';
   bool inBanner_ = false;
   bool runningCLIMode_;

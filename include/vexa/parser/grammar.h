@@ -63,10 +63,14 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   // Whether all three mode trees are loaded: a terminal needs them.
   bool hasAllModes() const;
   // The prompt of a root or sub-mode node; empty when it has none.
-  std::string modePrompt(const ParserTreeNode* node) const;
+  const std::string& modePrompt(const ParserTreeNode* node) const;
   // The key table of that name ("&interfacefile.cfm"), or null.
   const KeyTable* keyTable(const std::string& name) const;
   const std::map<std::string, KeyTable>& keyTables() const { return keyTables_; }
+  // The keys of that table that may accept a word other than themselves
+  // (ParserToolCase::acceptsOtherInput), in key order; null when there is no
+  // such table.  Every other key accepts only itself.
+  const std::vector<std::string>* typedKeys(const std::string& name) const;
   const CommandOrderTable& commandOrder() const { return commandOrder_; }
   // Keys (ParserToolCase::getKeyStr) of the overwrite commands.
   const std::set<std::string>& overwriteKeys() const { return overwriteKeys_; }
@@ -100,6 +104,7 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   std::map<VTYModeType, ParserTree> modeTrees_;
   std::map<const ParserTreeNode*, std::string> modePrompts_;
   std::map<std::string, KeyTable> keyTables_;
+  std::map<std::string, std::vector<std::string>> typedKeys_;
   std::map<std::string, ParserTreeNode*> sharedModeFiles_;
   CommandOrderTable commandOrder_;
   std::set<std::string> overwriteKeys_;

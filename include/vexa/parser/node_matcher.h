@@ -121,6 +121,8 @@ class NodeMatcher {
   StepResult findChildSteps(const ParserTreeNode* node, const std::string& word,
                             bool allowAbbreviation, std::string& matched);
   bool refusesOption(const ParserTreeNode* node, const std::string& key) const;
+  // acceptsInterfaceNames worked out from the node's children.
+  bool findsInterfaceNames(const ParserTreeNode* node) const;
   bool hintSkipped(const ParserTreeNode* node, const std::string& word,
                    const std::string& prefix) const;
 

@@ -15,6 +15,7 @@
 #ifndef VEXA_PARSER_PARSER_TREE_NODE_H_
 #define VEXA_PARSER_PARSER_TREE_NODE_H_
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -102,6 +103,10 @@ class ParserTreeNode {
   ChildMap optionChildren;
   // The node has the letter "ob".
   bool optionMember = false;
+
+  // NodeMatcher::acceptsInterfaceNames of this node, once it was asked: -1
+  // unknown, else 0 or 1.  Derived from the grammar, not loaded.
+  mutable std::atomic<signed char> interfaceNames{-1};
 
   // Adds child under key.  Nothing for an empty key or a null child.  The
   // child goes into optionChildren when child->optionMember, else into

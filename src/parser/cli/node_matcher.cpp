@@ -227,7 +227,8 @@ bool NodeMatcher::keyTableAccepts(const std::string& tableName, const std::strin
   const Grammar::KeyTable* table = grammar_.keyTable(tableName);
   if (table == nullptr) return false;
   if (table->count(word) != 0) return true;
-  for (const auto& [key, help] : *table) {
+  // Only the typed keys can accept a word that is not a key itself.
+  for (const std::string& key : *grammar_.typedKeys(tableName)) {
     if (isBracketed(key) && ParserToolCase::isValidInput(key, word)) return true;
     if (ParserToolCase::isNewValidInput(key, word)) return true;
   }
@@ -236,6 +237,17 @@ bool NodeMatcher::keyTableAccepts(const std::string& tableName, const std::strin
 
 bool NodeMatcher::acceptsInterfaceNames(const ParserTreeNode* node) const {
   if (node == nullptr) return false;
+  // The answer depends only on the grammar, which no longer changes once a
+  // matcher walks it: worked out once per node.
+  signed char known = node->interfaceNames.load(std::memory_order_relaxed);
+  if (known < 0) {
+    known = findsInterfaceNames(node) ? 1 : 0;
+    node->interfaceNames.store(known, std::memory_order_relaxed);
+  }
+  return known != 0;
+}
+
+bool NodeMatcher::findsInterfaceNames(const ParserTreeNode* node) const {
   for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
     for (const auto& [childKey, child] : *group) {
       if (childKey == kInterfaceTable) return true;
