@@ -284,15 +284,19 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& 
 
 void CommandMode::record(const std::string& text, ParserTreeNode* node, bool noForm) {
   const bool argumentBefore = node->hasLetter(kLetterMb) && !noForm;
-  std::string piece = argumentBefore ? node->argument + " " : std::string();
-  if (text == kEndKey) {
-    piece += kEndKey;
-  } else {
-    piece += !argumentBefore && node->hasLetter(kLetterRp) ? node->argument : text;
-    piece += ' ';
+  // Both lines receive the same piece, appended in place.
+  for (std::string* out : {&completeLine_, &infoLine_}) {
+    if (argumentBefore) {
+      *out += node->argument;
+      *out += ' ';
+    }
+    if (text == kEndKey) {
+      *out += kEndKey;
+    } else {
+      *out += !argumentBefore && node->hasLetter(kLetterRp) ? node->argument : text;
+      *out += ' ';
+    }
   }
-  completeLine_ += piece;
-  infoLine_ += piece;
   if (commandLine_ != nullptr) commandLine_->addTreeNodes(node, text, noForm);
 }
 

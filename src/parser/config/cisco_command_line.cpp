@@ -12,7 +12,11 @@ namespace {
 // The mode file whose order templates apply when a node names none.
 constexpr char kDefaultModeFile[] = "configuration_mod.cfm";
 
-bool hasEndWord(const std::set<std::string>& words) { return words.count(kEndKey) != 0; }
+// Room for the usual node path at its first word: growing one element at a
+// time cost several allocations per command.
+constexpr std::size_t kPathReserve = 6;
+
+bool hasEndWord(const WordSet& words) { return words.count(kEndKey) != 0; }
 
 bool has(const ParserTreeNode* node, uint32_t letter) {
   return node != nullptr && node->hasLetter(letter);
@@ -50,14 +54,20 @@ void CiscoCommandLine::copyMissingNestedCommands(const CiscoCommandLine& other) 
   }
 }
 
+const std::string& CiscoCommandLine::majorText() const {
+  static const std::string kNone;
+  return c_.majorCommands == nullptr ? kNone : *c_.majorCommands;
+}
+
 std::vector<std::string> CiscoCommandLine::getMajorCommands() const {
+  const std::string& joined = majorText();
   std::vector<std::string> out;
   std::size_t start = 0;
-  while (start <= c_.majorCommands.size()) {
-    std::size_t end = c_.majorCommands.find("\r\n", start);
-    if (end == std::string::npos) end = c_.majorCommands.size();
+  while (start <= joined.size()) {
+    std::size_t end = joined.find("\r\n", start);
+    if (end == std::string::npos) end = joined.size();
     // Empty pieces carry no command (a trailing separator, or none at all).
-    if (end > start) out.push_back(c_.majorCommands.substr(start, end - start));
+    if (end > start) out.push_back(joined.substr(start, end - start));
     start = end + 2;
   }
   return out;
@@ -105,8 +115,7 @@ void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string
   if (isNo) nested->c_.flags |= FLAG_NO;
   setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
   nested->c_.flag = flagFromLetters(node, nested->c_.flag);
-  nested->c_.nodeSet.insert(node);
-  nested->c_.nodePath.emplace_back(node, std::set<std::string>{word});
+  nested->c_.nodePath.emplace_back(node, WordSet{word});
   currentNested_ = nested.get();
   nestedCommands_.emplace(node, std::move(nested));
 }
@@ -143,21 +152,22 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
     return;
   }
   takeLetters(node, isNo);
-  if (c_.nodeSet.count(node) == 0) {
-    c_.nodeSet.insert(node);
-    c_.nodePath.emplace_back(node, std::set<std::string>{word});
-    return;
-  }
+  // A node appears in the path once; paths are a few elements long.
   auto element = std::find_if(c_.nodePath.begin(), c_.nodePath.end(),
                               [node](const NodePathElement& e) { return e.first == node; });
-  if (element == c_.nodePath.end()) return;  // unreachable: the set mirrors the path
-  std::set<std::string>& words = element->second;
+  if (element == c_.nodePath.end()) {
+    if (c_.nodePath.empty()) c_.nodePath.reserve(kPathReserve);
+    c_.nodePath.emplace_back(node, WordSet{word});
+    return;
+  }
+  WordSet& words = element->second;
   if (node->hasLetter(kLetterWa) && !words.empty()) {
-    // Set elements are immutable: take the first word out, extend it, put
-    // it back (it may sort elsewhere afterwards).
-    auto first = words.extract(words.begin());
-    first.value() += ' ';
-    first.value() += word;
+    // The first word is taken out, extended and put back (it may sort
+    // elsewhere afterwards).
+    std::string first = *words.begin();
+    words.erase(first);
+    first += ' ';
+    first += word;
     words.insert(std::move(first));
   } else {
     words.insert(word);
@@ -167,7 +177,8 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
 void CiscoCommandLine::setOrderNo(const ParserTreeNode* node,
                                   const Grammar::CommandOrderTable& table) {
   if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
-  const std::string name = node->modeFileName.empty() ? kDefaultModeFile : node->modeFileName;
+  static const std::string kDefault = kDefaultModeFile;
+  const std::string& name = node->modeFileName.empty() ? kDefault : node->modeFileName;
   auto entry = table.find(name);
   if (entry == table.end()) return;
 
@@ -189,7 +200,6 @@ void CiscoCommandLine::clearVisitedOption() {
   c_.flags = 0;
   parent_ = nullptr;
   c_.nodePath.clear();
-  c_.nodeSet.clear();
   // Nested commands were built from the words just forgotten; keeping them
   // would let a failed attempt leak into the next one.
   nestedCommands_.clear();
@@ -275,7 +285,7 @@ bool CiscoCommandLine::mergePathValues(const CiscoCommandLine& other) {
         !has(c_.nodePath[i].first, kLetterM)) {
       continue;
     }
-    std::set<std::string>& values = c_.nodePath[i].second;
+    WordSet& values = c_.nodePath[i].second;
     if (otherIsNo) {
       for (const std::string& word : theirs[i].second) {
         values.erase(word);
@@ -350,6 +360,7 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
 }
 
 const std::string& CiscoCommandLine::genCommandStr() {
+  c_.originalIsCurrent = false;
   c_.originalCommand.clear();
   for (std::size_t i = 0; i < c_.nodePath.size(); ++i) {
     for (const std::string& word : c_.nodePath[i].second) {
