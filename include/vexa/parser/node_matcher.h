@@ -123,6 +123,8 @@ class NodeMatcher {
   bool refusesOption(const ParserTreeNode* node, const std::string& key) const;
   // acceptsInterfaceNames worked out from the node's children.
   bool findsInterfaceNames(const ParserTreeNode* node) const;
+  // The node's lookup index, built on first use.
+  const NodeLookup& lookupOf(const ParserTreeNode* node) const;
   bool hintSkipped(const ParserTreeNode* node, const std::string& word,
                    const std::string& prefix) const;
 

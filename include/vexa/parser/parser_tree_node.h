@@ -21,6 +21,9 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace vexaparser {
 
@@ -57,6 +60,34 @@ std::string formatLetters(uint32_t letters);
 
 // The key of the end-of-command node: the "<cr>" line of a mode file.
 inline constexpr char kEndKey[] = "\n";
+
+class ParserTreeNode;
+
+// What NodeMatcher looks up at one node beyond the child maps, worked out
+// once from the node's children (node_matcher.cpp builds it).  The views
+// and pointers point into the node's children, which no longer change once
+// a grammar is loaded.
+struct NodeLookup {
+  // A key of a child that the typed step may accept for a word other than
+  // itself: a key-table name, a bracketed type or a bare type, with the pass
+  // that tries it, in the order the step tries them.
+  struct Typed {
+    uint8_t pass;
+    bool optionGroup;
+    uint32_t ordinal;  // position in the step's order
+    ParserTreeNode* child;
+    const std::string* key;
+  };
+  std::vector<Typed> typed;
+  // The other keys of the bare pass, which accept only themselves: key ->
+  // the first child (and its position) in the step's order.
+  std::unordered_map<std::string_view, std::pair<uint32_t, ParserTreeNode*>> sameWord;
+  // Key -> the first complex child answering it, plain and option group.
+  std::unordered_map<std::string_view, ParserTreeNode*> complexPlain;
+  std::unordered_map<std::string_view, ParserTreeNode*> complexOption;
+  // NodeMatcher::acceptsInterfaceNames of the node.
+  bool interfaceNames = false;
+};
 
 class ParserTreeNode {
  public:
@@ -104,9 +135,12 @@ class ParserTreeNode {
   // The node has the letter "ob".
   bool optionMember = false;
 
-  // NodeMatcher::acceptsInterfaceNames of this node, once it was asked: -1
-  // unknown, else 0 or 1.  Derived from the grammar, not loaded.
-  mutable std::atomic<signed char> interfaceNames{-1};
+  // NodeMatcher's lookup index of this node, built on first use from the
+  // loaded grammar (never by the loaders); owned by the node.
+  mutable std::atomic<const NodeLookup*> lookup{nullptr};
+  ~ParserTreeNode();
+  ParserTreeNode(const ParserTreeNode&) = delete;
+  ParserTreeNode& operator=(const ParserTreeNode&) = delete;
 
   // Adds child under key.  Nothing for an empty key or a null child.  The
   // child goes into optionChildren when child->optionMember, else into
