@@ -166,6 +166,8 @@ class CiscoCommandLine {
   // part.  Unchanged when node is null, the path or table is empty, the
   // table has no entry or no template fits.
   void setOrderNo(const ParserTreeNode* node, const Grammar::CommandOrderTable& table);
+  // The same with grammar's table, through its index (the same answer).
+  void setOrderNo(const ParserTreeNode* node, const Grammar& grammar);
   // The same with the table of the default grammar (parser_resources.h).
   void setOrderNo(ParserTreeNode* node);
   // Back to the state before matching: order number, flags and parent 0,

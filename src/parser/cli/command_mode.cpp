@@ -130,8 +130,8 @@ LineOutcome CommandMode::parse(const std::string& line) {
   }
 
   // The options given in the line count for every level it is tried at.
-  UsedOptions used;
-  NodeMatcher matcher(grammar_, used);
+  usedOptions_.clear();
+  NodeMatcher matcher(grammar_, usedOptions_);
   WalkResult result = WalkResult::kInvalid;
   bool lowerLevel = false;
   try {
@@ -312,8 +312,7 @@ void CommandMode::attachToParent() {
     }
   }
   commandLine_->setParentCommand(parent, true);
-  commandLine_->setOrderNo(state_.nodeStack.empty() ? nullptr : state_.nodeStack.back(),
-                           grammar_.commandOrder());
+  commandLine_->setOrderNo(state_.nodeStack.empty() ? nullptr : state_.nodeStack.back(), grammar_);
 }
 
 CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeNode* node,

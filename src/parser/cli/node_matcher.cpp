@@ -44,21 +44,18 @@ ParserTreeNode* freeTextLookup(const ParserTreeNode* node, const std::string& wo
 // ---- UsedOptions ----
 
 bool UsedOptions::has(const ParserTreeNode* node, const std::string& key) const {
-  for (const auto& [at, keys] : byNode_) {
-    if (at == node) return keys.count(key) != 0;
+  for (std::size_t i = 0; i < used_; ++i) {
+    if (entries_[i].first == node && entries_[i].second == key) return true;
   }
   return false;
 }
 
-std::set<std::string>* UsedOptions::keysOf(const ParserTreeNode* node) {
-  for (auto& [at, keys] : byNode_) {
-    if (at == node) return &keys;
-  }
-  return &byNode_.emplace_back(node, std::set<std::string>()).second;
-}
-
 void UsedOptions::add(const ParserTreeNode* node, const std::string& key) {
-  keysOf(node)->insert(key);
+  if (has(node, key)) return;
+  if (used_ == entries_.size()) entries_.emplace_back();
+  entries_[used_].first = node;
+  entries_[used_].second.assign(key);
+  ++used_;
 }
 
 // ---- finding a child ----

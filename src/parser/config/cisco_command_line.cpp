@@ -195,6 +195,45 @@ void CiscoCommandLine::setOrderNo(const ParserTreeNode* node,
   }
 }
 
+void CiscoCommandLine::setOrderNo(const ParserTreeNode* node, const Grammar& grammar) {
+  const Grammar::CommandOrderTable& table = grammar.commandOrder();
+  if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
+  static const std::string kDefault = kDefaultModeFile;
+  const std::string& name = node->modeFileName.empty() ? kDefault : node->modeFileName;
+  auto entry = table.find(name);
+  const Grammar::OrderIndex* index = grammar.commandOrderIndex(name);
+  if (entry == table.end() || index == nullptr) return;
+  const std::vector<Grammar::OrderTemplate>& templates = entry->second;
+  const ParserTreeNode* first = c_.nodePath.front().first;
+  // The first template that fits at once without sharing the first node;
+  // those that share it are put to the whole test below.
+  constexpr uint32_t kNone = UINT32_MAX;
+  uint32_t best = kNone;
+  for (uint32_t k : index->fitAtStart) {
+    const auto& path = templates[k].path;
+    if (path.empty() || path.front().first != first) {
+      best = k;
+      break;
+    }
+  }
+  auto bucket = index->byFirstNode.find(first);
+  if (bucket != index->byFirstNode.end()) {
+    for (uint32_t k : bucket->second) {
+      if (k > best) break;
+      const auto& path = templates[k].path;
+      std::size_t i = 0;
+      while (i < path.size() && i < c_.nodePath.size() && path[i].first == c_.nodePath[i].first) {
+        ++i;
+      }
+      if (i == path.size() || path[i].second) {
+        best = k;
+        break;
+      }
+    }
+  }
+  if (best != kNone) c_.orderNo = templates[best].orderNo;
+}
+
 void CiscoCommandLine::clearVisitedOption() {
   c_.orderNo = 0;
   c_.flags = 0;

@@ -43,6 +43,25 @@ const Grammar::KeyTable* Grammar::keyTable(const std::string& name) const {
   return it == keyTables_.end() ? nullptr : &it->second;
 }
 
+const Grammar::OrderIndex* Grammar::commandOrderIndex(const std::string& name) const {
+  auto it = commandOrderIndex_.find(name);
+  return it == commandOrderIndex_.end() ? nullptr : &it->second;
+}
+
+void Grammar::setCommandOrder(CommandOrderTable table) {
+  commandOrder_ = std::move(table);
+  commandOrderIndex_.clear();
+  for (const auto& [name, templates] : commandOrder_) {
+    OrderIndex& index = commandOrderIndex_[name];
+    for (std::size_t k = 0; k < templates.size(); ++k) {
+      const auto& path = templates[k].path;
+      const auto at = static_cast<uint32_t>(k);
+      if (path.empty() || path.front().second) index.fitAtStart.push_back(at);
+      if (!path.empty()) index.byFirstNode[path.front().first].push_back(at);
+    }
+  }
+}
+
 void Grammar::setModeTree(VTYModeType mode, const ParserTree& tree) { modeTrees_[mode] = tree; }
 
 void Grammar::setModePrompt(const ParserTreeNode* node, const std::string& prompt) {
