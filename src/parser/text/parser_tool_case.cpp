@@ -273,30 +273,46 @@ void ParserToolCase::parseCmdLine(const std::string& line, std::string& field1, 
   rest.clear();
   if (line.empty()) return;
 
-  std::string text = line;
-  for (char& c : text) {
-    if (c == '\t') c = ' ';
-  }
-  size_t start = text.find_first_not_of(' ');
-  if (start == std::string::npos) return;
-  text.erase(0, start);
+  // Tabs count as blanks; leading blanks go.
+  auto blankFor = [](char c) { return c == '\t' ? ' ' : c; };
+  size_t start = 0;
+  while (start < line.size() && blankFor(line[start]) == ' ') ++start;
+  if (start == line.size()) return;
 
   // An empty field "||" becomes a one-blank field, so the split below keeps
   // every field in its place.
   std::string spaced;
-  spaced.reserve(text.size() + text.size() / 2);
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (i > 0 && text[i] == '|' && text[i - 1] == '|') spaced.push_back(' ');
-    spaced.push_back(text[i]);
+  spaced.reserve(line.size() - start + (line.size() - start) / 2);
+  char previous = 0;
+  for (size_t i = start; i < line.size(); ++i) {
+    const char c = blankFor(line[i]);
+    if (i > start && c == '|' && previous == '|') spaced.push_back(' ');
+    spaced.push_back(c);
+    previous = c;
   }
 
-  std::string head;
-  divideString(spaced, head, rest);
-
+  // The fields are the "|"-separated pieces of the head, lowered: the whole
+  // text for a "!" line, else the text up to its last "|" (the rest is the
+  // tail).
+  size_t headSize = spaced.size();
+  if (spaced[0] != '!') {
+    const size_t bar = spaced.rfind('|');
+    if (bar == std::string::npos) {
+      rest = std::move(spaced);
+      return;
+    }
+    headSize = bar + 1;
+    rest.assign(spaced, headSize, std::string::npos);
+  }
   std::string* fields[] = {&field1, &field2, &field3, &field4};
   size_t index = 0;
-  forEachToken(string2Lower(head), "|", [&](std::string_view field) {
-    if (index < 4) fields[index++]->assign(field);
+  forEachToken(std::string_view(spaced).substr(0, headSize), "|", [&](std::string_view field) {
+    if (index >= 4) return;
+    std::string& out = *fields[index++];
+    out.assign(field);
+    for (char& c : out) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
   });
 }
 
