@@ -95,27 +95,27 @@ class CiscoCommandLine {
   const std::string& getCurrentCommand() const { return c_.currentCommand; }
   void setCurrentCommand(const std::string& text) {
     if (c_.originalIsCurrent) {
-      c_.originalCommand = c_.currentCommand;
+      c_.originalCommand.edit() = c_.currentCommand;
       c_.originalIsCurrent = false;
     }
     c_.currentCommand = text;
   }
   // The printable command, ending in "\n" (see genCommandStr).
   const std::string& getOriginalCmd() const {
-    return c_.originalIsCurrent ? c_.currentCommand : c_.originalCommand;
+    return c_.originalIsCurrent ? c_.currentCommand : c_.originalCommand.get();
   }
   void setOriginalCmd(const std::string& text) {
     if (text == c_.currentCommand) {
       c_.originalIsCurrent = true;
-      c_.originalCommand = std::string();
+      c_.originalCommand.clear();
     } else {
-      c_.originalCommand = text;
+      c_.originalCommand.edit() = text;
       c_.originalIsCurrent = false;
     }
   }
   // The raw line, kept for a line the syntax tree did not recognise.
-  const std::string& getOriginalStr() const { return c_.originalString; }
-  void setOriginalStr(const std::string& text) { c_.originalString = text; }
+  const std::string& getOriginalStr() const { return c_.originalString.get(); }
+  void setOriginalStr(const std::string& text) { c_.originalString.edit() = text; }
   CiscoCommandLineFlag getFlag() const { return c_.flag; }
   void setFlag(CiscoCommandLineFlag flag) { c_.flag = flag; }
   // The FLAG_* bits.
@@ -132,7 +132,7 @@ class CiscoCommandLine {
   // The mode command this one belongs to; null at the top (not owned).
   CiscoCommandLine* getParentCommand() const { return parent_; }
   const NodePath& getNodePath() const { return c_.nodePath; }
-  const NestedMap& getNestedCommands() const { return nestedCommands_; }
+  const NestedMap& getNestedCommands() const { return nested(); }
   // The nested command further words go to; null while they go to this one.
   CiscoCommandLine* getCurrentNestedCommand() const { return currentNested_; }
 
@@ -170,6 +170,9 @@ class CiscoCommandLine {
   void setOrderNo(const ParserTreeNode* node, const Grammar& grammar);
   // The same with the table of the default grammar (parser_resources.h).
   void setOrderNo(ParserTreeNode* node);
+  // Gives back the spare room of the node path (its own and its nested
+  // commands'), once the command is complete; nothing else changes.
+  void fitNodePath();
   // Back to the state before matching: order number, flags and parent 0,
   // node path and node set emptied.  The nested commands were built from the
   // same words, so they are destroyed too and no nested command is current.
@@ -232,6 +235,35 @@ class CiscoCommandLine {
   bool mergeNestedCommands(const CiscoCommandLine& other);
   bool survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const;
 
+  // A text most commands leave empty; it takes no room until it is set.
+  class RareText {
+   public:
+    RareText() = default;
+    RareText(const RareText& other) { *this = other; }
+    RareText& operator=(const RareText& other) {
+      if (this != &other) {
+        text_ = other.text_ == nullptr ? nullptr : std::make_unique<std::string>(*other.text_);
+      }
+      return *this;
+    }
+    RareText(RareText&&) noexcept = default;
+    RareText& operator=(RareText&&) noexcept = default;
+    const std::string& get() const { return text_ == nullptr ? emptyText() : *text_; }
+    std::string& edit() {
+      if (text_ == nullptr) text_ = std::make_unique<std::string>();
+      return *text_;
+    }
+    void clear() { text_.reset(); }
+
+   private:
+    std::unique_ptr<std::string> text_;
+  };
+  static const std::string& emptyText();
+  // The nested commands (an empty map when there are none), and the map to
+  // change them in (created when needed).
+  const NestedMap& nested() const;
+  NestedMap& nestedToEdit();
+
   // What a copy and an assignment take from the other command, in one
   // piece: the text forms, the flags and the node path.
   struct Copied {
@@ -239,11 +271,11 @@ class CiscoCommandLine {
     // Shared: never changed in place, only replaced.
     std::shared_ptr<const std::string> majorCommands;
     std::string currentCommand;
-    std::string originalCommand;
+    RareText originalCommand;
     // The original command is the current command (most commands as read):
     // kept once, in currentCommand.
     bool originalIsCurrent = false;
-    std::string originalString;
+    RareText originalString;
     CiscoCommandLineFlag flag = AppendCommand;
     int32_t orderNo = 0;
     uint32_t flags = 0;
@@ -255,7 +287,8 @@ class CiscoCommandLine {
   int32_t lineNo_ = 0;
   CiscoCommandLine* parent_ = nullptr;
   std::vector<CiscoCommandLine*> children_;
-  NestedMap nestedCommands_;
+  // Created with the first nested command: most commands have none.
+  std::unique_ptr<NestedMap> nested_;
   CiscoCommandLine* currentNested_ = nullptr;
 };
 

@@ -235,6 +235,8 @@ bool VTY::parseComLine(CommandMode& mode, const std::string& line, int lineNo, b
     command.setOriginalCmd(text);
     return false;
   }
+  // A configuration tree keeps every command of the text: no spare room.
+  command.fitNodePath();
   if (lineNo == 1 || mode.levelChanged() || previousChanged) {
     majors = sharedMajors(mode.getMajorCommands());
     level = mode.getMajorDepth();

@@ -43,14 +43,29 @@ CiscoCommandLine& CiscoCommandLine::operator=(const CiscoCommandLine& other) {
 
 CiscoCommandLine::~CiscoCommandLine() { delOnlyChildCmds(); }
 
+const std::string& CiscoCommandLine::emptyText() {
+  static const std::string kEmpty;
+  return kEmpty;
+}
+
+const CiscoCommandLine::NestedMap& CiscoCommandLine::nested() const {
+  static const NestedMap kNone;
+  return nested_ == nullptr ? kNone : *nested_;
+}
+
+CiscoCommandLine::NestedMap& CiscoCommandLine::nestedToEdit() {
+  if (nested_ == nullptr) nested_ = std::make_unique<NestedMap>();
+  return *nested_;
+}
+
 void CiscoCommandLine::copyMissingNestedCommands(const CiscoCommandLine& other) {
-  for (const auto& [node, nested] : other.nestedCommands_) {
-    if (nestedCommands_.count(node) != 0) continue;
-    auto copy = std::make_unique<CiscoCommandLine>(*nested);
+  for (const auto& [node, inner] : other.nested()) {
+    if (nested().count(node) != 0) continue;
+    auto copy = std::make_unique<CiscoCommandLine>(*inner);
     // A nested command always points at its owner, so that setNoCompleteCmd
     // reaches it from the copy as it does from the original.
     copy->parent_ = this;
-    nestedCommands_.emplace(node, std::move(copy));
+    nestedToEdit().emplace(node, std::move(copy));
   }
 }
 
@@ -76,7 +91,7 @@ std::vector<std::string> CiscoCommandLine::getMajorCommands() const {
 void CiscoCommandLine::setFlags(uint32_t bits, bool recursive) {
   c_.flags |= bits;
   if (!recursive) return;
-  for (auto& [node, nested] : nestedCommands_) nested->setFlags(bits, true);
+  for (auto& [node, inner] : nested()) inner->setFlags(bits, true);
 }
 
 void CiscoCommandLine::setNoCompleteCmd(bool on) {
@@ -104,8 +119,8 @@ CiscoCommandLineFlag CiscoCommandLine::flagFromLetters(const ParserTreeNode* nod
 }
 
 void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string& word, bool isNo) {
-  auto found = nestedCommands_.find(node);
-  if (found != nestedCommands_.end()) {
+  auto found = nested().find(node);
+  if (found != nested().end()) {
     currentNested_ = found->second.get();
     return;
   }
@@ -117,7 +132,7 @@ void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string
   nested->c_.flag = flagFromLetters(node, nested->c_.flag);
   nested->c_.nodePath.emplace_back(node, WordSet{word});
   currentNested_ = nested.get();
-  nestedCommands_.emplace(node, std::move(nested));
+  nestedToEdit().emplace(node, std::move(nested));
 }
 
 void CiscoCommandLine::takeLetters(const ParserTreeNode* node, bool isNo) {
@@ -234,6 +249,11 @@ void CiscoCommandLine::setOrderNo(const ParserTreeNode* node, const Grammar& gra
   if (best != kNone) c_.orderNo = templates[best].orderNo;
 }
 
+void CiscoCommandLine::fitNodePath() {
+  c_.nodePath.shrink_to_fit();
+  for (auto& [node, inner] : nested()) inner->fitNodePath();
+}
+
 void CiscoCommandLine::clearVisitedOption() {
   c_.orderNo = 0;
   c_.flags = 0;
@@ -241,7 +261,7 @@ void CiscoCommandLine::clearVisitedOption() {
   c_.nodePath.clear();
   // Nested commands were built from the words just forgotten; keeping them
   // would let a failed attempt leak into the next one.
-  nestedCommands_.clear();
+  nested_.reset();
   currentNested_ = nullptr;
 }
 
@@ -340,15 +360,16 @@ bool CiscoCommandLine::mergePathValues(const CiscoCommandLine& other) {
 bool CiscoCommandLine::mergeNestedCommands(const CiscoCommandLine& other) {
   const bool otherIsNo = (other.c_.flags & FLAG_NO) != 0;
   bool nestedEndsCommand = false;
-  for (const auto& [node, theirNested] : other.nestedCommands_) {
+  for (const auto& [node, theirNested] : other.nested()) {
     const bool nodeHasN = has(node, kLetterN);
     nestedEndsCommand = nestedEndsCommand || nodeHasN;
-    auto mine = nestedCommands_.find(node);
-    if (mine == nestedCommands_.end()) {
+    NestedMap& mineMap = nestedToEdit();
+    auto mine = mineMap.find(node);
+    if (mine == mineMap.end()) {
       if (otherIsNo) continue;
       auto copy = std::make_unique<CiscoCommandLine>(*theirNested);
       copy->parent_ = this;
-      nestedCommands_.emplace(node, std::move(copy));
+      mineMap.emplace(node, std::move(copy));
     } else if (!otherIsNo) {
       if (theirNested->c_.flag == MultiValueCommand) {
         mine->second->mergeCommand(theirNested.get());
@@ -356,11 +377,11 @@ bool CiscoCommandLine::mergeNestedCommands(const CiscoCommandLine& other) {
         *mine->second = *theirNested;
       }
     } else if (!(theirNested->c_.flag == MultiValueCommand &&
-                 !theirNested->nestedCommands_.empty() &&
+                 !theirNested->nested().empty() &&
                  mine->second->mergeCommand(theirNested.get())) &&
                nodeHasN) {
       if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
-      nestedCommands_.erase(mine);
+      mineMap.erase(mine);
     }
   }
   return nestedEndsCommand;
@@ -377,7 +398,7 @@ bool CiscoCommandLine::survivesNoForm(const CiscoCommandLine& other, bool nested
     if (!theirs[at].first->optionChildren.empty()) return false;
     if (at > 0 && !theirs[at - 1].first->optionChildren.empty()) return false;
   }
-  if (!nestedEndsCommand || nestedCommands_.empty() || c_.nodePath.empty()) return true;
+  if (!nestedEndsCommand || nested().empty() || c_.nodePath.empty()) return true;
   // The nested part is gone: what is left must be able to end by itself.
   // As above, a used-up path is looked at through its last element.
   const NodePathElement& element = c_.nodePath[std::min(stop, c_.nodePath.size() - 1)];
@@ -400,21 +421,22 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
 
 const std::string& CiscoCommandLine::genCommandStr() {
   c_.originalIsCurrent = false;
-  c_.originalCommand.clear();
+  std::string& text = c_.originalCommand.edit();
+  text.clear();
   for (std::size_t i = 0; i < c_.nodePath.size(); ++i) {
     for (const std::string& word : c_.nodePath[i].second) {
-      if (i > 0) c_.originalCommand += ' ';
-      c_.originalCommand += word;
+      if (i > 0) text += ' ';
+      text += word;
     }
   }
-  for (auto& [node, nested] : nestedCommands_) {
-    const std::size_t end = c_.originalCommand.find('\n');
-    if (end != std::string::npos) c_.originalCommand.resize(end);
-    c_.originalCommand += ' ';
-    c_.originalCommand += nested->genCommandStr();
+  for (auto& [node, inner] : nested()) {
+    const std::size_t end = text.find('\n');
+    if (end != std::string::npos) text.resize(end);
+    text += ' ';
+    text += inner->genCommandStr();
   }
-  if (c_.originalCommand.empty() || c_.originalCommand.back() != '\n') c_.originalCommand += '\n';
-  return c_.originalCommand;
+  if (text.empty() || text.back() != '\n') text += '\n';
+  return text;
 }
 
 void releaseCommands(std::vector<CiscoCommandLine*>& commands) {

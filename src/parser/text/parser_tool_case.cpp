@@ -280,15 +280,21 @@ void ParserToolCase::parseCmdLine(const std::string& line, std::string& field1, 
   if (start == line.size()) return;
 
   // An empty field "||" becomes a one-blank field, so the split below keeps
-  // every field in its place.
+  // every field in its place.  Most lines have neither tabs nor empty
+  // fields and are read as they are.
   std::string spaced;
-  spaced.reserve(line.size() - start + (line.size() - start) / 2);
-  char previous = 0;
-  for (size_t i = start; i < line.size(); ++i) {
-    const char c = blankFor(line[i]);
-    if (i > start && c == '|' && previous == '|') spaced.push_back(' ');
-    spaced.push_back(c);
-    previous = c;
+  const std::string_view view = std::string_view(line).substr(start);
+  if (view.find('\t') == std::string_view::npos && view.find("||") == std::string_view::npos) {
+    spaced.assign(view);
+  } else {
+    spaced.reserve(view.size() + view.size() / 2);
+    char previous = 0;
+    for (size_t i = 0; i < view.size(); ++i) {
+      const char c = blankFor(view[i]);
+      if (i > 0 && c == '|' && previous == '|') spaced.push_back(' ');
+      spaced.push_back(c);
+      previous = c;
+    }
   }
 
   // The fields are the "|"-separated pieces of the head, lowered: the whole
