@@ -281,38 +281,37 @@ void ParserToolCase::parseCmdLine(const std::string& line, std::string& field1, 
 
   // An empty field "||" becomes a one-blank field, so the split below keeps
   // every field in its place.  Most lines have neither tabs nor empty
-  // fields and are read as they are.
+  // fields and are read in place.
+  std::string_view text = std::string_view(line).substr(start);
   std::string spaced;
-  const std::string_view view = std::string_view(line).substr(start);
-  if (view.find('\t') == std::string_view::npos && view.find("||") == std::string_view::npos) {
-    spaced.assign(view);
-  } else {
-    spaced.reserve(view.size() + view.size() / 2);
+  if (text.find('\t') != std::string_view::npos || text.find("||") != std::string_view::npos) {
+    spaced.reserve(text.size() + text.size() / 2);
     char previous = 0;
-    for (size_t i = 0; i < view.size(); ++i) {
-      const char c = blankFor(view[i]);
+    for (size_t i = 0; i < text.size(); ++i) {
+      const char c = blankFor(text[i]);
       if (i > 0 && c == '|' && previous == '|') spaced.push_back(' ');
       spaced.push_back(c);
       previous = c;
     }
+    text = spaced;
   }
 
   // The fields are the "|"-separated pieces of the head, lowered: the whole
   // text for a "!" line, else the text up to its last "|" (the rest is the
   // tail).
-  size_t headSize = spaced.size();
-  if (spaced[0] != '!') {
-    const size_t bar = spaced.rfind('|');
-    if (bar == std::string::npos) {
-      rest = std::move(spaced);
+  size_t headSize = text.size();
+  if (text[0] != '!') {
+    const size_t bar = text.rfind('|');
+    if (bar == std::string_view::npos) {
+      rest.assign(text);
       return;
     }
     headSize = bar + 1;
-    rest.assign(spaced, headSize, std::string::npos);
+    rest.assign(text.substr(headSize));
   }
   std::string* fields[] = {&field1, &field2, &field3, &field4};
   size_t index = 0;
-  forEachToken(std::string_view(spaced).substr(0, headSize), "|", [&](std::string_view field) {
+  forEachToken(text.substr(0, headSize), "|", [&](std::string_view field) {
     if (index >= 4) return;
     std::string& out = *fields[index++];
     out.assign(field);
