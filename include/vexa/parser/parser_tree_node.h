@@ -85,6 +85,8 @@ struct NodeLookup {
   // Key -> the first complex child answering it, plain and option group.
   std::unordered_map<std::string_view, ParserTreeNode*> complexPlain;
   std::unordered_map<std::string_view, ParserTreeNode*> complexOption;
+  // The first child (plain, then option group) with a free-text key.
+  ParserTreeNode* freeText = nullptr;
   // NodeMatcher::acceptsInterfaceNames of the node.
   bool interfaceNames = false;
 };

@@ -30,6 +30,8 @@ class WordSet {
   using size_type = std::size_t;
 
   WordSet() = default;
+  // The set of one word.
+  explicit WordSet(std::string word) : one_(std::move(word)), size_(1) {}
   WordSet(std::initializer_list<std::string> words) {
     for (const std::string& word : words) insert(word);
   }

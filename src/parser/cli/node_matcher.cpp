@@ -27,17 +27,6 @@ enum class TypedPass : uint8_t { kKeyTable, kBracketed, kBare };
 
 constexpr uint32_t kNoOrdinal = UINT32_MAX;
 
-// Step 4: the free-text types.
-ParserTreeNode* freeTextLookup(const ParserTreeNode* node, const std::string& word) {
-  for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
-    for (const auto& [childKey, child] : *group) {
-      for (const auto& [key, help] : child->keySet) {
-        if (ParserToolCase::isAnyValidInput(key, word)) return child;
-      }
-    }
-  }
-  return nullptr;
-}
 
 }  // namespace
 
@@ -160,6 +149,16 @@ const NodeLookup& NodeMatcher::lookupOf(const ParserTreeNode* node) const {
       for (const auto& [key, help] : child->keySet) complexes.emplace(key, child);
     }
   }
+  for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
+    for (const auto& [childKey, child] : *group) {
+      for (const auto& [key, help] : child->keySet) {
+        // isAnyValidInput's types, which accept every other word.
+        if (built->freeText == nullptr && ParserToolCase::isAnyValidInput(key, "")) {
+          built->freeText = child;
+        }
+      }
+    }
+  }
   built->interfaceNames = findsInterfaceNames(node);
   // Another thread may have built the same index meanwhile: one is kept.
   const NodeLookup* expected = nullptr;
@@ -183,9 +182,12 @@ NodeMatcher::StepResult NodeMatcher::findChildSteps(const ParserTreeNode* node,
   if (allowAbbreviation) {
     if (ParserTreeNode* child = abbreviationMatch(node, word, matched)) return {child, false};
   }
-  if (ParserTreeNode* child = freeTextLookup(node, word)) {
+  // Step 4: the free-text types take any word but the end of the line; the
+  // node's lookup knows the first child with one.
+  ParserTreeNode* freeText = lookupOf(node).freeText;
+  if (freeText != nullptr && word != kEndKey) {
     matched = word;
-    return {child, false};
+    return {freeText, false};
   }
   return {};
 }

@@ -130,7 +130,7 @@ void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string
   if (isNo) nested->c_.flags |= FLAG_NO;
   setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
   nested->c_.flag = flagFromLetters(node, nested->c_.flag);
-  nested->c_.nodePath.emplace_back(node, WordSet{word});
+  nested->c_.nodePath.emplace_back(node, WordSet(word));
   currentNested_ = nested.get();
   nestedToEdit().emplace(node, std::move(nested));
 }
@@ -172,7 +172,7 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
                               [node](const NodePathElement& e) { return e.first == node; });
   if (element == c_.nodePath.end()) {
     if (c_.nodePath.empty()) c_.nodePath.reserve(kPathReserve);
-    c_.nodePath.emplace_back(node, WordSet{word});
+    c_.nodePath.emplace_back(node, WordSet(word));
     return;
   }
   WordSet& words = element->second;
