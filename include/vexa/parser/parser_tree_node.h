@@ -82,6 +82,9 @@ struct NodeLookup {
   // The other keys of the bare pass, which accept only themselves: key ->
   // the first child (and its position) in the step's order.
   std::unordered_map<std::string_view, std::pair<uint32_t, ParserTreeNode*>> sameWord;
+  // The child maps by key, hashed: plain and option-group children.
+  std::unordered_map<std::string_view, ParserTreeNode*> plain;
+  std::unordered_map<std::string_view, ParserTreeNode*> option;
   // Key -> the first complex child answering it, plain and option group.
   std::unordered_map<std::string_view, ParserTreeNode*> complexPlain;
   std::unordered_map<std::string_view, ParserTreeNode*> complexOption;

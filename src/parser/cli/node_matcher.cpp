@@ -65,11 +65,11 @@ NodeMatcher::StepResult NodeMatcher::checked(const ParserTreeNode* node, const s
 // Step 1: the stored keys, then the key sets of complex children.
 NodeMatcher::StepResult NodeMatcher::exactLookup(const ParserTreeNode* node,
                                                  const std::string& word) {
-  auto plain = node->children.find(word);
-  if (plain != node->children.end()) return {plain->second, false};
-  auto option = node->optionChildren.find(word);
-  if (option != node->optionChildren.end()) return checked(node, word, option->second);
   const NodeLookup& lookup = lookupOf(node);
+  auto plain = lookup.plain.find(word);
+  if (plain != lookup.plain.end()) return {plain->second, false};
+  auto option = lookup.option.find(word);
+  if (option != lookup.option.end()) return checked(node, word, option->second);
   auto complex = lookup.complexPlain.find(word);
   if (complex != lookup.complexPlain.end()) return {complex->second, false};
   complex = lookup.complexOption.find(word);
@@ -142,6 +142,10 @@ const NodeLookup& NodeMatcher::lookupOf(const ParserTreeNode* node) const {
       }
     }
   }
+  built->plain.reserve(node->children.size());
+  for (const auto& [key, child] : node->children) built->plain.emplace(key, child);
+  built->option.reserve(node->optionChildren.size());
+  for (const auto& [key, child] : node->optionChildren) built->option.emplace(key, child);
   for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
     auto& complexes = group == &node->children ? built->complexPlain : built->complexOption;
     for (const auto& [childKey, child] : *group) {
