@@ -37,10 +37,12 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 // order their words were matched: a word at an interface-type node followed
 // by the number at the next node.
 void collectRefs(const CiscoCommandLine& command, std::vector<InterfaceRef>& refs) {
+  // Built once: the key set is searched for it at every element.
+  static const std::string kInterfaceTable = vexaparser::NodeMatcher::kInterfaceTable;
   const CiscoCommandLine::NodePath& path = command.getNodePath();
   for (std::size_t i = 0; i + 1 < path.size(); ++i) {
     const vexaparser::ParserTreeNode* node = path[i].first;
-    if (node == nullptr || node->keySet.count(vexaparser::NodeMatcher::kInterfaceTable) == 0) {
+    if (node == nullptr || node->keySet.count(kInterfaceTable) == 0) {
       continue;
     }
     if (path[i].second.empty() || path[i + 1].second.empty()) continue;
