@@ -123,7 +123,21 @@ bool Pathname::readAll(std::string& out) const {
   if (fs::is_directory(fs::path(path_), ec)) return false;
   std::ifstream in(path_, std::ios::binary);
   if (!in) return false;
-  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // A regular file in one go; anything without a size byte by byte.
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size > 0) {
+    in.seekg(0, std::ios::beg);
+    out.resize(static_cast<std::size_t>(size));
+    in.read(out.data(), size);
+    out.resize(static_cast<std::size_t>(in.gcount()));
+    if (in) out.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } else {
+    in.clear();
+    in.seekg(0, std::ios::beg);
+    in.clear();
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
   return !in.bad();
 }
 

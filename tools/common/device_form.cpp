@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,10 +37,12 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 // order their words were matched: a word at an interface-type node followed
 // by the number at the next node.
 void collectRefs(const CiscoCommandLine& command, std::vector<InterfaceRef>& refs) {
+  // Built once: the key set is searched for it at every element.
+  static const std::string kInterfaceTable = vexaparser::NodeMatcher::kInterfaceTable;
   const CiscoCommandLine::NodePath& path = command.getNodePath();
   for (std::size_t i = 0; i + 1 < path.size(); ++i) {
     const vexaparser::ParserTreeNode* node = path[i].first;
-    if (node == nullptr || node->keySet.count(vexaparser::NodeMatcher::kInterfaceTable) == 0) {
+    if (node == nullptr || node->keySet.count(kInterfaceTable) == 0) {
       continue;
     }
     if (path[i].second.empty() || path[i + 1].second.empty()) continue;
@@ -133,9 +136,15 @@ std::string DeviceForm::spelling(const std::string& key) const {
 }
 
 std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& options) const {
-  std::vector<std::string> lines;
-  vexaparser::ParserToolCase::splitString(text, "\r\n", lines);
-  // The terminal reads the same pieces, one command each.
+  // The lines are the non-empty pieces between carriage returns and line
+  // feeds; the terminal reads the same pieces, one command each.
+  std::vector<std::string_view> lines;
+  for (std::size_t pos = 0; pos < text.size();) {
+    while (pos < text.size() && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
+    const std::size_t begin = pos;
+    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') ++pos;
+    if (pos > begin) lines.emplace_back(text.data() + begin, pos - begin);
+  }
   std::vector<CiscoCommandLine*> commands;
   if (vexaparser::VexaParserUtil::resourcesReady()) {
     std::string errorText;
@@ -146,11 +155,12 @@ std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& 
 
   std::string out;
   out.reserve(text.size());
+  std::string body;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
+    const std::string_view line = lines[i];
     const std::size_t start = line.find_first_not_of(" \t");
-    if (start == std::string::npos) continue;
-    std::string body = line.substr(start, line.find_last_not_of(" \t") + 1 - start);
+    if (start == std::string_view::npos) continue;
+    body.assign(line.substr(start, line.find_last_not_of(" \t") + 1 - start));
     std::size_t level = start >= options.copiedIndent ? start - options.copiedIndent : start;
     const CiscoCommandLine* command = read ? commands[i] : nullptr;
     if (command != nullptr && command->getTreeNodeSize() > 0 &&

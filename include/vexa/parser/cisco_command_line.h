@@ -34,6 +34,7 @@
 #include "vexa/parser/command_flag.h"
 #include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_tree_node.h"
+#include "vexa/parser/word_set.h"
 
 namespace vexaparser {
 
@@ -51,7 +52,7 @@ class CiscoCommandLine {
  public:
   // One element of the node path: a syntax-tree node and the word or words
   // typed at it, in ascending order.
-  using NodePathElement = std::pair<ParserTreeNode*, std::set<std::string>>;
+  using NodePathElement = std::pair<ParserTreeNode*, WordSet>;
   using NodePath = std::vector<NodePathElement>;
   // Nested commands by the option-group node they begin at.  "Node order"
   // is the order of this map: the order of the node pointers.
@@ -60,13 +61,11 @@ class CiscoCommandLine {
   // Level 0, line number 0, empty texts, flag AppendCommand, order number 0,
   // no flag bits, no parent, no children, empty node path.
   CiscoCommandLine() = default;
-  // Copies level, the four texts, flag, order number, flags, node path and
-  // node set.  Line number 0, parent null, no current nested command.  Every
+  // Copies level, the four texts, flag, order number, flags and node path.  Line number 0, parent null, no current nested command.  Every
   // child and nested command is copied deeply (the copy owns them); the
   // copied children keep a null parent and line number 0.
   CiscoCommandLine(const CiscoCommandLine& other);
-  // Copies level, the four texts, flag, flags, order number, node path and
-  // node set.  Keeps this command's line number, parent, children and
+  // Copies level, the four texts, flag, flags, order number and node path.  Keeps this command's line number, parent, children and
   // current nested command; adds a deep copy of every nested command of
   // other whose node this command does not have yet (existing ones stay).
   CiscoCommandLine& operator=(const CiscoCommandLine& other);
@@ -81,19 +80,42 @@ class CiscoCommandLine {
   int32_t getLineNo() const { return lineNo_; }
   void setLineNo(int32_t lineNo) { lineNo_ = lineNo; }
   // The enclosing mode commands joined by "\r\n", copied into out.
-  void getMajorCmdStr(std::string& out) const { out = c_.majorCommands; }
+  void getMajorCmdStr(std::string& out) const { out = majorText(); }
   // The enclosing mode commands split on "\r\n"; empty pieces are dropped.
   std::vector<std::string> getMajorCommands() const;
-  void setMajorCommands(const std::string& joined) { c_.majorCommands = joined; }
+  void setMajorCommands(const std::string& joined) {
+    c_.majorCommands = joined.empty() ? nullptr : std::make_shared<const std::string>(joined);
+  }
+  // The same text shared with other commands (the commands of one sub-mode
+  // read from a text have the same enclosing commands); null for none.
+  void setMajorCommands(std::shared_ptr<const std::string> joined) {
+    c_.majorCommands = std::move(joined);
+  }
   // The command as the syntax tree recognised it (the terminal's info line).
   const std::string& getCurrentCommand() const { return c_.currentCommand; }
-  void setCurrentCommand(const std::string& text) { c_.currentCommand = text; }
+  void setCurrentCommand(const std::string& text) {
+    if (c_.originalIsCurrent) {
+      c_.originalCommand.edit() = c_.currentCommand;
+      c_.originalIsCurrent = false;
+    }
+    c_.currentCommand = text;
+  }
   // The printable command, ending in "\n" (see genCommandStr).
-  const std::string& getOriginalCmd() const { return c_.originalCommand; }
-  void setOriginalCmd(const std::string& text) { c_.originalCommand = text; }
+  const std::string& getOriginalCmd() const {
+    return c_.originalIsCurrent ? c_.currentCommand : c_.originalCommand.get();
+  }
+  void setOriginalCmd(const std::string& text) {
+    if (text == c_.currentCommand) {
+      c_.originalIsCurrent = true;
+      c_.originalCommand.clear();
+    } else {
+      c_.originalCommand.edit() = text;
+      c_.originalIsCurrent = false;
+    }
+  }
   // The raw line, kept for a line the syntax tree did not recognise.
-  const std::string& getOriginalStr() const { return c_.originalString; }
-  void setOriginalStr(const std::string& text) { c_.originalString = text; }
+  const std::string& getOriginalStr() const { return c_.originalString.get(); }
+  void setOriginalStr(const std::string& text) { c_.originalString.edit() = text; }
   CiscoCommandLineFlag getFlag() const { return c_.flag; }
   void setFlag(CiscoCommandLineFlag flag) { c_.flag = flag; }
   // The FLAG_* bits.
@@ -104,12 +126,13 @@ class CiscoCommandLine {
   // The commands of the sub-mode this command opens (owned by the tree).
   std::vector<CiscoCommandLine*>& getChildCommands() { return children_; }
   const std::vector<CiscoCommandLine*>& getChildCommands() const { return children_; }
-  // Number of distinct syntax-tree nodes in the node path.
-  int32_t getTreeNodeSize() const { return static_cast<int32_t>(c_.nodeSet.size()); }
+  // Number of distinct syntax-tree nodes in the node path (a node appears
+  // in the path once: a second word at it joins its element).
+  int32_t getTreeNodeSize() const { return static_cast<int32_t>(c_.nodePath.size()); }
   // The mode command this one belongs to; null at the top (not owned).
   CiscoCommandLine* getParentCommand() const { return parent_; }
   const NodePath& getNodePath() const { return c_.nodePath; }
-  const NestedMap& getNestedCommands() const { return nestedCommands_; }
+  const NestedMap& getNestedCommands() const { return nested(); }
   // The nested command further words go to; null while they go to this one.
   CiscoCommandLine* getCurrentNestedCommand() const { return currentNested_; }
 
@@ -143,8 +166,13 @@ class CiscoCommandLine {
   // part.  Unchanged when node is null, the path or table is empty, the
   // table has no entry or no template fits.
   void setOrderNo(const ParserTreeNode* node, const Grammar::CommandOrderTable& table);
+  // The same with grammar's table, through its index (the same answer).
+  void setOrderNo(const ParserTreeNode* node, const Grammar& grammar);
   // The same with the table of the default grammar (parser_resources.h).
   void setOrderNo(ParserTreeNode* node);
+  // Gives back the spare room of the node path (its own and its nested
+  // commands'), once the command is complete; nothing else changes.
+  void fitNodePath();
   // Back to the state before matching: order number, flags and parent 0,
   // node path and node set emptied.  The nested commands were built from the
   // same words, so they are destroyed too and no nested command is current.
@@ -207,26 +235,60 @@ class CiscoCommandLine {
   bool mergeNestedCommands(const CiscoCommandLine& other);
   bool survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const;
 
+  // A text most commands leave empty; it takes no room until it is set.
+  class RareText {
+   public:
+    RareText() = default;
+    RareText(const RareText& other) { *this = other; }
+    RareText& operator=(const RareText& other) {
+      if (this != &other) {
+        text_ = other.text_ == nullptr ? nullptr : std::make_unique<std::string>(*other.text_);
+      }
+      return *this;
+    }
+    RareText(RareText&&) noexcept = default;
+    RareText& operator=(RareText&&) noexcept = default;
+    const std::string& get() const { return text_ == nullptr ? emptyText() : *text_; }
+    std::string& edit() {
+      if (text_ == nullptr) text_ = std::make_unique<std::string>();
+      return *text_;
+    }
+    void clear() { text_.reset(); }
+
+   private:
+    std::unique_ptr<std::string> text_;
+  };
+  static const std::string& emptyText();
+  // The nested commands (an empty map when there are none), and the map to
+  // change them in (created when needed).
+  const NestedMap& nested() const;
+  NestedMap& nestedToEdit();
+
   // What a copy and an assignment take from the other command, in one
   // piece: the text forms, the flags and the node path.
   struct Copied {
     int32_t level = 0;
-    std::string majorCommands;
+    // Shared: never changed in place, only replaced.
+    std::shared_ptr<const std::string> majorCommands;
     std::string currentCommand;
-    std::string originalCommand;
-    std::string originalString;
+    RareText originalCommand;
+    // The original command is the current command (most commands as read):
+    // kept once, in currentCommand.
+    bool originalIsCurrent = false;
+    RareText originalString;
     CiscoCommandLineFlag flag = AppendCommand;
     int32_t orderNo = 0;
     uint32_t flags = 0;
     NodePath nodePath;
-    std::set<ParserTreeNode*> nodeSet;
   };
+  const std::string& majorText() const;
 
   Copied c_;
   int32_t lineNo_ = 0;
   CiscoCommandLine* parent_ = nullptr;
   std::vector<CiscoCommandLine*> children_;
-  NestedMap nestedCommands_;
+  // Created with the first nested command: most commands have none.
+  std::unique_ptr<NestedMap> nested_;
   CiscoCommandLine* currentNested_ = nullptr;
 };
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "vexa/parser/grammar.h"
+#include "vexa/parser/node_matcher.h"
 #include "vexa/parser/parser_tree_node.h"
 #include "vexa/parser/vty_mode_type.h"
 
@@ -144,6 +145,10 @@ class CommandMode {
   State saved_;
   std::string completeLine_;
   std::string infoLine_;
+  // The words of the line being parsed and the options it gave (kept to
+  // reuse their storage).
+  std::vector<std::string> words_;
+  UsedOptions usedOptions_;
   char bannerDelimiter_ = '"';
   bool inBanner_ = false;
   bool runningCLIMode_;

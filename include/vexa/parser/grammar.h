@@ -25,6 +25,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -46,6 +47,14 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   };
   // Order file name without its last extension -> templates in file order.
   using CommandOrderTable = std::map<std::string, std::vector<OrderTemplate>>;
+  // The templates of one order file by where a command can meet them: by
+  // the node of their first element, and those that fit any command at
+  // their first element (an empty path, or one that may end there); both
+  // lists hold positions in file order.
+  struct OrderIndex {
+    std::unordered_map<const ParserTreeNode*, std::vector<uint32_t>> byFirstNode;
+    std::vector<uint32_t> fitAtStart;
+  };
 
   // An empty grammar whose files are read below folder (the resource
   // folder, ending in a separator).
@@ -63,11 +72,18 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   // Whether all three mode trees are loaded: a terminal needs them.
   bool hasAllModes() const;
   // The prompt of a root or sub-mode node; empty when it has none.
-  std::string modePrompt(const ParserTreeNode* node) const;
+  const std::string& modePrompt(const ParserTreeNode* node) const;
   // The key table of that name ("&interfacefile.cfm"), or null.
   const KeyTable* keyTable(const std::string& name) const;
   const std::map<std::string, KeyTable>& keyTables() const { return keyTables_; }
+  // The keys of that table that may accept a word other than themselves
+  // (ParserToolCase::acceptsOtherInput), in key order; null when there is no
+  // such table.  Every other key accepts only itself.
+  const std::vector<std::string>* typedKeys(const std::string& name) const;
   const CommandOrderTable& commandOrder() const { return commandOrder_; }
+  // The index of the templates of commandOrder() under name; null when the
+  // table has no such entry.
+  const OrderIndex* commandOrderIndex(const std::string& name) const;
   // Keys (ParserToolCase::getKeyStr) of the overwrite commands.
   const std::set<std::string>& overwriteKeys() const { return overwriteKeys_; }
   // Number of nodes the grammar owns.
@@ -89,7 +105,7 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   // Mode files shared by "&file" tokens: file name -> root, each loaded once
   // per grammar.
   std::map<std::string, ParserTreeNode*>& sharedModeFiles() { return sharedModeFiles_; }
-  void setCommandOrder(CommandOrderTable table) { commandOrder_ = std::move(table); }
+  void setCommandOrder(CommandOrderTable table);
   void setOverwriteKeys(std::set<std::string> keys) { overwriteKeys_ = std::move(keys); }
 
  private:
@@ -100,8 +116,10 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   std::map<VTYModeType, ParserTree> modeTrees_;
   std::map<const ParserTreeNode*, std::string> modePrompts_;
   std::map<std::string, KeyTable> keyTables_;
+  std::map<std::string, std::vector<std::string>> typedKeys_;
   std::map<std::string, ParserTreeNode*> sharedModeFiles_;
   CommandOrderTable commandOrder_;
+  std::map<std::string, OrderIndex> commandOrderIndex_;
   std::set<std::string> overwriteKeys_;
 };
 

@@ -30,12 +30,14 @@ class UsedOptions {
  public:
   bool has(const ParserTreeNode* node, const std::string& key) const;
   void add(const ParserTreeNode* node, const std::string& key);
-  void clear() { byNode_.clear(); }
+  // Forgets every key; the storage stays for the next walk.
+  void clear() { used_ = 0; }
 
  private:
-  std::set<std::string>* keysOf(const ParserTreeNode* node);
-  // Few groups take part in one line: a short list beats a map.
-  std::vector<std::pair<const ParserTreeNode*, std::set<std::string>>> byNode_;
+  // A line gives few options: a short list of (group node, key) beats maps.
+  // Entries [0, used_) are in use; the rest keep their strings' storage.
+  std::vector<std::pair<const ParserTreeNode*, std::string>> entries_;
+  std::size_t used_ = 0;
 };
 
 class NodeMatcher {
@@ -121,6 +123,10 @@ class NodeMatcher {
   StepResult findChildSteps(const ParserTreeNode* node, const std::string& word,
                             bool allowAbbreviation, std::string& matched);
   bool refusesOption(const ParserTreeNode* node, const std::string& key) const;
+  // acceptsInterfaceNames worked out from the node's children.
+  bool findsInterfaceNames(const ParserTreeNode* node) const;
+  // The node's lookup index, built on first use.
+  const NodeLookup& lookupOf(const ParserTreeNode* node) const;
   bool hintSkipped(const ParserTreeNode* node, const std::string& word,
                    const std::string& prefix) const;
 

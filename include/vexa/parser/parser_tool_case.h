@@ -36,6 +36,10 @@ class ParserToolCase {
   static bool isValidInput(const std::string& type, const std::string& input);
   // Bare types ("a.b.c.d", "aa:nn", "id", "+/-<metric>", "h.h.h", ...).
   static bool isNewValidInput(const std::string& type, const std::string& input);
+  // Whether isValidInput (for a bracketed type) or isNewValidInput may accept
+  // an input other than type itself.  False means both accept type alone, so
+  // a table of such keys is answered by a lookup.
+  static bool acceptsOtherInput(const std::string& type);
   // Free-text types "hostname or a.b.c.d", "word", "line": any word but "\n".
   static bool isAnyValidInput(const std::string& type, const std::string& input);
   // Whether input abbreviates keyword (case-insensitive prefix); never for a

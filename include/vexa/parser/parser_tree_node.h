@@ -15,11 +15,15 @@
 #ifndef VEXA_PARSER_PARSER_TREE_NODE_H_
 #define VEXA_PARSER_PARSER_TREE_NODE_H_
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace vexaparser {
 
@@ -56,6 +60,39 @@ std::string formatLetters(uint32_t letters);
 
 // The key of the end-of-command node: the "<cr>" line of a mode file.
 inline constexpr char kEndKey[] = "\n";
+
+class ParserTreeNode;
+
+// What NodeMatcher looks up at one node beyond the child maps, worked out
+// once from the node's children (node_matcher.cpp builds it).  The views
+// and pointers point into the node's children, which no longer change once
+// a grammar is loaded.
+struct NodeLookup {
+  // A key of a child that the typed step may accept for a word other than
+  // itself: a key-table name, a bracketed type or a bare type, with the pass
+  // that tries it, in the order the step tries them.
+  struct Typed {
+    uint8_t pass;
+    bool optionGroup;
+    uint32_t ordinal;  // position in the step's order
+    ParserTreeNode* child;
+    const std::string* key;
+  };
+  std::vector<Typed> typed;
+  // The other keys of the bare pass, which accept only themselves: key ->
+  // the first child (and its position) in the step's order.
+  std::unordered_map<std::string_view, std::pair<uint32_t, ParserTreeNode*>> sameWord;
+  // The child maps by key, hashed: plain and option-group children.
+  std::unordered_map<std::string_view, ParserTreeNode*> plain;
+  std::unordered_map<std::string_view, ParserTreeNode*> option;
+  // Key -> the first complex child answering it, plain and option group.
+  std::unordered_map<std::string_view, ParserTreeNode*> complexPlain;
+  std::unordered_map<std::string_view, ParserTreeNode*> complexOption;
+  // The first child (plain, then option group) with a free-text key.
+  ParserTreeNode* freeText = nullptr;
+  // NodeMatcher::acceptsInterfaceNames of the node.
+  bool interfaceNames = false;
+};
 
 class ParserTreeNode {
  public:
@@ -102,6 +139,13 @@ class ParserTreeNode {
   ChildMap optionChildren;
   // The node has the letter "ob".
   bool optionMember = false;
+
+  // NodeMatcher's lookup index of this node, built on first use from the
+  // loaded grammar (never by the loaders); owned by the node.
+  mutable std::atomic<const NodeLookup*> lookup{nullptr};
+  ~ParserTreeNode();
+  ParserTreeNode(const ParserTreeNode&) = delete;
+  ParserTreeNode& operator=(const ParserTreeNode&) = delete;
 
   // Adds child under key.  Nothing for an empty key or a null child.  The
   // child goes into optionChildren when child->optionMember, else into

@@ -186,7 +186,8 @@ class VTY {
                        const std::string& partial);
   // Parses one line of getComLineInfo into command.
   bool parseComLine(CommandMode& mode, const std::string& line, int lineNo, bool popFlag,
-                    CiscoCommandLine& command, std::string& majors, int& level,
+                    CiscoCommandLine& command, std::shared_ptr<const std::string>& majors,
+                    int& level,
                     std::string& errorText, int& errorLine);
 
   std::shared_ptr<const Grammar> grammar_;

@@ -13,15 +13,36 @@ namespace vexaparser {
 
 namespace {
 
-constexpr char kWordSeparators[] = " \t\r\n";
 constexpr char kInvalidInputMessage[] = "% Invalid input detected at ^";
 constexpr char kIncompleteMessage[] = "% Incomplete command.";
 constexpr char kEnterConfigurationMessage[] = "Enter configuration commands, one per line.";
 
-std::vector<std::string> wordsOf(const std::string& line) {
-  std::vector<std::string> words;
-  ParserToolCase::splitString(line, kWordSeparators, words);
-  return words;
+// The words of line into words, reusing its strings' storage.
+void splitWords(const std::string& line, std::vector<std::string>& words) {
+  std::size_t count = 0;
+  std::size_t pos = 0;
+  const std::size_t size = line.size();
+  auto separator = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (pos < size) {
+    while (pos < size && separator(line[pos])) ++pos;
+    if (pos == size) break;
+    const std::size_t begin = pos;
+    while (pos < size && !separator(line[pos])) ++pos;
+    if (count == words.size()) words.emplace_back();
+    words[count++].assign(line, begin, pos - begin);
+  }
+  words.resize(count);
+}
+
+// Whether word, lowered, begins with prefix (lower case).
+bool lowerStartsWith(const std::string& word, std::string_view prefix) {
+  if (word.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    char c = word[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != prefix[i]) return false;
+  }
+  return true;
 }
 
 template <typename T>
@@ -97,10 +118,10 @@ LineOutcome CommandMode::parse(const std::string& line) {
     state_.nodeStack.push_back(root_);
   }
 
+  splitWords(line, words_);
   if (runningCLIMode_) {
-    std::vector<std::string> words = wordsOf(line);
     const std::string first =
-        words.empty() ? std::string() : ParserToolCase::string2Lower(words.front());
+        words_.empty() ? std::string() : ParserToolCase::string2Lower(words_.front());
     if (first == "exit" || (first == "end" && modeType_ == CONFIGURATION_MODE)) {
       leaveLevel(first, outcome);
       outcome.complete = true;
@@ -109,8 +130,8 @@ LineOutcome CommandMode::parse(const std::string& line) {
   }
 
   // The options given in the line count for every level it is tried at.
-  UsedOptions used;
-  NodeMatcher matcher(grammar_, used);
+  usedOptions_.clear();
+  NodeMatcher matcher(grammar_, usedOptions_);
   WalkResult result = WalkResult::kInvalid;
   bool lowerLevel = false;
   try {
@@ -136,9 +157,8 @@ LineOutcome CommandMode::parse(const std::string& line) {
   if (lowerLevel) state_.levelChanged = true;
   // "exit-address-family" and its kin close the nested mode they are typed
   // in; the command itself stays in that mode.
-  const std::vector<std::string> words = wordsOf(line);
-  if (!lowerLevel && !inBanner_ && state_.nodeStack.size() > 2 && !words.empty() &&
-      ParserToolCase::string2Lower(words.front()).starts_with("exit-")) {
+  if (!lowerLevel && !inBanner_ && state_.nodeStack.size() > 2 && !words_.empty() &&
+      lowerStartsWith(words_.front(), "exit-")) {
     leavePending_ = true;
     state_.levelChanged = true;
     state_.prompt = grammar_.modePrompt(state_.nodeStack[state_.nodeStack.size() - 2]);
@@ -213,16 +233,16 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& 
   state_.prompt = grammar_.modePrompt(currentNode_);
 
   if (consumeBannerText(line)) return WalkResult::kComplete;
-  const std::vector<std::string> words = wordsOf(line);
+  const std::vector<std::string>& words = words_;
   if (words.empty()) return WalkResult::kComplete;
-  const std::string first = ParserToolCase::string2Lower(words.front());
   // Comments, and the version line at the top, are taken without a match.
   const ConfigLineKind kind = configLineKind(line);
   if (kind == ConfigLineKind::kComment) return WalkResult::kComplete;
   if (kind == ConfigLineKind::kVersion && state_.nodeStack.size() == 1) {
     return WalkResult::kComplete;
   }
-  const bool noForm = first == "no" && words.size() > 1;
+  const bool noForm = words.size() > 1 && words.front().size() == 2 &&
+                      lowerStartsWith(words.front(), "no");
 
   WalkResult result = WalkResult::kIncomplete;
   for (std::size_t i = noForm ? 1 : 0; i < words.size(); ++i) {
@@ -264,15 +284,19 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& 
 
 void CommandMode::record(const std::string& text, ParserTreeNode* node, bool noForm) {
   const bool argumentBefore = node->hasLetter(kLetterMb) && !noForm;
-  std::string piece = argumentBefore ? node->argument + " " : std::string();
-  if (text == kEndKey) {
-    piece += kEndKey;
-  } else {
-    piece += !argumentBefore && node->hasLetter(kLetterRp) ? node->argument : text;
-    piece += ' ';
+  // Both lines receive the same piece, appended in place.
+  for (std::string* out : {&completeLine_, &infoLine_}) {
+    if (argumentBefore) {
+      *out += node->argument;
+      *out += ' ';
+    }
+    if (text == kEndKey) {
+      *out += kEndKey;
+    } else {
+      *out += !argumentBefore && node->hasLetter(kLetterRp) ? node->argument : text;
+      *out += ' ';
+    }
   }
-  completeLine_ += piece;
-  infoLine_ += piece;
   if (commandLine_ != nullptr) commandLine_->addTreeNodes(node, text, noForm);
 }
 
@@ -288,8 +312,7 @@ void CommandMode::attachToParent() {
     }
   }
   commandLine_->setParentCommand(parent, true);
-  commandLine_->setOrderNo(state_.nodeStack.empty() ? nullptr : state_.nodeStack.back(),
-                           grammar_.commandOrder());
+  commandLine_->setOrderNo(state_.nodeStack.empty() ? nullptr : state_.nodeStack.back(), grammar_);
 }
 
 CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeNode* node,

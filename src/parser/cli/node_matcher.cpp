@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <map>
+#include <memory>
+#include <tuple>
 
 #include "vexa/parser/parser_tool_case.h"
 
@@ -20,48 +23,28 @@ bool inConflictList(const ParserTreeNode* node, const std::string& key) {
   return node->hasLetter(kLetterCf) && node->conflictList.count(key) != 0;
 }
 
-ParserTreeNode* complexChildWithKey(const ParserTreeNode::ChildMap& group,
-                                    const std::string& word) {
-  for (const auto& [key, child] : group) {
-    if (child->complexMark && child->keySet.count(word) != 0) return child;
-  }
-  return nullptr;
-}
+enum class TypedPass : uint8_t { kKeyTable, kBracketed, kBare };
 
-enum class TypedPass { kKeyTable, kBracketed, kBare };
+constexpr uint32_t kNoOrdinal = UINT32_MAX;
 
-// Step 4: the free-text types.
-ParserTreeNode* freeTextLookup(const ParserTreeNode* node, const std::string& word) {
-  for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
-    for (const auto& [childKey, child] : *group) {
-      for (const auto& [key, help] : child->keySet) {
-        if (ParserToolCase::isAnyValidInput(key, word)) return child;
-      }
-    }
-  }
-  return nullptr;
-}
 
 }  // namespace
 
 // ---- UsedOptions ----
 
 bool UsedOptions::has(const ParserTreeNode* node, const std::string& key) const {
-  for (const auto& [at, keys] : byNode_) {
-    if (at == node) return keys.count(key) != 0;
+  for (std::size_t i = 0; i < used_; ++i) {
+    if (entries_[i].first == node && entries_[i].second == key) return true;
   }
   return false;
 }
 
-std::set<std::string>* UsedOptions::keysOf(const ParserTreeNode* node) {
-  for (auto& [at, keys] : byNode_) {
-    if (at == node) return &keys;
-  }
-  return &byNode_.emplace_back(node, std::set<std::string>()).second;
-}
-
 void UsedOptions::add(const ParserTreeNode* node, const std::string& key) {
-  keysOf(node)->insert(key);
+  if (has(node, key)) return;
+  if (used_ == entries_.size()) entries_.emplace_back();
+  entries_[used_].first = node;
+  entries_[used_].second.assign(key);
+  ++used_;
 }
 
 // ---- finding a child ----
@@ -82,48 +65,111 @@ NodeMatcher::StepResult NodeMatcher::checked(const ParserTreeNode* node, const s
 // Step 1: the stored keys, then the key sets of complex children.
 NodeMatcher::StepResult NodeMatcher::exactLookup(const ParserTreeNode* node,
                                                  const std::string& word) {
-  auto plain = node->children.find(word);
-  if (plain != node->children.end()) return {plain->second, false};
-  auto option = node->optionChildren.find(word);
-  if (option != node->optionChildren.end()) return checked(node, word, option->second);
-  if (ParserTreeNode* complex = complexChildWithKey(node->children, word)) {
-    return {complex, false};
-  }
-  if (ParserTreeNode* complex = complexChildWithKey(node->optionChildren, word)) {
-    return checked(node, word, complex);
-  }
+  const NodeLookup& lookup = lookupOf(node);
+  auto plain = lookup.plain.find(word);
+  if (plain != lookup.plain.end()) return {plain->second, false};
+  auto option = lookup.option.find(word);
+  if (option != lookup.option.end()) return checked(node, word, option->second);
+  auto complex = lookup.complexPlain.find(word);
+  if (complex != lookup.complexPlain.end()) return {complex->second, false};
+  complex = lookup.complexOption.find(word);
+  if (complex != lookup.complexOption.end()) return checked(node, word, complex->second);
   return {};
 }
 
 // Step 2: key tables, bracketed types, bare types; plain children before
 // option-group children in every pass.  Only the key-table pass puts an
-// option child through the option check.
+// option child through the option check.  The node's lookup lists the keys
+// in the order they are tried; a key that can only accept itself is found
+// by the word, and wins when nothing tried before it accepts.
 NodeMatcher::StepResult NodeMatcher::typedLookup(const ParserTreeNode* node,
                                                  const std::string& word) {
-  auto accepts = [&](TypedPass pass, const std::string& key) {
-    switch (pass) {
+  const NodeLookup& lookup = lookupOf(node);
+  uint32_t sameOrdinal = kNoOrdinal;
+  ParserTreeNode* sameChild = nullptr;
+  // The bare types never accept the end-of-line word, not even as itself.
+  if (word != kEndKey) {
+    auto same = lookup.sameWord.find(word);
+    if (same != lookup.sameWord.end()) std::tie(sameOrdinal, sameChild) = same->second;
+  }
+  for (const NodeLookup::Typed& typed : lookup.typed) {
+    if (typed.ordinal > sameOrdinal) break;
+    const std::string& key = *typed.key;
+    switch (static_cast<TypedPass>(typed.pass)) {
       case TypedPass::kKeyTable:
-        return isTableKey(key) && keyTableAccepts(key, word);
+        if (!keyTableAccepts(key, word)) continue;
+        if (typed.optionGroup) return checked(node, key, typed.child);
+        return {typed.child, false};
       case TypedPass::kBracketed:
-        return isBracketed(key) && ParserToolCase::isValidInput(key, word);
+        if (!ParserToolCase::isValidInput(key, word)) continue;
+        return {typed.child, false};
       case TypedPass::kBare:
-        return ParserToolCase::isNewValidInput(key, word);
+        if (!ParserToolCase::isNewValidInput(key, word)) continue;
+        return {typed.child, false};
     }
-    return false;
-  };
+  }
+  if (sameChild != nullptr) return {sameChild, false};
+  return {};
+}
+
+const NodeLookup& NodeMatcher::lookupOf(const ParserTreeNode* node) const {
+  if (const NodeLookup* known = node->lookup.load(std::memory_order_acquire)) return *known;
+  auto built = std::make_unique<NodeLookup>();
+  uint32_t ordinal = 0;
   for (TypedPass pass : {TypedPass::kKeyTable, TypedPass::kBracketed, TypedPass::kBare}) {
     for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
       const bool optionGroup = group == &node->optionChildren;
       for (const auto& [childKey, child] : *group) {
         for (const auto& [key, help] : child->keySet) {
-          if (!accepts(pass, key)) continue;
-          if (pass == TypedPass::kKeyTable && optionGroup) return checked(node, key, child);
-          return {child, false};
+          const uint32_t at = ordinal++;
+          bool tried = false;
+          switch (pass) {
+            case TypedPass::kKeyTable:
+              tried = isTableKey(key);
+              break;
+            case TypedPass::kBracketed:
+              tried = isBracketed(key);
+              break;
+            case TypedPass::kBare:
+              tried = ParserToolCase::acceptsOtherInput(key);
+              if (!tried) built->sameWord.emplace(key, std::make_pair(at, child));
+              break;
+          }
+          if (tried) {
+            built->typed.push_back({static_cast<uint8_t>(pass), optionGroup, at, child, &key});
+          }
         }
       }
     }
   }
-  return {};
+  built->plain.reserve(node->children.size());
+  for (const auto& [key, child] : node->children) built->plain.emplace(key, child);
+  built->option.reserve(node->optionChildren.size());
+  for (const auto& [key, child] : node->optionChildren) built->option.emplace(key, child);
+  for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
+    auto& complexes = group == &node->children ? built->complexPlain : built->complexOption;
+    for (const auto& [childKey, child] : *group) {
+      if (!child->complexMark) continue;
+      for (const auto& [key, help] : child->keySet) complexes.emplace(key, child);
+    }
+  }
+  for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
+    for (const auto& [childKey, child] : *group) {
+      for (const auto& [key, help] : child->keySet) {
+        // isAnyValidInput's types, which accept every other word.
+        if (built->freeText == nullptr && ParserToolCase::isAnyValidInput(key, "")) {
+          built->freeText = child;
+        }
+      }
+    }
+  }
+  built->interfaceNames = findsInterfaceNames(node);
+  // Another thread may have built the same index meanwhile: one is kept.
+  const NodeLookup* expected = nullptr;
+  if (node->lookup.compare_exchange_strong(expected, built.get(), std::memory_order_acq_rel)) {
+    return *built.release();
+  }
+  return *expected;
 }
 
 // Steps 1 to 4 for one spelling of the word.
@@ -140,9 +186,12 @@ NodeMatcher::StepResult NodeMatcher::findChildSteps(const ParserTreeNode* node,
   if (allowAbbreviation) {
     if (ParserTreeNode* child = abbreviationMatch(node, word, matched)) return {child, false};
   }
-  if (ParserTreeNode* child = freeTextLookup(node, word)) {
+  // Step 4: the free-text types take any word but the end of the line; the
+  // node's lookup knows the first child with one.
+  ParserTreeNode* freeText = lookupOf(node).freeText;
+  if (freeText != nullptr && word != kEndKey) {
     matched = word;
-    return {child, false};
+    return {freeText, false};
   }
   return {};
 }
@@ -227,7 +276,8 @@ bool NodeMatcher::keyTableAccepts(const std::string& tableName, const std::strin
   const Grammar::KeyTable* table = grammar_.keyTable(tableName);
   if (table == nullptr) return false;
   if (table->count(word) != 0) return true;
-  for (const auto& [key, help] : *table) {
+  // Only the typed keys can accept a word that is not a key itself.
+  for (const std::string& key : *grammar_.typedKeys(tableName)) {
     if (isBracketed(key) && ParserToolCase::isValidInput(key, word)) return true;
     if (ParserToolCase::isNewValidInput(key, word)) return true;
   }
@@ -236,6 +286,12 @@ bool NodeMatcher::keyTableAccepts(const std::string& tableName, const std::strin
 
 bool NodeMatcher::acceptsInterfaceNames(const ParserTreeNode* node) const {
   if (node == nullptr) return false;
+  // The answer depends only on the grammar, which no longer changes once a
+  // matcher walks it: worked out once per node.
+  return lookupOf(node).interfaceNames;
+}
+
+bool NodeMatcher::findsInterfaceNames(const ParserTreeNode* node) const {
   for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
     for (const auto& [childKey, child] : *group) {
       if (childKey == kInterfaceTable) return true;

@@ -161,17 +161,37 @@ void VTY::setConfigAndDeltaFile(const std::string& configFile, int type) {
   type_ = type;
 }
 
+namespace {
+
+// The enclosing mode commands as the commands of a text share them; null
+// for none.
+std::shared_ptr<const std::string> sharedMajors(std::string text) {
+  if (text.empty()) return nullptr;
+  return std::make_shared<const std::string>(std::move(text));
+}
+
+}  // namespace
+
 bool VTY::getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>& out,
                          std::string& errorText, int& errorLine, bool popFlag) {
   CommandMode* mode = currentCommandMode();
-  std::vector<std::string> lines;
-  ParserToolCase::splitString(text, "\r\n", lines);
-  std::string majors = mode == nullptr ? std::string() : mode->getMajorCommands();
+  std::shared_ptr<const std::string> majors =
+      sharedMajors(mode == nullptr ? std::string() : mode->getMajorCommands());
   int level = 0;
   bool result = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    const int lineNo = static_cast<int>(i) + 1;
+  int lineNo = 0;
+  // The lines are the non-empty pieces between carriage returns and line
+  // feeds, read one at a time into the same string.
+  std::string line;
+  const std::size_t size = text.size();
+  std::size_t pos = 0;
+  while (pos < size) {
+    while (pos < size && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
+    if (pos == size) break;
+    const std::size_t begin = pos;
+    while (pos < size && text[pos] != '\r' && text[pos] != '\n') ++pos;
+    line.assign(text, begin, pos - begin);
+    ++lineNo;
     auto command = std::make_unique<CiscoCommandLine>();
     command->setLineNo(lineNo);
     if (replaySkips(line)) {
@@ -191,8 +211,8 @@ bool VTY::getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>
 }
 
 bool VTY::parseComLine(CommandMode& mode, const std::string& line, int lineNo, bool popFlag,
-                       CiscoCommandLine& command, std::string& majors, int& level,
-                       std::string& errorText, int& errorLine) {
+                       CiscoCommandLine& command, std::shared_ptr<const std::string>& majors,
+                       int& level, std::string& errorText, int& errorLine) {
   const bool previousChanged = mode.levelChanged();
   const bool ok = parse(line, popFlag, &command);
   if (!ok) {
@@ -204,18 +224,21 @@ bool VTY::parseComLine(CommandMode& mode, const std::string& line, int lineNo, b
     const bool afterSubMode =
         static_cast<std::size_t>(mode.getMajorDepth()) < mode.majorCommandCount();
     if (lineNo == 1 || afterSubMode) {
-      majors = mode.getAllMajorCommands();
+      majors = sharedMajors(mode.getAllMajorCommands());
       level = mode.getMajorDepth() + (afterSubMode ? 1 : 0);
     }
     command.setLevel(level);
     command.setMajorCommands(majors);
-    const std::string text = withoutLeadingBlanks(line) + "\n";
+    std::string text = withoutLeadingBlanks(line);
+    text += '\n';
     command.setCurrentCommand(text);
     command.setOriginalCmd(text);
     return false;
   }
+  // A configuration tree keeps every command of the text: no spare room.
+  command.fitNodePath();
   if (lineNo == 1 || mode.levelChanged() || previousChanged) {
-    majors = mode.getMajorCommands();
+    majors = sharedMajors(mode.getMajorCommands());
     level = mode.getMajorDepth();
   }
   if (mode.getInfoLine().empty()) {

@@ -12,7 +12,11 @@ namespace {
 // The mode file whose order templates apply when a node names none.
 constexpr char kDefaultModeFile[] = "configuration_mod.cfm";
 
-bool hasEndWord(const std::set<std::string>& words) { return words.count(kEndKey) != 0; }
+// Room for the usual node path at its first word: growing one element at a
+// time cost several allocations per command.
+constexpr std::size_t kPathReserve = 6;
+
+bool hasEndWord(const WordSet& words) { return words.count(kEndKey) != 0; }
 
 bool has(const ParserTreeNode* node, uint32_t letter) {
   return node != nullptr && node->hasLetter(letter);
@@ -39,25 +43,46 @@ CiscoCommandLine& CiscoCommandLine::operator=(const CiscoCommandLine& other) {
 
 CiscoCommandLine::~CiscoCommandLine() { delOnlyChildCmds(); }
 
+const std::string& CiscoCommandLine::emptyText() {
+  static const std::string kEmpty;
+  return kEmpty;
+}
+
+const CiscoCommandLine::NestedMap& CiscoCommandLine::nested() const {
+  static const NestedMap kNone;
+  return nested_ == nullptr ? kNone : *nested_;
+}
+
+CiscoCommandLine::NestedMap& CiscoCommandLine::nestedToEdit() {
+  if (nested_ == nullptr) nested_ = std::make_unique<NestedMap>();
+  return *nested_;
+}
+
 void CiscoCommandLine::copyMissingNestedCommands(const CiscoCommandLine& other) {
-  for (const auto& [node, nested] : other.nestedCommands_) {
-    if (nestedCommands_.count(node) != 0) continue;
-    auto copy = std::make_unique<CiscoCommandLine>(*nested);
+  for (const auto& [node, inner] : other.nested()) {
+    if (nested().count(node) != 0) continue;
+    auto copy = std::make_unique<CiscoCommandLine>(*inner);
     // A nested command always points at its owner, so that setNoCompleteCmd
     // reaches it from the copy as it does from the original.
     copy->parent_ = this;
-    nestedCommands_.emplace(node, std::move(copy));
+    nestedToEdit().emplace(node, std::move(copy));
   }
 }
 
+const std::string& CiscoCommandLine::majorText() const {
+  static const std::string kNone;
+  return c_.majorCommands == nullptr ? kNone : *c_.majorCommands;
+}
+
 std::vector<std::string> CiscoCommandLine::getMajorCommands() const {
+  const std::string& joined = majorText();
   std::vector<std::string> out;
   std::size_t start = 0;
-  while (start <= c_.majorCommands.size()) {
-    std::size_t end = c_.majorCommands.find("\r\n", start);
-    if (end == std::string::npos) end = c_.majorCommands.size();
+  while (start <= joined.size()) {
+    std::size_t end = joined.find("\r\n", start);
+    if (end == std::string::npos) end = joined.size();
     // Empty pieces carry no command (a trailing separator, or none at all).
-    if (end > start) out.push_back(c_.majorCommands.substr(start, end - start));
+    if (end > start) out.push_back(joined.substr(start, end - start));
     start = end + 2;
   }
   return out;
@@ -66,7 +91,7 @@ std::vector<std::string> CiscoCommandLine::getMajorCommands() const {
 void CiscoCommandLine::setFlags(uint32_t bits, bool recursive) {
   c_.flags |= bits;
   if (!recursive) return;
-  for (auto& [node, nested] : nestedCommands_) nested->setFlags(bits, true);
+  for (auto& [node, inner] : nested()) inner->setFlags(bits, true);
 }
 
 void CiscoCommandLine::setNoCompleteCmd(bool on) {
@@ -94,8 +119,8 @@ CiscoCommandLineFlag CiscoCommandLine::flagFromLetters(const ParserTreeNode* nod
 }
 
 void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string& word, bool isNo) {
-  auto found = nestedCommands_.find(node);
-  if (found != nestedCommands_.end()) {
+  auto found = nested().find(node);
+  if (found != nested().end()) {
     currentNested_ = found->second.get();
     return;
   }
@@ -105,10 +130,9 @@ void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string
   if (isNo) nested->c_.flags |= FLAG_NO;
   setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
   nested->c_.flag = flagFromLetters(node, nested->c_.flag);
-  nested->c_.nodeSet.insert(node);
-  nested->c_.nodePath.emplace_back(node, std::set<std::string>{word});
+  nested->c_.nodePath.emplace_back(node, WordSet(word));
   currentNested_ = nested.get();
-  nestedCommands_.emplace(node, std::move(nested));
+  nestedToEdit().emplace(node, std::move(nested));
 }
 
 void CiscoCommandLine::takeLetters(const ParserTreeNode* node, bool isNo) {
@@ -143,21 +167,22 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
     return;
   }
   takeLetters(node, isNo);
-  if (c_.nodeSet.count(node) == 0) {
-    c_.nodeSet.insert(node);
-    c_.nodePath.emplace_back(node, std::set<std::string>{word});
-    return;
-  }
+  // A node appears in the path once; paths are a few elements long.
   auto element = std::find_if(c_.nodePath.begin(), c_.nodePath.end(),
                               [node](const NodePathElement& e) { return e.first == node; });
-  if (element == c_.nodePath.end()) return;  // unreachable: the set mirrors the path
-  std::set<std::string>& words = element->second;
+  if (element == c_.nodePath.end()) {
+    if (c_.nodePath.empty()) c_.nodePath.reserve(kPathReserve);
+    c_.nodePath.emplace_back(node, WordSet(word));
+    return;
+  }
+  WordSet& words = element->second;
   if (node->hasLetter(kLetterWa) && !words.empty()) {
-    // Set elements are immutable: take the first word out, extend it, put
-    // it back (it may sort elsewhere afterwards).
-    auto first = words.extract(words.begin());
-    first.value() += ' ';
-    first.value() += word;
+    // The first word is taken out, extended and put back (it may sort
+    // elsewhere afterwards).
+    std::string first = *words.begin();
+    words.erase(first);
+    first += ' ';
+    first += word;
     words.insert(std::move(first));
   } else {
     words.insert(word);
@@ -167,7 +192,8 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
 void CiscoCommandLine::setOrderNo(const ParserTreeNode* node,
                                   const Grammar::CommandOrderTable& table) {
   if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
-  const std::string name = node->modeFileName.empty() ? kDefaultModeFile : node->modeFileName;
+  static const std::string kDefault = kDefaultModeFile;
+  const std::string& name = node->modeFileName.empty() ? kDefault : node->modeFileName;
   auto entry = table.find(name);
   if (entry == table.end()) return;
 
@@ -184,15 +210,58 @@ void CiscoCommandLine::setOrderNo(const ParserTreeNode* node,
   }
 }
 
+void CiscoCommandLine::setOrderNo(const ParserTreeNode* node, const Grammar& grammar) {
+  const Grammar::CommandOrderTable& table = grammar.commandOrder();
+  if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
+  static const std::string kDefault = kDefaultModeFile;
+  const std::string& name = node->modeFileName.empty() ? kDefault : node->modeFileName;
+  auto entry = table.find(name);
+  const Grammar::OrderIndex* index = grammar.commandOrderIndex(name);
+  if (entry == table.end() || index == nullptr) return;
+  const std::vector<Grammar::OrderTemplate>& templates = entry->second;
+  const ParserTreeNode* first = c_.nodePath.front().first;
+  // The first template that fits at once without sharing the first node;
+  // those that share it are put to the whole test below.
+  constexpr uint32_t kNone = UINT32_MAX;
+  uint32_t best = kNone;
+  for (uint32_t k : index->fitAtStart) {
+    const auto& path = templates[k].path;
+    if (path.empty() || path.front().first != first) {
+      best = k;
+      break;
+    }
+  }
+  auto bucket = index->byFirstNode.find(first);
+  if (bucket != index->byFirstNode.end()) {
+    for (uint32_t k : bucket->second) {
+      if (k > best) break;
+      const auto& path = templates[k].path;
+      std::size_t i = 0;
+      while (i < path.size() && i < c_.nodePath.size() && path[i].first == c_.nodePath[i].first) {
+        ++i;
+      }
+      if (i == path.size() || path[i].second) {
+        best = k;
+        break;
+      }
+    }
+  }
+  if (best != kNone) c_.orderNo = templates[best].orderNo;
+}
+
+void CiscoCommandLine::fitNodePath() {
+  c_.nodePath.shrink_to_fit();
+  for (auto& [node, inner] : nested()) inner->fitNodePath();
+}
+
 void CiscoCommandLine::clearVisitedOption() {
   c_.orderNo = 0;
   c_.flags = 0;
   parent_ = nullptr;
   c_.nodePath.clear();
-  c_.nodeSet.clear();
   // Nested commands were built from the words just forgotten; keeping them
   // would let a failed attempt leak into the next one.
-  nestedCommands_.clear();
+  nested_.reset();
   currentNested_ = nullptr;
 }
 
@@ -275,7 +344,7 @@ bool CiscoCommandLine::mergePathValues(const CiscoCommandLine& other) {
         !has(c_.nodePath[i].first, kLetterM)) {
       continue;
     }
-    std::set<std::string>& values = c_.nodePath[i].second;
+    WordSet& values = c_.nodePath[i].second;
     if (otherIsNo) {
       for (const std::string& word : theirs[i].second) {
         values.erase(word);
@@ -291,15 +360,16 @@ bool CiscoCommandLine::mergePathValues(const CiscoCommandLine& other) {
 bool CiscoCommandLine::mergeNestedCommands(const CiscoCommandLine& other) {
   const bool otherIsNo = (other.c_.flags & FLAG_NO) != 0;
   bool nestedEndsCommand = false;
-  for (const auto& [node, theirNested] : other.nestedCommands_) {
+  for (const auto& [node, theirNested] : other.nested()) {
     const bool nodeHasN = has(node, kLetterN);
     nestedEndsCommand = nestedEndsCommand || nodeHasN;
-    auto mine = nestedCommands_.find(node);
-    if (mine == nestedCommands_.end()) {
+    NestedMap& mineMap = nestedToEdit();
+    auto mine = mineMap.find(node);
+    if (mine == mineMap.end()) {
       if (otherIsNo) continue;
       auto copy = std::make_unique<CiscoCommandLine>(*theirNested);
       copy->parent_ = this;
-      nestedCommands_.emplace(node, std::move(copy));
+      mineMap.emplace(node, std::move(copy));
     } else if (!otherIsNo) {
       if (theirNested->c_.flag == MultiValueCommand) {
         mine->second->mergeCommand(theirNested.get());
@@ -307,11 +377,11 @@ bool CiscoCommandLine::mergeNestedCommands(const CiscoCommandLine& other) {
         *mine->second = *theirNested;
       }
     } else if (!(theirNested->c_.flag == MultiValueCommand &&
-                 !theirNested->nestedCommands_.empty() &&
+                 !theirNested->nested().empty() &&
                  mine->second->mergeCommand(theirNested.get())) &&
                nodeHasN) {
       if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
-      nestedCommands_.erase(mine);
+      mineMap.erase(mine);
     }
   }
   return nestedEndsCommand;
@@ -328,7 +398,7 @@ bool CiscoCommandLine::survivesNoForm(const CiscoCommandLine& other, bool nested
     if (!theirs[at].first->optionChildren.empty()) return false;
     if (at > 0 && !theirs[at - 1].first->optionChildren.empty()) return false;
   }
-  if (!nestedEndsCommand || nestedCommands_.empty() || c_.nodePath.empty()) return true;
+  if (!nestedEndsCommand || nested().empty() || c_.nodePath.empty()) return true;
   // The nested part is gone: what is left must be able to end by itself.
   // As above, a used-up path is looked at through its last element.
   const NodePathElement& element = c_.nodePath[std::min(stop, c_.nodePath.size() - 1)];
@@ -350,21 +420,23 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
 }
 
 const std::string& CiscoCommandLine::genCommandStr() {
-  c_.originalCommand.clear();
+  c_.originalIsCurrent = false;
+  std::string& text = c_.originalCommand.edit();
+  text.clear();
   for (std::size_t i = 0; i < c_.nodePath.size(); ++i) {
     for (const std::string& word : c_.nodePath[i].second) {
-      if (i > 0) c_.originalCommand += ' ';
-      c_.originalCommand += word;
+      if (i > 0) text += ' ';
+      text += word;
     }
   }
-  for (auto& [node, nested] : nestedCommands_) {
-    const std::size_t end = c_.originalCommand.find('\n');
-    if (end != std::string::npos) c_.originalCommand.resize(end);
-    c_.originalCommand += ' ';
-    c_.originalCommand += nested->genCommandStr();
+  for (auto& [node, inner] : nested()) {
+    const std::size_t end = text.find('\n');
+    if (end != std::string::npos) text.resize(end);
+    text += ' ';
+    text += inner->genCommandStr();
   }
-  if (c_.originalCommand.empty() || c_.originalCommand.back() != '\n') c_.originalCommand += '\n';
-  return c_.originalCommand;
+  if (text.empty() || text.back() != '\n') text += '\n';
+  return text;
 }
 
 void releaseCommands(std::vector<CiscoCommandLine*>& commands) {

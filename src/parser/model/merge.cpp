@@ -33,6 +33,22 @@ bool isStructuralLine(const std::string& line) {
          kind == ConfigLineKind::kEnd;
 }
 
+// The size of the text appendExpanded writes, to reserve it at once.
+std::size_t expandedSize(const CommandList& commands, int level) {
+  const std::size_t indent = static_cast<std::size_t>(std::max(0, level));
+  std::size_t size = 0;
+  for (const CiscoCommandLine* command : commands) {
+    // At most: the indent, the command (or raw line) and its line end, and
+    // the "!" line of a mode.
+    size += indent + command->getOriginalStr().size() + command->getOriginalCmd().size() + 1;
+    if (hasFlags(command, FLAG_MODE)) size += indent + 2;
+    if (!command->getChildCommands().empty()) {
+      size += expandedSize(command->getChildCommands(), level + 1);
+    }
+  }
+  return size;
+}
+
 void appendExpanded(const CommandList& commands, int level, std::string& text) {
   const std::string indent(static_cast<std::size_t>(std::max(0, level)), ' ');
   for (const CiscoCommandLine* command : commands) {
@@ -215,6 +231,7 @@ std::string VexaParserUtil::normalizeConfigCmds(const Grammar& grammar, const st
 std::string VexaParserUtil::expandMergedCmds(const std::vector<CiscoCommandLine*>& commands,
                                              int level) {
   std::string text;
+  text.reserve(expandedSize(commands, level));
   appendExpanded(commands, level, text);
   return text;
 }

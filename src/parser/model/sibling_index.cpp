@@ -6,29 +6,37 @@ namespace vexaparser::model {
 
 namespace {
 
-void appendSize(std::string& key, std::size_t size) {
-  const auto value = static_cast<std::uint64_t>(size);
-  key.append(reinterpret_cast<const char*>(&value), sizeof value);
+// FNV-1a over the bytes of a value.
+void mix(std::uint64_t& hash, const void* data, std::size_t size) {
+  const auto* bytes = static_cast<const unsigned char*>(data);
+  for (std::size_t i = 0; i < size; ++i) {
+    hash ^= bytes[i];
+    hash *= 0x100000001b3ULL;
+  }
 }
 
 // Two commands can only be comparable when the runs of "k" nodes at the
 // front of their node paths are the same nodes with the same words: at a
 // position where either path has a "k" node, isComparable demands the same
 // node and words, so a run cannot end earlier in one path than in the other
-// (and a path used up before its partner's "k" node fails as well).
-std::string comparableKey(const CiscoCommandLine* command) {
-  std::string key;
+// (and a path used up before its partner's "k" node fails as well).  The
+// key is a hash of that run: commands with equal runs share a bucket, and
+// the few others a collision adds are turned away by the real test.
+std::uint64_t comparableKey(const CiscoCommandLine* command) {
+  std::uint64_t hash = 0xcbf29ce484222325ULL;
   for (const auto& [node, words] : command->getNodePath()) {
     if (node == nullptr || !node->hasLetter(kLetterK)) break;
     const auto address = reinterpret_cast<std::uintptr_t>(node);
-    key.append(reinterpret_cast<const char*>(&address), sizeof address);
-    appendSize(key, words.size());
+    mix(hash, &address, sizeof address);
+    const std::uint64_t count = words.size();
+    mix(hash, &count, sizeof count);
     for (const std::string& word : words) {
-      appendSize(key, word.size());
-      key += word;
+      const std::uint64_t size = word.size();
+      mix(hash, &size, sizeof size);
+      mix(hash, word.data(), word.size());
     }
   }
-  return key;
+  return hash;
 }
 
 bool firstHoldsEnd(const CiscoCommandLine* command) {

@@ -14,6 +14,7 @@
 #define VEXA_SRC_PARSER_MODEL_SIBLING_INDEX_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -61,8 +62,8 @@ class SiblingIndex {
 
   const CommandList& list_;
   std::size_t indexed_ = 0;  // positions [0, indexed_) are in the maps
-  // Key of the leading run of "k" nodes -> positions, ascending.
-  std::unordered_map<std::string, std::vector<std::size_t>> comparable_;
+  // Hash of the leading run of "k" nodes -> positions, ascending.
+  std::unordered_map<std::uint64_t, std::vector<std::size_t>> comparable_;
   // First node -> positions, ascending; wild_: positions whose first element
   // holds the end-of-line word (they may answer isNoable for any node).
   std::unordered_map<const void*, std::vector<std::size_t>> byFirstNode_;

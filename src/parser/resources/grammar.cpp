@@ -3,6 +3,8 @@
 #include <atomic>
 #include <utility>
 
+#include "vexa/parser/parser_tool_case.h"
+
 namespace vexaparser {
 
 namespace {
@@ -30,14 +32,34 @@ bool Grammar::hasAllModes() const {
          modeTree(CONFIGURATION_MODE) != nullptr;
 }
 
-std::string Grammar::modePrompt(const ParserTreeNode* node) const {
+const std::string& Grammar::modePrompt(const ParserTreeNode* node) const {
+  static const std::string kNone;
   auto it = modePrompts_.find(node);
-  return it == modePrompts_.end() ? std::string() : it->second;
+  return it == modePrompts_.end() ? kNone : it->second;
 }
 
 const Grammar::KeyTable* Grammar::keyTable(const std::string& name) const {
   auto it = keyTables_.find(name);
   return it == keyTables_.end() ? nullptr : &it->second;
+}
+
+const Grammar::OrderIndex* Grammar::commandOrderIndex(const std::string& name) const {
+  auto it = commandOrderIndex_.find(name);
+  return it == commandOrderIndex_.end() ? nullptr : &it->second;
+}
+
+void Grammar::setCommandOrder(CommandOrderTable table) {
+  commandOrder_ = std::move(table);
+  commandOrderIndex_.clear();
+  for (const auto& [name, templates] : commandOrder_) {
+    OrderIndex& index = commandOrderIndex_[name];
+    for (std::size_t k = 0; k < templates.size(); ++k) {
+      const auto& path = templates[k].path;
+      const auto at = static_cast<uint32_t>(k);
+      if (path.empty() || path.front().second) index.fitAtStart.push_back(at);
+      if (!path.empty()) index.byFirstNode[path.front().first].push_back(at);
+    }
+  }
 }
 
 void Grammar::setModeTree(VTYModeType mode, const ParserTree& tree) { modeTrees_[mode] = tree; }
@@ -46,7 +68,17 @@ void Grammar::setModePrompt(const ParserTreeNode* node, const std::string& promp
   modePrompts_[node] = prompt;
 }
 
+const std::vector<std::string>* Grammar::typedKeys(const std::string& name) const {
+  auto it = typedKeys_.find(name);
+  return it == typedKeys_.end() ? nullptr : &it->second;
+}
+
 void Grammar::setKeyTable(const std::string& name, KeyTable table) {
+  std::vector<std::string>& typed = typedKeys_[name];
+  typed.clear();
+  for (const auto& [key, help] : table) {
+    if (ParserToolCase::acceptsOtherInput(key)) typed.push_back(key);
+  }
   keyTables_[name] = std::move(table);
 }
 

@@ -56,10 +56,8 @@ std::vector<std::string> ModeFileLoader::readLines(const std::string& fullPath) 
   return lines;
 }
 
-ModeFileLoader::Line ModeFileLoader::splitLine(const std::string& text) {
-  Line line;
+void ModeFileLoader::splitLine(const std::string& text, Line& line) {
   ParserToolCase::parseCmdLine(text, line.word, line.help, line.letters, line.argument, line.tail);
-  return line;
 }
 
 void ModeFileLoader::loadFile(const std::string& fileName, ParserTreeNode* root) {
@@ -80,9 +78,11 @@ void ModeFileLoader::loadFile(const std::string& fileName, ParserTreeNode* root)
   std::size_t outerDepth = tree_.buildStack.size();
   tree_.buildStack.push(root);
   baseDepth_ = tree_.buildStack.size();
+  // One line object for the whole file: its fields keep their storage.
+  Line line;
   for (std::size_t next = 0; next < lines.size();) {
     lineNo_ = next + 1;
-    Line line = splitLine(lines[next++]);
+    splitLine(lines[next++], line);
     if (line.word.empty()) continue;
     if (startsWith(line.word, '!')) {
       // A closing line while only the file's root is open is not valid and
@@ -177,8 +177,9 @@ void ModeFileLoader::addComplexBlock(const Line& line, const std::vector<std::st
   node->optionMember = node->hasLetter(kLetterOb);
   // The closing "#" line ends the block and is consumed; it is not one of
   // the alternatives.  A file that ends inside a block ends the block.
+  Line alternative;
   while (next < lines.size()) {
-    Line alternative = splitLine(lines[next++]);
+    splitLine(lines[next++], alternative);
     if (alternative.word.empty()) continue;
     if (startsWith(alternative.word, '#')) break;
     node->keySet[alternative.word] = alternative.help;

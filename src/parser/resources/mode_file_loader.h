@@ -43,7 +43,8 @@ class ModeFileLoader {
   struct Line {
     std::string word, help, letters, argument, tail;
   };
-  static Line splitLine(const std::string& text);
+  // The fields of text into line (every field is overwritten).
+  static void splitLine(const std::string& text, Line& line);
 
   void addLine(const Line& line);
   void addOptionalKeyToOpenNode(const std::string& key, const Line& line);

@@ -70,6 +70,8 @@ std::string formatLetters(uint32_t letters) {
 
 ParserTreeNode::ParserTreeNode() : complexCounter(randomCounterStart()) {}
 
+ParserTreeNode::~ParserTreeNode() { delete lookup.load(); }
+
 void ParserTreeNode::addChild(const std::string& key, const std::string& help,
                               ParserTreeNode* child, bool optional) {
   if (key.empty() || child == nullptr) return;

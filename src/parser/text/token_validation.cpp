@@ -232,6 +232,14 @@ bool ParserToolCase::isNewValidInput(const std::string& type, const std::string&
   return false;
 }
 
+bool ParserToolCase::acceptsOtherInput(const std::string& type) {
+  // The types isNewValidInput knows, in its order; every bracketed type goes
+  // to isValidInput.
+  return isPvFormStr(type) || type == "a.b.c.d" || type == "a.b.c.d/<1-32>" ||
+         type.find(':') != std::string::npos || type == "id" || type == "+/-<metric>" ||
+         type == "+/-<delay>" || type == "h.h.h";
+}
+
 bool ParserToolCase::isAnyValidInput(const std::string& type, const std::string& input) {
   if (input == "\n") return false;
   return type == "hostname or a.b.c.d" || type == "word" || type == "line";

@@ -225,7 +225,14 @@ class CommandLineOrderTest : public CommandLineRelationTest {
   int orderOf(CommandPtr command, ParserTreeNode* mode) {
     command->setOrderNo(-1);
     command->setOrderNo(mode, table_);
-    return command->getOrderNo();
+    const int fromTable = command->getOrderNo();
+    // The terminal asks the grammar, whose index must give the same answer.
+    auto grammar = std::make_shared<Grammar>("");
+    grammar->setCommandOrder(table_);
+    command->setOrderNo(-1);
+    command->setOrderNo(mode, *grammar);
+    EXPECT_EQ(command->getOrderNo(), fromTable) << "through the grammar's index";
+    return fromTable;
   }
 
   Grammar::CommandOrderTable table_;
@@ -244,6 +251,15 @@ TEST_F(CommandLineOrderTest, FirstFittingTemplateGivesTheNumber) {
   };
   // clang-format on
   for (Case& c : cases) EXPECT_EQ(orderOf(std::move(c.command), root), c.expected) << c.name;
+}
+
+TEST_F(CommandLineOrderTest, TemplateWithoutPathFitsEveryCommandFromItsPlace) {
+  addTemplate(kMode, cmd("ip address"), 4);
+  addTemplate(kMode, std::make_unique<CiscoCommandLine>(), 5);
+  addTemplate(kMode, cmd("ip"), 9);
+  EXPECT_EQ(orderOf(build({{ip, "ip"}, {address, "address"}}), root), 4) << "an earlier fit";
+  EXPECT_EQ(orderOf(cmd("ip route 10.0.0.0 255.0.0.0 1.1.1.1"), root), 5)
+      << "a later template of the same first node comes too late";
 }
 
 TEST_F(CommandLineOrderTest, NoFittingTemplateOrEntryLeavesNumber) {

@@ -1,0 +1,74 @@
+// WordSet against the std::set<std::string> it stands in for: the same
+// words in the same order after any sequence of inserts and erases.
+#include "vexa/parser/word_set.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vexaparser {
+namespace {
+
+struct Step {
+  bool insert;
+  std::string word;
+};
+
+// Applies steps to a WordSet and a std::set alike, comparing after each.
+void expectSameAsSet(const std::vector<Step>& steps) {
+  WordSet words;
+  std::set<std::string> expected;
+  for (const Step& step : steps) {
+    if (step.insert) {
+      EXPECT_EQ(words.insert(step.word), expected.insert(step.word).second) << step.word;
+    } else {
+      EXPECT_EQ(words.erase(step.word), expected.erase(step.word)) << step.word;
+    }
+    EXPECT_EQ(std::vector<std::string>(words.begin(), words.end()),
+              std::vector<std::string>(expected.begin(), expected.end()))
+        << (step.insert ? "after inserting " : "after erasing ") << step.word;
+    EXPECT_EQ(words.size(), expected.size());
+    EXPECT_EQ(words.count(step.word), expected.count(step.word));
+  }
+}
+
+TEST(WordSetTest, KeepsWordsSortedAndUniqueAsASetDoes) {
+  expectSameAsSet({{true, "to"},
+                   {true, "the"},
+                   {true, "to"},
+                   {true, "core"},
+                   {true, "\n"},
+                   {true, "a-long-word-beyond-the-inline-buffer"},
+                   {true, "Z"},
+                   {true, "the"}});
+}
+
+TEST(WordSetTest, ErasesDownToNothingAndGrowsAgain) {
+  expectSameAsSet({{true, "one"},
+                   {false, "other"},
+                   {false, "one"},
+                   {false, "one"},
+                   {true, "two"},
+                   {true, "three"},
+                   {false, "two"},
+                   {false, "three"},
+                   {true, "four"}});
+}
+
+TEST(WordSetTest, CopiesAreIndependentAndCompareByWords) {
+  WordSet original{"b", "a"};
+  WordSet copy = original;
+  copy.insert("c");
+  EXPECT_EQ(original, (std::set<std::string>{"a", "b"}));
+  EXPECT_EQ(copy, (std::set<std::string>{"a", "b", "c"}));
+  EXPECT_FALSE(original == copy);
+  copy.erase("c");
+  EXPECT_EQ(original, copy);
+  const std::set<std::string> converted = copy;
+  EXPECT_EQ(converted, (std::set<std::string>{"a", "b"}));
+}
+
+}  // namespace
+}  // namespace vexaparser
