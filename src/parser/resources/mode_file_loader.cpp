@@ -43,31 +43,43 @@ std::vector<std::string> ModeFileLoader::readLines(const std::string& fullPath) 
   std::string text;
   vexahost::Pathname path(fullPath);
   if (!path.readAll(text)) throw ParserException::cannotOpen(fullPath);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::size_t len = end - start;
-    if (len > 0 && text[start + len - 1] == '\r') --len;
-    lines.emplace_back(text, start, len);
-    start = end + 1;
-  }
-  return lines;
+  std::vector<std::string_view> views;
+  splitLines(text, views);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
-void ModeFileLoader::splitLine(const std::string& text, Line& line) {
-  ParserToolCase::parseCmdLine(text, line.word, line.help, line.letters, line.argument, line.tail);
+void ModeFileLoader::splitLines(const std::string& text, std::vector<std::string_view>& lines) {
+  const std::string_view all(text);
+  std::size_t start = 0;
+  while (start < all.size()) {
+    std::size_t end = all.find('\n', start);
+    if (end == std::string_view::npos) end = all.size();
+    std::size_t len = end - start;
+    if (len > 0 && all[start + len - 1] == '\r') --len;
+    lines.push_back(all.substr(start, len));
+    start = end + 1;
+  }
+}
+
+void ModeFileLoader::splitLine(std::string_view text, std::string& scratch, Line& line) {
+  scratch.assign(text);
+  ParserToolCase::parseCmdLine(scratch, line.word, line.help, line.letters, line.argument,
+                               line.tail);
 }
 
 void ModeFileLoader::loadFile(const std::string& fileName, ParserTreeNode* root) {
-  std::vector<std::string> lines;
-  try {
-    lines = readLines(filesPath(grammar_.folder(), fileName));
-  } catch (const ParserException&) {
-    if (!fileName_.empty()) failedAt_ = fileName_ + ":" + std::to_string(lineNo_);
-    throw;
+  // The file's text stays here while its lines are read; the lines are views
+  // into it.
+  std::string text;
+  {
+    const std::string fullPath = filesPath(grammar_.folder(), fileName);
+    if (!vexahost::Pathname(fullPath).readAll(text)) {
+      if (!fileName_.empty()) failedAt_ = fileName_ + ":" + std::to_string(lineNo_);
+      throw ParserException::cannotOpen(fullPath);
+    }
   }
+  std::vector<std::string_view> lines;
+  splitLines(text, lines);
   // The file and line being read, restored when this file is done.
   const std::string outerFile = std::exchange(fileName_, fileName);
   const std::size_t outerLine = lineNo_;
@@ -80,9 +92,10 @@ void ModeFileLoader::loadFile(const std::string& fileName, ParserTreeNode* root)
   baseDepth_ = tree_.buildStack.size();
   // One line object for the whole file: its fields keep their storage.
   Line line;
+  std::string scratch;
   for (std::size_t next = 0; next < lines.size();) {
     lineNo_ = next + 1;
-    splitLine(lines[next++], line);
+    splitLine(lines[next++], scratch, line);
     if (line.word.empty()) continue;
     if (startsWith(line.word, '!')) {
       // A closing line while only the file's root is open is not valid and
@@ -168,7 +181,7 @@ void ModeFileLoader::addOptionalKeyToOpenNode(const std::string& key, const Line
   applyTail(open, line.tail);
 }
 
-void ModeFileLoader::addComplexBlock(const Line& line, const std::vector<std::string>& lines,
+void ModeFileLoader::addComplexBlock(const Line& line, const std::vector<std::string_view>& lines,
                                      std::size_t& next) {
   ParserTreeNode* open = openNode();
   ParserTreeNode* node = grammar_.newNode();
@@ -178,8 +191,9 @@ void ModeFileLoader::addComplexBlock(const Line& line, const std::vector<std::st
   // The closing "#" line ends the block and is consumed; it is not one of
   // the alternatives.  A file that ends inside a block ends the block.
   Line alternative;
+  std::string scratch;
   while (next < lines.size()) {
-    splitLine(lines[next++], alternative);
+    splitLine(lines[next++], scratch, alternative);
     if (alternative.word.empty()) continue;
     if (startsWith(alternative.word, '#')) break;
     node->keySet[alternative.word] = alternative.help;

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -40,15 +41,21 @@ class ModeFileLoader {
   static std::vector<std::string> readLines(const std::string& fullPath);
 
  private:
+  // The lines of text as views into it, split as readLines splits.
+  static void splitLines(const std::string& text, std::vector<std::string_view>& lines);
+
   struct Line {
     std::string word, help, letters, argument, tail;
   };
-  // The fields of text into line (every field is overwritten).
-  static void splitLine(const std::string& text, Line& line);
+  // The fields of text into line (every field is overwritten).  scratch
+  // holds the text for the field split and keeps its storage from line to
+  // line.
+  static void splitLine(std::string_view text, std::string& scratch, Line& line);
 
   void addLine(const Line& line);
   void addOptionalKeyToOpenNode(const std::string& key, const Line& line);
-  void addComplexBlock(const Line& line, const std::vector<std::string>& lines, std::size_t& next);
+  void addComplexBlock(const Line& line, const std::vector<std::string_view>& lines,
+                       std::size_t& next);
   void openRejectedLine();
   void applyTail(ParserTreeNode* node, const std::string& tail);
   void openSubMode(ParserTreeNode* node, const std::string& prompt, const std::string& file);
