@@ -173,6 +173,10 @@ class CiscoCommandLine {
   // Gives back the spare room of the node path (its own and its nested
   // commands'), once the command is complete; nothing else changes.
   void fitNodePath();
+  // Room for elements node path elements, taken before the first is added
+  // when the caller knows how many a line gives at most; a path that fills
+  // it exactly needs no fitting afterwards.  Nothing else changes.
+  void reserveNodePath(std::size_t elements) { c_.nodePath.reserve(elements); }
   // Back to the state before matching: order number, flags and parent 0,
   // node path and node set emptied.  The nested commands were built from the
   // same words, so they are destroyed too and no nested command is current.

@@ -243,6 +243,11 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& 
   }
   const bool noForm = words.size() > 1 && words.front().size() == 2 &&
                       lowerStartsWith(words.front(), "no");
+  // Most lines give one path element per word after "no" and one for the
+  // end: room for exactly those, so the path is rarely moved or fitted.
+  if (commandLine_ != nullptr) {
+    commandLine_->reserveNodePath(words.size() - (noForm ? 1 : 0) + 1);
+  }
 
   WalkResult result = WalkResult::kIncomplete;
   for (std::size_t i = noForm ? 1 : 0; i < words.size(); ++i) {

@@ -171,7 +171,7 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
   auto element = std::find_if(c_.nodePath.begin(), c_.nodePath.end(),
                               [node](const NodePathElement& e) { return e.first == node; });
   if (element == c_.nodePath.end()) {
-    if (c_.nodePath.empty()) c_.nodePath.reserve(kPathReserve);
+    if (c_.nodePath.capacity() == 0) c_.nodePath.reserve(kPathReserve);
     c_.nodePath.emplace_back(node, WordSet(word));
     return;
   }
