@@ -2202,7 +2202,7 @@ ip|Interface Internet Protocol config commands|k||
   verify|Enable per packet validation|k||
     unicast|Enable per packet validation for unicast|k||
       source|Validation on source address|k||
-        reachable-via|Specification for source address|k/o/n||
+        reachable-via|Source reachability check|k/o/n||
           #|mode|||&urpf_opt.cfm
             rx|Source is reachable via interface on which packet was received||
             any|Source is reachable via any interface||
