@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "vexa/host/pathname.h"
 #include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/cisco_command_line.h"
@@ -87,16 +88,7 @@ std::string generated(int lines) {
   static std::map<int, std::string> cache;
   auto found = cache.find(lines);
   if (found != cache.end()) return found->second;
-  const std::string command =
-      std::string(VEXA_GEN_CONFIG) + " --lines " + std::to_string(lines) + " --seed 7";
-  std::string text;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, got);
-    pclose(pipe);
-  }
-  return cache[lines] = text;
+  return cache[lines] = vexabench::generatedConfig(lines, 7);
 }
 
 struct CorpusFile {

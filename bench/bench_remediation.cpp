@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "bench_support.h"
 #include "vexa/parser/vexa_parser_util.h"
 #include "vexa/remediation/remediation.h"
 
@@ -15,16 +16,6 @@ namespace {
 
 using vexaparser::VexaParserUtil;
 
-std::string commandOutput(const std::string& command) {
-  std::string text;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, got);
-    pclose(pipe);
-  }
-  return text;
-}
 
 struct Pair {
   std::string running;
@@ -35,13 +26,9 @@ const Pair& pairOf(long lines) {
   static std::map<long, Pair> cache;
   auto found = cache.find(lines);
   if (found != cache.end()) return found->second;
-  const std::string path = "/tmp/vexa-bench-remediation-" + std::to_string(lines) + ".cfg";
-  commandOutput(std::string(VEXA_GEN_CONFIG) + " --lines " + std::to_string(lines) +
-                " --seed 7 > " + path);
   Pair pair;
-  pair.running = commandOutput("cat " + path);
-  pair.intended = commandOutput(std::string(VEXA_MAKE_VARIANT) + " " + path);
-  std::remove(path.c_str());
+  pair.running = vexabench::generatedConfig(lines, 7);
+  pair.intended = vexabench::variantOf(pair.running, "bench_remediation.cfg");
   return cache[lines] = pair;
 }
 

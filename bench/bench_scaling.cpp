@@ -20,8 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "vexa/host/pathname.h"
-#include "vexa/host/vexa_file_system.h"
+#include "bench_support.h"
 #include "vexa/parser/grammar_loader.h"
 #include "vexa/parser/vexa_parser_util.h"
 
@@ -31,16 +30,6 @@ using vexaparser::VexaParserUtil;
 
 constexpr int kSizes[] = {1000, 10000, 100000};
 
-std::string commandOutput(const std::string& command) {
-  std::string text;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, got);
-    pclose(pipe);
-  }
-  return text;
-}
 
 // A generated configuration of about lines lines (seed 1, as peer-bench)
 // and its variant, made once per size.
@@ -53,13 +42,9 @@ const Pair& generated(int lines) {
   static std::map<int, Pair> cache;
   auto found = cache.find(lines);
   if (found != cache.end()) return found->second;
-  const std::string folder = vexahost::VexaFileSystem::GetTempFolder();
-  const std::string file = folder + "bench_scaling_" + std::to_string(lines) + ".cfg";
   Pair pair;
-  pair.base = commandOutput(std::string(VEXA_GEN_CONFIG) + " --lines " + std::to_string(lines) +
-                            " --seed 1");
-  vexahost::Pathname(file).writeAll(pair.base);
-  pair.changed = commandOutput(std::string(VEXA_MAKE_VARIANT) + " " + file);
+  pair.base = vexabench::generatedConfig(lines, 1);
+  pair.changed = vexabench::variantOf(pair.base, "bench_scaling.cfg");
   return cache[lines] = std::move(pair);
 }
 

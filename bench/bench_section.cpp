@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "vexa/parser/vexa_parser_get_config.h"
 #include "vexa/parser/vexa_parser_util.h"
 
@@ -41,14 +42,7 @@ const Generated& generated(int lines) {
   auto found = cache.find(lines);
   if (found != cache.end()) return found->second;
   Generated& made = cache[lines];
-  const std::string command =
-      std::string(VEXA_GEN_CONFIG) + " --lines " + std::to_string(lines) + " --seed 7";
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) made.text.append(buffer, got);
-    pclose(pipe);
-  }
+  made.text = vexabench::generatedConfig(lines, 7);
   for (std::size_t at = 0; at < made.text.size();) {
     const std::size_t end = std::min(made.text.find('\n', at), made.text.size());
     if (made.text.compare(at, 10, "interface ") == 0) {

@@ -122,8 +122,11 @@ bool Pathname::readAll(std::string& out) const {
   std::error_code ec;
   if (fs::is_directory(fs::path(path_), ec)) return false;
   std::ifstream in(path_, std::ios::binary);
-  if (!in) return false;
-  // A regular file in one go; anything without a size byte by byte.
+  return in && readStream(in, out);
+}
+
+bool Pathname::readStream(std::istream& in, std::string& out) {
+  out.clear();
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   if (size > 0) {
@@ -131,6 +134,7 @@ bool Pathname::readAll(std::string& out) const {
     out.resize(static_cast<std::size_t>(size));
     in.read(out.data(), size);
     out.resize(static_cast<std::size_t>(in.gcount()));
+    // Whatever was appended since the size was taken.
     if (in) out.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   } else {
     in.clear();

@@ -120,24 +120,7 @@ bool readInput(const std::string& path, std::string& text, std::string& error) {
     error = "cannot read '" + path + "': " + std::strerror(errno);
     return false;
   }
-  // A regular file is read in one go; anything without a size (a pipe, a
-  // terminal) byte by byte to its end.
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size > 0) {
-    in.seekg(0, std::ios::beg);
-    text.resize(static_cast<std::size_t>(size));
-    in.read(text.data(), size);
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    // Whatever was appended since the size was taken.
-    if (in) text.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } else {
-    in.clear();
-    in.seekg(0, std::ios::beg);
-    in.clear();
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  if (in.bad()) {
+  if (!vexahost::Pathname::readStream(in, text)) {
     error = "cannot read '" + path + "': read error";
     return false;
   }

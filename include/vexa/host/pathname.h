@@ -7,6 +7,7 @@
 #ifndef VEXA_HOST_PATHNAME_H_
 #define VEXA_HOST_PATHNAME_H_
 
+#include <iosfwd>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,6 +50,9 @@ class Pathname {
   bool readAll(std::string& out) const;
   // Writes text as the whole file; false on failure.
   bool writeAll(const std::string& text) const;
+  // An open stream to its end into out: a regular file in one go, anything
+  // without a size (a pipe, a terminal) byte by byte.  False on a read error.
+  static bool readStream(std::istream& in, std::string& out);
 
  private:
   std::string path_;
