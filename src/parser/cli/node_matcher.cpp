@@ -142,20 +142,17 @@ const NodeLookup& NodeMatcher::lookupOf(const ParserTreeNode* node) const {
       }
     }
   }
-  built->plain.reserve(node->children.size());
-  for (const auto& [key, child] : node->children) built->plain.emplace(key, child);
-  built->option.reserve(node->optionChildren.size());
-  for (const auto& [key, child] : node->optionChildren) built->option.emplace(key, child);
+  // The child maps hashed, the keys of complex children, and the first child
+  // (plain group first) with a free-text key: one pass over both groups.
   for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
-    auto& complexes = group == &node->children ? built->complexPlain : built->complexOption;
+    const bool plainGroup = group == &node->children;
+    auto& byKey = plainGroup ? built->plain : built->option;
+    auto& complexes = plainGroup ? built->complexPlain : built->complexOption;
+    byKey.reserve(group->size());
     for (const auto& [childKey, child] : *group) {
-      if (!child->complexMark) continue;
-      for (const auto& [key, help] : child->keySet) complexes.emplace(key, child);
-    }
-  }
-  for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
-    for (const auto& [childKey, child] : *group) {
+      byKey.emplace(childKey, child);
       for (const auto& [key, help] : child->keySet) {
+        if (child->complexMark) complexes.emplace(key, child);
         // isAnyValidInput's types, which accept every other word.
         if (built->freeText == nullptr && ParserToolCase::isAnyValidInput(key, "")) {
           built->freeText = child;
