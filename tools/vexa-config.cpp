@@ -215,6 +215,17 @@ void writeConfiguration(const vexatools::ParsedArgs& args, const std::string& te
   }
 }
 
+// The same for a normalize, merge or fallback result: the device's form is
+// written from the commands the result keeps for its lines.
+void writeConfiguration(const vexatools::ParsedArgs& args,
+                        const vexaparser::ConfigResult& result) {
+  if (args.has("--raw")) {
+    writeOut(result.text);
+  } else {
+    writeOut(vexatools::DeviceForm::load().write(result));
+  }
+}
+
 // ---- normalize, merge, fallback ----
 
 int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args) {
@@ -230,17 +241,19 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   }
   std::vector<std::string> texts;
   if (!readInputs(files, texts)) return kExitUsage;
-  if (!vexatools::loadDeviceGrammar(kProgram)) return kExitUsage;
+  const std::shared_ptr<const vexaparser::Grammar> grammar = vexatools::loadDeviceGrammar(kProgram);
+  if (grammar == nullptr) return kExitUsage;
   if (command == "normalize") {
-    writeConfiguration(args, VexaParserUtil::normalizeConfigCmds(texts[0]));
+    writeConfiguration(args, VexaParserUtil::normalizeConfig(*grammar, texts[0]));
   } else if (command == "merge") {
-    writeConfiguration(args, VexaParserUtil::mergeConfigCmds(texts[1], texts[0]));
+    writeConfiguration(args, VexaParserUtil::mergeConfig(*grammar, texts[1], texts[0]));
   } else if (command == "remediate") {
     const bool back = args.has("--rollback");
     writeConfiguration(args, vexaremediation::remediate(texts[back ? 1 : 0], texts[back ? 0 : 1]));
   } else {
     const unsigned wholeFile = args.has("--incremental") ? 0u : 1u;
-    writeConfiguration(args, VexaParserUtil::fallbackConfigCmds(texts[0], texts[1], wholeFile));
+    writeConfiguration(args,
+                       VexaParserUtil::fallbackConfig(*grammar, texts[0], texts[1], wholeFile));
   }
   return kExitOk;
 }

@@ -129,9 +129,17 @@ TEST_F(DeviceFormTest, NormalizedCorpusDiffersOnlyByRealNormalisation) {
       std::string text;
       ASSERT_TRUE(path.readAll(text)) << path.data();
       const std::string raw = VexaParserUtil::normalizeConfigCmds(text);
-      for (const std::string& difference : differences(text, raw, form_.write(raw))) {
+      const std::string device = form_.write(raw);
+      for (const std::string& difference : differences(text, raw, device)) {
         ADD_FAILURE() << path.data() << ": " << difference;
       }
+      // Written from the trees the text came from, without reading it again:
+      // the same text, and the same device form.
+      const ConfigResult result =
+          VexaParserUtil::normalizeConfig(*ParserResources::instance().grammar(), text);
+      EXPECT_EQ(result.text, raw) << path.data();
+      EXPECT_TRUE(result.linesKnown()) << path.data();
+      EXPECT_EQ(form_.write(result), device) << path.data();
       ++files;
     }
   }

@@ -136,6 +136,16 @@ std::string DeviceForm::spelling(const std::string& key) const {
 }
 
 std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& options) const {
+  return writeLines(text, options, nullptr);
+}
+
+std::string DeviceForm::write(const vexaparser::ConfigResult& result,
+                              const DeviceFormOptions& options) const {
+  return writeLines(result.text, options, result.linesKnown() ? &result.lineCommands : nullptr);
+}
+
+std::string DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& options,
+                                   const std::vector<const CiscoCommandLine*>* known) const {
   // The lines are the non-empty pieces between carriage returns and line
   // feeds; the terminal reads the same pieces, one command each.
   std::vector<std::string_view> lines;
@@ -145,13 +155,16 @@ std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& 
     while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') ++pos;
     if (pos > begin) lines.emplace_back(text.data() + begin, pos - begin);
   }
-  std::vector<CiscoCommandLine*> commands;
-  if (vexaparser::VexaParserUtil::resourcesReady()) {
+  // The commands of the lines: as the caller knows them, or as a terminal
+  // reads the text.
+  std::vector<CiscoCommandLine*> read;
+  const bool given = known != nullptr && known->size() == lines.size();
+  if (!given && vexaparser::VexaParserUtil::resourcesReady()) {
     std::string errorText;
     int errorLine = 0;
-    vexaparser::VexaParserUtil::getCmdInfo(text, commands, errorText, errorLine);
+    vexaparser::VexaParserUtil::getCmdInfo(text, read, errorText, errorLine);
   }
-  const bool read = commands.size() == lines.size();
+  const bool haveCommands = given || read.size() == lines.size();
 
   std::string out;
   out.reserve(text.size());
@@ -162,7 +175,8 @@ std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& 
     if (start == std::string_view::npos) continue;
     body.assign(line.substr(start, line.find_last_not_of(" \t") + 1 - start));
     std::size_t level = start >= options.copiedIndent ? start - options.copiedIndent : start;
-    const CiscoCommandLine* command = read ? commands[i] : nullptr;
+    const CiscoCommandLine* command =
+        !haveCommands ? nullptr : given ? (*known)[i] : read[i];
     if (command != nullptr && command->getTreeNodeSize() > 0 &&
         command->getFlag() != vexaparser::UnknownCommand) {
       level = static_cast<std::size_t>(std::max(0, command->getLevel()));
@@ -180,7 +194,7 @@ std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& 
     out += body;
     out += '\n';
   }
-  vexaparser::VexaParserUtil::releaseCmdInfo(commands);
+  vexaparser::VexaParserUtil::releaseCmdInfo(read);
   return out;
 }
 

@@ -16,8 +16,9 @@
 // key table, files/keyfiles/interfacefile.cfm ("key|help|Spelling"), read
 // from the resource folder, so that a type added there is spelled right
 // everywhere.  Which words are interface references, and the level of each
-// line, come from reading the text again through a configuration terminal:
-// only words the matcher took as an interface type and number are joined
+// line, come from the commands the lines were written from (a ConfigResult
+// of the library), or else from reading the text again through a
+// configuration terminal: only words the matcher took as an interface type and number are joined
 // ("switchport access vlan 20" stays as it is).  Needs the parser resources
 // for that; without them lines only lose their trailing blanks.
 #ifndef VEXA_TOOLS_COMMON_DEVICE_FORM_H_
@@ -27,6 +28,9 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "vexa/parser/config_result.h"
 
 namespace vexatools {
 
@@ -52,12 +56,20 @@ class DeviceForm {
   // joined and spelled, no trailing blanks, and a line feed; blank lines go.
   // A line the terminal does not recognise keeps its words and spacing.
   std::string write(const std::string& text, const DeviceFormOptions& options = {}) const;
+  // The same for the text of result, read through the commands result
+  // holds for its lines instead of a terminal (the text is not parsed
+  // again); as write(text) when result does not know its lines.
+  std::string write(const vexaparser::ConfigResult& result,
+                    const DeviceFormOptions& options = {}) const;
 
   // The device's spelling of the interface type key ("port-channel" ->
   // "Port-channel"); key itself when the table has none.
   std::string spelling(const std::string& key) const;
 
  private:
+  std::string writeLines(const std::string& text, const DeviceFormOptions& options,
+                         const std::vector<const vexaparser::CiscoCommandLine*>* known) const;
+
   std::map<std::string, std::string> spellings_;
 };
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "vexa/parser/config_hint.h"
+#include "vexa/parser/config_result.h"
 
 namespace vexaparser {
 
@@ -75,7 +76,8 @@ class VexaParserUtil {
 
   // ---- configuration algebra: building, ordering, merge, fallback ----
   // Defined in src/parser/model/.  Every operation that builds trees
-  // releases them before it returns; texts go in and come out.  They need a
+  // releases them before it returns (the ...Config forms hand them over in
+  // their result); texts go in and come out.  They need a
   // grammar with all three mode trees; without one no text can be parsed,
   // and each says below what it returns then.
 
@@ -129,6 +131,17 @@ class VexaParserUtil {
   // Without a complete grammar text comes back unchanged.
   static std::string normalizeConfigCmds(const std::string& text);
   static std::string normalizeConfigCmds(const Grammar& grammar, const std::string& text);
+  // The three above with the trees each line was written from
+  // (config_result.h): the same text, for writers that need to know what
+  // each line is without parsing the text again.  With lines false the
+  // result holds the text alone (what the three above return).
+  static ConfigResult normalizeConfig(const Grammar& grammar, const std::string& text,
+                                      bool lines = true);
+  static ConfigResult mergeConfig(const Grammar& grammar, const std::string& newCommands,
+                                  const std::string& configuration, bool lines = true);
+  static ConfigResult fallbackConfig(const Grammar& grammar, const std::string& current,
+                                     const std::string& target, unsigned wholeFile,
+                                     bool lines = true);
 
   // ---- configuration section search ----
   // Defined in src/parser/model/section_search.cpp; docs/config-algebra.md
@@ -189,6 +202,10 @@ class VexaParserUtil {
   // Writes commands back as configuration text, children indented one blank
   // per level, a mode command closed by a "!" line at its own indentation.
   static std::string expandMergedCmds(const std::vector<CiscoCommandLine*>& commands, int level);
+  // expandMergedCmds at level 0 into result; with lines, the command of
+  // each line too.
+  static void expandInto(const std::vector<CiscoCommandLine*>& commands, ConfigResult& result,
+                         bool lines);
   // Whole-file fallback of one level: undo lines of current, then the lines
   // of target missing from current; appended to out (owned by the caller).
   static void fallbackCiscoCommandFile(const std::vector<CiscoCommandLine*>& current,

@@ -1,6 +1,7 @@
 // VTY: construction, modes, parsing lines and replaying configuration text.
 #include "vexa/parser/vty.h"
 
+#include <mutex>
 #include <utility>
 
 #include "parser/cli/replayed_line.h"
@@ -23,7 +24,13 @@ VTY::VTY(std::shared_ptr<const Grammar> grammar, TerminalOptions options)
       runningCLIMode_(options.runningCLIMode),
       hostName_(std::move(options.hostName)) {
   if (grammar_->hasAllModes()) {
-    for (VTYModeType mode : kModes) mTrees4Modes[mode] = *grammar_->modeTree(mode);
+    {
+      // Terminals may be made on several threads at once (merge and
+      // fallback read their two texts side by side).
+      static std::mutex shared;
+      const std::lock_guard<std::mutex> hold(shared);
+      for (VTYModeType mode : kModes) mTrees4Modes[mode] = *grammar_->modeTree(mode);
+    }
     for (VTYModeType mode : kModes) installMode(mode);
   }
   modeStack_.push_back(VIEW_MODE);

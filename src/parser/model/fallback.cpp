@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "parser/model/command_trees.h"
 #include "parser/model/level.h"
+#include "parser/model/side_by_side.h"
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/grammar.h"
 #include "vexa/parser/parser_resources.h"
@@ -275,26 +277,40 @@ std::string VexaParserUtil::fallbackConfigCmds(const std::string& current,
 
 std::string VexaParserUtil::fallbackConfigCmds(const Grammar& grammar, const std::string& current,
                                                const std::string& target, unsigned wholeFile) {
-  if (current.empty()) return target;
-  if (!grammar.hasAllModes()) return std::string();  // nothing can be compared
-  std::string errorText;
-  int errorLine = 0;
+  return std::move(fallbackConfig(grammar, current, target, wholeFile, false).text);
+}
+
+ConfigResult VexaParserUtil::fallbackConfig(const Grammar& grammar, const std::string& current,
+                                            const std::string& target, unsigned wholeFile,
+                                            bool lines) {
+  if (current.empty()) return ConfigResult(target);
+  if (!grammar.hasAllModes()) return ConfigResult();  // nothing can be compared
   // Both sides are normalised first (through the tree, back to text and into
   // a tree again), so that both are compared in the form the writer gives.
   OwnedTrees currentTrees;
   OwnedTrees targetTrees;
-  transformCmds(grammar, normalizeConfigCmds(grammar, current), currentTrees.commands, errorText,
-                errorLine);
-  transformCmds(grammar, normalizeConfigCmds(grammar, target), targetTrees.commands, errorText,
-                errorLine);
+  const auto normalised = [&grammar](const std::string& text, OwnedTrees& trees) {
+    std::string errorText;
+    int errorLine = 0;
+    transformCmds(grammar, normalizeConfigCmds(grammar, text), trees.commands, errorText,
+                  errorLine);
+  };
+  model::sideBySide(
+      model::worthSideBySide(current.size(), target.size()),
+      [&] { normalised(current, currentTrees); }, [&] { normalised(target, targetTrees); });
 
+  ConfigResult result;
   OwnedTrees out;
   if (wholeFile != 0) {
     fallbackCiscoCommandFile(currentTrees.commands, targetTrees.commands, out.commands, nullptr);
   } else {
     fallbackCiscoCommands(currentTrees.commands, targetTrees.commands, out.commands, nullptr);
   }
-  return expandMergedCmds(out.commands, 0);
+  expandInto(out.commands, result, lines);
+  result.keep(currentTrees.commands);
+  result.keep(targetTrees.commands);
+  result.keep(out.commands);
+  return result;
 }
 
 void VexaParserUtil::fallbackCiscoCommandFile(const std::vector<CiscoCommandLine*>& current,

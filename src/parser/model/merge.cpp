@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "parser/model/command_trees.h"
 #include "parser/model/level.h"
+#include "parser/model/side_by_side.h"
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/config_line.h"
 #include "vexa/parser/grammar.h"
@@ -49,9 +51,41 @@ std::size_t expandedSize(const CommandList& commands, int level) {
   return size;
 }
 
-void appendExpanded(const CommandList& commands, int level, std::string& text) {
+// Which command wrote each line of the text appendExpanded writes; null
+// when the caller does not ask.  A piece of text that is not exactly one
+// line ended by a line end makes the record unusable (known false).
+struct LineRecord {
+  std::vector<const CiscoCommandLine*>* lines = nullptr;
+  bool known = true;
+};
+
+bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+// Notes that command wrote text from from on: nothing for a blank piece,
+// the command for one line, and an unusable record otherwise.
+void noteLine(const std::string& text, std::size_t from, const CiscoCommandLine* command,
+              LineRecord& record) {
+  if (record.lines == nullptr || !record.known) return;
+  std::size_t pieces = 0;
+  for (std::size_t at = from; at < text.size();) {
+    while (at < text.size() && isLineEnd(text[at])) ++at;
+    if (at == text.size()) break;
+    ++pieces;
+    while (at < text.size() && !isLineEnd(text[at])) ++at;
+  }
+  if (pieces == 0) return;
+  if (pieces > 1 || !isLineEnd(text.back())) {
+    record.known = false;
+    return;
+  }
+  record.lines->push_back(command);
+}
+
+void appendExpanded(const CommandList& commands, int level, std::string& text,
+                    LineRecord& record) {
   const std::string indent(static_cast<std::size_t>(std::max(0, level)), ' ');
   for (const CiscoCommandLine* command : commands) {
+    const std::size_t from = text.size();
     if (command->getFlag() == UnknownCommand) {
       // A line the terminal accepted without recognising a command keeps its
       // raw text at every level (re-indented), so that nothing of the user's
@@ -67,12 +101,15 @@ void appendExpanded(const CommandList& commands, int level, std::string& text) {
       text += indent;
       text += command->getOriginalCmd();
     }
+    noteLine(text, from, command, record);
     if (!command->getChildCommands().empty()) {
-      appendExpanded(command->getChildCommands(), level + 1, text);
+      appendExpanded(command->getChildCommands(), level + 1, text, record);
     }
     if (hasFlags(command, FLAG_MODE)) {
+      const std::size_t close = text.size();
       text += indent;
       text += "!\n";
+      noteLine(text, close, nullptr, record);
     }
   }
 }
@@ -199,20 +236,37 @@ std::string VexaParserUtil::mergeConfigCmds(const std::string& newCommands,
 
 std::string VexaParserUtil::mergeConfigCmds(const Grammar& grammar, const std::string& newCommands,
                                             const std::string& configuration) {
-  if (newCommands.empty()) return configuration;
-  if (configuration.empty()) return newCommands;
+  return std::move(mergeConfig(grammar, newCommands, configuration, false).text);
+}
+
+ConfigResult VexaParserUtil::mergeConfig(const Grammar& grammar, const std::string& newCommands,
+                                         const std::string& configuration, bool lines) {
+  if (newCommands.empty()) return ConfigResult(configuration);
+  if (configuration.empty()) return ConfigResult(newCommands);
   // Without a grammar nothing parses: the stored text is kept rather than
   // replaced by an empty tree's text.
-  if (!grammar.hasAllModes()) return configuration;
+  if (!grammar.hasAllModes()) return ConfigResult(configuration);
+  ConfigResult result;
   OwnedTrees added;
   OwnedTrees base;
-  std::string errorText;
-  int errorLine = 0;
   // A text that fails to parse in part still merges with what was built.
-  transformCmds(grammar, newCommands, added.commands, errorText, errorLine);
-  transformCmds(grammar, configuration, base.commands, errorText, errorLine);
+  model::sideBySide(
+      model::worthSideBySide(newCommands.size(), configuration.size()),
+      [&] {
+        std::string errorText;
+        int errorLine = 0;
+        transformCmds(grammar, newCommands, added.commands, errorText, errorLine);
+      },
+      [&] {
+        std::string errorText;
+        int errorLine = 0;
+        transformCmds(grammar, configuration, base.commands, errorText, errorLine);
+      });
   mergeCiscoCommands(added.commands, base.commands, nullptr);
-  return expandMergedCmds(base.commands, 0);
+  expandInto(base.commands, result, lines);
+  result.keep(added.commands);
+  result.keep(base.commands);
+  return result;
 }
 
 std::string VexaParserUtil::normalizeConfigCmds(const std::string& text) {
@@ -220,20 +274,40 @@ std::string VexaParserUtil::normalizeConfigCmds(const std::string& text) {
 }
 
 std::string VexaParserUtil::normalizeConfigCmds(const Grammar& grammar, const std::string& text) {
-  if (!grammar.hasAllModes()) return text;
+  return std::move(normalizeConfig(grammar, text, false).text);
+}
+
+ConfigResult VexaParserUtil::normalizeConfig(const Grammar& grammar, const std::string& text,
+                                             bool lines) {
+  if (!grammar.hasAllModes()) return ConfigResult(text);
+  ConfigResult result;
   OwnedTrees trees;
   std::string errorText;
   int errorLine = 0;
   transformCmds(grammar, text, trees.commands, errorText, errorLine);
-  return expandMergedCmds(trees.commands, 0);
+  expandInto(trees.commands, result, lines);
+  result.keep(trees.commands);
+  return result;
 }
 
 std::string VexaParserUtil::expandMergedCmds(const std::vector<CiscoCommandLine*>& commands,
                                              int level) {
   std::string text;
   text.reserve(expandedSize(commands, level));
-  appendExpanded(commands, level, text);
+  LineRecord none;
+  appendExpanded(commands, level, text, none);
   return text;
+}
+
+void VexaParserUtil::expandInto(const std::vector<CiscoCommandLine*>& commands,
+                                ConfigResult& result, bool lines) {
+  result.text.clear();
+  result.text.reserve(expandedSize(commands, 0));
+  result.lineCommands.clear();
+  LineRecord record{lines ? &result.lineCommands : nullptr, lines};
+  appendExpanded(commands, 0, result.text, record);
+  result.linesKnown_ = record.known;
+  if (!record.known) result.lineCommands.clear();
 }
 
 void VexaParserUtil::mergeCiscoCommands(const std::vector<CiscoCommandLine*>& newList,

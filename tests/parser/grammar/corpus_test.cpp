@@ -2,13 +2,16 @@
 // (VEXA_CORPUS_DIR): how many lines it recognizes (a ratchet on the
 // recorded figures), that a configuration goes through the tree and back
 // without losing a line, and that the fallback of a change rolls it back.
+#include <atomic>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <set>
 #include <sstream>
 #include <string>
 
 #include "grammar_test_support.h"
+#include "parser/model/side_by_side.h"
 
 namespace vexaparser::testing {
 namespace {
@@ -87,6 +90,28 @@ TEST_F(CorpusTest, NormalizeKeepsEveryConfigurationLine) {
                              << missingLines(before, after) << "added:\n"
                              << missingLines(after, before);
   }
+}
+
+// merge and fallback read their two texts on two threads when both are
+// large: every corpus file against the next one, and against a change of
+// itself, gives the same text either way.
+TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
+  std::atomic<std::size_t>& least = model::sideBySideBytes();
+  const std::size_t usual = least.load();
+  const std::vector<std::string> files = corpusFiles();
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string a = corpusText(files[i]);
+    for (const std::string& b : {corpusText(files[(i + 1) % files.size()]), rollbackDelta(normalize(a))}) {
+      std::string results[2];
+      for (std::size_t bytes : {std::numeric_limits<std::size_t>::max(), std::size_t{0}}) {
+        least = bytes;
+        results[bytes == 0] = merge(a, b) + "|" + fallback(a, b) + "|" +
+                              VexaParserUtil::fallbackConfigCmds(a, b, 0);
+      }
+      EXPECT_EQ(results[0], results[1]) << files[i];
+    }
+  }
+  least = usual;
 }
 
 // merge(merge(C, D), fallback(merge(C, D), C)) is C again, siblings in any

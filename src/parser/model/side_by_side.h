@@ -1,0 +1,61 @@
+// Two independent pieces of work at once: merge and fallback read their two
+// texts into trees side by side.  Each side has its own scratch terminal and
+// its own trees; the grammar is only read (terminals keep no state in
+// common), so the two need no locking.
+//
+// Internal to src/parser/model/.
+#ifndef VEXA_SRC_PARSER_MODEL_SIDE_BY_SIDE_H_
+#define VEXA_SRC_PARSER_MODEL_SIDE_BY_SIDE_H_
+
+#include <atomic>
+#include <cstddef>
+#include <exception>
+#include <thread>
+
+namespace vexaparser::model {
+
+// Below this many bytes of text on the smaller side a second thread costs
+// more than it saves (starting one costs about what reading a few dozen
+// lines does).  Tests move it to make either way happen.
+inline std::atomic<std::size_t>& sideBySideBytes() {
+  static std::atomic<std::size_t> bytes{32 * 1024};
+  return bytes;
+}
+
+// Runs first and second, on two threads when together (and the machine has
+// more than one), else one after the other; returns when both are done.  An
+// exception of second is raised again here after first has finished.
+template <typename First, typename Second>
+void sideBySide(bool together, First&& first, Second&& second) {
+  if (!together || std::thread::hardware_concurrency() < 2) {
+    first();
+    second();
+    return;
+  }
+  std::exception_ptr failed;
+  std::thread other([&second, &failed] {
+    try {
+      second();
+    } catch (...) {
+      failed = std::current_exception();
+    }
+  });
+  try {
+    first();
+  } catch (...) {
+    other.join();
+    throw;
+  }
+  other.join();
+  if (failed) std::rethrow_exception(failed);
+}
+
+// Whether two texts are both large enough to be read side by side.
+inline bool worthSideBySide(std::size_t a, std::size_t b) {
+  const std::size_t least = sideBySideBytes().load(std::memory_order_relaxed);
+  return a >= least && b >= least;
+}
+
+}  // namespace vexaparser::model
+
+#endif  // VEXA_SRC_PARSER_MODEL_SIDE_BY_SIDE_H_
