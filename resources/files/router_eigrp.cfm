@@ -200,6 +200,10 @@ service-family|Enter Service Family command mode|k||
     !
   !
 !
+shutdown|Shutdown this instance of EIGRP|k||
+  <cr>||||
+  !
+!
 summary-metric|Summary metric|k||&eigrp_summary_metric.cfm
 !
 timers|Adjust routing timers|k||

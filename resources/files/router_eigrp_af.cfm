@@ -128,6 +128,10 @@ remote-neighbors|Remote neighbors|k||
     !
   !
 !
+shutdown|Shutdown address family|k||
+  <cr>||||
+  !
+!
 timers|Adjust routing timers|k||
   active-time|EIGRP time limit for active state|k/o/n||
     <1-65535>|EIGRP active-state time limit in minutes|||

@@ -81,6 +81,10 @@ passive-interface|Suppress address updates on an interface|k/o/sb||
   <cr>||||
   !
 !
+shutdown|Disable Address-Family on interface|k||
+  <cr>||||
+  !
+!
 split-horizon|Perform split horizon|k/o/sb||
   <cr>||||
   !

@@ -15,14 +15,15 @@ is-type|IS Level for this routing process|k/o/n||
     !
   !
 !
+// metric-style: narrow or wide, each optionally with transition, or
+// transition alone; then an optional level (none is both levels).
 metric-style|Use old-style (ISO 10589) or new-style packet formats|k/o/n||
-  #|style|||
+  #|style|||&isis_metric_style_opt.cfm
     narrow|Use old style of TLVs with narrow metric||
-    transition|Send and accept both styles of TLVs during transition||
     wide|Use new style of TLVs to carry wider metric||
   #|||
-    <cr>||||
-    !
+  !
+  transition|Send and accept both styles of TLVs during transition|||&isis_metric_style_level.cfm
   !
 !
 log-adjacency-changes|Log changes in adjacency state|k/o/sb||

@@ -293,6 +293,16 @@ passive-interface|Suppress routing updates on an interface|k||
     !
   !
 !
+prefix-priority|Specify a prefix priority for faster convergence|k||
+  high|Assign high priority to the prefixes|k/o/n||
+    route-map|Route-map to match the prefixes|||
+      word|Route-map name|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 prefix-suppression|Enable prefix suppression|k/o/sb||
   <cr>||||
   !
