@@ -1,13 +1,14 @@
 #include "vexa/parser/parser_tree_node.h"
 
 #include <random>
+#include <string_view>
 
 namespace vexaparser {
 
 namespace {
 
 struct LetterCode {
-  const char* code;
+  std::string_view code;
   uint32_t bit;
 };
 

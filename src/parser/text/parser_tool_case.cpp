@@ -271,54 +271,47 @@ void ParserToolCase::parseCmdLine(const std::string& line, std::string& field1, 
   field3.clear();
   field4.clear();
   rest.clear();
-  if (line.empty()) return;
 
   // Tabs count as blanks; leading blanks go.
-  auto blankFor = [](char c) { return c == '\t' ? ' ' : c; };
   size_t start = 0;
-  while (start < line.size() && blankFor(line[start]) == ' ') ++start;
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
   if (start == line.size()) return;
+  const std::string_view text = std::string_view(line).substr(start);
 
-  // An empty field "||" becomes a one-blank field, so the split below keeps
-  // every field in its place.  Most lines have neither tabs nor empty
-  // fields and are read in place.
-  std::string_view text = std::string_view(line).substr(start);
-  std::string spaced;
-  if (text.find('\t') != std::string_view::npos || text.find("||") != std::string_view::npos) {
-    spaced.reserve(text.size() + text.size() / 2);
-    char previous = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-      const char c = blankFor(text[i]);
-      if (i > 0 && c == '|' && previous == '|') spaced.push_back(' ');
-      spaced.push_back(c);
-      previous = c;
-    }
-    text = spaced;
-  }
-
-  // The fields are the "|"-separated pieces of the head, lowered: the whole
-  // text for a "!" line, else the text up to its last "|" (the rest is the
-  // tail).
+  // The fields are the "|"-separated pieces of the head, tabs made blanks and
+  // lowered: the whole text for a "!" line, else the text up to its last "|"
+  // (the rest is the tail, tabs made blanks).  The first piece is dropped
+  // when empty; a later empty piece ("||") is a one-blank field, so that
+  // every field keeps its place.  Read in one pass, without a copy.
   size_t headSize = text.size();
   if (text[0] != '!') {
     const size_t bar = text.rfind('|');
     if (bar == std::string_view::npos) {
       rest.assign(text);
+      for (char& c : rest) c = c == '\t' ? ' ' : c;
       return;
     }
     headSize = bar + 1;
     rest.assign(text.substr(headSize));
+    for (char& c : rest) c = c == '\t' ? ' ' : c;
   }
   std::string* fields[] = {&field1, &field2, &field3, &field4};
   size_t index = 0;
-  forEachToken(text.substr(0, headSize), "|", [&](std::string_view field) {
-    if (index >= 4) return;
-    std::string& out = *fields[index++];
-    out.assign(field);
-    for (char& c : out) {
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (size_t pos = 0; pos < headSize && index < 4;) {
+    size_t stop = text.find('|', pos);
+    if (stop == std::string_view::npos || stop > headSize) stop = headSize;
+    if (stop == pos) {
+      if (pos > 0) *fields[index++] = " ";
+    } else {
+      std::string& out = *fields[index++];
+      out.resize(stop - pos);
+      for (size_t i = pos; i < stop; ++i) {
+        const char c = text[i];
+        out[i - pos] = c == '\t' ? ' ' : (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+      }
     }
-  });
+    pos = stop + 1;
+  }
 }
 
 bool ParserToolCase::isIpACLWithNo(const std::string& text) {
