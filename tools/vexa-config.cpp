@@ -244,16 +244,17 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   const std::shared_ptr<const vexaparser::Grammar> grammar = vexatools::loadDeviceGrammar(kProgram);
   if (grammar == nullptr) return kExitUsage;
   if (command == "normalize") {
-    writeConfiguration(args, VexaParserUtil::normalizeConfig(*grammar, texts[0]));
+    writeConfiguration(args, VexaParserUtil::normalizeConfig(*grammar, texts[0], !args.has("--raw")));
   } else if (command == "merge") {
-    writeConfiguration(args, VexaParserUtil::mergeConfig(*grammar, texts[1], texts[0]));
+    writeConfiguration(args, VexaParserUtil::mergeConfig(*grammar, texts[1], texts[0], !args.has("--raw")));
   } else if (command == "remediate") {
     const bool back = args.has("--rollback");
     writeConfiguration(args, vexaremediation::remediate(texts[back ? 1 : 0], texts[back ? 0 : 1]));
   } else {
     const unsigned wholeFile = args.has("--incremental") ? 0u : 1u;
     writeConfiguration(args,
-                       VexaParserUtil::fallbackConfig(*grammar, texts[0], texts[1], wholeFile));
+                       VexaParserUtil::fallbackConfig(*grammar, texts[0], texts[1], wholeFile,
+                                                      !args.has("--raw")));
   }
   return kExitOk;
 }

@@ -2,6 +2,7 @@
 // configuration, and writing configuration trees back as text.
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,17 +67,24 @@ bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 void noteLine(const std::string& text, std::size_t from, const CiscoCommandLine* command,
               LineRecord& record) {
   if (record.lines == nullptr || !record.known) return;
-  std::size_t pieces = 0;
-  for (std::size_t at = from; at < text.size();) {
-    while (at < text.size() && isLineEnd(text[at])) ++at;
-    if (at == text.size()) break;
-    ++pieces;
-    while (at < text.size() && !isLineEnd(text[at])) ++at;
-  }
-  if (pieces == 0) return;
-  if (pieces > 1 || !isLineEnd(text.back())) {
-    record.known = false;
+  // The piece is one line when its first line end is followed only by line
+  // ends; the line ends are found with memchr, not byte by byte.
+  const char* begin = text.data() + from;
+  const char* end = text.data() + text.size();
+  while (begin < end && isLineEnd(*begin)) ++begin;
+  if (begin == end) return;  // blank: no line
+  const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
+  const auto* ret = static_cast<const char*>(std::memchr(begin, '\r', end - begin));
+  const char* stop = feed == nullptr ? ret : ret == nullptr ? feed : std::min(feed, ret);
+  if (stop == nullptr) {
+    record.known = false;  // the next piece would continue this line
     return;
+  }
+  for (const char* at = stop; at < end; ++at) {
+    if (!isLineEnd(*at)) {
+      record.known = false;  // more than one line
+      return;
+    }
   }
   record.lines->push_back(command);
 }
