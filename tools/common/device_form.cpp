@@ -107,6 +107,18 @@ std::size_t joinRef(std::string& body, const InterfaceRef& ref, const std::strin
   return 0;
 }
 
+// Calls fn with every non-empty piece of text between carriage returns and
+// line feeds, in order.
+template <typename Fn>
+void forEachLine(const std::string& text, Fn fn) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    while (pos < text.size() && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
+    const std::size_t begin = pos;
+    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') ++pos;
+    if (pos > begin) fn(std::string_view(text.data() + begin, pos - begin));
+  }
+}
+
 }  // namespace
 
 DeviceForm DeviceForm::load() {
@@ -147,40 +159,37 @@ std::string DeviceForm::write(const vexaparser::ConfigResult& result,
 std::string DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& options,
                                    const std::vector<const CiscoCommandLine*>* known) const {
   // The lines are the non-empty pieces between carriage returns and line
-  // feeds; the terminal reads the same pieces, one command each.
-  std::vector<std::string_view> lines;
-  for (std::size_t pos = 0; pos < text.size();) {
-    while (pos < text.size() && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
-    const std::size_t begin = pos;
-    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') ++pos;
-    if (pos > begin) lines.emplace_back(text.data() + begin, pos - begin);
-  }
+  // feeds; the terminal reads the same pieces, one command each.  Counted
+  // first, then read again one at a time (no list of them is kept).
+  std::size_t lineCount = 0;
+  forEachLine(text, [&lineCount](std::string_view) { ++lineCount; });
   // The commands of the lines: as the caller knows them, or as a terminal
   // reads the text.
   std::vector<CiscoCommandLine*> read;
-  const bool given = known != nullptr && known->size() == lines.size();
+  const bool given = known != nullptr && known->size() == lineCount;
   if (!given && vexaparser::VexaParserUtil::resourcesReady()) {
     std::string errorText;
     int errorLine = 0;
     vexaparser::VexaParserUtil::getCmdInfo(text, read, errorText, errorLine);
   }
-  const bool haveCommands = given || read.size() == lines.size();
+  const bool haveCommands = given || read.size() == lineCount;
 
   std::string out;
   out.reserve(text.size());
   std::string body;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view line = lines[i];
+  std::vector<InterfaceRef> refs;
+  std::size_t i = 0;
+  forEachLine(text, [&](std::string_view line) {
+    const std::size_t at = i++;
     const std::size_t start = line.find_first_not_of(" \t");
-    if (start == std::string_view::npos) continue;
+    if (start == std::string_view::npos) return;
     body.assign(line.substr(start, line.find_last_not_of(" \t") + 1 - start));
     std::size_t level = start >= options.copiedIndent ? start - options.copiedIndent : start;
-    const CiscoCommandLine* command =
-        !haveCommands ? nullptr : given ? (*known)[i] : read[i];
+    const CiscoCommandLine* command = !haveCommands ? nullptr : given ? (*known)[at] : read[at];
     if (command != nullptr && command->getTreeNodeSize() > 0 &&
         command->getFlag() != vexaparser::UnknownCommand) {
       level = static_cast<std::size_t>(std::max(0, command->getLevel()));
-      std::vector<InterfaceRef> refs;
+      refs.clear();
       collectRefs(*command, refs);
       std::size_t from = 0;
       for (const InterfaceRef& ref : refs) {
@@ -193,7 +202,7 @@ std::string DeviceForm::writeLines(const std::string& text, const DeviceFormOpti
     out.append(level, ' ');
     out += body;
     out += '\n';
-  }
+  });
   vexaparser::VexaParserUtil::releaseCmdInfo(read);
   return out;
 }
