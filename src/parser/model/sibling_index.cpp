@@ -1,18 +1,19 @@
 #include "parser/model/sibling_index.h"
 
 #include <cstdint>
+#include <functional>
+#include <string_view>
 
 namespace vexaparser::model {
 
 namespace {
 
-// FNV-1a over the bytes of a value.
-void mix(std::uint64_t& hash, const void* data, std::size_t size) {
-  const auto* bytes = static_cast<const unsigned char*>(data);
-  for (std::size_t i = 0; i < size; ++i) {
-    hash ^= bytes[i];
-    hash *= 0x100000001b3ULL;
-  }
+// Folds a 64-bit value into hash (a multiply and a shift per value: the
+// key is recomputed for every command a merge or fallback looks up).
+void mix(std::uint64_t& hash, std::uint64_t value) {
+  hash ^= value;
+  hash *= 0x9e3779b97f4a7c15ULL;
+  hash ^= hash >> 29;
 }
 
 // Two commands can only be comparable when the runs of "k" nodes at the
@@ -23,17 +24,13 @@ void mix(std::uint64_t& hash, const void* data, std::size_t size) {
 // key is a hash of that run: commands with equal runs share a bucket, and
 // the few others a collision adds are turned away by the real test.
 std::uint64_t comparableKey(const CiscoCommandLine* command) {
-  std::uint64_t hash = 0xcbf29ce484222325ULL;
+  std::uint64_t hash = 0x243f6a8885a308d3ULL;
   for (const auto& [node, words] : command->getNodePath()) {
     if (node == nullptr || !node->hasLetter(kLetterK)) break;
-    const auto address = reinterpret_cast<std::uintptr_t>(node);
-    mix(hash, &address, sizeof address);
-    const std::uint64_t count = words.size();
-    mix(hash, &count, sizeof count);
+    mix(hash, reinterpret_cast<std::uintptr_t>(node));
+    mix(hash, words.size());
     for (const std::string& word : words) {
-      const std::uint64_t size = word.size();
-      mix(hash, &size, sizeof size);
-      mix(hash, word.data(), word.size());
+      mix(hash, std::hash<std::string_view>{}(word));
     }
   }
   return hash;
