@@ -114,7 +114,8 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   // A deque never moves its elements, so node pointers stay valid.
   std::deque<ParserTreeNode> pool_;
   std::map<VTYModeType, ParserTree> modeTrees_;
-  std::map<const ParserTreeNode*, std::string> modePrompts_;
+  // Looked up for every line a terminal reads: hashed.
+  std::unordered_map<const ParserTreeNode*, std::string> modePrompts_;
   std::map<std::string, KeyTable> keyTables_;
   std::map<std::string, std::vector<std::string>> typedKeys_;
   std::map<std::string, ParserTreeNode*> sharedModeFiles_;

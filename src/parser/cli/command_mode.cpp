@@ -2,6 +2,8 @@
 // accepting the words it matches.
 #include "vexa/parser/command_mode.h"
 
+#include <cstring>
+
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/config_line.h"
 #include "vexa/parser/node_matcher.h"
@@ -219,8 +221,12 @@ bool CommandMode::consumeBannerText(const std::string& line) {
       return true;
     }
   }
-  for (char c : line) {
-    if (c == bannerDelimiter_) inBanner_ = !inBanner_;
+  // Every delimiter on the line opens or closes a banner.
+  const char* const end = line.data() + line.size();
+  for (const char* at = line.data();
+       (at = static_cast<const char*>(std::memchr(at, bannerDelimiter_, end - at))) != nullptr;
+       ++at) {
+    inBanner_ = !inBanner_;
   }
   return false;
 }
