@@ -1,40 +1,21 @@
 // vexa-cli with scripted keys (--keys) on the bundled sample router: the
 // terminal text a user would see, the delta and history files across
 // sessions, and the errors that end it before or after the session.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <string>
-#include <vector>
 
-#include "host/temp_dir.h"
+#include "tools/vexa_config_test_support.h"
 
 namespace {
 
-using Args = std::vector<std::string>;
-
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string quote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using namespace vexatools::testing;
+using CliRun = ToolRun;
 
 class VexaCliTest : public ::testing::Test {
  protected:
   // Runs vexa-cli with args and the key bytes in a --keys file.
   CliRun run(const std::string& keys, Args args = {}) {
     args.insert(args.begin(), {"--keys", dir_.write("keys", keys)});
-    std::string command = quote(std::string(VEXA_BIN_DIR) + "vexa-cli");
-    for (const std::string& arg : args) command += " " + quote(arg);
-    command += " < /dev/null > " + quote(dir_.path() + "out") + " 2> " + quote(dir_.path() + "err");
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir_.read("out"), dir_.read("err")};
+    return runCommand(dir_, commandLine("vexa-cli", args));
   }
   vexahost::testing::TempDir dir_;
 };

@@ -1,5 +1,6 @@
-// Runs vexa-config as a user does (arguments, standard input, output, error,
-// exit status), over the test grammar unless productGrammar() is named.
+// Runs the built programs as a user does (arguments, standard input, output,
+// error, exit status); vexa-config over the test grammar unless
+// productGrammar() is named.
 #ifndef VEXA_TESTS_TOOLS_VEXA_CONFIG_TEST_SUPPORT_H_
 #define VEXA_TESTS_TOOLS_VEXA_CONFIG_TEST_SUPPORT_H_
 
@@ -27,18 +28,29 @@ inline std::string quote(const std::string& text) {
   return quoted + "'";
 }
 
+// The program of the build's bin folder and its arguments, each quoted.
+inline std::string commandLine(const std::string& program, const Args& args) {
+  std::string command = quote(std::string(VEXA_BIN_DIR) + program);
+  for (const std::string& arg : args) command += " " + quote(arg);
+  return command;
+}
+
+// Runs a shell command with input on standard input, its files in dir.
+inline ToolRun runCommand(const vexahost::testing::TempDir& dir, std::string command,
+                          const std::string& input = "") {
+  command += " < " + quote(dir.write("stdin", input)) + " > " + quote(dir.path() + "out") +
+             " 2> " + quote(dir.path() + "err");
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir.read("out"), dir.read("err")};
+}
+
 class VexaConfigTest : public ::testing::Test {
  protected:
   ToolRun run(Args args, const std::string& input = "") {
     if (args.empty() || args.front() != "--resources") {
       args.insert(args.end(), {"--resources", std::string(VEXA_TEST_DATA_DIR) + "parser/model"});
     }
-    std::string command = quote(std::string(VEXA_BIN_DIR) + "vexa-config");
-    for (const std::string& arg : args) command += " " + quote(arg);
-    command += " < " + quote(dir_.write("stdin", input)) + " > " + quote(dir_.path() + "out") +
-               " 2> " + quote(dir_.path() + "err");
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir_.read("out"), dir_.read("err")};
+    return runCommand(dir_, commandLine("vexa-config", args), input);
   }
   static Args productGrammar() { return {"--resources", VEXA_SOURCE_RESOURCE_DIR}; }
 

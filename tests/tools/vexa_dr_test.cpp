@@ -1,29 +1,13 @@
 // vexa-dr as a user runs it: running scripts on configurations with picks, the library listing,
 // and the errors for bad scripts, missing files and a missing Perl interpreter.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
-#include "host/temp_dir.h"
+#include "tools/vexa_config_test_support.h"
 
 namespace {
 
-using Args = std::vector<std::string>;
-
-struct ToolRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string quote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using namespace vexatools::testing;
 
 const char kConfig[] =
     "hostname r1\ninterface Gi0/1\n ip address 10.0.0.1 255.255.255.0\n shutdown\n";
@@ -35,14 +19,12 @@ class VexaDrTest : public ::testing::Test {
   // Runs vexa-dr with the product resources, a temporary folder of the test's own and env
   // settings placed before the command.
   ToolRun run(const Args& args, const std::string& env = "", const std::string& input = "") {
-    std::string command = "VEXA_TEMP_DIR=" + quote(dir_.path() + "tmp") + " " + env + " " +
-                          quote(std::string(VEXA_BIN_DIR) + "vexa-dr") + " --resources " +
-                          quote(VEXA_SOURCE_RESOURCE_DIR);
-    for (const std::string& arg : args) command += " " + quote(arg);
-    command += " < " + quote(dir_.write("stdin", input)) + " > " + quote(dir_.path() + "out") +
-               " 2> " + quote(dir_.path() + "err");
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir_.read("out"), dir_.read("err")};
+    Args all{"--resources", VEXA_SOURCE_RESOURCE_DIR};
+    all.insert(all.end(), args.begin(), args.end());
+    return runCommand(dir_, "VEXA_TEMP_DIR=" + quote(dir_.path() + "tmp") +
+                                                    " " + env + " " +
+                                                    commandLine("vexa-dr", all),
+                                          input);
   }
   bool tempIsEmpty() const {
     std::error_code ec;

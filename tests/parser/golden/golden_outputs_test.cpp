@@ -53,17 +53,6 @@ std::string fingerprint(const std::string& text) {
   return out.str();
 }
 
-// The configuration files of a corpus folder (its MANIFEST and notes aside).
-std::vector<std::string> configurationFiles(const std::string& folder) {
-  std::vector<std::string> paths;
-  for (const vexahost::Pathname& entry : vexahost::Pathname(folder).dirContents()) {
-    const std::string name = entry.file();
-    if (entry.isDirectory() || name == "MANIFEST.tsv" || name == "README.md") continue;
-    paths.push_back(entry.data());
-  }
-  return paths;
-}
-
 class GoldenTest : public ProductGrammarTest {
  protected:
   // Records "name<TAB>operation<TAB>length<TAB>hash" and, when dumping, the
@@ -104,9 +93,8 @@ class GoldenTest : public ProductGrammarTest {
 
 TEST_F(GoldenTest, AlgebraOutputsOverTheCorporaAreUnchanged) {
   for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
-    for (const std::string& path : configurationFiles(folder)) {
-      const std::string name = vexahost::Pathname(path).file();
-      const std::string text = readText(path);
+    for (const std::string& name : corpusFiles(folder)) {
+      const std::string text = corpusText(name, folder);
       const std::string normalized = normalize(text);
       const std::string delta = rollbackDelta(normalized);
       const std::string merged = merge(text, delta);
@@ -210,9 +198,8 @@ std::string sections(const std::string& text) {
 TEST_F(GoldenTest, CommandsRecognitionHelpAndSectionsOverTheCorporaAreUnchanged) {
   const vexahost::testing::TempDir temp;
   for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
-    for (const std::string& path : configurationFiles(folder)) {
-      const std::string name = vexahost::Pathname(path).file();
-      const std::string text = readText(path);
+    for (const std::string& name : corpusFiles(folder)) {
+      const std::string text = corpusText(name, folder);
       record(name, "commands", builtCommands(text));
       const Recognition count = recognize(text);
       std::string unrecognized = std::to_string(count.lines) + " " +

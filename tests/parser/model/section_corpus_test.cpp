@@ -9,7 +9,6 @@
 #include "parser/grammar/grammar_test_support.h"
 #include "parser/model/model_test_support.h"
 #include "parser/model/section_search.h"
-#include "vexa/host/pathname.h"
 #include "vexa/parser/parser_tool_case.h"
 
 namespace vexaparser::testing {
@@ -36,12 +35,8 @@ std::string word(const std::string& line, std::size_t n) {
 std::vector<std::pair<std::string, std::string>> corpora() {
   std::vector<std::pair<std::string, std::string>> all;
   for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
-    for (const vexahost::Pathname& path : vexahost::Pathname(folder).dirContents()) {
-      const std::string name = path.file();
-      if (path.isDirectory() || name == "MANIFEST.tsv" || name == "README.md") continue;
-      std::string text;
-      path.readAll(text);
-      all.emplace_back(name, std::move(text));
+    for (const std::string& name : corpusFiles(folder)) {
+      all.emplace_back(name, corpusText(name, folder));
     }
   }
   return all;
