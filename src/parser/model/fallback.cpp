@@ -306,9 +306,13 @@ ConfigResult VexaParserUtil::fallbackConfig(const Grammar& grammar, const std::s
   } else {
     fallbackCiscoCommands(currentTrees.commands, targetTrees.commands, out.commands, nullptr);
   }
+  // The output holds copies only: both compared trees are released, side by
+  // side, before it is written.
+  model::sideBySide(
+      model::worthSideBySide(current.size(), target.size()),
+      [&] { releaseCommands(currentTrees.commands); },
+      [&] { releaseCommands(targetTrees.commands); });
   expandInto(out.commands, result, lines);
-  result.keep(currentTrees.commands);
-  result.keep(targetTrees.commands);
   result.keep(out.commands);
   return result;
 }

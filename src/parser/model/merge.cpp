@@ -271,8 +271,12 @@ ConfigResult VexaParserUtil::mergeConfig(const Grammar& grammar, const std::stri
         transformCmds(grammar, configuration, base.commands, errorText, errorLine);
       });
   mergeCiscoCommands(added.commands, base.commands, nullptr);
-  expandInto(base.commands, result, lines);
-  result.keep(added.commands);
+  // What the new commands gave the stored tree was copied into it: their own
+  // trees are released on a second thread while the merged tree is written.
+  model::sideBySide(
+      model::worthSideBySide(newCommands.size(), configuration.size()),
+      [&] { expandInto(base.commands, result, lines); },
+      [&] { releaseCommands(added.commands); });
   result.keep(base.commands);
   return result;
 }
