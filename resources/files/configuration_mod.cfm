@@ -1468,6 +1468,14 @@ errdisable|Error disable|k||
       !
     !
   !
+  detect|Error disable detection|k||
+    cause|Error disable detection cause|k||
+      &errdisable.cfm|Error disable cause|k/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
 !
 ethernet|Ethernet configuration|k||
   lmi|Ethernet LMI|k||
@@ -1528,6 +1536,14 @@ event|Event related configuration commands|k||
           bypass|Bypass AAA authorization|||
             <cr>||||@(config-applet)# event_applet.cfm
             !
+          !
+        !
+      !
+    !
+    environment|Set an Event Manager global variable|k||
+      word|Name of the Event Manager environment variable|k/o/n||
+        line|Value of the environment variable|lb/le/wa||
+          <cr>||||
           !
         !
       !
@@ -1945,6 +1961,20 @@ ip|Global IP configuration subcommands|k||
         !
       !
     !
+    ping|Specify ping parameters used by DHCP|k||
+      packets|Number of ping packets|k/o/n||
+        <0-10>|Number of ping packets (0 disables ping)|||
+          <cr>||||
+          !
+        !
+      !
+      timeout|Ping timeout|k/o/n||
+        <100-10000>|Ping timeout (milliseconds)|||
+          <cr>||||
+          !
+        !
+      !
+    !
     excluded-address|Prevent DHCP from assigning certain addresses|k||
       a.b.c.d|Low IP address|k/n||
         <cr>||||
@@ -1991,6 +2021,10 @@ ip|Global IP configuration subcommands|k||
         !
       !
       database|DHCP snooping database agent|k||
+        word|Database URL (flash:, ftp:, tftp: ...)|o/n||
+          <cr>||||
+          !
+        !
         #|setting|k/o/n||
           url|Database URL||
         #|||
@@ -2118,6 +2152,87 @@ ip|Global IP configuration subcommands|k||
       logging|Record DHCP address conflicts to a log|k/sn||
         <cr>||||
         !
+      !
+    !
+  !
+  device|Device tracking settings|k||
+    tracking|Enable IP device tracking|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  finger|Finger server|k/sn||
+    <cr>||||
+    !
+  !
+  gratuitous-arps|Generate gratuitous ARPs for PPP/SLIP peer addresses|k/sn||
+    <cr>||||
+    !
+  !
+  igmp|IGMP global configuration|k||
+    snooping|Global IGMP Snooping enable|k/o/sb||
+      <cr>||||
+      !
+      vlan|IGMP Snooping enable for VLAN|k||
+        <1-4094>|VLAN id|k||
+          <cr>||||
+          !
+          immediate-leave|Enable IGMPv2 immediate leave processing|k||
+            <cr>||||
+            !
+          !
+          mrouter|Configure an L2 port as a multicast router port|k||
+            interface|Next-hop interface|k||
+              &interfacefile.cfm|Interface type|k||
+                <slot/port>|Interface number|k/n||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+          static|Configure a L2 port as a member of a group|k||
+            a.b.c.d|Group address|k||
+              interface|Member interface|k||
+                &interfacefile.cfm|Interface type|k||
+                  <slot/port>|Interface number|k/n||
+                    <cr>||||
+                    !
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+      querier|IGMP querier|k/o/sb||
+        <cr>||||
+        !
+      !
+      report-suppression|IGMP report suppression|k/o/sb||
+        <cr>||||
+        !
+      !
+      tcn|Topology change configurations|k||
+        flood|Flood multicast traffic after a topology change|k||
+          query|Query count|k||
+            count|Number of general queries during which to flood|k/o/n||
+              <1-10>|Query count|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+  !
+  options|IP options processing|k/o/n||
+    #|action|||
+      drop|Drop IP packets with options||
+      ignore|Ignore IP options||
+    #|||
+      <cr>||||
       !
     !
   !
@@ -2393,6 +2508,28 @@ ip|Global IP configuration subcommands|k||
     !
     max-connections|Set maximum number of concurrent http server connections|k/o/n||
       <1-16>|Maximum number of concurrent http server connections|||
+        <cr>||||
+        !
+      !
+    !
+    secure-port|Set HTTP secure server port number for listening|k/o/n||
+      <1025-65535>|Secure port number|||
+        <cr>||||
+        !
+      !
+    !
+    #|session modules|k/o/n||
+      active-session-modules|Set active HTTP session modules||
+      secure-active-session-modules|Set active HTTPS session modules||
+    #|||
+      #|modules|||
+        all|Enable all HTTP session modules||
+        none|Disable all HTTP session modules||
+      #|||
+        <cr>||||
+        !
+      !
+      word|Name of the session module list|||
         <cr>||||
         !
       !
@@ -3131,6 +3268,12 @@ ip|Global IP configuration subcommands|k||
     !
   !
   ssh|Configure ssh options|k||
+    maxstartups|Maximum concurrent sessions allowed|k/o/n||
+      <2-128>|Number of concurrent SSH sessions|||
+        <cr>||||
+        !
+      !
+    !
     version|Specify protocol version to be supported|k/o/n||
       #|version|||
         1|Protocol version 1||
@@ -3504,6 +3647,22 @@ ipv6|Global IPv6 configuration commands|k||
     <cr>||||
     !
   !
+  dhcp|IPv6 DHCP configuration|k||
+    pool|Configure IPv6 DHCP pool|k||
+      word|Pool name|k/n||
+        <cr>||||@(config-dhcpv6)# ipv6_dhcp_pool.cfm
+        !
+      !
+    !
+  !
+  router|Enable an IPv6 routing process|k||
+    ospf|Open Shortest Path First (OSPFv3)|k||
+      <1-65535>|Process ID|k/n||
+        <cr>||||@(config-rtr)# router_ospf.cfm
+        !
+      !
+    !
+  !
   general-prefix|Configure a general IPv6 prefix|k||
     word|General prefix name|k/n||
       word|General prefix x:x::y/<z>|o/n||
@@ -3733,6 +3892,12 @@ lldp|Global LLDP configuration subcommands|k||
       !
     !
   !
+  reinit|Delay (in sec) for LLDP initialization on any interface|k/o/n||
+    <2-5>|Seconds|||
+      <cr>||||
+      !
+    !
+  !
 !
 load-balance|Load balancing|k||
   policies|Load balancing policies|k||
@@ -3875,6 +4040,24 @@ logging|Modify message logging facilities|k||
       line|The unique text string ID|lb/le/wa||
         <cr>||||
         !
+      !
+    !
+  !
+  history|Configure syslog history table|k||
+    &loglevels.cfm|Logging severity level|o/n||
+      <cr>||||
+      !
+    !
+    size|Set history table size|k/o/n||
+      <0-500>|History size|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  snmp-trap|Set syslog level for sending snmp trap|k/o/n||
+    &loglevels.cfm|Logging severity level|||
+      <cr>||||
       !
     !
   !
@@ -4673,6 +4856,12 @@ ntp|Configure NTP|k||
       !
     !
   !
+  max-associations|Set maximum number of associations|k/o/n||
+    <0-4294967295>|Number of associations|||
+      <cr>||||
+      !
+    !
+  !
 !
 object|Network object|k||
   network|Network object|k||
@@ -4857,6 +5046,28 @@ pool|Address pool|k||
     !
   !
 !
+port-channel|EtherChannel configuration|k||
+  load-balance|EtherChannel load-balancing method|k/o/n||
+    #|method|||
+      dst-ip|Destination IP address||
+      dst-mac|Destination MAC address||
+      dst-mixed-ip-port|Destination IP address and TCP/UDP port||
+      dst-port|Destination TCP/UDP port||
+      extended|Extended load-balancing methods||
+      src-dst-ip|Source and destination IP address||
+      src-dst-mac|Source and destination MAC address||
+      src-dst-mixed-ip-port|Source and destination IP address and TCP/UDP port||
+      src-dst-port|Source and destination TCP/UDP port||
+      src-ip|Source IP address||
+      src-mac|Source MAC address||
+      src-mixed-ip-port|Source IP address and TCP/UDP port||
+      src-port|Source TCP/UDP port||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+!
 port-profile|Port profile|k||
   default|Default profile|k||
     max-ports|Maximum ports|k/o/n||
@@ -4898,6 +5109,56 @@ prefix-list|Prefix list (firewall style)|k||
     description|Prefix-list description|k/o/n||
       line|Description|lb/le/wa||
         <cr>||||
+        !
+      !
+    !
+  !
+!
+process|Configure process|k||
+  cpu|Configure CPU parameters|k||
+    threshold|Set the CPU utilization thresholds|k||
+      type|Type of CPU utilization|k||
+        #|type|k/o/n||
+          total|Total CPU utilization||
+          process|CPU utilization at the process level||
+          interrupt|CPU utilization at the interrupt level||
+        #|||
+          rising|Rising threshold|||
+            <1-100>|Percentage of CPU utilization|||
+              interval|Rising threshold interval|||
+                <5-86400>|Seconds|||
+                  <cr>||||
+                  !
+                  falling|Falling threshold|||
+                    <1-100>|Percentage of CPU utilization|||
+                      interval|Falling threshold interval|||
+                        <5-86400>|Seconds|||
+                          <cr>||||
+                          !
+                        !
+                      !
+                    !
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    statistics|Set CPU statistics collection parameters|k||
+      limit|Limit the statistics collected|k||
+        entry-percentage|Minimum CPU usage of a process to be recorded|k/o/n||
+          <1-100>|Percentage of CPU utilization|||
+            <cr>||||
+            !
+            size|Number of seconds the entries are kept|||
+              <1-86400>|Seconds|||
+                <cr>||||
+                !
+              !
+            !
+          !
         !
       !
     !
@@ -5211,6 +5472,20 @@ security|Infra security class|k||
       !
     !
   !
+  authentication|Authentication security parameters|k||
+    failure|Authentication failure parameters|k||
+      rate|Authentication failure threshold rate|k/o/n||
+        <2-1024>|Number of failures per minute|||
+          <cr>||||
+          !
+          log|Log a message when the rate is exceeded|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
 !
 sensor|Sensor settings|k||
   fanspeed-control|Fan speed control|k/o/n||
@@ -5427,6 +5702,32 @@ snmp-server|Modify SNMP engine parameters|k||
         !
         <1-99>|Std IP accesslist allowing access with this community string|||
           <cr>||||
+          !
+        !
+        <1300-1999>|Expanded IP accesslist allowing access with this community string|||
+          <cr>||||
+          !
+        !
+        word|Access-list name|||
+          <cr>||||
+          !
+        !
+        ipv6|Specify IPv6 Named Access-List|||
+          word|IPv6 access list name|||
+            <cr>||||
+            !
+            <1-99>|Std IP accesslist allowing access with this community string|||
+              <cr>||||
+              !
+            !
+            <1300-1999>|Expanded IP accesslist allowing access with this community string|||
+              <cr>||||
+              !
+            !
+            word|Access-list name|||
+              <cr>||||
+              !
+            !
           !
         !
       !
@@ -5867,6 +6168,26 @@ switchport|Set switching mode characteristics|k||
 !
 
 // ---- t ----
+system|System settings|k||
+  mtu|Set the system MTU|k/o/n||
+    <1500-9198>|MTU size in bytes|||
+      <cr>||||
+      !
+    !
+    jumbo|Set the jumbo frame MTU for Gigabit ports|k/o/n||
+      <1500-9000>|MTU size in bytes|||
+        <cr>||||
+        !
+      !
+    !
+    routing|Set the system routed port MTU|k/o/n||
+      <1280-9198>|MTU size in bytes|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 table-map|Table map|k||
   word|Table map name|k/n||
     <cr>||||@(config-tablemap)# table_map.cfm
@@ -6088,6 +6409,23 @@ tunnel-group|Tunnel group (firewall)|k||
 !
 
 // ---- u, v ----
+udld|Configure global UDLD setting|k||
+  #|mode|k/o/sb||
+    aggressive|Enable UDLD protocol in aggressive mode on fiber ports||
+    enable|Enable UDLD protocol on fiber ports||
+  #|||
+    <cr>||||
+    !
+  !
+  message|Set UDLD message parameters|k||
+    time|Set UDLD message time period|k/o/n||
+      <1-90>|Time in seconds between sending of messages in steady state|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 username|Establish User Name Authentication|k||
   word|User name|k/o/n||&username_opt.cfm
   !
