@@ -186,6 +186,18 @@ aaa|Authentication, Authorization and Accounting|k||
       !
     !
   !
+  local|AAA local method options|k||
+    authentication|Options for local authentication|k||
+      attempts|Set the maximum number of unsuccessful authentication attempts|k||
+        max-fail|Maximum number of unsuccessful attempts|k/o/n||
+          <1-65535>|Number of unsuccessful attempts|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
 !
 
 // ---- access lists and their relatives ----
@@ -1476,6 +1488,26 @@ errdisable|Error disable|k||
       !
     !
   !
+  flap-setting|Error disable flap detection setting|k||
+    cause|Error disable flap cause|k||
+      #|cause|k/o/n||
+        dtp-flap|DTP flap error detection||
+        link-flap|Link flap error detection||
+        pagp-flap|PAgP flap error detection||
+      #|||
+        max-flaps|Maximum flaps allowed before setting to errdisable|||
+          <1-100>|Maximum flaps|||
+            time|Time period the flaps are counted|||
+              <1-120>|Time period in seconds|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+  !
 !
 ethernet|Ethernet configuration|k||
   lmi|Ethernet LMI|k||
@@ -2475,6 +2507,12 @@ ip|Global IP configuration subcommands|k||
       !
     !
     client|HTTP client configuration|k||
+      secure-trustpoint|Set the CA trustpoint of the secure client|k/o/n||
+        word|Trustpoint name|||
+          <cr>||||
+          !
+        !
+      !
       source-interface|Specify interface for source address in connections|k/o/n||
         &interfacefile.cfm|Interface type|k||
           <slot/port>|interface number|n||
@@ -2508,6 +2546,37 @@ ip|Global IP configuration subcommands|k||
     !
     max-connections|Set maximum number of concurrent http server connections|k/o/n||
       <1-16>|Maximum number of concurrent http server connections|||
+        <cr>||||
+        !
+      !
+    !
+    secure-ciphersuite|Set the secure server cipher suites|k/o/n||
+      #|cipher suite|lb/le/wa||
+        3des-ede-cbc-sha|Encryption type tls_rsa_with_3des_ede_cbc_sha||
+        aes-128-cbc-sha|Encryption type tls_rsa_with_aes_128_cbc_sha||
+        aes-256-cbc-sha|Encryption type tls_rsa_with_aes_256_cbc_sha||
+        dhe-aes-128-cbc-sha|Encryption type tls_dhe_rsa_with_aes_128_cbc_sha||
+        dhe-aes-cbc-sha2|Encryption type tls_dhe_rsa_with_aes_cbc_sha2||
+        dhe-aes-gcm-sha2|Encryption type tls_dhe_rsa_with_aes_gcm_sha2||
+        ecdhe-ecdsa-aes-gcm-sha2|Encryption type tls_ecdhe_ecdsa_aes_gcm_sha2||
+        ecdhe-rsa-3des-ede-cbc-sha|Encryption type tls_ecdhe_rsa_3des_ede_cbc_sha||
+        ecdhe-rsa-aes-128-cbc-sha|Encryption type tls_ecdhe_rsa_with_aes_128_cbc_sha||
+        ecdhe-rsa-aes-cbc-sha2|Encryption type tls_ecdhe_rsa_aes_cbc_sha2||
+        ecdhe-rsa-aes-gcm-sha2|Encryption type tls_ecdhe_rsa_aes_gcm_sha2||
+        rc4-128-md5|Encryption type tls_rsa_with_rc4_128_md5||
+        rc4-128-sha|Encryption type tls_rsa_with_rc4_128_sha||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    tls-version|Set the TLS version of the secure server|k/o/n||
+      #|version|||
+        tlsv1.0|TLS version 1.0||
+        tlsv1.1|TLS version 1.1||
+        tlsv1.2|TLS version 1.2||
+        tlsv1.3|TLS version 1.3||
+      #|||
         <cr>||||
         !
       !
@@ -3228,6 +3297,27 @@ ip|Global IP configuration subcommands|k||
     responder|Enable the IP SLA responder|k/sb/o||
       <cr>||||
       !
+      #|operation|k||
+        tcp-connect|TCP connect operation||
+        udp-echo|UDP echo operation||
+      #|||
+        ipaddress|Responder IP address|k||
+          a.b.c.d|IP address|k||
+            port|Port|k||
+              <1-65535>|Port number|k/n||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    logging|IP SLA logging|k||
+      traps|Enable IP SLA syslog traps|k/o/sb||
+        <cr>||||
+        !
+      !
     !
     enable|Enable IP SLA features|k||
       reaction-alerts|Enable IP SLA reaction alerts|k/o/sb||
@@ -3304,6 +3394,26 @@ ip|Global IP configuration subcommands|k||
     source-interface|Specify interface for source address in SSH connections|k/o/n||
       &interfacefile.cfm|Interface type|k||
         <slot/port>|interface number|n||
+          <cr>||||
+          !
+        !
+      !
+    !
+    port|Starting port number for SSH rotary groups|k/o/n||
+      <2000-10000>|Port number|||
+        rotary|Rotary groups|||
+          <0-127>|Rotary group number|lb/le/wa||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    bulk-mode|Optimize SSH for bulk data transfer|k/o/sb||
+      <cr>||||
+      !
+      window-size|TCP window size|||
+        <131072-1073741824>|Window size in bytes|||
           <cr>||||
           !
         !
@@ -3626,6 +3736,26 @@ ipv6|Global IPv6 configuration commands|k||
         !
       !
     !
+    pool|Local prefix pool|k||
+      word|Pool name|k/n||
+        word|IPv6 prefix x:x::y/<z>|o/n||
+          <1-128>|Prefix length to assign from the pool|||
+            <cr>||||
+            !
+            shared|Shared pool|||
+              <cr>||||
+              !
+            !
+            cache-size|Cache size|||
+              <1-65535>|Cached prefixes|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
   !
   enable-acl-cam-sharing|Enable ACL CAM sharing|k||
     <cr>||||
@@ -3659,6 +3789,42 @@ ipv6|Global IPv6 configuration commands|k||
     ospf|Open Shortest Path First (OSPFv3)|k||
       <1-65535>|Process ID|k/n||
         <cr>||||@(config-rtr)# router_ospf.cfm
+        !
+      !
+    !
+  !
+  hop-limit|Configure hop count limit|k/o/n||
+    <1-255>|Hop limit|||
+      <cr>||||
+      !
+    !
+  !
+  source-route|Process packets with source routing header options|k/o/sb||
+    <cr>||||
+    !
+  !
+  icmp|Configure ICMP parameters|k||
+    error-interval|Configure ICMP error interval|k/o/n||
+      <0-2147483647>|Interval between tokens in milliseconds|||
+        <cr>||||
+        !
+        <1-200>|Bucket size|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  nd|IPv6 neighbor discovery|k||
+    cache|Cache entry|k||
+      expire|Expiry time for ND entries|k/o/n||
+        <1-65536>|Expiry time (seconds)|||
+          <cr>||||
+          !
+          refresh|Automatically refresh entries|||
+            <cr>||||
+            !
+          !
         !
       !
     !
@@ -4862,6 +5028,18 @@ ntp|Configure NTP|k||
       !
     !
   !
+  clock-period|Length of hardware clock tick|k/o/n||
+    <0-4294967295>|Hardware clock tick length in 2^-32 seconds|||
+      <cr>||||
+      !
+    !
+  !
+  orphan|Orphan mode stratum|k/o/n||
+    <1-15>|Stratum number|||
+      <cr>||||
+      !
+    !
+  !
 !
 object|Network object|k||
   network|Network object|k||
@@ -5953,6 +6131,24 @@ snmp-server|Modify SNMP engine parameters|k||
       !
     !
   !
+  trap-timeout|Set timeout for TRAP message retransmissions|k/o/n||
+    <1-1000>|Timeout (seconds)|||
+      <cr>||||
+      !
+    !
+  !
+  inform|Configure SNMP Informs options|k/o/n||&snmp_inform_opt.cfm
+  !
+  tftp-server-list|Limit TFTP servers used via SNMP|k/o/n||
+    <1-99>|Std IP accesslist|||
+      <cr>||||
+      !
+    !
+    word|Access-list name|||
+      <cr>||||
+      !
+    !
+  !
 !
 sntp|Simple Network Time Protocol|k||
   server|Configure SNTP server|k||
@@ -6123,6 +6319,14 @@ spanning-tree|Spanning Tree Subsystem|k||
   !
   dispute|Enable STP dispute mechanism|k/o/sb||
     <cr>||||
+    !
+  !
+  transmit|STP transmit parameters|k||
+    hold-count|Set the transmit hold count|k/o/n||
+      <1-20>|Transmit hold count|||
+        <cr>||||
+        !
+      !
     !
   !
 !

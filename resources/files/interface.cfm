@@ -2501,6 +2501,16 @@ ipv6|IPv6 interface subcommands|k||
     !
   !
   nd|IPv6 interface Neighbor Discovery subcommands|k||
+    raguard|RA guard on this port|k/o/sb||
+      <cr>||||
+      !
+      attach-policy|Apply a RA guard policy|||
+        word|Policy name|||
+          <cr>||||
+          !
+        !
+      !
+    !
     dad|Duplicate Address Detection|k||
       attempts|Set IPv6 Duplicate Address Detection Transmits|k/o/n||
         <0-600>|Number of Neighbor Solicitations|||
@@ -2746,6 +2756,16 @@ ipv6|IPv6 interface subcommands|k||
     !
   !
   dhcp|IPv6 DHCP interface subcommands|k||
+    guard|DHCPv6 guard on this port|k/o/sb||
+      <cr>||||
+      !
+      attach-policy|Apply a DHCPv6 guard policy|||
+        word|Policy name|||
+          <cr>||||
+          !
+        !
+      !
+    !
     relay|Act as an IPv6 DHCP relay agent|k||
       destination|Configure relay destination|k||
         word|IPv6 address of the relay destination|k/n||
@@ -3052,6 +3072,14 @@ management|Management interface|k/o/sb||
   <cr>||||
   !
 !
+macro|Command macro|k||
+  description|Macro description|k/o/n||
+    line|Description text|lb/le/wa||
+      <cr>||||
+      !
+    !
+  !
+!
 media-type|Media type|k/o/n||
   #|media type|||
     auto-select|Use whichever connector is attached||
@@ -3059,6 +3087,12 @@ media-type|Media type|k/o/n||
     rj45|Use RJ45 connector||
     sfp|Use SFP connector||
   #|||
+    <cr>||||
+    !
+  !
+!
+mdix|Set Media Dependent Interface with Crossover|k||
+  auto|Enable automatic MDI crossover|k/o/sb||
     <cr>||||
     !
   !
@@ -3714,6 +3748,12 @@ service-policy|Configure CPL Service Policy|k||
         <cr>||||
         !
       !
+      subscriber|Configure a subscriber control policy|k||
+        word|policy-map name|k/o/n||
+          <cr>||||
+          !
+        !
+      !
     !
     #|policy type|k||
       qos|Configure a QoS policy||
@@ -3945,6 +3985,14 @@ spanning-tree|Spanning Tree Subsystem|k||
           <cr>||||
           !
         !
+      !
+    !
+  !
+!
+source|Get config from another source|k||
+  template|Get config from a template|k/o/n||
+    word|Template name|||
+      <cr>||||
       !
     !
   !
