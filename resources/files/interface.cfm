@@ -1373,16 +1373,6 @@ ip|Interface Internet Protocol config commands|k||
       !
     !
   !
-  device|Device tracking settings|k||
-    tracking|IP device tracking on this interface|k||
-      maximum|Maximum number of tracked devices on the port|k/o/n||
-        <0-65535>|Maximum number of devices (0 disables tracking)|||
-          <cr>||||
-          !
-        !
-      !
-    !
-  !
   directed-broadcast|Enable forwarding of directed broadcasts|k/o/sb||
     <cr>||||
     !
