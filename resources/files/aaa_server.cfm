@@ -4,9 +4,7 @@ address|Address of the server|k||
     ipv4|IPv4 address||
     ipv6|IPv6 address||
   #|||
-    hostname or a.b.c.d|address|||
-      <cr>||||
-      !
+    hostname or a.b.c.d|address|||&radius_port_opt.cfm
     !
     line|address and ports|lb/le/wa||
       <cr>||||

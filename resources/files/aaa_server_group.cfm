@@ -1,8 +1,6 @@
 // AAA server group mode "(config-sg)#" (tacacs+, radius and ldap groups).
 server|Specify a server|k||
-  a.b.c.d|IP address of server|k/n||
-    <cr>||||
-    !
+  a.b.c.d|IP address of server|k/n||&radius_port_opt.cfm
   !
   name|Name of the server|k||
     word|Server name|k/n||

@@ -186,6 +186,18 @@ aaa|Authentication, Authorization and Accounting|k||
       !
     !
   !
+  local|AAA local method options|k||
+    authentication|Options for local authentication|k||
+      attempts|Set the maximum number of unsuccessful authentication attempts|k||
+        max-fail|Maximum number of unsuccessful attempts|k/o/n||
+          <1-65535>|Number of unsuccessful attempts|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
 !
 
 // ---- access lists and their relatives ----
@@ -1468,6 +1480,34 @@ errdisable|Error disable|k||
       !
     !
   !
+  detect|Error disable detection|k||
+    cause|Error disable detection cause|k||
+      &errdisable.cfm|Error disable cause|k/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
+  flap-setting|Error disable flap detection setting|k||
+    cause|Error disable flap cause|k||
+      #|cause|k/o/n||
+        dtp-flap|DTP flap error detection||
+        link-flap|Link flap error detection||
+        pagp-flap|PAgP flap error detection||
+      #|||
+        max-flaps|Maximum flaps allowed before setting to errdisable|||
+          <1-100>|Maximum flaps|||
+            time|Time period the flaps are counted|||
+              <1-120>|Time period in seconds|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+  !
 !
 ethernet|Ethernet configuration|k||
   lmi|Ethernet LMI|k||
@@ -1528,6 +1568,14 @@ event|Event related configuration commands|k||
           bypass|Bypass AAA authorization|||
             <cr>||||@(config-applet)# event_applet.cfm
             !
+          !
+        !
+      !
+    !
+    environment|Set an Event Manager global variable|k||
+      word|Name of the Event Manager environment variable|k/o/n||
+        line|Value of the environment variable|lb/le/wa||
+          <cr>||||
           !
         !
       !
@@ -1945,6 +1993,20 @@ ip|Global IP configuration subcommands|k||
         !
       !
     !
+    ping|Specify ping parameters used by DHCP|k||
+      packets|Number of ping packets|k/o/n||
+        <0-10>|Number of ping packets (0 disables ping)|||
+          <cr>||||
+          !
+        !
+      !
+      timeout|Ping timeout|k/o/n||
+        <100-10000>|Ping timeout (milliseconds)|||
+          <cr>||||
+          !
+        !
+      !
+    !
     excluded-address|Prevent DHCP from assigning certain addresses|k||
       a.b.c.d|Low IP address|k/n||
         <cr>||||
@@ -1991,6 +2053,10 @@ ip|Global IP configuration subcommands|k||
         !
       !
       database|DHCP snooping database agent|k||
+        word|Database URL (flash:, ftp:, tftp: ...)|o/n||
+          <cr>||||
+          !
+        !
         #|setting|k/o/n||
           url|Database URL||
         #|||
@@ -2118,6 +2184,87 @@ ip|Global IP configuration subcommands|k||
       logging|Record DHCP address conflicts to a log|k/sn||
         <cr>||||
         !
+      !
+    !
+  !
+  device|Device tracking settings|k||
+    tracking|Enable IP device tracking|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+  finger|Finger server|k/sn||
+    <cr>||||
+    !
+  !
+  gratuitous-arps|Generate gratuitous ARPs for PPP/SLIP peer addresses|k/sn||
+    <cr>||||
+    !
+  !
+  igmp|IGMP global configuration|k||
+    snooping|Global IGMP Snooping enable|k/o/sb||
+      <cr>||||
+      !
+      vlan|IGMP Snooping enable for VLAN|k||
+        <1-4094>|VLAN id|k||
+          <cr>||||
+          !
+          immediate-leave|Enable IGMPv2 immediate leave processing|k||
+            <cr>||||
+            !
+          !
+          mrouter|Configure an L2 port as a multicast router port|k||
+            interface|Next-hop interface|k||
+              &interfacefile.cfm|Interface type|k||
+                <slot/port>|Interface number|k/n||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+          static|Configure a L2 port as a member of a group|k||
+            a.b.c.d|Group address|k||
+              interface|Member interface|k||
+                &interfacefile.cfm|Interface type|k||
+                  <slot/port>|Interface number|k/n||
+                    <cr>||||
+                    !
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+      querier|IGMP querier|k/o/sb||
+        <cr>||||
+        !
+      !
+      report-suppression|IGMP report suppression|k/o/sb||
+        <cr>||||
+        !
+      !
+      tcn|Topology change configurations|k||
+        flood|Flood multicast traffic after a topology change|k||
+          query|Query count|k||
+            count|Number of general queries during which to flood|k/o/n||
+              <1-10>|Query count|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+  !
+  options|IP options processing|k/o/n||
+    #|action|||
+      drop|Drop IP packets with options||
+      ignore|Ignore IP options||
+    #|||
+      <cr>||||
       !
     !
   !
@@ -2360,6 +2507,12 @@ ip|Global IP configuration subcommands|k||
       !
     !
     client|HTTP client configuration|k||
+      secure-trustpoint|Set the CA trustpoint of the secure client|k/o/n||
+        word|Trustpoint name|||
+          <cr>||||
+          !
+        !
+      !
       source-interface|Specify interface for source address in connections|k/o/n||
         &interfacefile.cfm|Interface type|k||
           <slot/port>|interface number|n||
@@ -2393,6 +2546,59 @@ ip|Global IP configuration subcommands|k||
     !
     max-connections|Set maximum number of concurrent http server connections|k/o/n||
       <1-16>|Maximum number of concurrent http server connections|||
+        <cr>||||
+        !
+      !
+    !
+    secure-ciphersuite|Set the secure server cipher suites|k/o/n||
+      #|cipher suite|lb/le/wa||
+        3des-ede-cbc-sha|Encryption type tls_rsa_with_3des_ede_cbc_sha||
+        aes-128-cbc-sha|Encryption type tls_rsa_with_aes_128_cbc_sha||
+        aes-256-cbc-sha|Encryption type tls_rsa_with_aes_256_cbc_sha||
+        dhe-aes-128-cbc-sha|Encryption type tls_dhe_rsa_with_aes_128_cbc_sha||
+        dhe-aes-cbc-sha2|Encryption type tls_dhe_rsa_with_aes_cbc_sha2||
+        dhe-aes-gcm-sha2|Encryption type tls_dhe_rsa_with_aes_gcm_sha2||
+        ecdhe-ecdsa-aes-gcm-sha2|Encryption type tls_ecdhe_ecdsa_aes_gcm_sha2||
+        ecdhe-rsa-3des-ede-cbc-sha|Encryption type tls_ecdhe_rsa_3des_ede_cbc_sha||
+        ecdhe-rsa-aes-128-cbc-sha|Encryption type tls_ecdhe_rsa_with_aes_128_cbc_sha||
+        ecdhe-rsa-aes-cbc-sha2|Encryption type tls_ecdhe_rsa_aes_cbc_sha2||
+        ecdhe-rsa-aes-gcm-sha2|Encryption type tls_ecdhe_rsa_aes_gcm_sha2||
+        rc4-128-md5|Encryption type tls_rsa_with_rc4_128_md5||
+        rc4-128-sha|Encryption type tls_rsa_with_rc4_128_sha||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    tls-version|Set the TLS version of the secure server|k/o/n||
+      #|version|||
+        tlsv1.0|TLS version 1.0||
+        tlsv1.1|TLS version 1.1||
+        tlsv1.2|TLS version 1.2||
+        tlsv1.3|TLS version 1.3||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    secure-port|Set HTTP secure server port number for listening|k/o/n||
+      <1025-65535>|Secure port number|||
+        <cr>||||
+        !
+      !
+    !
+    #|session modules|k/o/n||
+      active-session-modules|Set active HTTP session modules||
+      secure-active-session-modules|Set active HTTPS session modules||
+    #|||
+      #|modules|||
+        all|Enable all HTTP session modules||
+        none|Disable all HTTP session modules||
+      #|||
+        <cr>||||
+        !
+      !
+      word|Name of the session module list|||
         <cr>||||
         !
       !
@@ -3091,6 +3297,27 @@ ip|Global IP configuration subcommands|k||
     responder|Enable the IP SLA responder|k/sb/o||
       <cr>||||
       !
+      #|operation|k||
+        tcp-connect|TCP connect operation||
+        udp-echo|UDP echo operation||
+      #|||
+        ipaddress|Responder IP address|k||
+          a.b.c.d|IP address|k||
+            port|Port|k||
+              <1-65535>|Port number|k/n||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    logging|IP SLA logging|k||
+      traps|Enable IP SLA syslog traps|k/o/sb||
+        <cr>||||
+        !
+      !
     !
     enable|Enable IP SLA features|k||
       reaction-alerts|Enable IP SLA reaction alerts|k/o/sb||
@@ -3131,6 +3358,12 @@ ip|Global IP configuration subcommands|k||
     !
   !
   ssh|Configure ssh options|k||
+    maxstartups|Maximum concurrent sessions allowed|k/o/n||
+      <2-128>|Number of concurrent SSH sessions|||
+        <cr>||||
+        !
+      !
+    !
     version|Specify protocol version to be supported|k/o/n||
       #|version|||
         1|Protocol version 1||
@@ -3161,6 +3394,26 @@ ip|Global IP configuration subcommands|k||
     source-interface|Specify interface for source address in SSH connections|k/o/n||
       &interfacefile.cfm|Interface type|k||
         <slot/port>|interface number|n||
+          <cr>||||
+          !
+        !
+      !
+    !
+    port|Starting port number for SSH rotary groups|k/o/n||
+      <2000-10000>|Port number|||
+        rotary|Rotary groups|||
+          <0-127>|Rotary group number|lb/le/wa||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    bulk-mode|Optimize SSH for bulk data transfer|k/o/sb||
+      <cr>||||
+      !
+      window-size|TCP window size|||
+        <131072-1073741824>|Window size in bytes|||
           <cr>||||
           !
         !
@@ -3483,6 +3736,26 @@ ipv6|Global IPv6 configuration commands|k||
         !
       !
     !
+    pool|Local prefix pool|k||
+      word|Pool name|k/n||
+        word|IPv6 prefix x:x::y/<z>|o/n||
+          <1-128>|Prefix length to assign from the pool|||
+            <cr>||||
+            !
+            shared|Shared pool|||
+              <cr>||||
+              !
+            !
+            cache-size|Cache size|||
+              <1-65535>|Cached prefixes|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
   !
   enable-acl-cam-sharing|Enable ACL CAM sharing|k||
     <cr>||||
@@ -3502,6 +3775,58 @@ ipv6|Global IPv6 configuration commands|k||
   !
   multicast-routing|Enable IPv6 multicast|k||
     <cr>||||
+    !
+  !
+  dhcp|IPv6 DHCP configuration|k||
+    pool|Configure IPv6 DHCP pool|k||
+      word|Pool name|k/n||
+        <cr>||||@(config-dhcpv6)# ipv6_dhcp_pool.cfm
+        !
+      !
+    !
+  !
+  router|Enable an IPv6 routing process|k||
+    ospf|Open Shortest Path First (OSPFv3)|k||
+      <1-65535>|Process ID|k/n||
+        <cr>||||@(config-rtr)# router_ospf.cfm
+        !
+      !
+    !
+  !
+  hop-limit|Configure hop count limit|k/o/n||
+    <1-255>|Hop limit|||
+      <cr>||||
+      !
+    !
+  !
+  source-route|Process packets with source routing header options|k/o/sb||
+    <cr>||||
+    !
+  !
+  icmp|Configure ICMP parameters|k||
+    error-interval|Configure ICMP error interval|k/o/n||
+      <0-2147483647>|Interval between tokens in milliseconds|||
+        <cr>||||
+        !
+        <1-200>|Bucket size|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  nd|IPv6 neighbor discovery|k||
+    cache|Cache entry|k||
+      expire|Expiry time for ND entries|k/o/n||
+        <1-65536>|Expiry time (seconds)|||
+          <cr>||||
+          !
+          refresh|Automatically refresh entries|||
+            <cr>||||
+            !
+          !
+        !
+      !
     !
   !
   general-prefix|Configure a general IPv6 prefix|k||
@@ -3733,6 +4058,12 @@ lldp|Global LLDP configuration subcommands|k||
       !
     !
   !
+  reinit|Delay (in sec) for LLDP initialization on any interface|k/o/n||
+    <2-5>|Seconds|||
+      <cr>||||
+      !
+    !
+  !
 !
 load-balance|Load balancing|k||
   policies|Load balancing policies|k||
@@ -3875,6 +4206,24 @@ logging|Modify message logging facilities|k||
       line|The unique text string ID|lb/le/wa||
         <cr>||||
         !
+      !
+    !
+  !
+  history|Configure syslog history table|k||
+    &loglevels.cfm|Logging severity level|o/n||
+      <cr>||||
+      !
+    !
+    size|Set history table size|k/o/n||
+      <0-500>|History size|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  snmp-trap|Set syslog level for sending snmp trap|k/o/n||
+    &loglevels.cfm|Logging severity level|||
+      <cr>||||
       !
     !
   !
@@ -4673,6 +5022,24 @@ ntp|Configure NTP|k||
       !
     !
   !
+  max-associations|Set maximum number of associations|k/o/n||
+    <0-4294967295>|Number of associations|||
+      <cr>||||
+      !
+    !
+  !
+  clock-period|Length of hardware clock tick|k/o/n||
+    <0-4294967295>|Hardware clock tick length in 2^-32 seconds|||
+      <cr>||||
+      !
+    !
+  !
+  orphan|Orphan mode stratum|k/o/n||
+    <1-15>|Stratum number|||
+      <cr>||||
+      !
+    !
+  !
 !
 object|Network object|k||
   network|Network object|k||
@@ -4857,6 +5224,28 @@ pool|Address pool|k||
     !
   !
 !
+port-channel|EtherChannel configuration|k||
+  load-balance|EtherChannel load-balancing method|k/o/n||
+    #|method|||
+      dst-ip|Destination IP address||
+      dst-mac|Destination MAC address||
+      dst-mixed-ip-port|Destination IP address and TCP/UDP port||
+      dst-port|Destination TCP/UDP port||
+      extended|Extended load-balancing methods||
+      src-dst-ip|Source and destination IP address||
+      src-dst-mac|Source and destination MAC address||
+      src-dst-mixed-ip-port|Source and destination IP address and TCP/UDP port||
+      src-dst-port|Source and destination TCP/UDP port||
+      src-ip|Source IP address||
+      src-mac|Source MAC address||
+      src-mixed-ip-port|Source IP address and TCP/UDP port||
+      src-port|Source TCP/UDP port||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+!
 port-profile|Port profile|k||
   default|Default profile|k||
     max-ports|Maximum ports|k/o/n||
@@ -4898,6 +5287,56 @@ prefix-list|Prefix list (firewall style)|k||
     description|Prefix-list description|k/o/n||
       line|Description|lb/le/wa||
         <cr>||||
+        !
+      !
+    !
+  !
+!
+process|Configure process|k||
+  cpu|Configure CPU parameters|k||
+    threshold|Set the CPU utilization thresholds|k||
+      type|Type of CPU utilization|k||
+        #|type|k/o/n||
+          total|Total CPU utilization||
+          process|CPU utilization at the process level||
+          interrupt|CPU utilization at the interrupt level||
+        #|||
+          rising|Rising threshold|||
+            <1-100>|Percentage of CPU utilization|||
+              interval|Rising threshold interval|||
+                <5-86400>|Seconds|||
+                  <cr>||||
+                  !
+                  falling|Falling threshold|||
+                    <1-100>|Percentage of CPU utilization|||
+                      interval|Falling threshold interval|||
+                        <5-86400>|Seconds|||
+                          <cr>||||
+                          !
+                        !
+                      !
+                    !
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    statistics|Set CPU statistics collection parameters|k||
+      limit|Limit the statistics collected|k||
+        entry-percentage|Minimum CPU usage of a process to be recorded|k/o/n||
+          <1-100>|Percentage of CPU utilization|||
+            <cr>||||
+            !
+            size|Number of seconds the entries are kept|||
+              <1-86400>|Seconds|||
+                <cr>||||
+                !
+              !
+            !
+          !
         !
       !
     !
@@ -5211,6 +5650,20 @@ security|Infra security class|k||
       !
     !
   !
+  authentication|Authentication security parameters|k||
+    failure|Authentication failure parameters|k||
+      rate|Authentication failure threshold rate|k/o/n||
+        <2-1024>|Number of failures per minute|||
+          <cr>||||
+          !
+          log|Log a message when the rate is exceeded|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
 !
 sensor|Sensor settings|k||
   fanspeed-control|Fan speed control|k/o/n||
@@ -5427,6 +5880,32 @@ snmp-server|Modify SNMP engine parameters|k||
         !
         <1-99>|Std IP accesslist allowing access with this community string|||
           <cr>||||
+          !
+        !
+        <1300-1999>|Expanded IP accesslist allowing access with this community string|||
+          <cr>||||
+          !
+        !
+        word|Access-list name|||
+          <cr>||||
+          !
+        !
+        ipv6|Specify IPv6 Named Access-List|||
+          word|IPv6 access list name|||
+            <cr>||||
+            !
+            <1-99>|Std IP accesslist allowing access with this community string|||
+              <cr>||||
+              !
+            !
+            <1300-1999>|Expanded IP accesslist allowing access with this community string|||
+              <cr>||||
+              !
+            !
+            word|Access-list name|||
+              <cr>||||
+              !
+            !
           !
         !
       !
@@ -5652,6 +6131,24 @@ snmp-server|Modify SNMP engine parameters|k||
       !
     !
   !
+  trap-timeout|Set timeout for TRAP message retransmissions|k/o/n||
+    <1-1000>|Timeout (seconds)|||
+      <cr>||||
+      !
+    !
+  !
+  inform|Configure SNMP Informs options|k/o/n||&snmp_inform_opt.cfm
+  !
+  tftp-server-list|Limit TFTP servers used via SNMP|k/o/n||
+    <1-99>|Std IP accesslist|||
+      <cr>||||
+      !
+    !
+    word|Access-list name|||
+      <cr>||||
+      !
+    !
+  !
 !
 sntp|Simple Network Time Protocol|k||
   server|Configure SNTP server|k||
@@ -5824,6 +6321,14 @@ spanning-tree|Spanning Tree Subsystem|k||
     <cr>||||
     !
   !
+  transmit|STP transmit parameters|k||
+    hold-count|Set the transmit hold count|k/o/n||
+      <1-20>|Transmit hold count|||
+        <cr>||||
+        !
+      !
+    !
+  !
 !
 subscriber|Subscriber configuration|k||
   templating|Enable subscriber templating|k||
@@ -5867,6 +6372,26 @@ switchport|Set switching mode characteristics|k||
 !
 
 // ---- t ----
+system|System settings|k||
+  mtu|Set the system MTU|k/o/n||
+    <1500-9198>|MTU size in bytes|||
+      <cr>||||
+      !
+    !
+    jumbo|Set the jumbo frame MTU for Gigabit ports|k/o/n||
+      <1500-9000>|MTU size in bytes|||
+        <cr>||||
+        !
+      !
+    !
+    routing|Set the system routed port MTU|k/o/n||
+      <1280-9198>|MTU size in bytes|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 table-map|Table map|k||
   word|Table map name|k/n||
     <cr>||||@(config-tablemap)# table_map.cfm
@@ -6088,6 +6613,23 @@ tunnel-group|Tunnel group (firewall)|k||
 !
 
 // ---- u, v ----
+udld|Configure global UDLD setting|k||
+  #|mode|k/o/sb||
+    aggressive|Enable UDLD protocol in aggressive mode on fiber ports||
+    enable|Enable UDLD protocol on fiber ports||
+  #|||
+    <cr>||||
+    !
+  !
+  message|Set UDLD message parameters|k||
+    time|Set UDLD message time period|k/o/n||
+      <1-90>|Time in seconds between sending of messages in steady state|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 username|Establish User Name Authentication|k||
   word|User name|k/o/n||&username_opt.cfm
   !

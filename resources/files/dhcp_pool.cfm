@@ -1,4 +1,17 @@
 // DHCP pool mode "(dhcp-config)#".
+address|Configure a reserved address|k||
+  a.b.c.d|IP address to reserve|k/n||
+    #|client identity|o/n||
+      client-id|Client identifier||
+      hardware-address|Client hardware address||
+    #|||
+      word|Client identifier or hardware address (dotted hexadecimal)|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 bootfile|Boot file name|k/o/n||
   word|Boot file name|||
     <cr>||||
@@ -117,6 +130,26 @@ option|Raw DHCP options|k||
       <cr>||||
       !
     !
+  !
+!
+relay|Function as a DHCP relay for this pool|k||
+  destination|Configure relay destination|k||
+    a.b.c.d|Destination server address|k/n||
+      <cr>||||
+      !
+    !
+  !
+  source|Configure relay source|k/o/n||
+    a.b.c.d|Source subnet|||
+      a.b.c.d|Source subnet mask|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
+reserved-only|Allocate only reserved addresses|k/o/sb||
+  <cr>||||
   !
 !
 update|Dynamic updates|k||

@@ -30,6 +30,41 @@ arp|Set arp type (arpa, probe, snap) or timeout|k||
     !
   !
 !
+auto|Configure Automation|k||
+  qos|Configure AutoQoS|k||
+    voip|Configure AutoQoS for VoIP|k/o/n||
+      #|trust source|||
+        cisco-phone|Trust the QoS marking of Cisco IP Phone||
+        cisco-softphone|Trust the QoS marking of Cisco IP SoftPhone||
+        trust|Trust the DSCP/CoS marking||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    trust|Trust the DSCP/CoS marking|k/o/n||
+      <cr>||||
+      !
+      #|marking|||
+        cos|Trust the CoS marking||
+        dscp|Trust the DSCP marking||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    video|Configure AutoQoS for video devices|k/o/n||
+      #|video device|||
+        cts|Trust the QoS marking of Cisco TelePresence System||
+        ip-camera|Trust the QoS marking of Cisco IP camera||
+        media-player|Trust the QoS marking of Cisco digital media player||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 autostate|Include or exclude this interface from the VLAN link-up calculation|k/o/sb||
   <cr>||||
   !
@@ -257,6 +292,17 @@ authentication|Auth Manager Interface Configuration Commands|k||
       !
     !
   !
+  violation|Configure action to take on security violations|k/o/n||
+    #|action|||
+      protect|Silently drop violating packets||
+      replace|Remove the current session and authenticate the new host||
+      restrict|Drop violating packets and log the violation||
+      shutdown|Error-disable the port||
+    #|||
+      <cr>||||
+      !
+    !
+  !
   open|Enable or Disable open access on this port|k/o/sb||
     <cr>||||
     !
@@ -430,6 +476,15 @@ channel-group|Etherchannel/port bundling configuration|k/o/n||
           !
         !
       !
+    !
+  !
+!
+channel-protocol|Select the channel protocol (LACP, PAgP)|k/o/n||
+  #|protocol|||
+    lacp|Prepare interface for LACP protocol||
+    pagp|Prepare interface for PAgP protocol||
+  #|||
+    <cr>||||
     !
   !
 !
@@ -2436,6 +2491,16 @@ ipv6|IPv6 interface subcommands|k||
     !
   !
   nd|IPv6 interface Neighbor Discovery subcommands|k||
+    raguard|RA guard on this port|k/o/sb||
+      <cr>||||
+      !
+      attach-policy|Apply a RA guard policy|||
+        word|Policy name|||
+          <cr>||||
+          !
+        !
+      !
+    !
     dad|Duplicate Address Detection|k||
       attempts|Set IPv6 Duplicate Address Detection Transmits|k/o/n||
         <0-600>|Number of Neighbor Solicitations|||
@@ -2680,6 +2745,91 @@ ipv6|IPv6 interface subcommands|k||
       !
     !
   !
+  dhcp|IPv6 DHCP interface subcommands|k||
+    guard|DHCPv6 guard on this port|k/o/sb||
+      <cr>||||
+      !
+      attach-policy|Apply a DHCPv6 guard policy|||
+        word|Policy name|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    relay|Act as an IPv6 DHCP relay agent|k||
+      destination|Configure relay destination|k||
+        word|IPv6 address of the relay destination|k/n||
+          <cr>||||
+          !
+          &interfacefile.cfm|Interface type for the output interface|
+            <slot/port>|Interface number|o/n||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    server|Act as an IPv6 DHCP server|k/o/n||
+      word|Name of IPv6 DHCP pool|||&ipv6_dhcp_server_opt.cfm
+      !
+    !
+    client|Act as an IPv6 DHCP client|k||
+      pd|Prefix delegation|k/o/n||
+        word|Name of the general prefix the delegated prefix is stored in|||
+          <cr>||||
+          !
+          rapid-commit|Allow two-message exchange|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+  policy|Enable IPv6 policy routing|k||
+    route-map|Policy route map|k/o/n||
+      word|Route map name|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  tcp|TCP parameters|k||
+    adjust-mss|Adjust the mss of transit packets|k/o/n||
+      <500-1460>|Maximum segment size in bytes|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  verify|Enable per packet validation|k||
+    unicast|Enable per packet validation for unicast|k||
+      source|Validation on source address|k||
+        reachable-via|Source reachability check|k/o/n||
+          #|mode|||
+            rx|Source is reachable via interface on which packet was received||
+            any|Source is reachable via any interface||
+          #|||
+            <cr>||||
+            !
+            allow-default|Allow default route to match when checking source address|||
+              <cr>||||
+              !
+            !
+            word|Name of an IPv6 access list|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      reverse-path|Reverse path validation of source address (old command format)|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
+  !
   flowspec|Flowspec settings|k/o/sb||
     <cr>||||
     !
@@ -2912,6 +3062,14 @@ management|Management interface|k/o/sb||
   <cr>||||
   !
 !
+macro|Command macro|k||
+  description|Macro description|k/o/n||
+    line|Description text|lb/le/wa||
+      <cr>||||
+      !
+    !
+  !
+!
 media-type|Media type|k/o/n||
   #|media type|||
     auto-select|Use whichever connector is attached||
@@ -2919,6 +3077,12 @@ media-type|Media type|k/o/n||
     rj45|Use RJ45 connector||
     sfp|Use SFP connector||
   #|||
+    <cr>||||
+    !
+  !
+!
+mdix|Set Media Dependent Interface with Crossover|k||
+  auto|Enable automatic MDI crossover|k/o/sb||
     <cr>||||
     !
   !
@@ -3249,6 +3413,57 @@ port-type|Port type|k/o/n||
     !
   !
 !
+power|Power configuration|k||
+  inline|Inline power configuration|k||
+    #|inline power mode|o/n||
+      auto|Automatically detect and power inline devices||
+      static|High priority inline power interface||
+    #|||
+      <cr>||||
+      !
+      max|Maximum power for the inline device|||
+        <4000-60000>|Milli-watts|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    never|Never apply inline power|o/n||
+      <cr>||||
+      !
+    !
+    consumption|Configure the inline device consumption|k/o/n||
+      <4000-60000>|Milli-watts|||
+        <cr>||||
+        !
+      !
+    !
+    police|Police the power drawn on the port|k/o/sb||
+      <cr>||||
+      !
+      action|Action to take when the consumption exceeds the allocation|||
+        #|action|||
+          errdisable|Put the interface in error-disabled state||
+          log|Log the event only||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    port|Inline power port settings|k||
+      priority|Inline power priority of the port|k/o/n||
+        #|priority|||
+          high|High priority port||
+          low|Low priority port||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+!
 ppp|Point-to-Point Protocol|k||
   authentication|Set PPP link authentication method|k/o/n||
     #|method|lb/le/wa||
@@ -3396,6 +3611,12 @@ priority-flow-control|Priority flow control|k||
     !
   !
 !
+priority-queue|Priority Queue|k||
+  out|egress priority queue|k/o/sb||
+    <cr>||||
+    !
+  !
+!
 private-vlan|Private VLAN|k||
   mapping|Map primary VLAN to secondary VLANs|k/o/n||
     #|change|||
@@ -3517,6 +3738,12 @@ service-policy|Configure CPL Service Policy|k||
         <cr>||||
         !
       !
+      subscriber|Configure a subscriber control policy|k||
+        word|policy-map name|k/o/n||
+          <cr>||||
+          !
+        !
+      !
     !
     #|policy type|k||
       qos|Configure a QoS policy||
@@ -3556,6 +3783,14 @@ shutdown|Shutdown the selected interface|k||
     wlan|Shut down WLAN||
   #|||
     <cr>||||
+    !
+  !
+!
+small-frame|Set rate limit parameters for small frames|k||
+  violation-rate|Rate limit for small frames (packets per second)|k/o/n||
+    <1-10000>|Threshold rate in packets per second|||
+      <cr>||||
+      !
     !
   !
 !
@@ -3744,6 +3979,14 @@ spanning-tree|Spanning Tree Subsystem|k||
     !
   !
 !
+source|Get config from another source|k||
+  template|Get config from a template|k/o/n||
+    word|Template name|||
+      <cr>||||
+      !
+    !
+  !
+!
 speed|Configure speed operation|k/o/n||
   #|speed|||
     10|Force 10 Mbps operation||
@@ -3787,6 +4030,31 @@ speed|Configure speed operation|k/o/n||
     only-ofdm|Set only OFDM rates||
   #|||
     <cr>||||
+    !
+  !
+!
+srr-queue|Configure shaped round-robin transmit queues|k||
+  bandwidth|Configure srr bandwidth|k||
+    #|mode|k/o/n||
+      share|Configure shared bandwidth||
+      shape|Configure shaped bandwidth||
+    #|||
+      <0-255>|Weight for queue 1|||
+        <0-255>|Weight for queue 2|||
+          <0-255>|Weight for queue 3|||
+            <0-255>|Weight for queue 4|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    limit|Configure bandwidth limit|k/o/n||
+      <10-90>|Percentage of the port speed|||
+        <cr>||||
+        !
+      !
     !
   !
 !
@@ -4338,6 +4606,19 @@ transport-mode|Transport mode|k/o/n||
     !
   !
 !
+trust|Set trust value for the interface|k||
+  device|Trusted device class|k/o/n||
+    #|device|||
+      cisco-phone|Cisco IP Phone||
+      cts|Cisco TelePresence System||
+      ip-camera|Cisco IP camera||
+      media-player|Cisco digital media player||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+!
 tunnel|protocol-over-protocol tunneling|k||
   source|source of tunnel packets|k/o/n||
     a.b.c.d|ip address|||
@@ -4522,6 +4803,19 @@ tunnel|protocol-over-protocol tunneling|k||
 tx-queue|Transmit queue|k||
   <0-7>|Queue number|k/n||
     <cr>||||@(config-if-tx-queue)# tx_queue.cfm
+    !
+  !
+!
+udld|Configure UDLD enabled or disabled and ignore global UDLD setting|k||
+  port|Enable UDLD protocol on this interface|k/o/sb||
+    <cr>||||
+    !
+    #|mode|||
+      aggressive|Enable UDLD protocol in aggressive mode on this interface||
+      disable|Disable UDLD protocol on this interface||
+    #|||
+      <cr>||||
+      !
     !
   !
 !

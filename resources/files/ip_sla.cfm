@@ -32,3 +32,44 @@ tcp-connect|TCP Connect Operation|k/o/n||
     !
   !
 !
+dns|DNS Query Operation|k/o/n||
+  word|Host name to resolve|||
+    name-server|Name server to query|||
+      a.b.c.d|Name server address|||
+        <cr>||||@(config-ip-sla-dns)# ip_sla_echo.cfm
+        !
+        line|source address and port options|lb/le/wa||
+          <cr>||||@(config-ip-sla-dns)# ip_sla_echo.cfm
+          !
+        !
+      !
+    !
+  !
+!
+http|HTTP Operation|k/o/n||
+  #|operation|||
+    get|HTTP get operation||
+    raw|HTTP raw operation||
+  #|||
+    word|URL of the page|||
+      <cr>||||@(config-ip-sla-http)# ip_sla_echo.cfm
+      !
+      line|name server, version, source and proxy options|lb/le/wa||
+        <cr>||||@(config-ip-sla-http)# ip_sla_echo.cfm
+        !
+      !
+    !
+  !
+!
+udp-echo|UDP Echo Operation|k/o/n||
+  hostname or a.b.c.d|Destination IP address or hostname|||
+    <1-65535>|Destination port|||
+      <cr>||||@(config-ip-sla-udp)# ip_sla_echo.cfm
+      !
+      line|source address, port and control options|lb/le/wa||
+        <cr>||||@(config-ip-sla-udp)# ip_sla_echo.cfm
+        !
+      !
+    !
+  !
+!

@@ -11,6 +11,10 @@ access-class|Filter connections based on an IP access list|k||
     #|||
       <cr>||||
       !
+      vrf-also|Same access list is applied for all VRFs|||
+        <cr>||||
+        !
+      !
     !
     vrf-also|Same access list is applied for all VRFs|||
       in|Filter incoming connections|k/o/n||
@@ -411,6 +415,16 @@ stopbits|Set async line stop bits|k/o/n||
 terminal-type|Set the terminal type|k/o/n||
   word|Terminal type|||
     <cr>||||
+    !
+  !
+!
+timeout|Timeouts|k||
+  login|Timeouts related to the login sequence|k||
+    response|Timeout for any user input during login sequences|k/o/n||
+      <1-300>|Timeout in seconds|||
+        <cr>||||
+        !
+      !
     !
   !
 !

@@ -1,12 +1,12 @@
 // After a police rate: bursts, peak rate and result actions, any order.
 <cr>||||@(config-pmap-c-police)# policy_map_police.cfm
 !
+// One number node for the burst: two overlapping ranges side by side make
+// every burst in bytes ambiguous.
 bc|Conform burst|ob||
-  <1000-512000000>|Burst bytes|oe||
+  <1-512000000>|Burst in bytes, or a burst size with a unit|oe||
     <cr>||||@(config-pmap-c-police)# policy_map_police.cfm
     !
-  !
-  <1-512000000>|Burst size|||
     #|unit|oe||
       bytes|Bytes||
       kbytes|Kilobytes||

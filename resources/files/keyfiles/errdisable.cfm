@@ -20,3 +20,5 @@ storm-control|Enable timer to recover from storm-control error
 udld|Enable timer to recover from udld error
 unicast-flood|Enable timer to recover from unicast flood error
 vmps|Enable timer to recover from vmps shutdown error
+l2ptguard|Enable timer to recover from l2protocol-tunnel error
+small-frame|Enable timer to recover from small frame error
