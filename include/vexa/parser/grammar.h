@@ -117,10 +117,13 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   // Looked up for every line a terminal reads: hashed.
   std::unordered_map<const ParserTreeNode*, std::string> modePrompts_;
   std::map<std::string, KeyTable> keyTables_;
-  std::map<std::string, std::vector<std::string>> typedKeys_;
+  // The three below are looked up by name for the words of every line:
+  // hashed (keyTables_ keeps its order for the listings).
+  std::unordered_map<std::string, const KeyTable*> keyTableIndex_;
+  std::unordered_map<std::string, std::vector<std::string>> typedKeys_;
   std::map<std::string, ParserTreeNode*> sharedModeFiles_;
   CommandOrderTable commandOrder_;
-  std::map<std::string, OrderIndex> commandOrderIndex_;
+  std::unordered_map<std::string, OrderIndex> commandOrderIndex_;
   std::set<std::string> overwriteKeys_;
 };
 

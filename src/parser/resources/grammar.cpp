@@ -39,8 +39,8 @@ const std::string& Grammar::modePrompt(const ParserTreeNode* node) const {
 }
 
 const Grammar::KeyTable* Grammar::keyTable(const std::string& name) const {
-  auto it = keyTables_.find(name);
-  return it == keyTables_.end() ? nullptr : &it->second;
+  auto it = keyTableIndex_.find(name);
+  return it == keyTableIndex_.end() ? nullptr : it->second;
 }
 
 const Grammar::OrderIndex* Grammar::commandOrderIndex(const std::string& name) const {
@@ -79,7 +79,9 @@ void Grammar::setKeyTable(const std::string& name, KeyTable table) {
   for (const auto& [key, help] : table) {
     if (ParserToolCase::acceptsOtherInput(key)) typed.push_back(key);
   }
-  keyTables_[name] = std::move(table);
+  KeyTable& stored = keyTables_[name];
+  stored = std::move(table);
+  keyTableIndex_[name] = &stored;
 }
 
 }  // namespace vexaparser

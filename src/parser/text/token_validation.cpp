@@ -142,14 +142,20 @@ bool ParserToolCase::isValidRange(const std::string& type, const std::string& in
     return input.find('.') != std::string::npos && !vexahost::IpAddress::isValidIpAddress(input);
   }
   if (!isStringNum(input)) return false;
-  std::string lo_text;
-  std::string hi_text;
-  if (!rangeBounds(type, lo_text, hi_text)) return false;
+  // The bounds are read in place: "<lo-hi>" without its first and last
+  // characters, cut at the first dash.
+  const std::size_t dash = type.find('-');
+  if (dash == std::string::npos) return false;
+  const std::string_view all(type);
+  const std::string_view lo_text = dash >= 1 ? all.substr(1, dash - 1) : std::string_view();
+  const std::size_t hi_end = type.size() - 1;  // type is not empty: it holds the dash
+  const std::string_view hi_text =
+      dash + 1 < hi_end ? all.substr(dash + 1, hi_end - dash - 1) : std::string_view();
   uint32_t lo = leadingDigitsValue(lo_text);
   uint32_t hi = leadingDigitsValue(hi_text);
   std::string_view d = stripLeadingZeros(input);
   if (d.size() > hi_text.size()) return false;
-  if (d.size() == hi_text.size() && d > std::string_view(hi_text)) return false;
+  if (d.size() == hi_text.size() && d > hi_text) return false;
   uint32_t value = leadingDigitsValue(d);
   return lo <= value && value <= hi;
 }
