@@ -2884,6 +2884,14 @@ ip|Global IP configuration subcommands|k||
                   <1-65535>|Global UDP/TCP port|n||&nat_static_opt.cfm
                   !
                 !
+                interface|Specify interface for global address|k/o/n||
+                  &interfacefile.cfm|Interface type|||
+                    <slot/port>|interface number|||
+                      <1-65535>|Global UDP/TCP port|n||&nat_static_opt.cfm
+                      !
+                    !
+                  !
+                !
               !
             !
           !
@@ -2993,6 +3001,43 @@ ip|Global IP configuration subcommands|k||
           <1-2147483647>|Number of entries|||
             <cr>||||
             !
+          !
+        !
+      !
+    !
+    service|Special translation for application|k||
+      #|application|k||
+        sip|SIP protocol||
+        skinny|Skinny protocol||
+        ftp|FTP protocol||
+        h323|H323 protocol||
+      #|||
+        #|transport|k||
+          tcp|TCP protocol||
+          udp|UDP protocol||
+        #|||
+          port|Port number|k||
+            <1-65535>|Port number|k/sb||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      #|application|k/sb||
+        pptp|PPTP protocol||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    settings|NAT settings|k||
+      mode|NAT mode|k/o/n||
+        #|mode|||
+          cgn|Carrier grade NAT||
+          default|Default NAT mode||
+        #|||
+          <cr>||||
           !
         !
       !
@@ -4853,9 +4898,86 @@ mpls|Multi-Protocol Label Switching|k||
         !
       !
     !
+    neighbor|Configure neighbor parameters|k||
+      a.b.c.d|IP address for LDP neighbor|k||
+        password|Enable the use of a password|k/o/n||
+          #|encryption|||
+            0|Specifies an UNENCRYPTED password will follow||
+            7|Specifies a HIDDEN password will follow||
+          #|||
+            word|The password|||
+              <cr>||||
+              !
+            !
+          !
+          word|The UNENCRYPTED (cleartext) password|||
+            <cr>||||
+            !
+          !
+        !
+        targeted|Establish a targeted session|k/o/sb||
+          <cr>||||
+          !
+          ldp|Use LDP|k||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    discovery|Configure LDP discovery parameters|k||
+      targeted-hello|LDP targeted hello parameters|k||
+        accept|Accept targeted hellos|k/o/n||
+          <cr>||||
+          !
+          from|Access list of permitted neighbors|||
+            word|IP access list name or number|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      hello|LDP discovery hello parameters|k||
+        #|timer|k/o/n||
+          holdtime|LDP discovery hello holdtime||
+          interval|LDP discovery hello interval||
+        #|||
+          <1-65535>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    label|Configure label binding and advertisement|k||
+      <cr>||||@(config-ldp-lbl)# mpls_ldp_label.cfm
+      !
+    !
+    igp|LDP-IGP interaction|k||
+      sync|LDP-IGP synchronization|k||
+        holddown|Time the IGP waits for LDP synchronization|k/o/n||
+          <1-2147483647>|Milliseconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
   !
   ip|Dynamic MPLS forwarding for IP|k/o/sb||
     <cr>||||
+    !
+    propagate-ttl|Propagate IP TTL into the label stack|k/o/sb||
+      <cr>||||
+      !
+      #|traffic|||
+        forwarded|Propagate IP TTL for forwarded traffic||
+        local|Propagate IP TTL for locally originated traffic||
+      #|||
+        <cr>||||
+        !
+      !
     !
   !
   strip|Strip MPLS labels|k/o/sb||
@@ -5517,7 +5639,7 @@ router|Enable a routing process|k||
   !
   ospfv3|OSPFv3|k||
     <1-65535>|Process ID|k/n||
-      <cr>||||@(config-router)# router_ospf.cfm
+      <cr>||||&router_ospf.cfm @(config-router)# router_ospfv3.cfm
       !
     !
   !
