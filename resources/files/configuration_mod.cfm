@@ -1246,6 +1246,44 @@ crypto|Encryption module|k||
         !
       !
     !
+    dpd|Dead peer detection|k/o/n||
+      <10-3600>|Keepalive interval in seconds|||
+        <2-60>|Retry interval in seconds|||
+          #|mode|||
+            on-demand|Send keepalives on demand (default)||
+            periodic|Send keepalives periodically||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    nat|NAT settings|k||
+      keepalive|NAT keepalive interval|k/o/n||
+        <5-3600>|Keepalive interval in seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    cookie-challenge|Threshold of half-open SAs above which cookies are challenged|k/o/n||
+      <1-1000>|Number of half-open SAs|||
+        <cr>||||
+        !
+      !
+    !
+    limit|Limits on SAs|k||
+      #|limit|k/o/n||
+        max-sa|Maximum number of SAs||
+        max-in-negotiation-sa|Maximum number of SAs in negotiation||
+      #|||
+        <1-99999>|Number of SAs|||
+          <cr>||||
+          !
+        !
+      !
+    !
     enable|Enable IKEv2 on an interface|k||
       word|Interface name|k/n||
         <cr>||||
@@ -7105,6 +7143,16 @@ interface|Select an interface to configure|k||
   &interfacefile.cfm|Interface type|k||
     <slot/port>|interface number|k/n||
       <cr>||||@(config-if)# interface.cfm
+      !
+      type|Type of the virtual template|||
+        #|type|||
+          tunnel|Tunnel interface||
+          ethernet|Ethernet interface||
+          serial|Serial interface||
+        #|||
+          <cr>||||@(config-if)# interface.cfm
+          !
+        !
       !
       point-to-point|Treat as a point-to-point link|||
         <cr>||||@(config-subif)# interface.cfm

@@ -1720,7 +1720,25 @@ ip|Interface Internet Protocol config commands|k||
     !
   !
   nhrp|NHRP interface subcommands|k||
+    group|NHRP group name|k/o/n||
+      word|NHRP group name|||
+        <cr>||||
+        !
+      !
+    !
     map|Map dest IP addresses to NBMA addresses|k||
+      group|NHRP group mapping|k||
+        word|NHRP group name|k/n||
+          service-policy|QoS policy for the group|k||
+            output|Output direction|k||
+              word|QoS policy-map name|o/n||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
       a.b.c.d|IP address of destination|k/n||
         a.b.c.d|IP NBMA address|k/n||
           <cr>||||
@@ -2199,6 +2217,14 @@ ip|Interface Internet Protocol config commands|k||
   sap|Session Advertisement Protocol interface commands|k||
     listen|Listen for sap packets on interface|k/o/sb||
       <cr>||||
+      !
+    !
+  !
+  next-hop-self|Advertise this router as the next hop|k||
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k/o/sb||
+        <cr>||||
+        !
       !
     !
   !
@@ -4762,6 +4788,7 @@ tunnel|protocol-over-protocol tunneling|k||
         6rd|IPv6 rapid deployment||
         auto-tunnel|IPv6 automatic tunnel||
         isatap|IPv6 ISATAP tunnel||
+        6to4|IPv6 6to4 tunnel||
         traffic-eng|Traffic engineering||
         ip|over IP||
       #|||
