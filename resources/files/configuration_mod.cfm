@@ -2713,6 +2713,38 @@ ip|Global IP configuration subcommands|k||
             !
           !
         !
+        #|Protocol|k/o/n||
+          tcp|Transmission Control Protocol||
+          udp|User Datagram Protocol||
+          icmp|Internet Control Message Protocol||
+        #|||
+          <cr>||||
+          !
+          alert|Alert message|||
+            #|state|||
+              on|Turn on alert||
+              off|Turn off alert||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+          audit-trail|Audit trail|||
+            #|state|||
+              on|Turn on audit trail||
+              off|Turn off audit trail||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+          timeout|Inactivity timeout|||
+            <5-43200>|Seconds|||
+              <cr>||||
+              !
+            !
+          !
+        !
       !
     !
     log|Inspection logging|k||
@@ -5249,6 +5281,34 @@ onep|ONE Platform Kit|k/sn||
 !
 
 // ---- p ----
+parameter-map|Configure a parameter map|k||
+  type|Type of the parameter map|k||
+    inspect|Parameters of inspection|k||
+      global|The global inspect parameter map|k||
+        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        !
+      !
+      default|The default inspect parameter map|k||
+        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        !
+      !
+      word|Parameter map name|k/n||
+        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        !
+      !
+    !
+    inspect-global|The global inspect parameter map|k||
+      <cr>||||@(config-profile)# parameter_map_inspect.cfm
+      !
+    !
+    regex|Regular expression map|k||
+      word|Parameter map name|k/n||
+        <cr>||||@(config-profile)# parameter_map_regex.cfm
+        !
+      !
+    !
+  !
+!
 password-policy|Password policy|k||
   minimum-length|Minimum password length|k/o/n||
     <1-127>|Length|||
