@@ -83,6 +83,30 @@ tracked|Match tracked connections|k/ob/oe/n||
   <cr>||||
   !
 !
+ack|Match on the ACK bit|k/ob/oe/n||
+  <cr>||||
+  !
+!
+fin|Match on the FIN bit|k/ob/oe/n||
+  <cr>||||
+  !
+!
+psh|Match on the PSH bit|k/ob/oe/n||
+  <cr>||||
+  !
+!
+rst|Match on the RST bit|k/ob/oe/n||
+  <cr>||||
+  !
+!
+syn|Match on the SYN bit|k/ob/oe/n||
+  <cr>||||
+  !
+!
+urg|Match on the URG bit|k/ob/oe/n||
+  <cr>||||
+  !
+!
 dscp|Match packets with given dscp value|k/ob/n||
   &dscp.cfm|Differentiated services codepoint value|k/oe/n||
     <cr>||||

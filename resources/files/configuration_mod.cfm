@@ -1246,6 +1246,44 @@ crypto|Encryption module|k||
         !
       !
     !
+    dpd|Dead peer detection|k/o/n||
+      <10-3600>|Keepalive interval in seconds|||
+        <2-60>|Retry interval in seconds|||
+          #|mode|||
+            on-demand|Send keepalives on demand (default)||
+            periodic|Send keepalives periodically||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    nat|NAT settings|k||
+      keepalive|NAT keepalive interval|k/o/n||
+        <5-3600>|Keepalive interval in seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    cookie-challenge|Threshold of half-open SAs above which cookies are challenged|k/o/n||
+      <1-1000>|Number of half-open SAs|||
+        <cr>||||
+        !
+      !
+    !
+    limit|Limits on SAs|k||
+      #|limit|k/o/n||
+        max-sa|Maximum number of SAs||
+        max-in-negotiation-sa|Maximum number of SAs in negotiation||
+      #|||
+        <1-99999>|Number of SAs|||
+          <cr>||||
+          !
+        !
+      !
+    !
     enable|Enable IKEv2 on an interface|k||
       word|Interface name|k/n||
         <cr>||||
@@ -2675,6 +2713,38 @@ ip|Global IP configuration subcommands|k||
             !
           !
         !
+        #|Protocol|k/o/n||
+          tcp|Transmission Control Protocol||
+          udp|User Datagram Protocol||
+          icmp|Internet Control Message Protocol||
+        #|||
+          <cr>||||
+          !
+          alert|Alert message|||
+            #|state|||
+              on|Turn on alert||
+              off|Turn off alert||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+          audit-trail|Audit trail|||
+            #|state|||
+              on|Turn on audit trail||
+              off|Turn off audit trail||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+          timeout|Inactivity timeout|||
+            <5-43200>|Seconds|||
+              <cr>||||
+              !
+            !
+          !
+        !
       !
     !
     log|Inspection logging|k||
@@ -2884,6 +2954,14 @@ ip|Global IP configuration subcommands|k||
                   <1-65535>|Global UDP/TCP port|n||&nat_static_opt.cfm
                   !
                 !
+                interface|Specify interface for global address|k/o/n||
+                  &interfacefile.cfm|Interface type|||
+                    <slot/port>|interface number|||
+                      <1-65535>|Global UDP/TCP port|n||&nat_static_opt.cfm
+                      !
+                    !
+                  !
+                !
               !
             !
           !
@@ -2993,6 +3071,43 @@ ip|Global IP configuration subcommands|k||
           <1-2147483647>|Number of entries|||
             <cr>||||
             !
+          !
+        !
+      !
+    !
+    service|Special translation for application|k||
+      #|application|k||
+        sip|SIP protocol||
+        skinny|Skinny protocol||
+        ftp|FTP protocol||
+        h323|H323 protocol||
+      #|||
+        #|transport|k||
+          tcp|TCP protocol||
+          udp|UDP protocol||
+        #|||
+          port|Port number|k||
+            <1-65535>|Port number|k/sb||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      #|application|k/sb||
+        pptp|PPTP protocol||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    settings|NAT settings|k||
+      mode|NAT mode|k/o/n||
+        #|mode|||
+          cgn|Carrier grade NAT||
+          default|Default NAT mode||
+        #|||
+          <cr>||||
           !
         !
       !
@@ -4853,9 +4968,86 @@ mpls|Multi-Protocol Label Switching|k||
         !
       !
     !
+    neighbor|Configure neighbor parameters|k||
+      a.b.c.d|IP address for LDP neighbor|k||
+        password|Enable the use of a password|k/o/n||
+          #|encryption|||
+            0|Specifies an UNENCRYPTED password will follow||
+            7|Specifies a HIDDEN password will follow||
+          #|||
+            word|The password|||
+              <cr>||||
+              !
+            !
+          !
+          word|The UNENCRYPTED (cleartext) password|||
+            <cr>||||
+            !
+          !
+        !
+        targeted|Establish a targeted session|k/o/sb||
+          <cr>||||
+          !
+          ldp|Use LDP|k||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    discovery|Configure LDP discovery parameters|k||
+      targeted-hello|LDP targeted hello parameters|k||
+        accept|Accept targeted hellos|k/o/n||
+          <cr>||||
+          !
+          from|Access list of permitted neighbors|||
+            word|IP access list name or number|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      hello|LDP discovery hello parameters|k||
+        #|timer|k/o/n||
+          holdtime|LDP discovery hello holdtime||
+          interval|LDP discovery hello interval||
+        #|||
+          <1-65535>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    label|Configure label binding and advertisement|k||
+      <cr>||||@(config-ldp-lbl)# mpls_ldp_label.cfm
+      !
+    !
+    igp|LDP-IGP interaction|k||
+      sync|LDP-IGP synchronization|k||
+        holddown|Time the IGP waits for LDP synchronization|k/o/n||
+          <1-2147483647>|Milliseconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
   !
   ip|Dynamic MPLS forwarding for IP|k/o/sb||
     <cr>||||
+    !
+    propagate-ttl|Propagate IP TTL into the label stack|k/o/sb||
+      <cr>||||
+      !
+      #|traffic|||
+        forwarded|Propagate IP TTL for forwarded traffic||
+        local|Propagate IP TTL for locally originated traffic||
+      #|||
+        <cr>||||
+        !
+      !
     !
   !
   strip|Strip MPLS labels|k/o/sb||
@@ -5089,6 +5281,34 @@ onep|ONE Platform Kit|k/sn||
 !
 
 // ---- p ----
+parameter-map|Configure a parameter map|k||
+  type|Type of the parameter map|k||
+    inspect|Parameters of inspection|k||
+      global|The global inspect parameter map|k||
+        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        !
+      !
+      default|The default inspect parameter map|k||
+        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        !
+      !
+      word|Parameter map name|k/n||
+        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        !
+      !
+    !
+    inspect-global|The global inspect parameter map|k||
+      <cr>||||@(config-profile)# parameter_map_inspect.cfm
+      !
+    !
+    regex|Regular expression map|k||
+      word|Parameter map name|k/n||
+        <cr>||||@(config-profile)# parameter_map_regex.cfm
+        !
+      !
+    !
+  !
+!
 password-policy|Password policy|k||
   minimum-length|Minimum password length|k/o/n||
     <1-127>|Length|||
@@ -5517,7 +5737,7 @@ router|Enable a routing process|k||
   !
   ospfv3|OSPFv3|k||
     <1-65535>|Process ID|k/n||
-      <cr>||||@(config-router)# router_ospf.cfm
+      <cr>||||&router_ospf.cfm @(config-router)# router_ospfv3.cfm
       !
     !
   !
@@ -6983,6 +7203,16 @@ interface|Select an interface to configure|k||
   &interfacefile.cfm|Interface type|k||
     <slot/port>|interface number|k/n||
       <cr>||||@(config-if)# interface.cfm
+      !
+      type|Type of the virtual template|||
+        #|type|||
+          tunnel|Tunnel interface||
+          ethernet|Ethernet interface||
+          serial|Serial interface||
+        #|||
+          <cr>||||@(config-if)# interface.cfm
+          !
+        !
       !
       point-to-point|Treat as a point-to-point link|||
         <cr>||||@(config-subif)# interface.cfm

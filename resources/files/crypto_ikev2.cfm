@@ -83,3 +83,48 @@ identity|Specify IKE identity to use|k||
     !
   !
 !
+pki|PKI settings|k||
+  trustpoint|Trustpoint for certificate authentication|k||
+    word|Trustpoint name|k/n||
+      <cr>||||
+      !
+      #|use|o/n||
+        sign|Use for signing only||
+        verify|Use for verification only||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
+ivrf|Inside VRF of the profile|k/o/n||
+  word|VRF name|||
+    <cr>||||
+    !
+  !
+!
+virtual-template|Virtual template interface to clone from|k/o/n||
+  <1-65535>|Virtual template interface number|||
+    <cr>||||
+    !
+  !
+!
+nat|NAT settings|k||
+  keepalive|NAT keepalive interval|k/o/n||
+    <5-3600>|Keepalive interval in seconds|||
+      <cr>||||
+      !
+    !
+  !
+  force-encap|Force UDP encapsulation|k/o/sb||
+    <cr>||||
+    !
+  !
+!
+config-exchange|Configuration exchange options|k||
+  request|Send a configuration request|k/o/sb||
+    <cr>||||
+    !
+  !
+!

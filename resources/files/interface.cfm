@@ -1720,7 +1720,25 @@ ip|Interface Internet Protocol config commands|k||
     !
   !
   nhrp|NHRP interface subcommands|k||
+    group|NHRP group name|k/o/n||
+      word|NHRP group name|||
+        <cr>||||
+        !
+      !
+    !
     map|Map dest IP addresses to NBMA addresses|k||
+      group|NHRP group mapping|k||
+        word|NHRP group name|k/n||
+          service-policy|QoS policy for the group|k||
+            output|Output direction|k||
+              word|QoS policy-map name|o/n||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
       a.b.c.d|IP address of destination|k/n||
         a.b.c.d|IP NBMA address|k/n||
           <cr>||||
@@ -1932,9 +1950,43 @@ ip|Interface Internet Protocol config commands|k||
     bfd|Enable BFD on this interface|k/o/sb||
       <cr>||||
       !
+      disable|Disable BFD on this interface|||
+        <cr>||||
+        !
+      !
     !
     shutdown|Shut down the interface in OSPF|k/o/sb||
       <cr>||||
+      !
+    !
+    ttl-security|TTL security check|k/o/n||
+      hops|Maximum number of IP hops allowed|||
+        <1-254>|IP hops|||
+          <cr>||||
+          !
+        !
+      !
+      disable|Disable TTL security check on this interface|||
+        <cr>||||
+        !
+      !
+    !
+    flood-reduction|OSPF Flood Reduction|k/o/sb||
+      <cr>||||
+      !
+    !
+    resync-timeout|Interval after which adjacency is reset if oob-resync is not started|k/o/n||
+      <1-65535>|Seconds|||
+        <cr>||||
+        !
+      !
+    !
+    prefix-suppression|OSPF prefix suppression|k/o/sb||
+      <cr>||||
+      !
+      disable|Disable prefix suppression|||
+        <cr>||||
+        !
       !
     !
   !
@@ -2165,6 +2217,14 @@ ip|Interface Internet Protocol config commands|k||
   sap|Session Advertisement Protocol interface commands|k||
     listen|Listen for sap packets on interface|k/o/sb||
       <cr>||||
+      !
+    !
+  !
+  next-hop-self|Advertise this router as the next hop|k||
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k/o/sb||
+        <cr>||||
+        !
       !
     !
   !
@@ -3133,6 +3193,44 @@ mpls|Configure MPLS interface parameters|k||
   !
   mtu|Set MPLS Maximum Transmission Unit|k/o/n||
     <64-65535>|MTU (bytes)|||
+      <cr>||||
+      !
+    !
+    override|Allow an MPLS MTU above the interface MTU|||
+      <64-65535>|MTU (bytes)|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  ldp|Label Distribution Protocol interface settings|k||
+    igp|LDP-IGP interaction|k||
+      sync|LDP-IGP synchronization on this interface|k/o/sb||
+        <cr>||||
+        !
+        delay|Delay before LDP announces synchronization|||
+          <5-60>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    discovery|LDP discovery settings|k||
+      transport-address|Transport address advertised in LDP hellos|k/o/n||
+        a.b.c.d|IP address|||
+          <cr>||||
+          !
+        !
+        interface|Use the interface address|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  bgp|MPLS BGP settings|k||
+    forwarding|Forward labelled packets from BGP neighbors|k/o/sb||
       <cr>||||
       !
     !
@@ -4690,6 +4788,7 @@ tunnel|protocol-over-protocol tunneling|k||
         6rd|IPv6 rapid deployment||
         auto-tunnel|IPv6 automatic tunnel||
         isatap|IPv6 ISATAP tunnel||
+        6to4|IPv6 6to4 tunnel||
         traffic-eng|Traffic engineering||
         ip|over IP||
       #|||

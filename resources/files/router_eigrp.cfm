@@ -12,6 +12,20 @@ auto-summary|Enable automatic network number summarization|k/o/sb||
   <cr>||||
   !
 !
+bfd|BFD configuration commands|k||
+  all-interfaces|Enable BFD on all interfaces|k/o/sb||
+    <cr>||||
+    !
+  !
+  interface|Enable BFD on a specific interface|k||
+    &interfacefile.cfm|Interface type|k||
+      <slot/port>|Interface number|k/n||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 default-information|Control distribution of default information|k||
   #|direction|k/o/sb||
     in|Accept input default routing information||

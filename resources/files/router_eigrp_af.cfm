@@ -66,6 +66,15 @@ metric|Modify metrics and parameters for address advertisement|k||
   !
   weights|Modify metric coefficients|k/o/n||&eigrp_weights.cfm
   !
+  version|Set metric version|k/o/n||
+    #|version|||
+      32bit|32-bit metric||
+      64bit|64-bit metric||
+    #|||
+      <cr>||||
+      !
+    !
+  !
   rib-scale|Set scaling value for RIB installation|k/o/n||
     <1-255>|Scaling factor|||
       <cr>||||

@@ -39,6 +39,12 @@ area|OSPF area parameters|k||
           #|||
             <cr>||||
             !
+            cost|User specified metric for this range|||
+              <0-16777215>|Advertised metric for this range|||
+                <cr>||||
+                !
+              !
+            !
           !
           cost|User specified metric for this range|||
             <0-16777215>|Advertised metric for this range|||
