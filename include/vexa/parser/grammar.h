@@ -54,6 +54,8 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   struct OrderIndex {
     std::unordered_map<const ParserTreeNode*, std::vector<uint32_t>> byFirstNode;
     std::vector<uint32_t> fitAtStart;
+    // The templates the positions above count in (the order table's entry).
+    const std::vector<OrderTemplate>* templates = nullptr;
   };
 
   // An empty grammar whose files are read below folder (the resource

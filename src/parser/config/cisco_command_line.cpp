@@ -215,10 +215,9 @@ void CiscoCommandLine::setOrderNo(const ParserTreeNode* node, const Grammar& gra
   if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
   static const std::string kDefault = kDefaultModeFile;
   const std::string& name = node->modeFileName.empty() ? kDefault : node->modeFileName;
-  auto entry = table.find(name);
   const Grammar::OrderIndex* index = grammar.commandOrderIndex(name);
-  if (entry == table.end() || index == nullptr) return;
-  const std::vector<Grammar::OrderTemplate>& templates = entry->second;
+  if (index == nullptr || index->templates == nullptr) return;
+  const std::vector<Grammar::OrderTemplate>& templates = *index->templates;
   const ParserTreeNode* first = c_.nodePath.front().first;
   // The first template that fits at once without sharing the first node;
   // those that share it are put to the whole test below.

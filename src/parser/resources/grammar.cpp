@@ -53,6 +53,7 @@ void Grammar::setCommandOrder(CommandOrderTable table) {
   commandOrderIndex_.clear();
   for (const auto& [name, templates] : commandOrder_) {
     OrderIndex& index = commandOrderIndex_[name];
+    index.templates = &templates;
     for (std::size_t k = 0; k < templates.size(); ++k) {
       const auto& path = templates[k].path;
       const auto at = static_cast<uint32_t>(k);
