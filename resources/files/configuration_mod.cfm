@@ -1734,6 +1734,26 @@ fex|Fabric extender|k||
     !
   !
 !
+flow|Global Flow configuration subcommands|k||
+  record|Define a flow record|k||
+    word|User defined flow record name|k/n||
+      <cr>||||@(config-flow-record)# flow_record.cfm
+      !
+    !
+  !
+  exporter|Define a flow exporter|k||
+    word|User defined flow exporter name|k/n||
+      <cr>||||@(config-flow-exporter)# flow_exporter.cfm
+      !
+    !
+  !
+  monitor|Define a flow monitor|k||
+    word|User defined flow monitor name|k/n||
+      <cr>||||@(config-flow-monitor)# flow_monitor.cfm
+      !
+    !
+  !
+!
 gatekeeper|Enter gatekeeper configuration mode|k||
   <cr>||||@(config-gk)# gatekeeper.cfm
   !
