@@ -2848,6 +2848,88 @@ ip|Global IP configuration subcommands|k||
     event-history|Event history|k||&event_history.cfm
     !
   !
+  msdp|MSDP configuration commands|k||
+    peer|Configure an MSDP peer|k||
+      hostname or a.b.c.d|Peer address or name|k/o/n||&msdp_peer_opt.cfm
+      !
+    !
+    description|Describe an MSDP peer|k||
+      hostname or a.b.c.d|Peer address or name|k/o/n||
+        line|Up to 80 characters describing this peer|lb/le/wa||
+          <cr>||||
+          !
+        !
+      !
+    !
+    sa-filter|Filter SA messages from or to a peer|k||
+      #|direction|k||
+        in|Filter incoming SA messages||
+        out|Filter outgoing SA messages||
+      #|||
+        hostname or a.b.c.d|Peer address or name|k/o/n||&msdp_filter_opt.cfm
+        !
+      !
+    !
+    mesh-group|Add a peer to a mesh group|k||
+      word|Mesh group name|k/n||
+        hostname or a.b.c.d|Peer address or name|k/n||
+          <cr>||||
+          !
+        !
+      !
+    !
+    originator-id|Address advertised as the RP of local SA messages|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    cache-sa-state|Cache SA state|k||
+      <cr>||||
+      !
+    !
+    redistribute|Sources advertised in SA messages|k/o/n||&msdp_redist_opt.cfm
+    !
+    password|Authenticate the TCP session of a peer|k||
+      peer|Peer to authenticate|k||
+        hostname or a.b.c.d|Peer address or name|k/o/n||
+          #|encryption|||
+            0|The password that follows is unencrypted||
+            7|The password that follows is encrypted||
+          #|||
+            line|Password|lb/le/wa||
+              <cr>||||
+              !
+            !
+          !
+          line|Password|lb/le/wa||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    shutdown|Administratively shut down a peer|k||
+      hostname or a.b.c.d|Peer address or name|k/n||
+        <cr>||||
+        !
+      !
+    !
+    default-peer|Accept all SA messages from a peer|k||
+      hostname or a.b.c.d|Peer address or name|k/o/n||
+        <cr>||||
+        !
+        prefix-list|Accept only SA messages whose RP the prefix list permits|||
+          word|Prefix list name|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
   multicast|Global IP multicast commands|k||
     boundary|Multicast boundary|k||
       #|scope|k/o/n||
@@ -3278,21 +3360,7 @@ ip|Global IP configuration subcommands|k||
     !
     rp-candidate|To be a PIM version 2 RP candidate|k/o/n||
       &interfacefile.cfm|Interface type|||
-        <slot/port>|Interface number|||
-          <cr>||||
-          !
-          group-list|Group access-list|||
-            word|Access list|||
-              <cr>||||
-              !
-            !
-          !
-          priority|RP candidate priority|||
-            <0-255>|Priority|||
-              <cr>||||
-              !
-            !
-          !
+        <slot/port>|Interface number|||&pim_rp_candidate_opt.cfm
         !
       !
     !
@@ -3795,6 +3863,27 @@ ip|Global IP configuration subcommands|k||
   vrf|Configure an IP VPN Routing/Forwarding instance|k||
     word|VPN Routing/Forwarding instance name|k/n||
       <cr>||||@(config-vrf)# ip_vrf.cfm
+      !
+    !
+  !
+  wccp|WCCP configuration commands|k||
+    #|service|k/o/n||&wccp_opt.cfm
+      web-cache|Standard web caching service||
+      <0-254>|Dynamic service number||
+    #|||
+    !
+    version|WCCP version|k/o/n||
+      <1-2>|WCCP version number|||
+        <cr>||||
+        !
+      !
+    !
+    source-interface|Interface whose address identifies the router|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+        !
       !
     !
   !

@@ -2413,7 +2413,7 @@ ip|Interface Internet Protocol config commands|k||
   wccp|WCCP interface commands|k||
     #|service|k||
       web-cache|Standard web caching service||
-      <0-255>|Dynamic service number||
+      <0-254>|Dynamic service number||
     #|||
       redirect|Enable packet redirection for this service|k||
         #|direction|k/o/sb||
