@@ -1006,6 +1006,10 @@ h323-gateway|H.323 gateway settings|k||
     !
   !
 !
+glbp|Gateway Load Balancing Protocol interface commands|k||
+  <0-1023>|Group number|k||&glbp_group.cfm
+  !
+!
 hardware|Hardware settings|k||
   multicast|Multicast hardware settings|k||
     hw-hash|Use hardware hashing|k/o/sb||
