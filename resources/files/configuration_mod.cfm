@@ -658,6 +658,10 @@ configure|Configuration profiles|k||
 control-plane|Configure control plane services|k||
   <cr>||||@(config-cp)# control_plane.cfm
   !
+  host|Control plane host sub-interface|k||
+    <cr>||||@(config-cp-host)# control_plane_host.cfm
+    !
+  !
 !
 cops|Common Open Policy Service|k||
   listener|COPS listener|k||
@@ -1408,7 +1412,43 @@ dialer|Dialer watch-list|k||
     !
   !
 !
+access-session|Access session global settings|k||
+  mac-move|MAC move of an authenticated host to another port|k/o/n||
+    deny|Deny MAC moves|||
+      <cr>||||
+      !
+      uncontrolled|Deny moves to ports without access control|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  attributes|Attributes of access sessions|k||
+    filter-list|Filter list of the attributes|k||
+      list|Named attribute filter list|k/o/n||
+        word|Filter list name|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+!
 dot1x|IEEE 802.1X global configuration|k||
+  critical|Critical authentication settings|k||
+    eapol|Send EAPOL-Success when a port becomes critically authorized|k||
+      <cr>||||
+      !
+    !
+    recovery|Recovery of critical ports|k||
+      delay|Delay before re-initialising critical ports|k/o/n||
+        <1-10000>|Delay in milliseconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
   system-auth-control|Enable or disable SysAuthControl|k/sb/o||
     <cr>||||
     !
@@ -4204,6 +4244,12 @@ license|License configuration|k||
     level|Boot level|k/o/n||
       word|Technology package level|||
         <cr>||||
+        !
+        addon|Add-on license level|||
+          word|Add-on level|||
+            <cr>||||
+            !
+          !
         !
       !
     !
