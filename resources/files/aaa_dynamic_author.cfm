@@ -21,6 +21,15 @@ port|Port|k/o/n||
     !
   !
 !
+ignore|Ignore a key check|k||
+  #|key|k/o/sb||
+    session-key|Ignore the session key||
+    server-key|Ignore the server key||
+  #|||
+    <cr>||||
+    !
+  !
+!
 auth-type|Authorization type|k/o/n||
   line|type|lb/le/wa||
     <cr>||||

@@ -28,6 +28,24 @@ key|Per-server encryption key|k/o/n||
     !
   !
 !
+pac|Protected Access Credential key|k||
+  key|Per-server PAC encryption key|k/o/n||
+    #|encryption type|||
+      0|Specifies an UNENCRYPTED key will follow||
+      6|Specifies an ENCRYPTED key will follow||
+      7|Specifies HIDDEN key will follow||
+    #|||
+      word|The key|||
+        <cr>||||
+        !
+      !
+    !
+    word|The UNENCRYPTED (cleartext) server key|||
+      <cr>||||
+      !
+    !
+  !
+!
 timeout|Time to wait for this server to reply|k/o/n||
   <1-1000>|Wait time (default 5 seconds)|||
     <cr>||||

@@ -658,6 +658,10 @@ configure|Configuration profiles|k||
 control-plane|Configure control plane services|k||
   <cr>||||@(config-cp)# control_plane.cfm
   !
+  host|Control plane host sub-interface|k||
+    <cr>||||@(config-cp-host)# control_plane_host.cfm
+    !
+  !
 !
 cops|Common Open Policy Service|k||
   listener|COPS listener|k||
@@ -1408,7 +1412,43 @@ dialer|Dialer watch-list|k||
     !
   !
 !
+access-session|Access session global settings|k||
+  mac-move|MAC move of an authenticated host to another port|k/o/n||
+    deny|Deny MAC moves|||
+      <cr>||||
+      !
+      uncontrolled|Deny moves to ports without access control|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  attributes|Attributes of access sessions|k||
+    filter-list|Filter list of the attributes|k||
+      list|Named attribute filter list|k/o/n||
+        word|Filter list name|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+!
 dot1x|IEEE 802.1X global configuration|k||
+  critical|Critical authentication settings|k||
+    eapol|Send EAPOL-Success when a port becomes critically authorized|k||
+      <cr>||||
+      !
+    !
+    recovery|Recovery of critical ports|k||
+      delay|Delay before re-initialising critical ports|k/o/n||
+        <1-10000>|Delay in milliseconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
   system-auth-control|Enable or disable SysAuthControl|k/sb/o||
     <cr>||||
     !
@@ -1731,6 +1771,26 @@ fabricpath|FabricPath configuration|k||
 fex|Fabric extender|k||
   <100-199>|Fabric extender number|k/n||
     <cr>||||@(config-fex)# fex.cfm
+    !
+  !
+!
+flow|Global Flow configuration subcommands|k||
+  record|Define a flow record|k||
+    word|User defined flow record name|k/n||
+      <cr>||||@(config-flow-record)# flow_record.cfm
+      !
+    !
+  !
+  exporter|Define a flow exporter|k||
+    word|User defined flow exporter name|k/n||
+      <cr>||||@(config-flow-exporter)# flow_exporter.cfm
+      !
+    !
+  !
+  monitor|Define a flow monitor|k||
+    word|User defined flow monitor name|k/n||
+      <cr>||||@(config-flow-monitor)# flow_monitor.cfm
+      !
     !
   !
 !
@@ -2828,6 +2888,88 @@ ip|Global IP configuration subcommands|k||
     event-history|Event history|k||&event_history.cfm
     !
   !
+  msdp|MSDP configuration commands|k||
+    peer|Configure an MSDP peer|k||
+      hostname or a.b.c.d|Peer address or name|k/o/n||&msdp_peer_opt.cfm
+      !
+    !
+    description|Describe an MSDP peer|k||
+      hostname or a.b.c.d|Peer address or name|k/o/n||
+        line|Up to 80 characters describing this peer|lb/le/wa||
+          <cr>||||
+          !
+        !
+      !
+    !
+    sa-filter|Filter SA messages from or to a peer|k||
+      #|direction|k||
+        in|Filter incoming SA messages||
+        out|Filter outgoing SA messages||
+      #|||
+        hostname or a.b.c.d|Peer address or name|k/o/n||&msdp_filter_opt.cfm
+        !
+      !
+    !
+    mesh-group|Add a peer to a mesh group|k||
+      word|Mesh group name|k/n||
+        hostname or a.b.c.d|Peer address or name|k/n||
+          <cr>||||
+          !
+        !
+      !
+    !
+    originator-id|Address advertised as the RP of local SA messages|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    cache-sa-state|Cache SA state|k||
+      <cr>||||
+      !
+    !
+    redistribute|Sources advertised in SA messages|k/o/n||&msdp_redist_opt.cfm
+    !
+    password|Authenticate the TCP session of a peer|k||
+      peer|Peer to authenticate|k||
+        hostname or a.b.c.d|Peer address or name|k/o/n||
+          #|encryption|||
+            0|The password that follows is unencrypted||
+            7|The password that follows is encrypted||
+          #|||
+            line|Password|lb/le/wa||
+              <cr>||||
+              !
+            !
+          !
+          line|Password|lb/le/wa||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    shutdown|Administratively shut down a peer|k||
+      hostname or a.b.c.d|Peer address or name|k/n||
+        <cr>||||
+        !
+      !
+    !
+    default-peer|Accept all SA messages from a peer|k||
+      hostname or a.b.c.d|Peer address or name|k/o/n||
+        <cr>||||
+        !
+        prefix-list|Accept only SA messages whose RP the prefix list permits|||
+          word|Prefix list name|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
   multicast|Global IP multicast commands|k||
     boundary|Multicast boundary|k||
       #|scope|k/o/n||
@@ -3258,21 +3400,7 @@ ip|Global IP configuration subcommands|k||
     !
     rp-candidate|To be a PIM version 2 RP candidate|k/o/n||
       &interfacefile.cfm|Interface type|||
-        <slot/port>|Interface number|||
-          <cr>||||
-          !
-          group-list|Group access-list|||
-            word|Access list|||
-              <cr>||||
-              !
-            !
-          !
-          priority|RP candidate priority|||
-            <0-255>|Priority|||
-              <cr>||||
-              !
-            !
-          !
+        <slot/port>|Interface number|||&pim_rp_candidate_opt.cfm
         !
       !
     !
@@ -3778,6 +3906,27 @@ ip|Global IP configuration subcommands|k||
       !
     !
   !
+  wccp|WCCP configuration commands|k||
+    #|service|k/o/n||&wccp_opt.cfm
+      web-cache|Standard web caching service||
+      <0-254>|Dynamic service number||
+    #|||
+    !
+    version|WCCP version|k/o/n||
+      <1-2>|WCCP version number|||
+        <cr>||||
+        !
+      !
+    !
+    source-interface|Interface whose address identifies the router|k/o/n||
+      &interfacefile.cfm|Interface type|||
+        <slot/port>|Interface number|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
 !
 ipc|Inter-process communication|k||
   zone|Configure an IPC zone|k||
@@ -4095,6 +4244,12 @@ license|License configuration|k||
     level|Boot level|k/o/n||
       word|Technology package level|||
         <cr>||||
+        !
+        addon|Add-on license level|||
+          word|Add-on level|||
+            <cr>||||
+            !
+          !
         !
       !
     !

@@ -82,6 +82,34 @@ keypair|Key pair|k/o/n||
     !
   !
 !
+hash|Hash algorithm used to sign the certificate request|k/o/n||
+  #|algorithm|||
+    md5|MD5 (not recommended)||
+    sha1|SHA-1||
+    sha256|SHA-256||
+    sha384|SHA-384||
+    sha512|SHA-512||
+  #|||
+    <cr>||||
+    !
+  !
+!
+ip-address|Include an IP address in the certificate request|k/o/n||
+  a.b.c.d|IP address|||
+    <cr>||||
+    !
+  !
+  none|Do not include an IP address|||
+    <cr>||||
+    !
+  !
+  &interfacefile.cfm|Interface whose address is included|||
+    <slot/port>|Interface number|||
+      <cr>||||
+      !
+    !
+  !
+!
 revocation-check|Revocation checking options|k/o/n||
   #|method|lb/le/wa||
     crl|Revocation check by CRL||

@@ -147,3 +147,19 @@ mac-address|Virtual MAC address|k/o/n||
     !
   !
 !
+follow|Name of the HSRP group to follow|k/o/n||
+  word|Redundancy name string|||
+    <cr>||||
+    !
+  !
+!
+ipv6|Enable HSRP IPv6 and set the virtual address|k||
+  autoconfig|Obtain the virtual link-local address automatically|k/o/n||
+    <cr>||||
+    !
+  !
+  word|IPv6 link-local address or IPv6 prefix|k/n||
+    <cr>||||
+    !
+  !
+!

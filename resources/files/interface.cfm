@@ -1006,6 +1006,10 @@ h323-gateway|H.323 gateway settings|k||
     !
   !
 !
+glbp|Gateway Load Balancing Protocol interface commands|k||
+  <0-1023>|Group number|k||&glbp_group.cfm
+  !
+!
 hardware|Hardware settings|k||
   multicast|Multicast hardware settings|k||
     hw-hash|Use hardware hashing|k/o/sb||
@@ -2413,7 +2417,7 @@ ip|Interface Internet Protocol config commands|k||
   wccp|WCCP interface commands|k||
     #|service|k||
       web-cache|Standard web caching service||
-      <0-255>|Dynamic service number||
+      <0-254>|Dynamic service number||
     #|||
       redirect|Enable packet redirection for this service|k||
         #|direction|k/o/sb||

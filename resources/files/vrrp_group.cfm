@@ -1,4 +1,8 @@
 // VRRP version 3 group mode "(config-if-vrrp)#".
+exit-vrrp|Exit from VRRP configuration mode|k||
+  <cr>||||
+  !
+!
 address|Virtual router address|k||
   a.b.c.d|Virtual router IPv4 address|k/o/n||
     <cr>||||
