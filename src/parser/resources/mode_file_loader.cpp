@@ -25,12 +25,15 @@ bool startsWith(const std::string& text, char c) { return !text.empty() && text[
 
 // The help of child key under node: its help map entry, or the child's own
 // help for that key (complex children have no help map entry).
-std::string helpOfChild(const ParserTreeNode* node, const std::string& key,
-                        const ParserTreeNode* child) {
+// Returned by reference: grafting a sub-mode asks for the help of every
+// child it copies.
+const std::string& helpOfChild(const ParserTreeNode* node, const std::string& key,
+                               const ParserTreeNode* child) {
+  static const std::string kNoHelp;
   auto it = node->helpMap.find(key);
   if (it != node->helpMap.end()) return it->second;
   auto own = child->keySet.find(key);
-  return own != child->keySet.end() ? own->second : std::string();
+  return own != child->keySet.end() ? own->second : kNoHelp;
 }
 
 }  // namespace
