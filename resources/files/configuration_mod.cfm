@@ -1272,7 +1272,7 @@ crypto|Encryption module|k||
       !
     !
     cookie-challenge|Threshold of half-open SAs above which cookies are challenged|k/o/n||
-      <1-1000>|Number of half-open SAs|||
+      <0-1000>|Number of half-open SAs|||
         <cr>||||
         !
       !
@@ -2680,6 +2680,10 @@ ip|Global IP configuration subcommands|k||
       !
     !
     secure-port|Set HTTP secure server port number for listening|k/o/n||
+      <443-443>|Default secure port number|||
+        <cr>||||
+        !
+      !
       <1025-65535>|Secure port number|||
         <cr>||||
         !
@@ -5706,7 +5710,7 @@ process|Configure process|k||
             <cr>||||
             !
             size|Number of seconds the entries are kept|||
-              <1-86400>|Seconds|||
+              <5-86400>|Seconds|||
                 <cr>||||
                 !
               !

@@ -81,7 +81,7 @@ weighting|Gateway weighting and tracking|k||
       <cr>||||
       !
       decrement|Weighting decrement|||
-        <1-254>|Decrement value|||
+        <1-255>|Decrement value|||
           <cr>||||
           !
         !

@@ -2861,7 +2861,7 @@ ipv6|IPv6 interface subcommands|k||
   !
   tcp|TCP parameters|k||
     adjust-mss|Adjust the mss of transit packets|k/o/n||
-      <500-1460>|Maximum segment size in bytes|||
+      <40-1454>|Maximum segment size in bytes|||
         <cr>||||
         !
       !
@@ -3524,7 +3524,7 @@ power|Power configuration|k||
       <cr>||||
       !
       max|Maximum power for the inline device|||
-        <4000-60000>|Milli-watts|||
+        <2000-90000>|Milli-watts|||
           <cr>||||
           !
         !
@@ -3535,7 +3535,7 @@ power|Power configuration|k||
       !
     !
     consumption|Configure the inline device consumption|k/o/n||
-      <4000-60000>|Milli-watts|||
+      <4000-15400>|Milli-watts|||
         <cr>||||
         !
       !
@@ -4137,14 +4137,23 @@ speed|Configure speed operation|k/o/n||
 !
 srr-queue|Configure shaped round-robin transmit queues|k||
   bandwidth|Configure srr bandwidth|k||
-    #|mode|k/o/n||
-      share|Configure shared bandwidth||
-      shape|Configure shaped bandwidth||
-    #|||
-      <0-255>|Weight for queue 1|||
-        <0-255>|Weight for queue 2|||
-          <0-255>|Weight for queue 3|||
-            <0-255>|Weight for queue 4|||
+    share|Configure shared bandwidth|k/o/n||
+      <1-255>|Weight for queue 1|||
+        <1-255>|Weight for queue 2|||
+          <1-255>|Weight for queue 3|||
+            <1-255>|Weight for queue 4|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+    !
+    shape|Configure shaped bandwidth|k/o/n||
+      <0-65535>|Weight for queue 1 (0 disables shaping)|||
+        <0-65535>|Weight for queue 2 (0 disables shaping)|||
+          <0-65535>|Weight for queue 3 (0 disables shaping)|||
+            <0-65535>|Weight for queue 4 (0 disables shaping)|||
               <cr>||||
               !
             !

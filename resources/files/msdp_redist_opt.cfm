@@ -8,7 +8,7 @@ list|Filter sources by an extended access list|ob||
   !
 !
 asn|Filter sources by an AS-path access list|ob||
-  <1-500>|AS-path access list number|oe||
+  <0-500>|AS-path access list number|oe||
     <cr>||||
     !
   !

@@ -105,7 +105,7 @@ tcp|TCP settings|k||
   !
   max-incomplete|Half-open sessions per host|k||
     host|Half-open sessions to one host|k/o/n||
-      <1-2147483647>|Number of sessions|||
+      <1-4294967295>|Number of sessions|||
         <cr>||||
         !
         block-time|Block time after the threshold is reached|||
