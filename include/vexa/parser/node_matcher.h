@@ -118,8 +118,12 @@ class NodeMatcher {
     bool refused = false;
   };
   StepResult checked(const ParserTreeNode* node, const std::string& key, ParserTreeNode* child);
-  StepResult exactLookup(const ParserTreeNode* node, const std::string& word);
-  StepResult typedLookup(const ParserTreeNode* node, const std::string& word);
+  // Both steps take what the node's lookup holds under the word (null for
+  // nothing), found once for the two.
+  StepResult exactLookup(const ParserTreeNode* node, const std::string& word,
+                         const NodeLookup::ByWord* entry);
+  StepResult typedLookup(const ParserTreeNode* node, const std::string& word,
+                         const NodeLookup::ByWord* entry);
   StepResult findChildSteps(const ParserTreeNode* node, const std::string& word,
                             bool allowAbbreviation, std::string& matched);
   bool refusesOption(const ParserTreeNode* node, const std::string& key) const;

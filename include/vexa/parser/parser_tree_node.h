@@ -79,15 +79,20 @@ struct NodeLookup {
     const std::string* key;
   };
   std::vector<Typed> typed;
-  // The other keys of the bare pass, which accept only themselves: key ->
-  // the first child (and its position) in the step's order.
-  std::unordered_map<std::string_view, std::pair<uint32_t, ParserTreeNode*>> sameWord;
-  // The child maps by key, hashed: plain and option-group children.
-  std::unordered_map<std::string_view, ParserTreeNode*> plain;
-  std::unordered_map<std::string_view, ParserTreeNode*> option;
-  // Key -> the first complex child answering it, plain and option group.
-  std::unordered_map<std::string_view, ParserTreeNode*> complexPlain;
-  std::unordered_map<std::string_view, ParserTreeNode*> complexOption;
+  // Everything a word can name at the node, found with one hash of the word.
+  struct ByWord {
+    // The child stored under the word, plain and option group.
+    ParserTreeNode* plain = nullptr;
+    ParserTreeNode* option = nullptr;
+    // The first complex child answering the word, plain and option group.
+    ParserTreeNode* complexPlain = nullptr;
+    ParserTreeNode* complexOption = nullptr;
+    // A key of the bare pass that accepts only itself: the first child
+    // with it (and its position) in the typed step's order.
+    ParserTreeNode* sameChild = nullptr;
+    uint32_t sameOrdinal = UINT32_MAX;
+  };
+  std::unordered_map<std::string_view, ByWord> byWord;
   // The first child (plain, then option group) with a free-text key.
   ParserTreeNode* freeText = nullptr;
   // NodeMatcher::acceptsInterfaceNames of the node.

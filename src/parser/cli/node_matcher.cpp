@@ -64,16 +64,13 @@ NodeMatcher::StepResult NodeMatcher::checked(const ParserTreeNode* node, const s
 
 // Step 1: the stored keys, then the key sets of complex children.
 NodeMatcher::StepResult NodeMatcher::exactLookup(const ParserTreeNode* node,
-                                                 const std::string& word) {
-  const NodeLookup& lookup = lookupOf(node);
-  auto plain = lookup.plain.find(word);
-  if (plain != lookup.plain.end()) return {plain->second, false};
-  auto option = lookup.option.find(word);
-  if (option != lookup.option.end()) return checked(node, word, option->second);
-  auto complex = lookup.complexPlain.find(word);
-  if (complex != lookup.complexPlain.end()) return {complex->second, false};
-  complex = lookup.complexOption.find(word);
-  if (complex != lookup.complexOption.end()) return checked(node, word, complex->second);
+                                                 const std::string& word,
+                                                 const NodeLookup::ByWord* entry) {
+  if (entry == nullptr) return {};
+  if (entry->plain != nullptr) return {entry->plain, false};
+  if (entry->option != nullptr) return checked(node, word, entry->option);
+  if (entry->complexPlain != nullptr) return {entry->complexPlain, false};
+  if (entry->complexOption != nullptr) return checked(node, word, entry->complexOption);
   return {};
 }
 
@@ -83,14 +80,15 @@ NodeMatcher::StepResult NodeMatcher::exactLookup(const ParserTreeNode* node,
 // in the order they are tried; a key that can only accept itself is found
 // by the word, and wins when nothing tried before it accepts.
 NodeMatcher::StepResult NodeMatcher::typedLookup(const ParserTreeNode* node,
-                                                 const std::string& word) {
+                                                 const std::string& word,
+                                                 const NodeLookup::ByWord* entry) {
   const NodeLookup& lookup = lookupOf(node);
   uint32_t sameOrdinal = kNoOrdinal;
   ParserTreeNode* sameChild = nullptr;
   // The bare types never accept the end-of-line word, not even as itself.
-  if (word != kEndKey) {
-    auto same = lookup.sameWord.find(word);
-    if (same != lookup.sameWord.end()) std::tie(sameOrdinal, sameChild) = same->second;
+  if (word != kEndKey && entry != nullptr && entry->sameChild != nullptr) {
+    sameOrdinal = entry->sameOrdinal;
+    sameChild = entry->sameChild;
   }
   for (const NodeLookup::Typed& typed : lookup.typed) {
     if (typed.ordinal > sameOrdinal) break;
@@ -132,7 +130,13 @@ const NodeLookup& NodeMatcher::lookupOf(const ParserTreeNode* node) const {
               break;
             case TypedPass::kBare:
               tried = ParserToolCase::acceptsOtherInput(key);
-              if (!tried) built->sameWord.emplace(key, std::make_pair(at, child));
+              if (!tried) {
+                NodeLookup::ByWord& entry = built->byWord[key];
+                if (entry.sameChild == nullptr) {
+                  entry.sameChild = child;
+                  entry.sameOrdinal = at;
+                }
+              }
               break;
           }
           if (tried) {
@@ -146,13 +150,16 @@ const NodeLookup& NodeMatcher::lookupOf(const ParserTreeNode* node) const {
   // (plain group first) with a free-text key: one pass over both groups.
   for (const ParserTreeNode::ChildMap* group : {&node->children, &node->optionChildren}) {
     const bool plainGroup = group == &node->children;
-    auto& byKey = plainGroup ? built->plain : built->option;
-    auto& complexes = plainGroup ? built->complexPlain : built->complexOption;
-    byKey.reserve(group->size());
     for (const auto& [childKey, child] : *group) {
-      byKey.emplace(childKey, child);
+      ParserTreeNode*& stored = plainGroup ? built->byWord[childKey].plain
+                                           : built->byWord[childKey].option;
+      if (stored == nullptr) stored = child;
       for (const auto& [key, help] : child->keySet) {
-        if (child->complexMark) complexes.emplace(key, child);
+        if (child->complexMark) {
+          ParserTreeNode*& complex = plainGroup ? built->byWord[key].complexPlain
+                                                : built->byWord[key].complexOption;
+          if (complex == nullptr) complex = child;
+        }
         // isAnyValidInput's types, which accept every other word.
         if (built->freeText == nullptr && ParserToolCase::isAnyValidInput(key, "")) {
           built->freeText = child;
@@ -173,8 +180,11 @@ const NodeLookup& NodeMatcher::lookupOf(const ParserTreeNode* node) const {
 NodeMatcher::StepResult NodeMatcher::findChildSteps(const ParserTreeNode* node,
                                                     const std::string& word,
                                                     bool allowAbbreviation, std::string& matched) {
-  StepResult step = exactLookup(node, word);
-  if (step.child == nullptr && !step.refused) step = typedLookup(node, word);
+  const NodeLookup& lookup = lookupOf(node);
+  auto found = lookup.byWord.find(word);
+  const NodeLookup::ByWord* entry = found == lookup.byWord.end() ? nullptr : &found->second;
+  StepResult step = exactLookup(node, word, entry);
+  if (step.child == nullptr && !step.refused) step = typedLookup(node, word, entry);
   if (step.refused) return step;
   if (step.child != nullptr) {
     matched = word;
