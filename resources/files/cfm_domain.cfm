@@ -1,17 +1,32 @@
 // Ethernet CFM maintenance domain mode "(config-ecfm)#".
 service|Maintenance association|k||
   word|Maintenance association name|k/n||
-    #|service type|||
-      evc|Ethernet virtual circuit||
-      vlan|VLAN||
-    #|||
-      word|EVC name or VLAN|n||
-        <cr>||||
+    evc|Ethernet virtual circuit|n||
+      word|EVC name|n||
+        <cr>||||@(config-ecfm-srv)# cfm_service.cfm
+        !
+        vlan|VLAN|n||
+          <1-4094>|VLAN identifier|n||
+            <cr>||||@(config-ecfm-srv)# cfm_service.cfm
+            !
+          !
+        !
+      !
+    !
+    vlan|VLAN|n||
+      <1-4094>|VLAN identifier|n||
+        <cr>||||@(config-ecfm-srv)# cfm_service.cfm
+        !
+        direction|Direction of the MEPs|n||
+          down|Down MEPs only|n||
+            <cr>||||@(config-ecfm-srv)# cfm_service.cfm
+            !
+          !
         !
       !
     !
     port|Down MEPs on ports without a VLAN|n||
-      <cr>||||
+      <cr>||||@(config-ecfm-srv)# cfm_service.cfm
       !
     !
   !

@@ -663,6 +663,17 @@ control-plane|Configure control plane services|k||
     !
   !
 !
+controller|Configure a T1 or E1 controller|k||
+  #|controller type|k||
+    t1|T1 controller||
+    e1|E1 controller||
+  #|||
+    <slot/port>|Controller number|k/n||
+      <cr>||||@(config-controller)# controller.cfm
+      !
+    !
+  !
+!
 cops|Common Open Policy Service|k||
   listener|COPS listener|k||
     access-list|Access list for COPS connections|k/o/n||
@@ -1387,6 +1398,19 @@ diagnostic|Configure diagnostic information|k||
     !
   !
 !
+dial-peer|Dial map (peer) configuration|k||
+  voice|Voice dial peer|k||
+    <1-1073741823>|Voice dial peer tag|k/n||
+      #|dial peer type|||
+        pots|Telephony||
+        voip|Voice over IP||
+      #|||
+        <cr>||||@(config-dial-peer)# dial_peer.cfm
+        !
+      !
+    !
+  !
+!
 dialer|Dialer watch-list|k||
   watch-list|Dialer watch-list|k||
     <1-255>|Dialer watch-list group number|k/n||
@@ -1404,6 +1428,41 @@ dialer|Dialer watch-list|k||
           disconnect|Delay before disconnecting||
         #|||
           <1-2147483>|Seconds|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+!
+dialer-list|Create a dialer list entry|k||
+  <1-128>|Dialer group number|k/n||
+    protocol|Permit or deny by protocol|k||
+      #|protocol|k/o/n||
+        appletalk|AppleTalk||
+        bridge|Bridging||
+        clns|OSI connectionless network service||
+        clns_es|CLNS end system||
+        clns_is|CLNS intermediate system||
+        decnet|DECnet||
+        ip|IP||
+        ipv6|IPv6||
+        ipx|Novell IPX||
+        llc2|LLC2||
+        netbios|NetBIOS||
+        vines|Banyan VINES||
+        xns|XNS||
+      #|||
+        #|access|||
+          permit|Permit the protocol||
+          deny|Deny the protocol||
+        #|||
+          <cr>||||
+          !
+        !
+        list|Use an access list|||
+          word|Access list name or number|||
             <cr>||||
             !
           !
@@ -1588,6 +1647,12 @@ errdisable|Error disable|k||
   !
 !
 ethernet|Ethernet configuration|k||
+  evc|Ethernet virtual connection|k||
+    word|EVC name|k/n||
+      <cr>||||@(config-evc)# evc.cfm
+      !
+    !
+  !
   lmi|Ethernet LMI|k||
     ce|Customer edge|k/sb/o||
       <cr>||||
@@ -2362,6 +2427,12 @@ ip|Global IP configuration subcommands|k||
       drop|Drop IP packets with options||
       ignore|Ignore IP options||
     #|||
+      <cr>||||
+      !
+    !
+  !
+  dns|DNS server settings|k||
+    server|Enable the DNS server|k||
       <cr>||||
       !
     !
@@ -4151,6 +4222,26 @@ keystore|Keystore configuration|k||
     !
   !
 !
+kron|Command scheduler|k||
+  policy-list|Kron policy list|k||
+    word|Policy list name|k/n||
+      <cr>||||@(config-kron-policy)# kron_policy.cfm
+      !
+      conditional|Stop the list at the first command that fails|||
+        <cr>||||@(config-kron-policy)# kron_policy.cfm
+        !
+      !
+    !
+  !
+  occurrence|Schedule a kron occurrence|k||
+    word|Occurrence name|k/n||&kron_when.cfm
+      user|User the occurrence runs as|||
+        word|User name|||&kron_when.cfm
+        !
+      !
+    !
+  !
+!
 l2|Layer 2 configuration|k||
   vfi|Virtual forwarding instance|k||
     word|VFI name|k/n||
@@ -4177,6 +4268,16 @@ l2protocol|Layer 2 protocol tunneling|k||
 l2tp-class|L2TP class configuration|k||
   word|L2TP class name|k/n||
     <cr>||||@(config-l2tp-class)# l2tp_class.cfm
+    !
+  !
+!
+l2vpn|Layer 2 VPN|k||
+  xconnect|Cross-connect|k||
+    context|Cross-connect context|k||
+      word|Context name|k/n||
+        <cr>||||@(config-xconnect)# l2vpn_xconnect.cfm
+        !
+      !
     !
   !
 !
@@ -5671,6 +5772,21 @@ prefix-list|Prefix list (firewall style)|k||
     !
   !
 !
+privilege|Command privilege parameters|k||
+  #|mode|k||&privilege_cmd.cfm
+    configure|Global configuration mode||
+    exec|Exec mode||
+    interface|Interface configuration mode||
+    router|Router configuration mode||
+    crypto-map|Crypto map configuration mode||
+    ipenacl|IP named extended access list mode||
+    ipsnacl|IP named standard access list mode||
+    route-map|Route map configuration mode||
+  #|||
+  !
+  &cmd_line.cfm|Line configuration mode|k||&privilege_cmd.cfm
+  !
+!
 process|Configure process|k||
   cpu|Configure CPU parameters|k||
     threshold|Set the CPU utilization thresholds|k||
@@ -6819,6 +6935,10 @@ tap|TAP aggregation|k||
     !
   !
 !
+telephony-service|Cisco Unified CME telephony service|k||
+  <cr>||||@(config-telephony)# telephony_service.cfm
+  !
+!
 tftp-server|Provide TFTP service for netload requests|k||
   word|URL of the file|k/n||
     <cr>||||
@@ -7086,6 +7206,20 @@ vlan|VLAN commands|k||
           <cr>||||
           !
         !
+      !
+    !
+  !
+!
+voice|Voice settings|k||
+  service|Voice service|k||
+    voip|Voice over IP service|k/n||
+      <cr>||||@(config-voi-serv)# voice_service.cfm
+      !
+    !
+  !
+  register|Voice register|k||
+    global|Voice register global settings|k/n||
+      <cr>||||@(config-register-global)# voice_register_global.cfm
       !
     !
   !

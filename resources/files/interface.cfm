@@ -30,6 +30,17 @@ arp|Set arp type (arpa, probe, snap) or timeout|k||
     !
   !
 !
+async|Asynchronous interface settings|k||
+  mode|Asynchronous line mode|k/o/n||
+    #|mode|||
+      dedicated|Dedicated asynchronous mode||
+      interactive|Interactive asynchronous mode||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+!
 auto|Configure Automation|k||
   qos|Configure AutoQoS|k||
     voip|Configure AutoQoS for VoIP|k/o/n||
@@ -488,6 +499,23 @@ channel-protocol|Select the channel protocol (LACP, PAgP)|k/o/n||
     !
   !
 !
+clock|Serial interface clock|k||
+  rate|Clock rate of a DCE serial interface|k/o/n||
+    <246-8064000>|Bits per second|||
+      <cr>||||
+      !
+    !
+  !
+  source|Clock source|k/o/n||
+    #|source|||
+      internal|Internal clock||
+      line|Clock recovered from the line||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+!
 clns|CLNS interface subcommands|k||
   route-cache|Enable fast switching through the cache|k/o/sb||
     <cr>||||
@@ -647,9 +675,25 @@ dialer|Dial-on-demand routing (DDR) commands|k||
     <1-255>|Dialer pool number|||&dialer_member_opt.cfm
     !
   !
+  persistent|Keep the dialer connection up|k/o/sb||
+    <cr>||||
+    !
+  !
+  string|Number or string to dial|k/o/n||
+    word|Dial string|||
+      <cr>||||
+      !
+      class|Dialer map class|||
+        word|Map class name|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
 !
 dialer-group|Assign interface to dialer-list|k/o/n||
-  <1-10>|Dialer list number|||
+  <1-128>|Dialer list number|||
     <cr>||||
     !
   !
@@ -924,6 +968,12 @@ ethernet|Ethernet interface settings|k||
                   !
                 !
               !
+              service|Maintenance association|o/n||
+                word|Maintenance association name|||
+                  <cr>||||
+                  !
+                !
+              !
             !
           !
         !
@@ -946,6 +996,77 @@ flowcontrol|Configure flow operation|k||
       on|Enable flow-control packets on port||
     #|||
       <cr>||||
+      !
+    !
+  !
+!
+fair-queue|Weighted fair queueing|k/o/sb||
+  <cr>||||
+  !
+!
+frame-relay|Frame Relay interface settings|k||
+  interface-dlci|DLCI of a Frame Relay subinterface|k||
+    <16-1007>|DLCI|k/n||
+      <cr>||||
+      !
+      #|encapsulation|o||
+        ietf|IETF encapsulation||
+        cisco|Cisco encapsulation||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  intf-type|Frame Relay interface type|k/o/n||
+    #|type|||
+      dce|DCE||
+      dte|DTE||
+      nni|NNI||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  lmi-type|Local management interface type|k/o/n||
+    #|type|||
+      ansi|ANSI T1.617 Annex D||
+      cisco|Cisco LMI||
+      q933a|ITU-T Q.933 Annex A||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  map|Map a protocol address to a DLCI|k||
+    ip|IP address|k||
+      a.b.c.d|Protocol address|k/n||
+        <16-1007>|DLCI|o||
+          <cr>||||
+          !
+          broadcast|Send broadcasts on this DLCI|||
+            <cr>||||
+            !
+            #|encapsulation|||
+              ietf|IETF encapsulation||
+              cisco|Cisco encapsulation||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+          #|encapsulation|||
+            ietf|IETF encapsulation||
+            cisco|Cisco encapsulation||
+          #|||
+            <cr>||||
+            !
+            broadcast|Send broadcasts on this DLCI|||
+              <cr>||||
+              !
+            !
+          !
+        !
       !
     !
   !
@@ -3515,6 +3636,38 @@ port-type|Port type|k/o/n||
     !
   !
 !
+pppoe|PPP over Ethernet|k||
+  enable|Enable PPPoE sessions on the interface|k/o/n||
+    <cr>||||
+    !
+    group|PPPoE profile group|||
+      word|Group name, or global|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
+pppoe-client|PPPoE client settings|k||
+  dial-pool-number|Dialer pool of the PPPoE client|k/o/n||
+    <1-255>|Dialer pool number|||
+      <cr>||||
+      !
+      service-name|PPPoE service name|||
+        word|Service name|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  ppp-max-payload|Maximum PPP payload|k/o/n||
+    <64-9208>|Bytes|||
+      <cr>||||
+      !
+    !
+  !
+!
 power|Power configuration|k||
   inline|Inline power configuration|k||
     #|inline power mode|o/n||
@@ -3733,6 +3886,12 @@ private-vlan|Private VLAN|k||
     word|Secondary VLAN IDs, example: 100-105,110|||
       <cr>||||
       !
+    !
+  !
+!
+pulse-time|Time DTR is held low when the interface restarts|k/o/n||
+  <0-60>|Seconds|||
+    <cr>||||
     !
   !
 !
@@ -5068,6 +5227,12 @@ xconnect|Xconnect commands|k/o/n||
           !
           manual|Manually configure the session|||
             <cr>||||@(config-if-xconn)# xconnect.cfm
+            !
+          !
+          pw-class|Pseudowire class|||
+            word|Pseudowire class name|||
+              <cr>||||@(config-if-xconn)# xconnect.cfm
+              !
             !
           !
         !

@@ -63,3 +63,34 @@ shutdown|Take the Service Instance out of Service|k/o/sb||
   <cr>||||
   !
 !
+xconnect|Cross-connect the service instance to a pseudowire|k/o/n||
+  a.b.c.d|IP address of the peer|||
+    <1-4294967295>|32-bit VC identifier|||
+      encapsulation|Data encapsulation method|||
+        #|encapsulation|||
+          mpls|MPLS encapsulation||
+          l2tpv3|L2TPv3 encapsulation||
+        #|||
+          <cr>||||@(config-if-srv-xconn)# xconnect.cfm
+          !
+          manual|Configure the session manually|||
+            <cr>||||@(config-if-srv-xconn)# xconnect.cfm
+            !
+          !
+          pw-class|Pseudowire class|||
+            word|Pseudowire class name|||
+              <cr>||||@(config-if-srv-xconn)# xconnect.cfm
+              !
+            !
+          !
+        !
+      !
+      pw-class|Pseudowire class|||
+        word|Pseudowire class name|||
+          <cr>||||@(config-if-srv-xconn)# xconnect.cfm
+          !
+        !
+      !
+    !
+  !
+!
