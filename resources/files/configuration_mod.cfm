@@ -498,7 +498,7 @@ bfd|BFD global settings|k||
 !
 bridge-domain|Bridge-domain configuration|k||
   <1-16000>|Bridge-domain number|k/n||
-    <cr>||||
+    <cr>||||@(config-bdomain)# bridge_domain.cfm
     !
   !
 !
