@@ -12,6 +12,7 @@
 #define VEXA_PARSER_CONFIG_RESULT_H_
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vexaparser {
