@@ -5545,20 +5545,20 @@ parameter-map|Configure a parameter map|k||
   type|Type of the parameter map|k||
     inspect|Parameters of inspection|k||
       global|The global inspect parameter map|k||
-        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        <cr>||||@(config-profile)# parameter_map_firewall.cfm
         !
       !
       default|The default inspect parameter map|k||
-        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        <cr>||||@(config-profile)# parameter_map_firewall.cfm
         !
       !
       word|Parameter map name|k/n||
-        <cr>||||@(config-profile)# parameter_map_inspect.cfm
+        <cr>||||@(config-profile)# parameter_map_firewall.cfm
         !
       !
     !
     inspect-global|The global inspect parameter map|k||
-      <cr>||||@(config-profile)# parameter_map_inspect.cfm
+      <cr>||||@(config-profile)# parameter_map_firewall.cfm
       !
     !
     regex|Regular expression map|k||
