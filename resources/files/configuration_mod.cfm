@@ -5487,7 +5487,7 @@ ntp|Configure NTP|k||
     !
   !
   orphan|Orphan mode stratum|k/o/n||
-    <1-15>|Stratum number|||
+    <1-16>|Stratum number|||
       <cr>||||
       !
     !
