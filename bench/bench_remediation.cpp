@@ -17,19 +17,10 @@ namespace {
 using vexaparser::VexaParserUtil;
 
 
-struct Pair {
-  std::string running;
-  std::string intended;
-};
-
-const Pair& pairOf(long lines) {
-  static std::map<long, Pair> cache;
-  auto found = cache.find(lines);
-  if (found != cache.end()) return found->second;
-  Pair pair;
-  pair.running = vexabench::generatedConfig(lines, 7);
-  pair.intended = vexabench::variantOf(pair.running, "bench_remediation.cfg");
-  return cache[lines] = pair;
+// A generated running configuration (base) and its intended variant
+// (changed).
+const vexabench::ConfigPair& pairOf(long lines) {
+  return vexabench::configPair(lines, 7, "bench_remediation.cfg");
 }
 
 bool loadGrammar() {
@@ -43,17 +34,17 @@ bool loadGrammar() {
 
 void BM_Fallback(benchmark::State& state) {
   if (!loadGrammar()) return state.SkipWithError("the device grammar did not load");
-  const Pair& pair = pairOf(state.range(0));
+  const vexabench::ConfigPair& pair = pairOf(state.range(0));
   for (auto _ : state) {
-    benchmark::DoNotOptimize(VexaParserUtil::fallbackConfigCmds(pair.running, pair.intended, 1));
+    benchmark::DoNotOptimize(VexaParserUtil::fallbackConfigCmds(pair.base, pair.changed, 1));
   }
 }
 
 void BM_Remediate(benchmark::State& state) {
   if (!loadGrammar()) return state.SkipWithError("the device grammar did not load");
-  const Pair& pair = pairOf(state.range(0));
+  const vexabench::ConfigPair& pair = pairOf(state.range(0));
   for (auto _ : state) {
-    benchmark::DoNotOptimize(vexaremediation::remediate(pair.running, pair.intended));
+    benchmark::DoNotOptimize(vexaremediation::remediate(pair.base, pair.changed));
   }
 }
 

@@ -32,30 +32,19 @@ constexpr int kSizes[] = {1000, 10000, 100000};
 
 
 // A generated configuration of about lines lines (seed 1, as peer-bench)
-// and its variant, made once per size.
-struct Pair {
-  std::string base;
-  std::string changed;
-};
-
-const Pair& generated(int lines) {
-  static std::map<int, Pair> cache;
-  auto found = cache.find(lines);
-  if (found != cache.end()) return found->second;
-  Pair pair;
-  pair.base = vexabench::generatedConfig(lines, 1);
-  pair.changed = vexabench::variantOf(pair.base, "bench_scaling.cfg");
-  return cache[lines] = std::move(pair);
+// and its variant.
+const vexabench::ConfigPair& generated(int lines) {
+  return vexabench::configPair(lines, 1, "bench_scaling.cfg");
 }
 
 void BM_Normalize(benchmark::State& state) {
-  const Pair& pair = generated(static_cast<int>(state.range(0)));
+  const vexabench::ConfigPair& pair = generated(static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(VexaParserUtil::normalizeConfigCmds(pair.base));
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 void BM_Merge(benchmark::State& state) {
-  const Pair& pair = generated(static_cast<int>(state.range(0)));
+  const vexabench::ConfigPair& pair = generated(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     benchmark::DoNotOptimize(VexaParserUtil::mergeConfigCmds(pair.changed, pair.base));
   }
@@ -63,7 +52,7 @@ void BM_Merge(benchmark::State& state) {
 }
 
 void BM_Fallback(benchmark::State& state) {
-  const Pair& pair = generated(static_cast<int>(state.range(0)));
+  const vexabench::ConfigPair& pair = generated(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     benchmark::DoNotOptimize(VexaParserUtil::fallbackConfigCmds(pair.base, pair.changed, 1));
   }
@@ -71,7 +60,7 @@ void BM_Fallback(benchmark::State& state) {
 }
 
 void BM_FallbackIncremental(benchmark::State& state) {
-  const Pair& pair = generated(static_cast<int>(state.range(0)));
+  const vexabench::ConfigPair& pair = generated(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     benchmark::DoNotOptimize(VexaParserUtil::fallbackConfigCmds(pair.base, pair.changed, 0));
   }

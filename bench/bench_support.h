@@ -5,7 +5,9 @@
 #define VEXA_BENCH_BENCH_SUPPORT_H_
 
 #include <cstdio>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "vexa/host/pathname.h"
 #include "vexa/host/vexa_file_system.h"
@@ -37,6 +39,23 @@ inline std::string variantOf(const std::string& text, const std::string& name) {
   std::string variant = commandOutput(std::string(VEXA_MAKE_VARIANT) + " " + path);
   std::remove(path.c_str());
   return variant;
+}
+
+// A generated configuration and its variant, made once per size and seed
+// for the whole benchmark program.
+struct ConfigPair {
+  std::string base;
+  std::string changed;
+};
+
+inline const ConfigPair& configPair(long lines, int seed, const std::string& scratchName) {
+  static std::map<std::pair<long, int>, ConfigPair> cache;
+  auto found = cache.find({lines, seed});
+  if (found != cache.end()) return found->second;
+  ConfigPair pair;
+  pair.base = generatedConfig(lines, seed);
+  pair.changed = variantOf(pair.base, scratchName);
+  return cache[{lines, seed}] = std::move(pair);
 }
 
 }  // namespace vexabench
