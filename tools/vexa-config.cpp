@@ -243,18 +243,19 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   if (!readInputs(files, texts)) return kExitUsage;
   const std::shared_ptr<const vexaparser::Grammar> grammar = vexatools::loadDeviceGrammar(kProgram);
   if (grammar == nullptr) return kExitUsage;
+  // The device form is written from the commands of each line.
+  const bool lines = !args.has("--raw");
   if (command == "normalize") {
-    writeConfiguration(args, VexaParserUtil::normalizeConfig(*grammar, texts[0], !args.has("--raw")));
+    writeConfiguration(args, VexaParserUtil::normalizeConfig(*grammar, texts[0], lines));
   } else if (command == "merge") {
-    writeConfiguration(args, VexaParserUtil::mergeConfig(*grammar, texts[1], texts[0], !args.has("--raw")));
+    writeConfiguration(args, VexaParserUtil::mergeConfig(*grammar, texts[1], texts[0], lines));
   } else if (command == "remediate") {
     const bool back = args.has("--rollback");
     writeConfiguration(args, vexaremediation::remediate(texts[back ? 1 : 0], texts[back ? 0 : 1]));
   } else {
     const unsigned wholeFile = args.has("--incremental") ? 0u : 1u;
-    writeConfiguration(args,
-                       VexaParserUtil::fallbackConfig(*grammar, texts[0], texts[1], wholeFile,
-                                                      !args.has("--raw")));
+    writeConfiguration(
+        args, VexaParserUtil::fallbackConfig(*grammar, texts[0], texts[1], wholeFile, lines));
   }
   return kExitOk;
 }

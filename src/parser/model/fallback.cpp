@@ -295,9 +295,10 @@ ConfigResult VexaParserUtil::fallbackConfig(const Grammar& grammar, const std::s
     transformCmds(grammar, normalizeConfigCmds(grammar, text), trees.commands, errorText,
                   errorLine);
   };
+  const bool together = model::worthSideBySide(current.size(), target.size());
   model::sideBySide(
-      model::worthSideBySide(current.size(), target.size()),
-      [&] { normalised(current, currentTrees); }, [&] { normalised(target, targetTrees); });
+      together, [&] { normalised(current, currentTrees); },
+      [&] { normalised(target, targetTrees); });
 
   ConfigResult result;
   OwnedTrees out;
@@ -309,8 +310,7 @@ ConfigResult VexaParserUtil::fallbackConfig(const Grammar& grammar, const std::s
   // The output holds copies only: both compared trees are released, side by
   // side, before it is written.
   model::sideBySide(
-      model::worthSideBySide(current.size(), target.size()),
-      [&] { releaseCommands(currentTrees.commands); },
+      together, [&] { releaseCommands(currentTrees.commands); },
       [&] { releaseCommands(targetTrees.commands); });
   expandInto(out.commands, result, lines);
   result.keep(out.commands);

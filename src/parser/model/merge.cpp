@@ -258,24 +258,19 @@ ConfigResult VexaParserUtil::mergeConfig(const Grammar& grammar, const std::stri
   OwnedTrees added;
   OwnedTrees base;
   // A text that fails to parse in part still merges with what was built.
+  const auto read = [&grammar](const std::string& text, OwnedTrees& trees) {
+    std::string errorText;
+    int errorLine = 0;
+    transformCmds(grammar, text, trees.commands, errorText, errorLine);
+  };
+  const bool together = model::worthSideBySide(newCommands.size(), configuration.size());
   model::sideBySide(
-      model::worthSideBySide(newCommands.size(), configuration.size()),
-      [&] {
-        std::string errorText;
-        int errorLine = 0;
-        transformCmds(grammar, newCommands, added.commands, errorText, errorLine);
-      },
-      [&] {
-        std::string errorText;
-        int errorLine = 0;
-        transformCmds(grammar, configuration, base.commands, errorText, errorLine);
-      });
+      together, [&] { read(newCommands, added); }, [&] { read(configuration, base); });
   mergeCiscoCommands(added.commands, base.commands, nullptr);
   // What the new commands gave the stored tree was copied into it: their own
   // trees are released on a second thread while the merged tree is written.
   model::sideBySide(
-      model::worthSideBySide(newCommands.size(), configuration.size()),
-      [&] { expandInto(base.commands, result, lines); },
+      together, [&] { expandInto(base.commands, result, lines); },
       [&] { releaseCommands(added.commands); });
   result.keep(base.commands);
   return result;
