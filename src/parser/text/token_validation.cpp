@@ -45,13 +45,13 @@ uint32_t leadingDigitsValue(std::string_view s) {
 // The bounds of a range type "<lo-hi>": lo is what lies between the first
 // character and the first "-", hi what follows that "-" up to the last
 // character.  False when the type has no "-".
-bool rangeBounds(const std::string& type, std::string& lo, std::string& hi) {
+bool rangeBounds(std::string_view type, std::string_view& lo, std::string_view& hi) {
   size_t dash = type.find('-');
-  if (dash == std::string::npos) return false;
-  lo = dash >= 1 ? type.substr(1, dash - 1) : std::string();
+  if (dash == std::string_view::npos) return false;
+  lo = dash >= 1 ? type.substr(1, dash - 1) : std::string_view();
   size_t hi_begin = dash + 1;
   size_t hi_end = type.size() - 1;  // type is not empty: it holds the dash
-  hi = hi_begin < hi_end ? type.substr(hi_begin, hi_end - hi_begin) : std::string();
+  hi = hi_begin < hi_end ? type.substr(hi_begin, hi_end - hi_begin) : std::string_view();
   return true;
 }
 
@@ -142,15 +142,9 @@ bool ParserToolCase::isValidRange(const std::string& type, const std::string& in
     return input.find('.') != std::string::npos && !vexahost::IpAddress::isValidIpAddress(input);
   }
   if (!isStringNum(input)) return false;
-  // The bounds are read in place: "<lo-hi>" without its first and last
-  // characters, cut at the first dash.
-  const std::size_t dash = type.find('-');
-  if (dash == std::string::npos) return false;
-  const std::string_view all(type);
-  const std::string_view lo_text = dash >= 1 ? all.substr(1, dash - 1) : std::string_view();
-  const std::size_t hi_end = type.size() - 1;  // type is not empty: it holds the dash
-  const std::string_view hi_text =
-      dash + 1 < hi_end ? all.substr(dash + 1, hi_end - dash - 1) : std::string_view();
+  std::string_view lo_text;
+  std::string_view hi_text;
+  if (!rangeBounds(type, lo_text, hi_text)) return false;
   uint32_t lo = leadingDigitsValue(lo_text);
   uint32_t hi = leadingDigitsValue(hi_text);
   std::string_view d = stripLeadingZeros(input);
@@ -162,9 +156,11 @@ bool ParserToolCase::isValidRange(const std::string& type, const std::string& in
 
 bool ParserToolCase::isValidHexRange(const std::string& type, const std::string& input) {
   if (!isStringHexNum(input)) return false;
-  std::string lo_text;
-  std::string hi_text;
-  if (!rangeBounds(type, lo_text, hi_text)) return false;
+  std::string_view lo_view;
+  std::string_view hi_view;
+  if (!rangeBounds(type, lo_view, hi_view)) return false;
+  const std::string lo_text(lo_view);
+  const std::string hi_text(hi_view);
   // A range is hexadecimal only when one of its bounds needs a letter.
   if (!isStringOnlyHexNum(hi_text) && !isStringOnlyHexNum(lo_text)) return false;
   return isValidNumber(input, hi_text) && isValidNumber(lo_text, input);
