@@ -119,10 +119,13 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   // Looked up for every line a terminal reads: hashed.
   std::unordered_map<const ParserTreeNode*, std::string> modePrompts_;
   std::map<std::string, KeyTable> keyTables_;
-  // The three below are looked up by name for the words of every line:
-  // hashed (keyTables_ keeps its order for the listings).
-  std::unordered_map<std::string, const KeyTable*> keyTableIndex_;
-  std::unordered_map<std::string, std::vector<std::string>> typedKeys_;
+  // Each key table by name with its typed keys, looked up for the words of
+  // every line: hashed (keyTables_ keeps its order for the listings).
+  struct KeyTableEntry {
+    const KeyTable* table = nullptr;
+    std::vector<std::string> typed;
+  };
+  std::unordered_map<std::string, KeyTableEntry> keyTableIndex_;
   std::map<std::string, ParserTreeNode*> sharedModeFiles_;
   CommandOrderTable commandOrder_;
   std::unordered_map<std::string, OrderIndex> commandOrderIndex_;

@@ -40,7 +40,7 @@ const std::string& Grammar::modePrompt(const ParserTreeNode* node) const {
 
 const Grammar::KeyTable* Grammar::keyTable(const std::string& name) const {
   auto it = keyTableIndex_.find(name);
-  return it == keyTableIndex_.end() ? nullptr : it->second;
+  return it == keyTableIndex_.end() ? nullptr : it->second.table;
 }
 
 const Grammar::OrderIndex* Grammar::commandOrderIndex(const std::string& name) const {
@@ -70,19 +70,20 @@ void Grammar::setModePrompt(const ParserTreeNode* node, const std::string& promp
 }
 
 const std::vector<std::string>* Grammar::typedKeys(const std::string& name) const {
-  auto it = typedKeys_.find(name);
-  return it == typedKeys_.end() ? nullptr : &it->second;
+  auto it = keyTableIndex_.find(name);
+  return it == keyTableIndex_.end() ? nullptr : &it->second.typed;
 }
 
 void Grammar::setKeyTable(const std::string& name, KeyTable table) {
-  std::vector<std::string>& typed = typedKeys_[name];
+  KeyTableEntry& entry = keyTableIndex_[name];
+  std::vector<std::string>& typed = entry.typed;
   typed.clear();
   for (const auto& [key, help] : table) {
     if (ParserToolCase::acceptsOtherInput(key)) typed.push_back(key);
   }
   KeyTable& stored = keyTables_[name];
   stored = std::move(table);
-  keyTableIndex_[name] = &stored;
+  entry.table = &stored;
 }
 
 }  // namespace vexaparser
