@@ -46,9 +46,9 @@ void collectRefs(const CiscoCommandLine& command, std::vector<InterfaceRef>& ref
       continue;
     }
     if (path[i].second.empty() || path[i + 1].second.empty()) continue;
-    const std::string& number = *path[i + 1].second.begin();
+    const std::string_view number = *path[i + 1].second.begin();
     if (number.empty() || !std::isdigit(static_cast<unsigned char>(number.front()))) continue;
-    refs.push_back({lowered(*path[i].second.begin()), number});
+    refs.push_back({lowered(std::string(*path[i].second.begin())), std::string(number)});
   }
   for (const auto& [node, nested] : command.getNestedCommands()) {
     if (nested != nullptr) collectRefs(*nested, refs);

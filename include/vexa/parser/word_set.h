@@ -1,19 +1,23 @@
 // WordSet: the words typed at one node of a command's node path
 // (CiscoCommandLine::NodePath), in ascending order, without duplicates.
 //
-// Almost every element of a node path holds a single word, and a
-// configuration tree holds one path per command: so the single word lives
-// inside the set, and only a second word moves the words to a sorted
-// vector.  It reads like the std::set<std::string> it replaces (ordered
-// iteration, count, insert, erase, comparison, conversion to a std::set).
+// A configuration tree holds one node path per command, and almost every
+// element of a path holds a single short word (a keyword, a number, an
+// address).  So the set takes 16 bytes: a word of up to 15 characters lives
+// inside it, a longer single word in one block of characters, and only a
+// second word moves the words to a sorted vector.  It reads like a
+// std::set<std::string> (ordered iteration, count, insert, erase,
+// comparison, conversion to a std::set); its words are read as
+// std::string_view, valid until the set changes.
 #ifndef VEXA_PARSER_WORD_SET_H_
 #define VEXA_PARSER_WORD_SET_H_
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
-#include <memory>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -24,94 +28,222 @@ namespace vexaparser {
 
 class WordSet {
  public:
-  using value_type = std::string;
-  using const_iterator = const std::string*;
-  using iterator = const_iterator;
+  using value_type = std::string_view;
   using size_type = std::size_t;
+
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+
+    const_iterator() = default;
+    std::string_view operator*() const { return set_->at(index_); }
+    const_iterator& operator++() {
+      ++index_;
+      return *this;
+    }
+    const_iterator operator++(int) {
+      const_iterator before = *this;
+      ++index_;
+      return before;
+    }
+    const_iterator operator+(difference_type n) const {
+      return const_iterator(set_, index_ + static_cast<size_type>(n));
+    }
+    difference_type operator-(const_iterator other) const {
+      return static_cast<difference_type>(index_) - static_cast<difference_type>(other.index_);
+    }
+    friend bool operator==(const_iterator a, const_iterator b) { return a.index_ == b.index_; }
+    friend bool operator!=(const_iterator a, const_iterator b) { return a.index_ != b.index_; }
+
+   private:
+    friend class WordSet;
+    const_iterator(const WordSet* set, size_type index) : set_(set), index_(index) {}
+    const WordSet* set_ = nullptr;
+    size_type index_ = 0;
+  };
+  using iterator = const_iterator;
 
   WordSet() = default;
   // The set of one word.
-  explicit WordSet(std::string word) : one_(std::move(word)), size_(1) {}
-  WordSet(std::initializer_list<std::string> words) {
-    for (const std::string& word : words) insert(word);
+  explicit WordSet(std::string_view word) { setOne(word); }
+  WordSet(std::initializer_list<std::string_view> words) {
+    for (std::string_view word : words) insert(word);
   }
-  WordSet(const WordSet& other) : one_(other.one_), size_(other.size_) {
-    if (other.many_ != nullptr) many_ = std::make_unique<std::vector<std::string>>(*other.many_);
+  WordSet(const WordSet& other) { copyFrom(other); }
+  WordSet(WordSet&& other) noexcept {
+    std::memcpy(bytes_, other.bytes_, sizeof bytes_);
+    other.bytes_[kTag] = kEmpty;
   }
-  WordSet(WordSet&&) noexcept = default;
   WordSet& operator=(const WordSet& other) {
-    if (this != &other) *this = WordSet(other);
+    if (this != &other) {
+      release();
+      copyFrom(other);
+    }
     return *this;
   }
-  WordSet& operator=(WordSet&&) noexcept = default;
+  WordSet& operator=(WordSet&& other) noexcept {
+    if (this != &other) {
+      release();
+      std::memcpy(bytes_, other.bytes_, sizeof bytes_);
+      other.bytes_[kTag] = kEmpty;
+    }
+    return *this;
+  }
+  ~WordSet() { release(); }
 
-  const_iterator begin() const { return many_ != nullptr ? many_->data() : &one_; }
-  const_iterator end() const { return begin() + size_; }
-  size_type size() const { return size_; }
-  bool empty() const { return size_ == 0; }
-  size_type count(std::string_view word) const { return find(word) != end() ? 1 : 0; }
+  const_iterator begin() const { return const_iterator(this, 0); }
+  const_iterator end() const { return const_iterator(this, size()); }
+  size_type size() const {
+    const uint8_t tag = tagOf();
+    if (tag == kEmpty) return 0;
+    if (tag == kMany) return many()->size();
+    return 1;
+  }
+  bool empty() const { return tagOf() == kEmpty; }
+  size_type count(std::string_view word) const {
+    if (tagOf() != kMany) return !empty() && at(0) == word ? 1 : 0;
+    return std::binary_search(many()->begin(), many()->end(), word, Less()) ? 1 : 0;
+  }
 
   // Adds word unless present; whether it was added.
-  bool insert(std::string word) {
-    if (many_ == nullptr) {
-      if (size_ == 0) {
-        one_ = std::move(word);
-        size_ = 1;
-        return true;
-      }
-      if (one_ == word) return false;
-      many_ = std::make_unique<std::vector<std::string>>();
-      many_->reserve(2);
-      many_->push_back(std::exchange(one_, std::string()));
+  bool insert(std::string_view word) {
+    const uint8_t tag = tagOf();
+    if (tag == kEmpty) {
+      setOne(word);
+      return true;
     }
-    auto at = std::lower_bound(many_->begin(), many_->end(), word);
-    if (at != many_->end() && *at == word) return false;
-    many_->insert(at, std::move(word));
-    size_ = static_cast<uint32_t>(many_->size());
+    if (tag != kMany) {
+      const std::string_view one = at(0);
+      if (one == word) return false;
+      auto* words = new std::vector<std::string>();
+      words->reserve(2);
+      words->emplace_back(one);
+      release();
+      setMany(words);
+    }
+    std::vector<std::string>& words = *many();
+    auto pos = std::lower_bound(words.begin(), words.end(), word, Less());
+    if (pos != words.end() && *pos == word) return false;
+    words.emplace(pos, word);
     return true;
   }
   template <typename It>
   void insert(It first, It last) {
-    for (; first != last; ++first) insert(*first);
+    for (; first != last; ++first) insert(std::string_view(*first));
   }
   // Removes word; the number removed (0 or 1).
   size_type erase(std::string_view word) {
-    if (many_ == nullptr) {
-      if (size_ == 0 || one_ != word) return 0;
-      one_ = std::string();
-      size_ = 0;
+    if (tagOf() != kMany) {
+      if (empty() || at(0) != word) return 0;
+      release();
       return 1;
     }
-    auto at = std::lower_bound(many_->begin(), many_->end(), word,
-                               [](const std::string& a, std::string_view b) { return a < b; });
-    if (at == many_->end() || *at != word) return 0;
-    many_->erase(at);
-    size_ = static_cast<uint32_t>(many_->size());
+    std::vector<std::string>& words = *many();
+    auto pos = std::lower_bound(words.begin(), words.end(), word, Less());
+    if (pos == words.end() || *pos != word) return 0;
+    words.erase(pos);
+    if (words.empty()) release();
     return 1;
   }
 
-  operator std::set<std::string>() const { return std::set<std::string>(begin(), end()); }
+  operator std::set<std::string>() const {
+    std::set<std::string> words;
+    for (std::string_view word : *this) words.emplace(word);
+    return words;
+  }
 
   friend bool operator==(const WordSet& a, const WordSet& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end());
   }
+  friend bool operator!=(const WordSet& a, const WordSet& b) { return !(a == b); }
   friend bool operator==(const WordSet& a, const std::set<std::string>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end());
   }
 
  private:
-  const_iterator find(std::string_view word) const {
-    if (many_ == nullptr) return size_ == 1 && one_ == word ? begin() : end();
-    auto at = std::lower_bound(many_->begin(), many_->end(), word,
-                               [](const std::string& a, std::string_view b) { return a < b; });
-    return at != many_->end() && *at == word ? &*at : end();
+  struct Less {
+    bool operator()(std::string_view a, std::string_view b) const { return a < b; }
+  };
+
+  // bytes_[kTag] says what the other fifteen bytes hold:
+  //   kEmpty        nothing;
+  //   kLong         one word: a char block (pointer) and its length (uint32);
+  //   kMany         a pointer to the sorted std::vector<std::string>;
+  //   kInline + n   one word of n characters (n <= 15) in bytes_[0..n).
+  static constexpr std::size_t kTag = 15;
+  static constexpr std::size_t kInlineMax = 15;
+  static constexpr uint8_t kEmpty = 0;
+  static constexpr uint8_t kLong = 1;
+  static constexpr uint8_t kMany = 2;
+  static constexpr uint8_t kInline = 16;
+
+  uint8_t tagOf() const { return static_cast<uint8_t>(bytes_[kTag]); }
+  template <typename T>
+  T* pointer() const {
+    T* p = nullptr;
+    std::memcpy(&p, bytes_, sizeof p);
+    return p;
+  }
+  void setPointer(const void* p) { std::memcpy(bytes_, &p, sizeof p); }
+  std::vector<std::string>* many() const { return pointer<std::vector<std::string>>(); }
+  void setMany(std::vector<std::string>* words) {
+    setPointer(words);
+    bytes_[kTag] = static_cast<char>(kMany);
+  }
+  uint32_t longLength() const {
+    uint32_t n = 0;
+    std::memcpy(&n, bytes_ + sizeof(void*), sizeof n);
+    return n;
   }
 
-  // The word while there is at most one and no vector was needed.
-  std::string one_;
-  std::unique_ptr<std::vector<std::string>> many_;
-  uint32_t size_ = 0;
+  // The word at index (index < size()).
+  std::string_view at(size_type index) const {
+    const uint8_t tag = tagOf();
+    if (tag >= kInline) return std::string_view(bytes_, tag - kInline);
+    if (tag == kLong) return std::string_view(pointer<char>(), longLength());
+    return (*many())[index];
+  }
+
+  // Requires the set to hold nothing.
+  void setOne(std::string_view word) {
+    if (word.size() <= kInlineMax) {
+      std::memcpy(bytes_, word.data(), word.size());
+      bytes_[kTag] = static_cast<char>(kInline + word.size());
+      return;
+    }
+    char* block = new char[word.size()];
+    std::memcpy(block, word.data(), word.size());
+    setPointer(block);
+    const auto n = static_cast<uint32_t>(word.size());
+    std::memcpy(bytes_ + sizeof(void*), &n, sizeof n);
+    bytes_[kTag] = static_cast<char>(kLong);
+  }
+  // Requires the set to hold nothing.
+  void copyFrom(const WordSet& other) {
+    const uint8_t tag = other.tagOf();
+    if (tag == kLong) {
+      setOne(other.at(0));
+    } else if (tag == kMany) {
+      setMany(new std::vector<std::string>(*other.many()));
+    } else {
+      std::memcpy(bytes_, other.bytes_, sizeof bytes_);
+    }
+  }
+  void release() {
+    const uint8_t tag = tagOf();
+    if (tag == kLong) delete[] pointer<char>();
+    if (tag == kMany) delete many();
+    bytes_[kTag] = kEmpty;
+  }
+
+  char bytes_[16] = {};
 };
+
+static_assert(sizeof(WordSet) == 16, "a node path element stays small");
 
 }  // namespace vexaparser
 

@@ -179,7 +179,7 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
   if (node->hasLetter(kLetterWa) && !words.empty()) {
     // The first word is taken out, extended and put back (it may sort
     // elsewhere afterwards).
-    std::string first = *words.begin();
+    std::string first(*words.begin());
     words.erase(first);
     first += ' ';
     first += word;
@@ -345,7 +345,7 @@ bool CiscoCommandLine::mergePathValues(const CiscoCommandLine& other) {
     }
     WordSet& values = c_.nodePath[i].second;
     if (otherIsNo) {
-      for (const std::string& word : theirs[i].second) {
+      for (std::string_view word : theirs[i].second) {
         values.erase(word);
         if (values.empty()) return false;
       }
@@ -423,7 +423,7 @@ const std::string& CiscoCommandLine::genCommandStr() {
   std::string& text = c_.originalCommand.edit();
   text.clear();
   for (std::size_t i = 0; i < c_.nodePath.size(); ++i) {
-    for (const std::string& word : c_.nodePath[i].second) {
+    for (std::string_view word : c_.nodePath[i].second) {
       if (i > 0) text += ' ';
       text += word;
     }

@@ -29,7 +29,7 @@ std::uint64_t comparableKey(const CiscoCommandLine* command) {
     if (node == nullptr || !node->hasLetter(kLetterK)) break;
     mix(hash, reinterpret_cast<std::uintptr_t>(node));
     mix(hash, words.size());
-    for (const std::string& word : words) {
+    for (std::string_view word : words) {
       mix(hash, std::hash<std::string_view>{}(word));
     }
   }

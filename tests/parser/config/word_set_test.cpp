@@ -41,12 +41,18 @@ TEST(WordSetTest, KeepsWordsSortedAndUniqueAsASetDoes) {
                    {true, "core"},
                    {true, "\n"},
                    {true, "a-long-word-beyond-the-inline-buffer"},
+                   {true, "fifteen-chars-x"},
+                   {true, "sixteen-chars-xx"},
+                   {true, ""},
                    {true, "Z"},
                    {true, "the"}});
 }
 
 TEST(WordSetTest, ErasesDownToNothingAndGrowsAgain) {
-  expectSameAsSet({{true, "one"},
+  expectSameAsSet({{true, "sixteen-chars-xx"},
+                   {false, "sixteen-chars-x"},
+                   {false, "sixteen-chars-xx"},
+                   {true, "one"},
                    {false, "other"},
                    {false, "one"},
                    {false, "one"},
@@ -60,6 +66,13 @@ TEST(WordSetTest, ErasesDownToNothingAndGrowsAgain) {
 TEST(WordSetTest, CopiesAreIndependentAndCompareByWords) {
   WordSet original{"b", "a"};
   WordSet copy = original;
+  WordSet longWord("a-word-kept-outside-the-set");
+  WordSet longCopy = longWord;
+  longWord = WordSet("x");
+  EXPECT_EQ(longCopy, (std::set<std::string>{"a-word-kept-outside-the-set"}));
+  WordSet moved = std::move(longCopy);
+  EXPECT_TRUE(longCopy.empty());
+  EXPECT_EQ(moved, (std::set<std::string>{"a-word-kept-outside-the-set"}));
   copy.insert("c");
   EXPECT_EQ(original, (std::set<std::string>{"a", "b"}));
   EXPECT_EQ(copy, (std::set<std::string>{"a", "b", "c"}));
