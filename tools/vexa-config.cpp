@@ -222,7 +222,7 @@ void writeConfiguration(const vexatools::ParsedArgs& args,
   if (args.has("--raw")) {
     writeOut(result.text);
   } else {
-    writeOut(vexatools::DeviceForm::load().write(result));
+    vexatools::DeviceForm::load().write(result, std::cout);
   }
 }
 
@@ -245,18 +245,24 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   if (grammar == nullptr) return kExitUsage;
   // The device form is written from the commands of each line.
   const bool lines = !args.has("--raw");
-  if (command == "normalize") {
-    writeConfiguration(args, VexaParserUtil::normalizeConfig(*grammar, texts[0], lines));
-  } else if (command == "merge") {
-    writeConfiguration(args, VexaParserUtil::mergeConfig(*grammar, texts[1], texts[0], lines));
-  } else if (command == "remediate") {
+  if (command == "remediate") {
     const bool back = args.has("--rollback");
     writeConfiguration(args, vexaremediation::remediate(texts[back ? 1 : 0], texts[back ? 0 : 1]));
+    return kExitOk;
+  }
+  vexaparser::ConfigResult result;
+  if (command == "normalize") {
+    result = VexaParserUtil::normalizeConfig(*grammar, texts[0], lines);
+  } else if (command == "merge") {
+    result = VexaParserUtil::mergeConfig(*grammar, texts[1], texts[0], lines);
   } else {
     const unsigned wholeFile = args.has("--incremental") ? 0u : 1u;
-    writeConfiguration(
-        args, VexaParserUtil::fallbackConfig(*grammar, texts[0], texts[1], wholeFile, lines));
+    result = VexaParserUtil::fallbackConfig(*grammar, texts[0], texts[1], wholeFile, lines);
   }
+  // The inputs are not read again: their room is given back before the
+  // result is written.
+  std::vector<std::string>().swap(texts);
+  writeConfiguration(args, result);
   return kExitOk;
 }
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -140,10 +141,28 @@ TEST_F(DeviceFormTest, NormalizedCorpusDiffersOnlyByRealNormalisation) {
       EXPECT_EQ(result.text, raw) << path.data();
       EXPECT_TRUE(result.linesKnown()) << path.data();
       EXPECT_EQ(form_.write(result), device) << path.data();
+      std::ostringstream streamed;  // handed out in pieces on the larger files
+      form_.write(result, streamed);
+      EXPECT_EQ(streamed.str(), device) << path.data();
       ++files;
     }
   }
   EXPECT_GE(files, 240);
+}
+
+TEST_F(DeviceFormTest, AStreamGetsTheSameTextInPieces) {
+  std::string text;
+  for (int i = 0; i < 3000; ++i) {
+    text += "interface Loopback" + std::to_string(i) + "\n ip address 10.0." +
+            std::to_string(i / 250) + "." + std::to_string(i % 250) + " 255.255.255.255\n";
+  }
+  const ConfigResult result =
+      VexaParserUtil::normalizeConfig(*ParserResources::instance().grammar(), text);
+  const std::string whole = form_.write(result);
+  ASSERT_GT(whole.size(), 2u * 64 * 1024);
+  std::ostringstream streamed;
+  form_.write(result, streamed);
+  EXPECT_EQ(streamed.str(), whole);
 }
 
 TEST_F(DeviceFormTest, TheComparisonShowsSpellingAndSpacingNoise) {

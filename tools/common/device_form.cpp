@@ -148,16 +148,35 @@ std::string DeviceForm::spelling(const std::string& key) const {
 }
 
 std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& options) const {
-  return writeLines(text, options, nullptr);
+  std::string out;
+  writeLines(text, options, nullptr, out, nullptr);
+  return out;
 }
 
 std::string DeviceForm::write(const vexaparser::ConfigResult& result,
                               const DeviceFormOptions& options) const {
-  return writeLines(result.text, options, result.linesKnown() ? &result.lineCommands : nullptr);
+  std::string out;
+  writeLines(result.text, options, result.linesKnown() ? &result.lineCommands : nullptr, out,
+             nullptr);
+  return out;
 }
 
-std::string DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& options,
-                                   const std::vector<const CiscoCommandLine*>* known) const {
+void DeviceForm::write(const vexaparser::ConfigResult& result, std::ostream& stream,
+                       const DeviceFormOptions& options) const {
+  std::string out;
+  writeLines(result.text, options, result.linesKnown() ? &result.lineCommands : nullptr, out,
+             &stream);
+}
+
+void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& options,
+                            const std::vector<const CiscoCommandLine*>* known, std::string& out,
+                            std::ostream* stream) const {
+  // A piece handed to the stream at a time.
+  constexpr std::size_t kPiece = 64 * 1024;
+  const auto handOut = [&out, stream]() {
+    stream->write(out.data(), static_cast<std::streamsize>(out.size()));
+    out.clear();
+  };
   // The lines are the non-empty pieces between carriage returns and line
   // feeds; the terminal reads the same pieces, one command each.  Counted
   // first, then read again one at a time (no list of them is kept).
@@ -174,8 +193,7 @@ std::string DeviceForm::writeLines(const std::string& text, const DeviceFormOpti
   }
   const bool haveCommands = given || read.size() == lineCount;
 
-  std::string out;
-  out.reserve(text.size());
+  out.reserve(stream != nullptr ? kPiece + 4096 : text.size());
   std::string body;
   std::vector<InterfaceRef> refs;
   std::size_t i = 0;
@@ -202,9 +220,10 @@ std::string DeviceForm::writeLines(const std::string& text, const DeviceFormOpti
     out.append(level, ' ');
     out += body;
     out += '\n';
+    if (stream != nullptr && out.size() >= kPiece) handOut();
   });
   vexaparser::VexaParserUtil::releaseCmdInfo(read);
-  return out;
+  if (stream != nullptr) handOut();
 }
 
 }  // namespace vexatools

@@ -26,6 +26,7 @@
 
 #include <cstddef>
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -61,14 +62,21 @@ class DeviceForm {
   // again); as write(text) when result does not know its lines.
   std::string write(const vexaparser::ConfigResult& result,
                     const DeviceFormOptions& options = {}) const;
+  // The same written to out a piece at a time, so that the device form of
+  // a large result never stands in memory whole beside it.
+  void write(const vexaparser::ConfigResult& result, std::ostream& out,
+             const DeviceFormOptions& options = {}) const;
 
   // The device's spelling of the interface type key ("port-channel" ->
   // "Port-channel"); key itself when the table has none.
   std::string spelling(const std::string& key) const;
 
  private:
-  std::string writeLines(const std::string& text, const DeviceFormOptions& options,
-                         const std::vector<const vexaparser::CiscoCommandLine*>* known) const;
+  // Writes into out; with a stream, hands out to it whenever it has grown
+  // past a piece and at the end (out is then left empty).
+  void writeLines(const std::string& text, const DeviceFormOptions& options,
+                  const std::vector<const vexaparser::CiscoCommandLine*>* known, std::string& out,
+                  std::ostream* stream) const;
 
   std::map<std::string, std::string> spellings_;
 };
