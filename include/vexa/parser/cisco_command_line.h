@@ -116,8 +116,8 @@ class CiscoCommandLine {
   // The raw line, kept for a line the syntax tree did not recognise.
   const std::string& getOriginalStr() const { return c_.originalString.get(); }
   void setOriginalStr(const std::string& text) { c_.originalString.edit() = text; }
-  CiscoCommandLineFlag getFlag() const { return c_.flag; }
-  void setFlag(CiscoCommandLineFlag flag) { c_.flag = flag; }
+  CiscoCommandLineFlag getFlag() const { return static_cast<CiscoCommandLineFlag>(c_.flag); }
+  void setFlag(CiscoCommandLineFlag flag) { c_.flag = static_cast<int8_t>(flag); }
   // The FLAG_* bits.
   uint32_t getFlags() const { return c_.flags; }
   // Rank in the command order table; 0 when unknown.
@@ -134,7 +134,9 @@ class CiscoCommandLine {
   const NodePath& getNodePath() const { return c_.nodePath; }
   const NestedMap& getNestedCommands() const { return nested(); }
   // The nested command further words go to; null while they go to this one.
-  CiscoCommandLine* getCurrentNestedCommand() const { return currentNested_; }
+  CiscoCommandLine* getCurrentNestedCommand() const {
+    return nested_ == nullptr ? nullptr : nested_->current;
+  }
 
   // ---- flag bits ----
 
@@ -269,31 +271,40 @@ class CiscoCommandLine {
   NestedMap& nestedToEdit();
 
   // What a copy and an assignment take from the other command, in one
-  // piece: the text forms, the flags and the node path.
+  // piece: the text forms, the flags and the node path.  A tree holds one
+  // per line, so the members are ordered to leave no padding between them
+  // (the command fits a 160-byte heap block with 64-bit pointers).
   struct Copied {
-    int32_t level = 0;
     // Shared: never changed in place, only replaced.
     std::shared_ptr<const std::string> majorCommands;
     std::string currentCommand;
     RareText originalCommand;
+    RareText originalString;
+    NodePath nodePath;
+    int32_t level = 0;
+    int32_t orderNo = 0;
+    uint32_t flags = 0;
+    // A CiscoCommandLineFlag.
+    int8_t flag = AppendCommand;
     // The original command is the current command (most commands as read):
     // kept once, in currentCommand.
     bool originalIsCurrent = false;
-    RareText originalString;
-    CiscoCommandLineFlag flag = AppendCommand;
-    int32_t orderNo = 0;
-    uint32_t flags = 0;
-    NodePath nodePath;
   };
   const std::string& majorText() const;
+
+  // The nested commands and the one further words go to (null while they
+  // go to the owning command).
+  struct Nested {
+    NestedMap byNode;
+    CiscoCommandLine* current = nullptr;
+  };
 
   Copied c_;
   int32_t lineNo_ = 0;
   CiscoCommandLine* parent_ = nullptr;
   std::vector<CiscoCommandLine*> children_;
   // Created with the first nested command: most commands have none.
-  std::unique_ptr<NestedMap> nested_;
-  CiscoCommandLine* currentNested_ = nullptr;
+  std::unique_ptr<Nested> nested_;
 };
 
 // Destroys the commands of a list and empties it: each command without a

@@ -24,6 +24,12 @@ bool has(const ParserTreeNode* node, uint32_t letter) {
 
 }  // namespace
 
+// A tree holds one command per line: on the usual 64-bit library the
+// command stays within a 160-byte heap block (152 bytes and the block's
+// header).
+static_assert(sizeof(void*) != 8 || sizeof(std::string) != 32 || sizeof(CiscoCommandLine) <= 152,
+              "CiscoCommandLine grew past its heap block");
+
 CiscoCommandLine::CiscoCommandLine(const CiscoCommandLine& other) : c_(other.c_) {
   children_.reserve(other.children_.size());
   // The copied children keep a null parent: the copy is a detached tree that
@@ -50,12 +56,12 @@ const std::string& CiscoCommandLine::emptyText() {
 
 const CiscoCommandLine::NestedMap& CiscoCommandLine::nested() const {
   static const NestedMap kNone;
-  return nested_ == nullptr ? kNone : *nested_;
+  return nested_ == nullptr ? kNone : nested_->byNode;
 }
 
 CiscoCommandLine::NestedMap& CiscoCommandLine::nestedToEdit() {
-  if (nested_ == nullptr) nested_ = std::make_unique<NestedMap>();
-  return *nested_;
+  if (nested_ == nullptr) nested_ = std::make_unique<Nested>();
+  return nested_->byNode;
 }
 
 void CiscoCommandLine::copyMissingNestedCommands(const CiscoCommandLine& other) {
@@ -103,7 +109,7 @@ void CiscoCommandLine::setNoCompleteCmd(bool on) {
   if ((c_.flags & FLAG_NESTED) != 0 && parent_ != nullptr) parent_->setNoCompleteCmd(on);
 }
 
-void CiscoCommandLine::flagTheCmd() { c_.flag = ParserToolCase::getCmdFlag(c_.currentCommand); }
+void CiscoCommandLine::flagTheCmd() { setFlag(ParserToolCase::getCmdFlag(c_.currentCommand)); }
 
 void CiscoCommandLine::setParentCommand(CiscoCommandLine* parent, bool addToParent) {
   parent_ = parent;
@@ -121,7 +127,7 @@ CiscoCommandLineFlag CiscoCommandLine::flagFromLetters(const ParserTreeNode* nod
 void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string& word, bool isNo) {
   auto found = nested().find(node);
   if (found != nested().end()) {
-    currentNested_ = found->second.get();
+    nested_->current = found->second.get();
     return;
   }
   auto nested = std::make_unique<CiscoCommandLine>();
@@ -129,10 +135,11 @@ void CiscoCommandLine::openNestedCommand(ParserTreeNode* node, const std::string
   nested->c_.flags |= FLAG_NESTED;
   if (isNo) nested->c_.flags |= FLAG_NO;
   setNoCompleteCmd(!(node->hasLetter(kLetterN) && !node->hasLetter(kLetterNc)));
-  nested->c_.flag = flagFromLetters(node, nested->c_.flag);
+  nested->setFlag(flagFromLetters(node, nested->getFlag()));
   nested->c_.nodePath.emplace_back(node, WordSet(word));
-  currentNested_ = nested.get();
+  CiscoCommandLine* opened = nested.get();
   nestedToEdit().emplace(node, std::move(nested));
+  nested_->current = opened;
 }
 
 void CiscoCommandLine::takeLetters(const ParserTreeNode* node, bool isNo) {
@@ -151,13 +158,13 @@ void CiscoCommandLine::takeLetters(const ParserTreeNode* node, bool isNo) {
   }
   if (node->modeMark) c_.flags |= FLAG_MODE;
   if (node->hasLetter(kLetterCf)) c_.flags |= FLAG_CONFLICT;
-  c_.flag = flagFromLetters(node, c_.flag);
+  setFlag(flagFromLetters(node, getFlag()));
 }
 
 void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& word, bool isNo) {
   if (node == nullptr) return;
-  if (currentNested_ != nullptr) {
-    currentNested_->addTreeNodes(node, word, isNo);
+  if (getCurrentNestedCommand() != nullptr) {
+    getCurrentNestedCommand()->addTreeNodes(node, word, isNo);
     return;
   }
   // An option-group member right after the last node of this command opens
@@ -261,7 +268,6 @@ void CiscoCommandLine::clearVisitedOption() {
   // Nested commands were built from the words just forgotten; keeping them
   // would let a failed attempt leak into the next one.
   nested_.reset();
-  currentNested_ = nullptr;
 }
 
 void CiscoCommandLine::getAllChildCommands(std::vector<CiscoCommandLine*>& out) const {
@@ -370,16 +376,16 @@ bool CiscoCommandLine::mergeNestedCommands(const CiscoCommandLine& other) {
       copy->parent_ = this;
       mineMap.emplace(node, std::move(copy));
     } else if (!otherIsNo) {
-      if (theirNested->c_.flag == MultiValueCommand) {
+      if (theirNested->getFlag() == MultiValueCommand) {
         mine->second->mergeCommand(theirNested.get());
       } else {
         *mine->second = *theirNested;
       }
-    } else if (!(theirNested->c_.flag == MultiValueCommand &&
+    } else if (!(theirNested->getFlag() == MultiValueCommand &&
                  !theirNested->nested().empty() &&
                  mine->second->mergeCommand(theirNested.get())) &&
                nodeHasN) {
-      if (currentNested_ == mine->second.get()) currentNested_ = nullptr;
+      if (nested_->current == mine->second.get()) nested_->current = nullptr;
       mineMap.erase(mine);
     }
   }
@@ -405,7 +411,8 @@ bool CiscoCommandLine::survivesNoForm(const CiscoCommandLine& other, bool nested
 }
 
 bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
-  if (other == nullptr || c_.flag != MultiValueCommand || other->c_.flag != MultiValueCommand) {
+  if (other == nullptr || getFlag() != MultiValueCommand ||
+      other->getFlag() != MultiValueCommand) {
     return true;
   }
   // Gather (or, for a "no" form, drop) the values of every multi-value
