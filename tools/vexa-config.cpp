@@ -250,18 +250,19 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
     writeConfiguration(args, vexaremediation::remediate(texts[back ? 1 : 0], texts[back ? 0 : 1]));
     return kExitOk;
   }
+  // The inputs are not read again: they are handed over, and the library
+  // gives their room back as soon as it has read them.
   vexaparser::ConfigResult result;
   if (command == "normalize") {
-    result = VexaParserUtil::normalizeConfig(*grammar, texts[0], lines);
+    result = VexaParserUtil::normalizeConfig(*grammar, std::move(texts[0]), lines);
   } else if (command == "merge") {
-    result = VexaParserUtil::mergeConfig(*grammar, texts[1], texts[0], lines);
+    result =
+        VexaParserUtil::mergeConfig(*grammar, std::move(texts[1]), std::move(texts[0]), lines);
   } else {
     const unsigned wholeFile = args.has("--incremental") ? 0u : 1u;
-    result = VexaParserUtil::fallbackConfig(*grammar, texts[0], texts[1], wholeFile, lines);
+    result = VexaParserUtil::fallbackConfig(*grammar, std::move(texts[0]), std::move(texts[1]),
+                                            wholeFile, lines);
   }
-  // The inputs are not read again: their room is given back before the
-  // result is written.
-  std::vector<std::string>().swap(texts);
   writeConfiguration(args, result);
   return kExitOk;
 }

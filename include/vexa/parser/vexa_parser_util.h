@@ -142,6 +142,16 @@ class VexaParserUtil {
   static ConfigResult fallbackConfig(const Grammar& grammar, const std::string& current,
                                      const std::string& target, unsigned wholeFile,
                                      bool lines = true);
+  // The same three taking their texts over: each text is emptied as soon as
+  // it has been read, so that a large text and the trees built from it do
+  // not stand in memory together (a program that read a file for one of
+  // these hands it over).  The results are those of the three above.
+  static ConfigResult normalizeConfig(const Grammar& grammar, std::string&& text,
+                                      bool lines = true);
+  static ConfigResult mergeConfig(const Grammar& grammar, std::string&& newCommands,
+                                  std::string&& configuration, bool lines = true);
+  static ConfigResult fallbackConfig(const Grammar& grammar, std::string&& current,
+                                     std::string&& target, unsigned wholeFile, bool lines = true);
 
   // ---- configuration section search ----
   // Defined in src/parser/model/section_search.cpp; docs/config-algebra.md
@@ -187,6 +197,16 @@ class VexaParserUtil {
   static std::string completeConfigKey(const Grammar& grammar, const std::string& key);
 
  private:
+  // The ...Config functions; a text whose own string is given (given...)
+  // is the caller's to give up, and is emptied once it has been read.
+  static ConfigResult normalizeText(const Grammar& grammar, const std::string& text,
+                                    std::string* givenText, bool lines);
+  static ConfigResult mergeTexts(const Grammar& grammar, const std::string& newCommands,
+                                 const std::string& configuration, std::string* givenNew,
+                                 std::string* givenConfiguration, bool lines);
+  static ConfigResult fallbackTexts(const Grammar& grammar, const std::string& current,
+                                    const std::string& target, std::string* givenCurrent,
+                                    std::string* givenTarget, unsigned wholeFile, bool lines);
   // getCmdInfo, keeping only the top-level commands in out (the rest hang
   // below them).  A line the terminal left without a parent inside a
   // sub-mode is linked below the command that opened its level.  The caller

@@ -283,22 +283,41 @@ std::string VexaParserUtil::fallbackConfigCmds(const Grammar& grammar, const std
 ConfigResult VexaParserUtil::fallbackConfig(const Grammar& grammar, const std::string& current,
                                             const std::string& target, unsigned wholeFile,
                                             bool lines) {
-  if (current.empty()) return ConfigResult(target);
+  return fallbackTexts(grammar, current, target, nullptr, nullptr, wholeFile, lines);
+}
+
+ConfigResult VexaParserUtil::fallbackConfig(const Grammar& grammar, std::string&& current,
+                                            std::string&& target, unsigned wholeFile,
+                                            bool lines) {
+  return fallbackTexts(grammar, current, target, &current, &target, wholeFile, lines);
+}
+
+ConfigResult VexaParserUtil::fallbackTexts(const Grammar& grammar, const std::string& current,
+                                           const std::string& target, std::string* givenCurrent,
+                                           std::string* givenTarget, unsigned wholeFile,
+                                           bool lines) {
+  if (current.empty()) {
+    if (givenTarget != nullptr) return ConfigResult(std::move(*givenTarget));
+    return ConfigResult(target);
+  }
   if (!grammar.hasAllModes()) return ConfigResult();  // nothing can be compared
   // Both sides are normalised first (through the tree, back to text and into
   // a tree again), so that both are compared in the form the writer gives.
   OwnedTrees currentTrees;
   OwnedTrees targetTrees;
-  const auto normalised = [&grammar](const std::string& text, OwnedTrees& trees) {
+  const auto normalised = [&grammar](const std::string& text, std::string* given,
+                                     OwnedTrees& trees) {
+    std::string normal = normalizeConfigCmds(grammar, text);
+    if (given != nullptr) std::string().swap(*given);
     std::string errorText;
     int errorLine = 0;
-    transformCmds(grammar, normalizeConfigCmds(grammar, text), trees.commands, errorText,
-                  errorLine);
+    transformCmds(grammar, normal, trees.commands, errorText, errorLine);
   };
+  // Read before the texts may be emptied.
   const bool together = model::worthSideBySide(current.size(), target.size());
   model::sideBySide(
-      together, [&] { normalised(current, currentTrees); },
-      [&] { normalised(target, targetTrees); });
+      together, [&] { normalised(current, givenCurrent, currentTrees); },
+      [&] { normalised(target, givenTarget, targetTrees); });
 
   ConfigResult result;
   OwnedTrees out;

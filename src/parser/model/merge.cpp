@@ -249,23 +249,40 @@ std::string VexaParserUtil::mergeConfigCmds(const Grammar& grammar, const std::s
 
 ConfigResult VexaParserUtil::mergeConfig(const Grammar& grammar, const std::string& newCommands,
                                          const std::string& configuration, bool lines) {
-  if (newCommands.empty()) return ConfigResult(configuration);
-  if (configuration.empty()) return ConfigResult(newCommands);
+  return mergeTexts(grammar, newCommands, configuration, nullptr, nullptr, lines);
+}
+
+ConfigResult VexaParserUtil::mergeConfig(const Grammar& grammar, std::string&& newCommands,
+                                         std::string&& configuration, bool lines) {
+  return mergeTexts(grammar, newCommands, configuration, &newCommands, &configuration, lines);
+}
+
+ConfigResult VexaParserUtil::mergeTexts(const Grammar& grammar, const std::string& newCommands,
+                                        const std::string& configuration, std::string* givenNew,
+                                        std::string* givenConfiguration, bool lines) {
+  const auto whole = [](const std::string& text, std::string* given) {
+    if (given != nullptr) return ConfigResult(std::move(*given));
+    return ConfigResult(text);
+  };
+  if (newCommands.empty()) return whole(configuration, givenConfiguration);
+  if (configuration.empty()) return whole(newCommands, givenNew);
   // Without a grammar nothing parses: the stored text is kept rather than
   // replaced by an empty tree's text.
-  if (!grammar.hasAllModes()) return ConfigResult(configuration);
+  if (!grammar.hasAllModes()) return whole(configuration, givenConfiguration);
   ConfigResult result;
   OwnedTrees added;
   OwnedTrees base;
   // A text that fails to parse in part still merges with what was built.
-  const auto read = [&grammar](const std::string& text, OwnedTrees& trees) {
+  const auto read = [&grammar](const std::string& text, std::string* given, OwnedTrees& trees) {
     std::string errorText;
     int errorLine = 0;
     transformCmds(grammar, text, trees.commands, errorText, errorLine);
+    if (given != nullptr) std::string().swap(*given);
   };
   const bool together = model::worthSideBySide(newCommands.size(), configuration.size());
   model::sideBySide(
-      together, [&] { read(newCommands, added); }, [&] { read(configuration, base); });
+      together, [&] { read(newCommands, givenNew, added); },
+      [&] { read(configuration, givenConfiguration, base); });
   mergeCiscoCommands(added.commands, base.commands, nullptr);
   // What the new commands gave the stored tree was copied into it: their own
   // trees are released on a second thread while the merged tree is written.
@@ -286,12 +303,26 @@ std::string VexaParserUtil::normalizeConfigCmds(const Grammar& grammar, const st
 
 ConfigResult VexaParserUtil::normalizeConfig(const Grammar& grammar, const std::string& text,
                                              bool lines) {
-  if (!grammar.hasAllModes()) return ConfigResult(text);
+  return normalizeText(grammar, text, nullptr, lines);
+}
+
+ConfigResult VexaParserUtil::normalizeConfig(const Grammar& grammar, std::string&& text,
+                                             bool lines) {
+  return normalizeText(grammar, text, &text, lines);
+}
+
+ConfigResult VexaParserUtil::normalizeText(const Grammar& grammar, const std::string& text,
+                                           std::string* givenText, bool lines) {
+  if (!grammar.hasAllModes()) {
+    if (givenText != nullptr) return ConfigResult(std::move(*givenText));
+    return ConfigResult(text);
+  }
   ConfigResult result;
   OwnedTrees trees;
   std::string errorText;
   int errorLine = 0;
   transformCmds(grammar, text, trees.commands, errorText, errorLine);
+  if (givenText != nullptr) std::string().swap(*givenText);
   expandInto(trees.commands, result, lines);
   result.keep(trees.commands);
   return result;

@@ -94,22 +94,38 @@ TEST_F(CorpusTest, NormalizeKeepsEveryConfigurationLine) {
 
 // merge and fallback read their two texts on two threads when both are
 // large: every corpus file against the next one, and against a change of
-// itself, gives the same text either way.
+// itself, gives the same text either way; and the same again when the
+// texts are handed over (emptied once read, on two threads).
 TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
   std::atomic<std::size_t>& least = model::sideBySideBytes();
   const std::size_t usual = least.load();
+  const Grammar& grammar = *ParserResources::instance().grammar();
   const std::vector<std::string> files = corpusFiles();
   for (std::size_t i = 0; i < files.size(); ++i) {
     const std::string a = corpusText(files[i]);
     for (const std::string& b : {corpusText(files[(i + 1) % files.size()]), rollbackDelta(normalize(a))}) {
-      std::string results[2];
+      std::string results[3];
       for (std::size_t bytes : {std::numeric_limits<std::size_t>::max(), std::size_t{0}}) {
         least = bytes;
         results[bytes == 0] = merge(a, b) + "|" + fallback(a, b) + "|" +
                               VexaParserUtil::fallbackConfigCmds(a, b, 0);
       }
       EXPECT_EQ(results[0], results[1]) << files[i];
+      std::string texts[6] = {b, a, a, b, a, b};
+      results[2] = VexaParserUtil::mergeConfig(grammar, std::move(texts[0]), std::move(texts[1]),
+                                               false).text +
+                   "|" +
+                   VexaParserUtil::fallbackConfig(grammar, std::move(texts[2]),
+                                                  std::move(texts[3]), 1, false).text +
+                   "|" +
+                   VexaParserUtil::fallbackConfig(grammar, std::move(texts[4]),
+                                                  std::move(texts[5]), 0, false).text;
+      EXPECT_EQ(results[2], results[0]) << files[i];
+      for (const std::string& given : texts) EXPECT_TRUE(given.empty()) << files[i];
     }
+    std::string given = a;
+    EXPECT_EQ(VexaParserUtil::normalizeConfig(grammar, std::move(given)).text, normalize(a));
+    EXPECT_TRUE(given.empty()) << files[i];
   }
   least = usual;
 }
