@@ -307,8 +307,9 @@ ConfigResult VexaParserUtil::fallbackTexts(const Grammar& grammar, const std::st
   OwnedTrees targetTrees;
   const auto normalised = [&grammar](const std::string& text, std::string* given,
                                      OwnedTrees& trees) {
-    std::string normal = normalizeConfigCmds(grammar, text);
-    if (given != nullptr) std::string().swap(*given);
+    // A given text is emptied as soon as its first tree stands, before that
+    // tree is written back out.
+    std::string normal = std::move(normalizeText(grammar, text, given, false).text);
     std::string errorText;
     int errorLine = 0;
     transformCmds(grammar, normal, trees.commands, errorText, errorLine);
