@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,25 +35,38 @@ std::string lowered(std::string text) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Whether a syntax-tree node takes interface types (its key set names the
+// interface key table), remembered per node: a text of many lines passes
+// the same few hundred nodes over and over.
+class InterfaceNodes {
+ public:
+  bool takesTypes(const vexaparser::ParserTreeNode* node) {
+    auto [entry, isNew] = known_.try_emplace(node, false);
+    if (isNew) entry->second = node->keySet.count(kInterfaceTable) != 0;
+    return entry->second;
+  }
+
+ private:
+  const std::string kInterfaceTable = vexaparser::NodeMatcher::kInterfaceTable;
+  std::unordered_map<const vexaparser::ParserTreeNode*, bool> known_;
+};
+
 // The interface references of command (and of its nested commands), in the
 // order their words were matched: a word at an interface-type node followed
 // by the number at the next node.
-void collectRefs(const CiscoCommandLine& command, std::vector<InterfaceRef>& refs) {
-  // Built once: the key set is searched for it at every element.
-  static const std::string kInterfaceTable = vexaparser::NodeMatcher::kInterfaceTable;
+void collectRefs(const CiscoCommandLine& command, InterfaceNodes& nodes,
+                 std::vector<InterfaceRef>& refs) {
   const CiscoCommandLine::NodePath& path = command.getNodePath();
   for (std::size_t i = 0; i + 1 < path.size(); ++i) {
     const vexaparser::ParserTreeNode* node = path[i].first;
-    if (node == nullptr || node->keySet.count(kInterfaceTable) == 0) {
-      continue;
-    }
+    if (node == nullptr || !nodes.takesTypes(node)) continue;
     if (path[i].second.empty() || path[i + 1].second.empty()) continue;
     const std::string_view number = *path[i + 1].second.begin();
     if (number.empty() || !std::isdigit(static_cast<unsigned char>(number.front()))) continue;
     refs.push_back({lowered(std::string(*path[i].second.begin())), std::string(number)});
   }
   for (const auto& [node, nested] : command.getNestedCommands()) {
-    if (nested != nullptr) collectRefs(*nested, refs);
+    if (nested != nullptr) collectRefs(*nested, nodes, refs);
   }
 }
 
@@ -111,11 +126,20 @@ std::size_t joinRef(std::string& body, const InterfaceRef& ref, const std::strin
 // line feeds, in order.
 template <typename Fn>
 void forEachLine(const std::string& text, Fn fn) {
-  for (std::size_t pos = 0; pos < text.size();) {
-    while (pos < text.size() && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
-    const std::size_t begin = pos;
-    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') ++pos;
-    if (pos > begin) fn(std::string_view(text.data() + begin, pos - begin));
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at < end) {
+    // Most lines end in a bare line feed: found with memchr, then a
+    // carriage return inside the piece cuts it as well.
+    const char* feed = static_cast<const char*>(std::memchr(at, '\n', end - at));
+    const char* stop = feed == nullptr ? end : feed;
+    for (const char* piece = at; piece < stop;) {
+      const char* cr = static_cast<const char*>(std::memchr(piece, '\r', stop - piece));
+      const char* pieceEnd = cr == nullptr ? stop : cr;
+      if (pieceEnd > piece) fn(std::string_view(piece, pieceEnd - piece));
+      piece = pieceEnd + 1;
+    }
+    at = stop + 1;
   }
 }
 
@@ -196,6 +220,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
   out.reserve(stream != nullptr ? kPiece + 4096 : text.size());
   std::string body;
   std::vector<InterfaceRef> refs;
+  InterfaceNodes interfaceNodes;
   std::size_t i = 0;
   forEachLine(text, [&](std::string_view line) {
     const std::size_t at = i++;
@@ -208,7 +233,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
         command->getFlag() != vexaparser::UnknownCommand) {
       level = static_cast<std::size_t>(std::max(0, command->getLevel()));
       refs.clear();
-      collectRefs(*command, refs);
+      collectRefs(*command, interfaceNodes, refs);
       std::size_t from = 0;
       for (const InterfaceRef& ref : refs) {
         const std::string spelled = spelling(ref.type) + ref.number;
