@@ -124,6 +124,15 @@ void writeOut(const std::string& text) {
   std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
+// status, or kExitUsage with an error when standard output could not take
+// everything written to it (a full disk, a closed pipe).
+int outputStatus(int status) {
+  std::cout.flush();
+  if (std::cout) return status;
+  vexatools::printError(kProgram, "cannot write the output");
+  return kExitUsage;
+}
+
 // Reads every named input; "-" (standard input) may be named once.
 bool readInputs(const std::vector<std::string>& paths, std::vector<std::string>& texts) {
   int stdinCount = 0;
@@ -264,7 +273,9 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
                                             wholeFile, lines);
   }
   writeConfiguration(args, result);
-  return kExitOk;
+  const int status = outputStatus(kExitOk);
+  vexatools::endKeepingMemory(status);
+  return status;
 }
 
 // ---- section, extract ----
@@ -521,6 +532,5 @@ int main(int argc, char** argv) {
     status = command == "section" ? runSection(args) : runExtract(args);
   }
   VexaParserUtil::destroyParserResource();
-  std::cout.flush();
-  return status;
+  return outputStatus(status);
 }

@@ -112,5 +112,23 @@ TEST_F(VexaConfigTest, BrokenModeFileInTheResourceFolder) {
   }
 }
 
+// An output that cannot take the text (a full disk) is an error, not a
+// silent success with the configuration lost.
+TEST_F(VexaConfigTest, AFullOutputIsAnError) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  const std::string config = dir_.write("r.cfg", manyInterfaces(3000));
+  for (const Args& args : {Args{"normalize", config}, Args{"merge", config, config},
+                           Args{"check", config}}) {
+    Args all = productGrammar();
+    all.insert(all.end(), args.begin(), args.end());
+    const int status =
+        std::system((commandLine("vexa-config", all) + " > /dev/full 2> " +
+                     quote(dir_.path() + "err")).c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << args.front();
+    EXPECT_EQ(WEXITSTATUS(status), 2) << args.front();
+    EXPECT_EQ(dir_.read("err"), "vexa-config: error: cannot write the output\n") << args.front();
+  }
+}
+
 }  // namespace
 }  // namespace vexatools::testing

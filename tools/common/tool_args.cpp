@@ -1,6 +1,8 @@
 #include "common/tool_args.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -125,6 +127,28 @@ bool readInput(const std::string& path, std::string& text, std::string& error) {
     return false;
   }
   return true;
+}
+
+// Whether the build runs under a sanitizer that checks for leaks or races.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || \
+    __has_feature(memory_sanitizer) || __has_feature(leak_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+void endKeepingMemory(int status) {
+  if (kSanitized) return;
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  std::_Exit(status);
 }
 
 }  // namespace vexatools
