@@ -72,9 +72,15 @@ class CommandMode {
 
   const std::string& getPrompt() const { return state_.prompt; }
   const std::string& getCompleteLine() const { return completeLine_; }
-  const std::string& getInfoLine() const { return infoLine_; }
-  void setCompleteLine(const std::string& text) { completeLine_ = text; }
-  void setInfoLine(const std::string& text) { infoLine_ = text; }
+  const std::string& getInfoLine() const { return infoApart_ ? infoLine_ : completeLine_; }
+  void setCompleteLine(const std::string& text) {
+    keepInfoApart();
+    completeLine_ = text;
+  }
+  void setInfoLine(const std::string& text) {
+    infoLine_ = text;
+    infoApart_ = true;
+  }
 
   // The major commands concatenated; without the last one when the last
   // line opened a sub-mode (major depth below their number).
@@ -143,8 +149,22 @@ class CommandMode {
   State state_;
   // The state before the line being parsed.
   State saved_;
+  // The parse builds the complete line and the info line from the same
+  // pieces: it writes completeLine_ alone, and the info line is the same
+  // text until a caller sets one of the two by itself (infoApart_).
   std::string completeLine_;
   std::string infoLine_;
+  bool infoApart_ = false;
+  // Both lines as the parse writes them: the info line follows the complete one.
+  void setBothLines(std::string text) {
+    completeLine_ = std::move(text);
+    infoApart_ = false;
+  }
+  void keepInfoApart() {
+    if (infoApart_) return;
+    infoLine_ = completeLine_;
+    infoApart_ = true;
+  }
   // The words of the line being parsed and the options it gave (kept to
   // reuse their storage).
   std::vector<std::string> words_;

@@ -112,7 +112,7 @@ LineOutcome CommandMode::parse(const std::string& line) {
   }
   saved_ = state_;
   completeLine_.clear();
-  infoLine_.clear();
+  infoApart_ = false;
   // An emptied node stack (the help of every level pops them all) starts
   // over at the root, like a mode that was never used.
   if (currentNode_ == nullptr || state_.nodeStack.empty()) {
@@ -150,7 +150,7 @@ LineOutcome CommandMode::parse(const std::string& line) {
 
   if (result != WalkResult::kComplete) {
     completeLine_.clear();
-    infoLine_.clear();
+    infoApart_ = false;
     state_ = saved_;
     inBanner_ = false;
     outcome.change = ModeChange::kStay;
@@ -185,12 +185,10 @@ void CommandMode::leaveLevel(const std::string& firstWord, LineOutcome& outcome)
         outcome.change = ModeChange::kLeave;
       }
     }
-    completeLine_ = "exit";
-    infoLine_ = "exit";
+    setBothLines("exit");
   } else {
     outcome.change = ModeChange::kLeave;
-    completeLine_ = "end \n";
-    infoLine_ = "end \n";
+    setBothLines("end \n");
   }
   state_.majorDepth = static_cast<int>(state_.majorCommands.size());
 }
@@ -206,8 +204,7 @@ bool CommandMode::consumeBannerText(const std::string& line) {
     }
   }
   if (inBanner_ && line.find(bannerDelimiter_) == std::string::npos) {
-    completeLine_ = line + "\n";
-    infoLine_ = completeLine_;
+    setBothLines(line + "\n");
     return true;
   }
   // Text before the closing delimiter ends the banner on a text line
@@ -216,8 +213,7 @@ bool CommandMode::consumeBannerText(const std::string& line) {
     const std::size_t delimiter = line.find(bannerDelimiter_);
     if (line.find_first_not_of(" \t") < delimiter) {
       inBanner_ = false;
-      completeLine_ = line + "\n";
-      infoLine_ = completeLine_;
+      setBothLines(line + "\n");
       return true;
     }
   }
@@ -234,7 +230,7 @@ bool CommandMode::consumeBannerText(const std::string& line) {
 CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& matcher,
                                           LineOutcome& outcome) {
   completeLine_.clear();
-  infoLine_.clear();
+  infoApart_ = false;
   currentNode_ = state_.nodeStack.back();
   state_.prompt = grammar_.modePrompt(currentNode_);
 
@@ -284,7 +280,6 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& 
              (commandLine_ == nullptr || (commandLine_->getFlags() & FLAG_INCOMPLETE) == 0)) {
     // A "no" form may stop before the end of the positive command.
     completeLine_ += kEndKey;
-    infoLine_ += kEndKey;
     if (!runningCLIMode_) attachToParent();
     result = WalkResult::kComplete;
   }
@@ -295,18 +290,17 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& 
 
 void CommandMode::record(const std::string& text, ParserTreeNode* node, bool noForm) {
   const bool argumentBefore = node->hasLetter(kLetterMb) && !noForm;
-  // Both lines receive the same piece, appended in place.
-  for (std::string* out : {&completeLine_, &infoLine_}) {
-    if (argumentBefore) {
-      *out += node->argument;
-      *out += ' ';
-    }
-    if (text == kEndKey) {
-      *out += kEndKey;
-    } else {
-      *out += !argumentBefore && node->hasLetter(kLetterRp) ? node->argument : text;
-      *out += ' ';
-    }
+  // The piece goes to the complete line; the info line reads the same text.
+  std::string& out = completeLine_;
+  if (argumentBefore) {
+    out += node->argument;
+    out += ' ';
+  }
+  if (text == kEndKey) {
+    out += kEndKey;
+  } else {
+    out += !argumentBefore && node->hasLetter(kLetterRp) ? node->argument : text;
+    out += ' ';
   }
   if (commandLine_ != nullptr) commandLine_->addTreeNodes(node, text, noForm);
 }
@@ -345,10 +339,8 @@ CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeN
 
 void CommandMode::finishCommand(bool noForm, LineOutcome& outcome) {
   if (noForm) {
-    completeLine_ = "no " + completeLine_;
-    infoLine_ = "no " + infoLine_;
+    completeLine_.insert(0, "no ");
     cutAfterLastLineFeed(completeLine_);
-    cutAfterLastLineFeed(infoLine_);
   }
   if (completeLine_ == "configure \n" || completeLine_ == "configure terminal \n") {
     owner_->output_ << kEnterConfigurationMessage << '\n';
