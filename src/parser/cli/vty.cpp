@@ -1,6 +1,7 @@
 // VTY: construction, modes, parsing lines and replaying configuration text.
 #include "vexa/parser/vty.h"
 
+#include <cstring>
 #include <mutex>
 #include <utility>
 
@@ -196,7 +197,12 @@ bool VTY::getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>
     while (pos < size && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
     if (pos == size) break;
     const std::size_t begin = pos;
-    while (pos < size && text[pos] != '\r' && text[pos] != '\n') ++pos;
+    // The line ends at the next line feed, or at a carriage return before it.
+    const char* at = text.data() + pos;
+    const auto* feed = static_cast<const char*>(std::memchr(at, '\n', size - pos));
+    const std::size_t stop = feed == nullptr ? size : static_cast<std::size_t>(feed - text.data());
+    const auto* cr = static_cast<const char*>(std::memchr(at, '\r', stop - pos));
+    pos = cr == nullptr ? stop : static_cast<std::size_t>(cr - text.data());
     line.assign(text, begin, pos - begin);
     ++lineNo;
     auto command = std::make_unique<CiscoCommandLine>();

@@ -15,15 +15,18 @@ bool isWord(std::string_view word, std::string_view lowerWord) {
   return true;
 }
 
+bool isLineBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 }  // namespace
 
 ConfigLineKind configLineKind(std::string_view line) {
-  constexpr std::string_view kBlanks = " \t\r\n";
-  const std::size_t start = line.find_first_not_of(kBlanks);
-  if (start == std::string_view::npos) return ConfigLineKind::kBlank;
+  // Read a character at a time: every line of a text comes through here.
+  std::size_t start = 0;
+  while (start < line.size() && isLineBlank(line[start])) ++start;
+  if (start == line.size()) return ConfigLineKind::kBlank;
   if (line[start] == '!') return ConfigLineKind::kComment;
-  std::size_t stop = line.find_first_of(kBlanks, start);
-  if (stop == std::string_view::npos) stop = line.size();
+  std::size_t stop = start;
+  while (stop < line.size() && !isLineBlank(line[stop])) ++stop;
   const std::string_view word = line.substr(start, stop - start);
   if (isWord(word, "end")) return ConfigLineKind::kEnd;
   if (isWord(word, "version")) return ConfigLineKind::kVersion;
