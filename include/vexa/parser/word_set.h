@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <set>
@@ -146,7 +147,13 @@ class WordSet {
     auto pos = std::lower_bound(words.begin(), words.end(), word, Less());
     if (pos == words.end() || *pos != word) return 0;
     words.erase(pos);
-    if (words.empty()) release();
+    if (words.size() == 1) {
+      // Back to the form of a set of one word (see operator==).
+      std::vector<std::string>* last = many();
+      bytes_[kTag] = kEmpty;
+      setOne(last->front());
+      delete last;
+    }
     return 1;
   }
 
@@ -156,8 +163,34 @@ class WordSet {
     return words;
   }
 
+  // A set has one form for its words: none, one word (inside, zero-padded,
+  // or in a block), or two and more in the vector.  So a set holding a word
+  // inside equals another only byte for byte.
   friend bool operator==(const WordSet& a, const WordSet& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    const uint8_t ta = a.tagOf();
+    const uint8_t tb = b.tagOf();
+    if (ta >= kInline || tb >= kInline) return std::memcmp(a.bytes_, b.bytes_, sizeof a.bytes_) == 0;
+    if (ta != tb) return false;
+    if (ta == kEmpty) return true;
+    if (ta == kLong) return a.at(0) == b.at(0);
+    return *a.many() == *b.many();
+  }
+  // Equal sets give equal values.
+  std::size_t hashValue() const {
+    const uint8_t tag = tagOf();
+    if (tag >= kInline) {
+      uint64_t low = 0;
+      uint64_t high = 0;
+      std::memcpy(&low, bytes_, 8);
+      std::memcpy(&high, bytes_ + 8, 8);
+      const uint64_t mixed = (low ^ (high * 0x9e3779b97f4a7c15ULL)) * 0xff51afd7ed558ccdULL;
+      return static_cast<std::size_t>(mixed ^ (mixed >> 32));
+    }
+    std::size_t value = size();
+    for (std::string_view word : *this) {
+      value = (value ^ std::hash<std::string_view>{}(word)) * 0x100000001b3ULL;
+    }
+    return value;
   }
   friend bool operator!=(const WordSet& a, const WordSet& b) { return !(a == b); }
   friend bool operator==(const WordSet& a, const std::set<std::string>& b) {
@@ -212,6 +245,7 @@ class WordSet {
   void setOne(std::string_view word) {
     if (word.size() <= kInlineMax) {
       std::memcpy(bytes_, word.data(), word.size());
+      std::memset(bytes_ + word.size(), 0, kInlineMax - word.size());
       bytes_[kTag] = static_cast<char>(kInline + word.size());
       return;
     }

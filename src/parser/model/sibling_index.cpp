@@ -28,10 +28,7 @@ std::uint64_t comparableKey(const CiscoCommandLine* command) {
   for (const auto& [node, words] : command->getNodePath()) {
     if (node == nullptr || !node->hasLetter(kLetterK)) break;
     mix(hash, reinterpret_cast<std::uintptr_t>(node));
-    mix(hash, words.size());
-    for (std::string_view word : words) {
-      mix(hash, std::hash<std::string_view>{}(word));
-    }
+    mix(hash, words.hashValue());
   }
   return hash;
 }

@@ -79,6 +79,20 @@ TEST(WordSetTest, CopiesAreIndependentAndCompareByWords) {
   EXPECT_FALSE(original == copy);
   copy.erase("c");
   EXPECT_EQ(original, copy);
+  // Down to one word again, short or long: equal to the set made of it,
+  // with the same hash value.
+  for (const char* word : {"b", "a-long-word-kept-outside-the-set"}) {
+    WordSet shrunk{word, "zz"};
+    shrunk.erase("zz");
+    WordSet made(word);
+    EXPECT_TRUE(shrunk == made) << word;
+    EXPECT_EQ(shrunk.hashValue(), made.hashValue()) << word;
+    EXPECT_FALSE(shrunk == WordSet("zz")) << word;
+  }
+  WordSet reused("a-long-word-kept-outside-the-set");
+  reused.erase("a-long-word-kept-outside-the-set");
+  reused.insert("b");
+  EXPECT_TRUE(reused == WordSet("b"));
   const std::set<std::string> converted = copy;
   EXPECT_EQ(converted, (std::set<std::string>{"a", "b"}));
 }
