@@ -4165,6 +4165,10 @@ ipv6|Global IPv6 configuration commands|k||
             !
           !
         !
+        refresh|Automatically refresh entries, default expiry time|||
+          <cr>||||
+          !
+        !
       !
     !
   !
