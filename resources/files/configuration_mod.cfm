@@ -1293,7 +1293,7 @@ crypto|Encryption module|k||
         max-sa|Maximum number of SAs||
         max-in-negotiation-sa|Maximum number of SAs in negotiation||
       #|||
-        <1-99999>|Number of SAs|||
+        <1-9999>|Number of SAs|||
           <cr>||||
           !
         !
@@ -4163,6 +4163,10 @@ ipv6|Global IPv6 configuration commands|k||
           refresh|Automatically refresh entries|||
             <cr>||||
             !
+          !
+        !
+        refresh|Automatically refresh entries, default expiry time|||
+          <cr>||||
           !
         !
       !

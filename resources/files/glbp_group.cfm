@@ -104,7 +104,7 @@ timers|Hello and hold timers|k/o/n||
   !
   msec|Specify hello interval in milliseconds|||
     <50-60000>|Hello interval in milliseconds|||
-      <2-180>|Hold time in seconds|||
+      <1-180>|Hold time in seconds|||
         <cr>||||
         !
       !

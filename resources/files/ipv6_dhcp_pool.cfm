@@ -6,8 +6,8 @@ address|Address allocation|k||
       <cr>||||
       !
       lifetime|Configure address lifetimes|||
-        <60-4294967295>|Valid lifetime (seconds)|||
-          <60-4294967295>|Preferred lifetime (seconds)|||
+        <5-4294967295>|Valid lifetime (seconds)|||
+          <5-4294967295>|Preferred lifetime (seconds)|||
             <cr>||||
             !
           !
@@ -17,7 +17,7 @@ address|Address allocation|k||
           !
         !
         infinite|Infinite valid lifetime|||
-          <60-4294967295>|Preferred lifetime (seconds)|||
+          <5-4294967295>|Preferred lifetime (seconds)|||
             <cr>||||
             !
           !

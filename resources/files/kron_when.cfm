@@ -4,7 +4,7 @@ in|Run after an interval|||
   !
 !
 at|Run at a time of day|||
-  word|Time, hours:minutes|||&kron_kind.cfm
+  <hh:mm>|Time of day, hours:minutes|||&kron_kind.cfm
     &weekday.cfm|Day of the week|||&kron_kind.cfm
     !
     <1-31>|Day of the month|||&kron_kind.cfm
