@@ -49,33 +49,37 @@ void selectionSort(std::vector<CiscoCommandLine*>& commands) {
 }
 
 // Minimum tree over positions: the first position at or after from whose
-// value is below a bound, in O(log n).
+// value is below a bound, in O(log n).  The leaves are a power of two wide
+// (those past the last position hold kNone), so a change walks up from its
+// leaf.
 class FirstBelowTree {
  public:
   static constexpr int64_t kNone = std::numeric_limits<int64_t>::max();
 
-  explicit FirstBelowTree(std::size_t count) : count_(count), min_(4 * count + 4, kNone) {}
+  explicit FirstBelowTree(std::size_t count) : count_(count) {
+    while (width_ < count) width_ *= 2;
+    min_.assign(2 * width_, kNone);
+  }
 
-  void set(std::size_t at, int64_t value) { set(1, 0, count_, at, value); }
+  void set(std::size_t at, int64_t value) {
+    std::size_t node = width_ + at;
+    min_[node] = value;
+    for (node /= 2; node >= 1; node /= 2) min_[node] = std::min(min_[2 * node], min_[2 * node + 1]);
+  }
+  // Every position at once, valueOf(at) for each.
+  template <typename ValueOf>
+  void assign(const ValueOf& valueOf) {
+    for (std::size_t at = 0; at < count_; ++at) min_[width_ + at] = valueOf(at);
+    for (std::size_t node = width_ - 1; node >= 1; --node) {
+      min_[node] = std::min(min_[2 * node], min_[2 * node + 1]);
+    }
+  }
   // count_ when there is no such position.
   std::size_t firstBelow(std::size_t from, int64_t bound) const {
-    return from >= count_ ? count_ : firstBelow(1, 0, count_, from, bound);
+    return from >= count_ ? count_ : firstBelow(1, 0, width_, from, bound);
   }
 
  private:
-  void set(std::size_t node, std::size_t lo, std::size_t hi, std::size_t at, int64_t value) {
-    if (hi - lo == 1) {
-      min_[node] = value;
-      return;
-    }
-    const std::size_t mid = lo + (hi - lo) / 2;
-    if (at < mid) {
-      set(2 * node, lo, mid, at, value);
-    } else {
-      set(2 * node + 1, mid, hi, at, value);
-    }
-    min_[node] = std::min(min_[2 * node], min_[2 * node + 1]);
-  }
   std::size_t firstBelow(std::size_t node, std::size_t lo, std::size_t hi, std::size_t from,
                          int64_t bound) const {
     if (hi <= from || min_[node] >= bound) return count_;
@@ -86,6 +90,7 @@ class FirstBelowTree {
   }
 
   std::size_t count_;
+  std::size_t width_ = 1;
   std::vector<int64_t> min_;
 };
 
@@ -103,15 +108,26 @@ void indexedSelectionSort(std::vector<CiscoCommandLine*>& commands) {
   FirstBelowTree lines(count);     // line number of a command read from the text
   FirstBelowTree newRanks(count);  // rank >= 1 of a new command
   FirstBelowTree anyRanks(count);  // rank >= 1 of any command
-  auto place = [&](std::size_t at) {
+  const auto lineOf = [&](std::size_t at) -> int64_t {
     const CiscoCommandLine* c = commands[at];
-    const bool read = c->getLineNo() >= 1;
-    const bool ranked = c->getOrderNo() >= 1;
-    lines.set(at, read ? c->getLineNo() : kNone);
-    newRanks.set(at, !read && ranked ? c->getOrderNo() : kNone);
-    anyRanks.set(at, ranked ? c->getOrderNo() : kNone);
+    return c->getLineNo() >= 1 ? c->getLineNo() : kNone;
   };
-  for (std::size_t at = 0; at < count; ++at) place(at);
+  const auto newRankOf = [&](std::size_t at) -> int64_t {
+    const CiscoCommandLine* c = commands[at];
+    return c->getLineNo() < 1 && c->getOrderNo() >= 1 ? c->getOrderNo() : kNone;
+  };
+  const auto anyRankOf = [&](std::size_t at) -> int64_t {
+    const CiscoCommandLine* c = commands[at];
+    return c->getOrderNo() >= 1 ? c->getOrderNo() : kNone;
+  };
+  auto place = [&](std::size_t at) {
+    lines.set(at, lineOf(at));
+    newRanks.set(at, newRankOf(at));
+    anyRanks.set(at, anyRankOf(at));
+  };
+  lines.assign(lineOf);
+  newRanks.assign(newRankOf);
+  anyRanks.assign(anyRankOf);
 
   for (std::size_t i = 0; i < count; ++i) {
     std::size_t best = i;
