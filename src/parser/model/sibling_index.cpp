@@ -38,21 +38,22 @@ bool firstHoldsEnd(const CiscoCommandLine* command) {
   return !path.empty() && path.front().second.count(kEndKey) != 0;
 }
 
-// Walks the ascending positions of a and b together (no duplicates between
-// them) until pred answers; returns that position or none.
+// Walks the ascending positions of the chain from first and of wild
+// together (no duplicates between them) until pred answers; returns that
+// position or none.
 template <typename Pred>
-std::size_t firstOfBoth(const std::vector<std::size_t>* a, const std::vector<std::size_t>* b,
-                        std::size_t none, Pred pred) {
-  std::size_t i = 0;
+std::size_t firstOfBoth(const SiblingIndex::KeyChains& chains, uint32_t first,
+                        const std::vector<std::size_t>& wild, std::size_t none, Pred pred) {
+  constexpr uint32_t kEnd = SiblingIndex::KeyChains::kEnd;
+  uint32_t a = first;
   std::size_t j = 0;
-  const std::size_t na = a == nullptr ? 0 : a->size();
-  const std::size_t nb = b == nullptr ? 0 : b->size();
-  while (i < na || j < nb) {
+  while (a != kEnd || j < wild.size()) {
     std::size_t at = 0;
-    if (j >= nb || (i < na && (*a)[i] < (*b)[j])) {
-      at = (*a)[i++];
+    if (j >= wild.size() || (a != kEnd && a < wild[j])) {
+      at = a;
+      a = chains.next(a);
     } else {
-      at = (*b)[j++];
+      at = wild[j++];
     }
     if (pred(at)) return at;
   }
@@ -60,6 +61,52 @@ std::size_t firstOfBoth(const std::vector<std::size_t>* a, const std::vector<std
 }
 
 }  // namespace
+
+// ---- KeyChains ----
+
+void SiblingIndex::KeyChains::clear() {
+  slots_.clear();
+  inUse_ = 0;
+  next_.clear();
+}
+
+std::size_t SiblingIndex::KeyChains::slotOf(std::uint64_t key) const {
+  // The keys are hashes already; the top bits pick the slot.
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t at = static_cast<std::size_t>((key * 0x9e3779b97f4a7c15ULL) >> 20) & mask;
+  while (slots_[at].first != kEnd && slots_[at].key != key) at = (at + 1) & mask;
+  return at;
+}
+
+void SiblingIndex::KeyChains::grow() {
+  std::vector<Slot> old = std::move(slots_);
+  slots_.assign(old.empty() ? 64 : 2 * old.size(), Slot{});
+  for (const Slot& slot : old) {
+    if (slot.first != kEnd) slots_[slotOf(slot.key)] = slot;
+  }
+}
+
+void SiblingIndex::KeyChains::add(std::uint64_t key, uint32_t position) {
+  if (2 * (inUse_ + 1) > slots_.size()) grow();
+  if (next_.size() <= position) next_.resize(static_cast<std::size_t>(position) + 1, kEnd);
+  next_[position] = kEnd;
+  Slot& slot = slots_[slotOf(key)];
+  if (slot.first == kEnd) {
+    slot.key = key;
+    slot.first = position;
+    ++inUse_;
+  } else {
+    next_[slot.last] = position;
+  }
+  slot.last = position;
+}
+
+uint32_t SiblingIndex::KeyChains::first(std::uint64_t key) const {
+  if (slots_.empty()) return kEnd;
+  return slots_[slotOf(key)].first;
+}
+
+// ---- SiblingIndex ----
 
 SiblingIndex::Head SiblingIndex::headOf(const CiscoCommandLine* command) {
   const auto& path = command->getNodePath();
@@ -75,11 +122,12 @@ void SiblingIndex::catchUp() {
     // answers neither question; leaving it out keeps the buckets of the
     // commands that do small.
     if (path.empty()) continue;
-    comparable_[comparableKey(command)].push_back(indexed_);
+    const auto position = static_cast<uint32_t>(indexed_);
+    comparable_.add(comparableKey(command), position);
     if (firstHoldsEnd(command)) {
       wild_.push_back(indexed_);
     } else {
-      byFirstNode_[path.front().first].push_back(indexed_);
+      byFirstNode_.add(reinterpret_cast<std::uintptr_t>(path.front().first), position);
     }
   }
 }
@@ -93,9 +141,8 @@ std::size_t SiblingIndex::firstComparable(const CiscoCommandLine* command) {
     return none;
   }
   catchUp();
-  auto bucket = comparable_.find(comparableKey(command));
-  if (bucket == comparable_.end()) return none;
-  for (std::size_t at : bucket->second) {
+  for (uint32_t at = comparable_.first(comparableKey(command)); at != KeyChains::kEnd;
+       at = comparable_.next(at)) {
     if (list_[at]->isComparable(command)) return at;
   }
   return none;
@@ -113,10 +160,9 @@ std::size_t SiblingIndex::firstNoable(const CiscoCommandLine* noCommand) {
     return none;
   }
   catchUp();
-  auto bucket = byFirstNode_.find(path.front().first);
-  const std::vector<std::size_t>* sameNode =
-      bucket == byFirstNode_.end() ? nullptr : &bucket->second;
-  return firstOfBoth(sameNode, &wild_, none,
+  const uint32_t sameNode =
+      byFirstNode_.first(reinterpret_cast<std::uintptr_t>(path.front().first));
+  return firstOfBoth(byFirstNode_, sameNode, wild_, none,
                      [&](std::size_t at) { return list_[at]->isNoable(noCommand); });
 }
 

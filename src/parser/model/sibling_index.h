@@ -16,7 +16,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "parser/model/command_trees.h"
@@ -44,6 +43,33 @@ class SiblingIndex {
     wild_.clear();
   }
 
+  // Positions filed under 64-bit keys, the positions of each key in
+  // ascending order, chained through one array: no allocation per key or
+  // per position.  Positions are added in ascending order.
+  class KeyChains {
+   public:
+    static constexpr uint32_t kEnd = UINT32_MAX;
+    void clear();
+    void add(std::uint64_t key, uint32_t position);
+    // The first position filed under key, or kEnd.
+    uint32_t first(std::uint64_t key) const;
+    // The position after position under the same key, or kEnd.
+    uint32_t next(uint32_t position) const { return next_[position]; }
+
+   private:
+    struct Slot {
+      std::uint64_t key = 0;
+      uint32_t first = kEnd;  // kEnd: the slot is free
+      uint32_t last = kEnd;
+    };
+    std::size_t slotOf(std::uint64_t key) const;
+    void grow();
+
+    std::vector<Slot> slots_;  // a power of two, at most half in use
+    std::size_t inUse_ = 0;
+    std::vector<uint32_t> next_;  // by position
+  };
+
   // What the index files a command under besides its "k" run: its first
   // node and whether its first element holds the end-of-line word.  A
   // change that alters it needs invalidate().
@@ -61,12 +87,12 @@ class SiblingIndex {
   void catchUp();
 
   const CommandList& list_;
-  std::size_t indexed_ = 0;  // positions [0, indexed_) are in the maps
+  std::size_t indexed_ = 0;  // positions [0, indexed_) are in the chains
   // Hash of the leading run of "k" nodes -> positions, ascending.
-  std::unordered_map<std::uint64_t, std::vector<std::size_t>> comparable_;
+  KeyChains comparable_;
   // First node -> positions, ascending; wild_: positions whose first element
   // holds the end-of-line word (they may answer isNoable for any node).
-  std::unordered_map<const void*, std::vector<std::size_t>> byFirstNode_;
+  KeyChains byFirstNode_;
   std::vector<std::size_t> wild_;
 };
 
