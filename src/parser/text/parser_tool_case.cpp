@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <list>
 #include <string>
@@ -24,6 +25,19 @@ constexpr std::string_view kMoreMarker = "--More--";
 // The process-wide timer readings.
 std::clock_t g_timer_start = 0;
 std::clock_t g_timer_stop = 0;
+
+// A byte table for reading mode-file fields: tabs become blanks, upper-case
+// letters lower case, every other byte stays.
+struct FieldFold {
+  char to[256];
+  constexpr FieldFold() : to() {
+    for (int c = 0; c < 256; ++c) {
+      to[c] = c == '\t' ? ' ' : (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a')
+                                                        : static_cast<char>(c);
+    }
+  }
+};
+constexpr FieldFold kFieldFold;
 
 // Calls fn(token) for every non-empty run of bytes not in delimiters, in
 // order.  Stateless, unlike strtok, and safe on embedded NULs.
@@ -293,22 +307,23 @@ void ParserToolCase::parseCmdLine(const std::string& line, std::string& field1, 
     }
     headSize = bar + 1;
     rest.assign(text.substr(headSize));
-    for (char& c : rest) c = c == '\t' ? ' ' : c;
+    if (rest.find('\t') != std::string::npos) {
+      for (char& c : rest) c = c == '\t' ? ' ' : c;
+    }
   }
   std::string* fields[] = {&field1, &field2, &field3, &field4};
   size_t index = 0;
   for (size_t pos = 0; pos < headSize && index < 4;) {
-    size_t stop = text.find('|', pos);
-    if (stop == std::string_view::npos || stop > headSize) stop = headSize;
+    const void* bar = std::memchr(text.data() + pos, '|', headSize - pos);
+    const size_t stop =
+        bar == nullptr ? headSize : static_cast<size_t>(static_cast<const char*>(bar) - text.data());
     if (stop == pos) {
       if (pos > 0) *fields[index++] = " ";
     } else {
       std::string& out = *fields[index++];
       out.resize(stop - pos);
-      for (size_t i = pos; i < stop; ++i) {
-        const char c = text[i];
-        out[i - pos] = c == '\t' ? ' ' : (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-      }
+      char* to = out.data();
+      for (size_t i = pos; i < stop; ++i) *to++ = kFieldFold.to[static_cast<unsigned char>(text[i])];
     }
     pos = stop + 1;
   }
