@@ -1289,12 +1289,23 @@ crypto|Encryption module|k||
       !
     !
     limit|Limits on SAs|k||
-      #|limit|k/o/n||
-        max-sa|Maximum number of SAs||
-        max-in-negotiation-sa|Maximum number of SAs in negotiation||
-      #|||
+      max-sa|Maximum number of SAs|k/o/n||
         <1-9999>|Number of SAs|||
           <cr>||||
+          !
+        !
+      !
+      max-in-negotiation-sa|Maximum number of SAs in negotiation|k/o/n||
+        <1-9999>|Number of SAs|||
+          <cr>||||
+          !
+          incoming|Limit the incoming SAs in negotiation|k||
+            <cr>||||
+            !
+          !
+          outgoing|Limit the outgoing SAs in negotiation|k||
+            <cr>||||
+            !
           !
         !
       !
