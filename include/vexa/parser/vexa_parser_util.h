@@ -145,7 +145,9 @@ class VexaParserUtil {
   // The same three taking their texts over: each text is emptied as soon as
   // it has been read, so that a large text and the trees built from it do
   // not stand in memory together (a program that read a file for one of
-  // these hands it over).  The results are those of the three above.
+  // these hands it over).  The results are those of the three above.  The
+  // two texts of a merge or fallback are two different strings (they may
+  // be read at the same time on two threads).
   static ConfigResult normalizeConfig(const Grammar& grammar, std::string&& text,
                                       bool lines = true);
   static ConfigResult mergeConfig(const Grammar& grammar, std::string&& newCommands,
