@@ -40,7 +40,8 @@ bool UsedOptions::has(const ParserTreeNode* node, const std::string& key) const 
 }
 
 void UsedOptions::add(const ParserTreeNode* node, const std::string& key) {
-  if (has(node, key)) return;
+  // Appended without a search: a key given twice only answers has() twice
+  // over, and a search per key made a long conflict list quadratic.
   if (used_ == entries_.size()) entries_.emplace_back();
   entries_[used_].first = node;
   entries_[used_].second.assign(key);
