@@ -77,6 +77,9 @@ class NodeMatcher {
   // Whether the key table tableName ("&name") exists and accepts word: as a
   // key, through a "<...>" key (isValidInput) or any key (isNewValidInput).
   bool keyTableAccepts(const std::string& tableName, const std::string& word) const;
+  // The same with the table and its typed keys already looked up.
+  static bool keyTableAccepts(const Grammar::KeyTable* table,
+                              const std::vector<std::string>* typedKeys, const std::string& word);
 
   // Whether node accepts interface names: a plain or option-group child has
   // the key kInterfaceTable, or a key that this table accepts.

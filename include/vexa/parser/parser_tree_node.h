@@ -77,6 +77,10 @@ struct NodeLookup {
     uint32_t ordinal;  // position in the step's order
     ParserTreeNode* child;
     const std::string* key;
+    // For a key-table key: the grammar's table and its typed keys (null
+    // when the grammar has no such table), looked up once.
+    const std::map<std::string, std::string>* table = nullptr;
+    const std::vector<std::string>* tableTypedKeys = nullptr;
   };
   std::vector<Typed> typed;
   // Everything a word can name at the node, found with one hash of the word.

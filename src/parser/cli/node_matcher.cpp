@@ -96,7 +96,7 @@ NodeMatcher::StepResult NodeMatcher::typedLookup(const ParserTreeNode* node,
     const std::string& key = *typed.key;
     switch (static_cast<TypedPass>(typed.pass)) {
       case TypedPass::kKeyTable:
-        if (!keyTableAccepts(key, word)) continue;
+        if (!keyTableAccepts(typed.table, typed.tableTypedKeys, word)) continue;
         if (typed.optionGroup) return checked(node, key, typed.child);
         return {typed.child, false};
       case TypedPass::kBracketed:
@@ -141,7 +141,12 @@ const NodeLookup& NodeMatcher::lookupOf(const ParserTreeNode* node) const {
               break;
           }
           if (tried) {
-            built->typed.push_back({static_cast<uint8_t>(pass), optionGroup, at, child, &key});
+            NodeLookup::Typed entry{static_cast<uint8_t>(pass), optionGroup, at, child, &key};
+            if (pass == TypedPass::kKeyTable) {
+              entry.table = grammar_.keyTable(key);
+              entry.tableTypedKeys = grammar_.typedKeys(key);
+            }
+            built->typed.push_back(entry);
           }
         }
       }
@@ -281,11 +286,16 @@ ParserTreeNode* NodeMatcher::optionCheck(const ParserTreeNode* node, const std::
 }
 
 bool NodeMatcher::keyTableAccepts(const std::string& tableName, const std::string& word) const {
-  const Grammar::KeyTable* table = grammar_.keyTable(tableName);
-  if (table == nullptr) return false;
+  return keyTableAccepts(grammar_.keyTable(tableName), grammar_.typedKeys(tableName), word);
+}
+
+bool NodeMatcher::keyTableAccepts(const Grammar::KeyTable* table,
+                                  const std::vector<std::string>* typedKeys,
+                                  const std::string& word) {
+  if (table == nullptr || typedKeys == nullptr) return false;
   if (table->count(word) != 0) return true;
   // Only the typed keys can accept a word that is not a key itself.
-  for (const std::string& key : *grammar_.typedKeys(tableName)) {
+  for (const std::string& key : *typedKeys) {
     if (isBracketed(key) && ParserToolCase::isValidInput(key, word)) return true;
     if (ParserToolCase::isNewValidInput(key, word)) return true;
   }
