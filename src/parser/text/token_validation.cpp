@@ -132,7 +132,12 @@ bool ParserToolCase::isValidInput(const std::string& type, const std::string& in
     // "<hostname or a.b.c.d>" and every other bracketed name take any word.
     return true;
   }
-  if (vexahost::IpAddress::isValidIpAddress(input)) return false;
+  if (input.find('.') != std::string::npos) {
+    // Neither a decimal nor a hexadecimal number has a dot: only a range
+    // written with dots takes a dotted word, and never an address.
+    if (type.find('.') == std::string::npos) return false;
+    return !vexahost::IpAddress::isValidIpAddress(input);
+  }
   if (isValidRange(type, input)) return true;
   return isValidHexRange(type, input);
 }
