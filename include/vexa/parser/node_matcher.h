@@ -122,11 +122,11 @@ class NodeMatcher {
   };
   StepResult checked(const ParserTreeNode* node, const std::string& key, ParserTreeNode* child);
   // Both steps take what the node's lookup holds under the word (null for
-  // nothing), found once for the two.
+  // nothing), found once for the two; the typed step also the lookup.
   StepResult exactLookup(const ParserTreeNode* node, const std::string& word,
                          const NodeLookup::ByWord* entry);
-  StepResult typedLookup(const ParserTreeNode* node, const std::string& word,
-                         const NodeLookup::ByWord* entry);
+  StepResult typedLookup(const ParserTreeNode* node, const NodeLookup& lookup,
+                         const std::string& word, const NodeLookup::ByWord* entry);
   StepResult findChildSteps(const ParserTreeNode* node, const std::string& word,
                             bool allowAbbreviation, std::string& matched);
   bool refusesOption(const ParserTreeNode* node, const std::string& key) const;

@@ -81,9 +81,9 @@ NodeMatcher::StepResult NodeMatcher::exactLookup(const ParserTreeNode* node,
 // in the order they are tried; a key that can only accept itself is found
 // by the word, and wins when nothing tried before it accepts.
 NodeMatcher::StepResult NodeMatcher::typedLookup(const ParserTreeNode* node,
+                                                 const NodeLookup& lookup,
                                                  const std::string& word,
                                                  const NodeLookup::ByWord* entry) {
-  const NodeLookup& lookup = lookupOf(node);
   uint32_t sameOrdinal = kNoOrdinal;
   ParserTreeNode* sameChild = nullptr;
   // The bare types never accept the end-of-line word, not even as itself.
@@ -190,7 +190,7 @@ NodeMatcher::StepResult NodeMatcher::findChildSteps(const ParserTreeNode* node,
   auto found = lookup.byWord.find(word);
   const NodeLookup::ByWord* entry = found == lookup.byWord.end() ? nullptr : &found->second;
   StepResult step = exactLookup(node, word, entry);
-  if (step.child == nullptr && !step.refused) step = typedLookup(node, word, entry);
+  if (step.child == nullptr && !step.refused) step = typedLookup(node, lookup, word, entry);
   if (step.refused) return step;
   if (step.child != nullptr) {
     matched = word;
@@ -201,7 +201,7 @@ NodeMatcher::StepResult NodeMatcher::findChildSteps(const ParserTreeNode* node,
   }
   // Step 4: the free-text types take any word but the end of the line; the
   // node's lookup knows the first child with one.
-  ParserTreeNode* freeText = lookupOf(node).freeText;
+  ParserTreeNode* freeText = lookup.freeText;
   if (freeText != nullptr && word != kEndKey) {
     matched = word;
     return {freeText, false};
