@@ -1,15 +1,19 @@
 // Small helpers shared by the configuration algebra (tree building, merge,
-// fallback): an owner that releases a list of configuration trees, and the
-// copies that merge and fallback add to a level.
+// fallback): an owner that releases a list of configuration trees, the
+// copies that merge and fallback add to a level, and the texts a caller
+// hands over.
 //
 // Internal to src/parser/model/.
 #ifndef VEXA_SRC_PARSER_MODEL_COMMAND_TREES_H_
 #define VEXA_SRC_PARSER_MODEL_COMMAND_TREES_H_
 
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_result.h"
 
 namespace vexaparser::model {
 
@@ -45,6 +49,19 @@ inline std::unique_ptr<CiscoCommandLine> assignedCopy(const CiscoCommandLine* co
   *copy = *command;
   copy->setParentCommand(parent, false);
   return copy;
+}
+
+// text as the result, unchanged: taken over when the caller handed it over
+// (given is its own string), copied otherwise.
+inline ConfigResult unchangedText(const std::string& text, std::string* given) {
+  if (given != nullptr) return ConfigResult(std::move(*given));
+  return ConfigResult(text);
+}
+
+// Gives the room of a handed-over text back once it has been read; nothing
+// for a text the caller keeps (null).
+inline void giveBack(std::string* given) {
+  if (given != nullptr) std::string().swap(*given);
 }
 
 inline bool hasFlags(const CiscoCommandLine* command, uint32_t bits) {

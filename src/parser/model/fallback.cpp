@@ -296,10 +296,7 @@ ConfigResult VexaParserUtil::fallbackTexts(const Grammar& grammar, const std::st
                                            const std::string& target, std::string* givenCurrent,
                                            std::string* givenTarget, unsigned wholeFile,
                                            bool lines) {
-  if (current.empty()) {
-    if (givenTarget != nullptr) return ConfigResult(std::move(*givenTarget));
-    return ConfigResult(target);
-  }
+  if (current.empty()) return model::unchangedText(target, givenTarget);
   if (!grammar.hasAllModes()) return ConfigResult();  // nothing can be compared
   // Both sides are normalised first (through the tree, back to text and into
   // a tree again), so that both are compared in the form the writer gives.

@@ -260,15 +260,11 @@ ConfigResult VexaParserUtil::mergeConfig(const Grammar& grammar, std::string&& n
 ConfigResult VexaParserUtil::mergeTexts(const Grammar& grammar, const std::string& newCommands,
                                         const std::string& configuration, std::string* givenNew,
                                         std::string* givenConfiguration, bool lines) {
-  const auto whole = [](const std::string& text, std::string* given) {
-    if (given != nullptr) return ConfigResult(std::move(*given));
-    return ConfigResult(text);
-  };
-  if (newCommands.empty()) return whole(configuration, givenConfiguration);
-  if (configuration.empty()) return whole(newCommands, givenNew);
+  if (newCommands.empty()) return model::unchangedText(configuration, givenConfiguration);
+  if (configuration.empty()) return model::unchangedText(newCommands, givenNew);
   // Without a grammar nothing parses: the stored text is kept rather than
   // replaced by an empty tree's text.
-  if (!grammar.hasAllModes()) return whole(configuration, givenConfiguration);
+  if (!grammar.hasAllModes()) return model::unchangedText(configuration, givenConfiguration);
   ConfigResult result;
   OwnedTrees added;
   OwnedTrees base;
@@ -277,7 +273,7 @@ ConfigResult VexaParserUtil::mergeTexts(const Grammar& grammar, const std::strin
     std::string errorText;
     int errorLine = 0;
     transformCmds(grammar, text, trees.commands, errorText, errorLine);
-    if (given != nullptr) std::string().swap(*given);
+    model::giveBack(given);
   };
   const bool together = model::worthSideBySide(newCommands.size(), configuration.size());
   model::sideBySide(
@@ -313,16 +309,13 @@ ConfigResult VexaParserUtil::normalizeConfig(const Grammar& grammar, std::string
 
 ConfigResult VexaParserUtil::normalizeText(const Grammar& grammar, const std::string& text,
                                            std::string* givenText, bool lines) {
-  if (!grammar.hasAllModes()) {
-    if (givenText != nullptr) return ConfigResult(std::move(*givenText));
-    return ConfigResult(text);
-  }
+  if (!grammar.hasAllModes()) return model::unchangedText(text, givenText);
   ConfigResult result;
   OwnedTrees trees;
   std::string errorText;
   int errorLine = 0;
   transformCmds(grammar, text, trees.commands, errorText, errorLine);
-  if (givenText != nullptr) std::string().swap(*givenText);
+  model::giveBack(givenText);
   expandInto(trees.commands, result, lines);
   result.keep(trees.commands);
   return result;
