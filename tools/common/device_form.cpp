@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -12,6 +11,7 @@
 #include "vexa/host/platform.h"
 #include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_line.h"
 #include "vexa/parser/node_matcher.h"
 #include "vexa/parser/parser_tool_case.h"
 #include "vexa/parser/vexa_parser_util.h"
@@ -122,25 +122,9 @@ std::size_t joinRef(std::string& body, const InterfaceRef& ref, const std::strin
   return 0;
 }
 
-// Calls fn with every non-empty piece of text between carriage returns and
-// line feeds, in order.
-template <typename Fn>
-void forEachLine(const std::string& text, Fn fn) {
-  const char* at = text.data();
-  const char* const end = at + text.size();
-  while (at < end) {
-    // Most lines end in a bare line feed: found with memchr, then a
-    // carriage return inside the piece cuts it as well.
-    const char* feed = static_cast<const char*>(std::memchr(at, '\n', end - at));
-    const char* stop = feed == nullptr ? end : feed;
-    for (const char* piece = at; piece < stop;) {
-      const char* cr = static_cast<const char*>(std::memchr(piece, '\r', stop - piece));
-      const char* pieceEnd = cr == nullptr ? stop : cr;
-      if (pieceEnd > piece) fn(std::string_view(piece, pieceEnd - piece));
-      piece = pieceEnd + 1;
-    }
-    at = stop + 1;
-  }
+// The command of every line of result, or null when it does not know them.
+const std::vector<const CiscoCommandLine*>* knownLines(const vexaparser::ConfigResult& result) {
+  return result.linesKnown() ? &result.lineCommands : nullptr;
 }
 
 }  // namespace
@@ -180,16 +164,14 @@ std::string DeviceForm::write(const std::string& text, const DeviceFormOptions& 
 std::string DeviceForm::write(const vexaparser::ConfigResult& result,
                               const DeviceFormOptions& options) const {
   std::string out;
-  writeLines(result.text, options, result.linesKnown() ? &result.lineCommands : nullptr, out,
-             nullptr);
+  writeLines(result.text, options, knownLines(result), out, nullptr);
   return out;
 }
 
 void DeviceForm::write(const vexaparser::ConfigResult& result, std::ostream& stream,
                        const DeviceFormOptions& options) const {
   std::string out;
-  writeLines(result.text, options, result.linesKnown() ? &result.lineCommands : nullptr, out,
-             &stream);
+  writeLines(result.text, options, knownLines(result), out, &stream);
 }
 
 void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& options,
@@ -205,7 +187,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
   // feeds; the terminal reads the same pieces, one command each.  Counted
   // first, then read again one at a time (no list of them is kept).
   std::size_t lineCount = 0;
-  forEachLine(text, [&lineCount](std::string_view) { ++lineCount; });
+  vexaparser::forEachConfigLine(text, [&lineCount](std::string_view) { ++lineCount; });
   // The commands of the lines: as the caller knows them, or as a terminal
   // reads the text.
   std::vector<CiscoCommandLine*> read;
@@ -222,7 +204,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
   std::vector<InterfaceRef> refs;
   InterfaceNodes interfaceNodes;
   std::size_t i = 0;
-  forEachLine(text, [&](std::string_view line) {
+  vexaparser::forEachConfigLine(text, [&](std::string_view line) {
     const std::size_t at = i++;
     const std::size_t start = line.find_first_not_of(" \t");
     if (start == std::string_view::npos) return;

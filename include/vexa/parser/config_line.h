@@ -7,6 +7,7 @@
 #ifndef VEXA_PARSER_CONFIG_LINE_H_
 #define VEXA_PARSER_CONFIG_LINE_H_
 
+#include <cstring>
 #include <string_view>
 
 namespace vexaparser {
@@ -21,6 +22,28 @@ enum class ConfigLineKind {
 
 // The kind of line; words are separated by blanks, tabs and line ends.
 ConfigLineKind configLineKind(std::string_view line);
+
+// Calls fn with every non-empty piece of text between carriage returns and
+// line feeds, in order: the lines a terminal reads from a configuration
+// text, one command each.
+template <typename Fn>
+void forEachConfigLine(std::string_view text, Fn&& fn) {
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at < end) {
+    // Most lines end in a bare line feed: found with memchr, then a
+    // carriage return inside the piece cuts it as well.
+    const auto* feed = static_cast<const char*>(std::memchr(at, '\n', end - at));
+    const char* stop = feed == nullptr ? end : feed;
+    for (const char* piece = at; piece < stop;) {
+      const auto* cr = static_cast<const char*>(std::memchr(piece, '\r', stop - piece));
+      const char* pieceEnd = cr == nullptr ? stop : cr;
+      if (pieceEnd > piece) fn(std::string_view(piece, pieceEnd - piece));
+      piece = pieceEnd + 1;
+    }
+    at = stop + 1;
+  }
+}
 
 }  // namespace vexaparser
 

@@ -1,12 +1,12 @@
 // VTY: construction, modes, parsing lines and replaying configuration text.
 #include "vexa/parser/vty.h"
 
-#include <cstring>
 #include <mutex>
 #include <utility>
 
 #include "parser/cli/replayed_line.h"
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_line.h"
 #include "vexa/parser/parser_tool_case.h"
 
 namespace vexaparser {
@@ -188,22 +188,10 @@ bool VTY::getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>
   int level = 0;
   bool result = false;
   int lineNo = 0;
-  // The lines are the non-empty pieces between carriage returns and line
-  // feeds, read one at a time into the same string.
+  // Each line is read into the same string.
   std::string line;
-  const std::size_t size = text.size();
-  std::size_t pos = 0;
-  while (pos < size) {
-    while (pos < size && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
-    if (pos == size) break;
-    const std::size_t begin = pos;
-    // The line ends at the next line feed, or at a carriage return before it.
-    const char* at = text.data() + pos;
-    const auto* feed = static_cast<const char*>(std::memchr(at, '\n', size - pos));
-    const std::size_t stop = feed == nullptr ? size : static_cast<std::size_t>(feed - text.data());
-    const auto* cr = static_cast<const char*>(std::memchr(at, '\r', stop - pos));
-    pos = cr == nullptr ? stop : static_cast<std::size_t>(cr - text.data());
-    line.assign(text, begin, pos - begin);
+  forEachConfigLine(text, [&](std::string_view piece) {
+    line.assign(piece);
     ++lineNo;
     auto command = std::make_unique<CiscoCommandLine>();
     command->setLineNo(lineNo);
@@ -219,7 +207,7 @@ bool VTY::getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>
           parseComLine(*mode, line, lineNo, popFlag, *command, majors, level, errorText, errorLine);
     }
     out.push_back(command.release());
-  }
+  });
   return result;
 }
 
