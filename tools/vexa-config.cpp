@@ -257,7 +257,7 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   if (command == "remediate") {
     const bool back = args.has("--rollback");
     writeConfiguration(args, vexaremediation::remediate(texts[back ? 1 : 0], texts[back ? 0 : 1]));
-    return kExitOk;
+    return outputStatus(kExitOk);
   }
   // The inputs are not read again: they are handed over, and the library
   // gives their room back as soon as it has read them.
@@ -532,5 +532,7 @@ int main(int argc, char** argv) {
     status = command == "section" ? runSection(args) : runExtract(args);
   }
   VexaParserUtil::destroyParserResource();
-  return outputStatus(status);
+  // The text commands answer for their output themselves (they may end the
+  // process there).
+  return isText ? status : outputStatus(status);
 }

@@ -51,12 +51,6 @@ class WordSet {
       ++index_;
       return before;
     }
-    const_iterator operator+(difference_type n) const {
-      return const_iterator(set_, index_ + static_cast<size_type>(n));
-    }
-    difference_type operator-(const_iterator other) const {
-      return static_cast<difference_type>(index_) - static_cast<difference_type>(other.index_);
-    }
     friend bool operator==(const_iterator a, const_iterator b) { return a.index_ == b.index_; }
     friend bool operator!=(const_iterator a, const_iterator b) { return a.index_ != b.index_; }
 

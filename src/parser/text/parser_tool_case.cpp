@@ -300,16 +300,10 @@ void ParserToolCase::parseCmdLine(const std::string& line, std::string& field1, 
   size_t headSize = text.size();
   if (text[0] != '!') {
     const size_t bar = text.rfind('|');
-    if (bar == std::string_view::npos) {
-      rest.assign(text);
-      for (char& c : rest) c = c == '\t' ? ' ' : c;
-      return;
-    }
-    headSize = bar + 1;
+    headSize = bar == std::string_view::npos ? 0 : bar + 1;
     rest.assign(text.substr(headSize));
-    if (rest.find('\t') != std::string::npos) {
-      for (char& c : rest) c = c == '\t' ? ' ' : c;
-    }
+    std::replace(rest.begin(), rest.end(), '\t', ' ');
+    if (headSize == 0) return;
   }
   std::string* fields[] = {&field1, &field2, &field3, &field4};
   size_t index = 0;
