@@ -18,6 +18,11 @@ function(vexa_object_library name dir)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/include
                                      PRIVATE ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PRIVATE vexa_warnings)
+  # The objects end up in one shared library that nothing is meant to
+  # interpose: let the compiler inline and call its own functions directly.
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${name} PRIVATE -fno-semantic-interposition)
+  endif()
   if(name STREQUAL "vexa_console")
     target_link_libraries(${name} PUBLIC PkgConfig::LOG4CPP)
   endif()
