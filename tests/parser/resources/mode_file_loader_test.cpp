@@ -1,8 +1,9 @@
-// The mode-file format: every construct loaded into tree shape.  Shapes are
-// compared as whole tree dumps (format in tree_dump.h; the loop file's dump is
-// in tree_dump_test.cpp); what a dump does not show is asserted on the nodes.
-// Option groups (every option end offers the other members) are exercised
-// through the terminal in tests/parser/cli/vty_test.cpp.
+// The mode-file format: every construct loaded into tree shape, compared as
+// whole tree dumps (format in tree_dump.h), and the dump's own marks and
+// bounds; what a dump does not show is asserted on the nodes.  Option groups
+// (every option end offers the other members) are exercised through the
+// terminal in tests/parser/cli/vty_test.cpp.  A missing mode file and the
+// line that named it: parser_resources_test.cpp.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -77,6 +78,17 @@ TEST_F(ModeFileTest, LoadedShapes) {
                       "          a  \"a\"  ^(root)  (loop)\n      b  \"b\"  ^(root)\n  b  \"b\"\n"},
       // A prompt without a file opens no sub-mode.
       {"prompt_no_file.cfm", "(root)\n  a  \"a\"\n"},
+      // A loop end adds its loop begin below it (the first parent stays), "lb/le" on
+      // one node repeats it, nested loops pair up; each loop is written once, marked.
+      {"loop.cfm", "(root)\n  neighbor  \"n\"  /k\n    <a.b.c.d>  \"address\"  /lb\n"
+                   "      remote-as  \"ras\"\n        <1-65535>  \"as number\"  /le\n"
+                   "          <cr>  \" \"  <end>\n"
+                   "          <a.b.c.d>  \"address\"  /lb  ^neighbor  (loop)\n"
+                   "  outer  \"o\"  /lb\n    inner  \"i\"  /lb\n      x  \"x\"  /le\n"
+                   "        inner  \"i\"  /lb  ^outer  (loop)\n        y  \"y\"  /le\n"
+                   "          outer  \"o\"  /lb  ^(root)  (loop)\n  vlan  \"v\"\n"
+                   "    <1-4094>  \"vlan id\"  /lb/le\n      <cr>  \" \"  <end>\n"
+                   "      <1-4094>  \"vlan id\"  /lb/le  ^vlan  (loop)\n"},
   };
   const std::regex number("complex_node_-?[0-9]+");
   for (const auto& [file, expected] : cases) {
@@ -90,6 +102,18 @@ TEST_F(ModeFileTest, LoadedShapes) {
   }
 }
 // clang-format on
+
+TEST_F(ModeFileTest, DumpBoundsAndOptions) {
+  const ParserTree tree = load("loop.cfm");
+  TreeDumpOptions shallow;
+  shallow.maxDepth = 1;
+  shallow.showHelp = false;
+  EXPECT_EQ(dumpParserTree(tree.root, shallow), "(root)\n  neighbor  /k\n  outer  /lb\n  vlan\n");
+  TreeDumpOptions few;
+  few.maxLines = 3;
+  EXPECT_EQ(dumpParserTree(tree.root, few),
+            "(root)\n  neighbor  \"n\"  /k\n    <a.b.c.d>  \"address\"  /lb\n...\n");
+}
 
 TEST_F(ModeFileTest, FieldsTheDumpDoesNotShow) {
   const ParserTree words = load("words.cfm");
@@ -178,22 +202,6 @@ TEST_F(ModeFileTest, SharedFileIsReadOncePerGrammar) {
   const ParserTree again = load("shared_again.cfm");
   EXPECT_EQ(grammar_->nodeCount(), nodesBefore + 2) << "root and \"other\" only";
   EXPECT_EQ(child(child(again.root, "other"), "address"), child(common, "address"));
-}
-
-TEST_F(ModeFileTest, MissingFilesRaiseParserExceptionWithTheFullPathAndTheLineThatNamedThem) {
-  const std::string files = dataFolder("format") + "files/";
-  const struct {
-    const char* file;
-    std::string missing;
-    const char* failedAt;
-  } cases[] = {{"nothing_here.cfm", files + "nothing_here.cfm", ""},
-               {"missing_sub.cfm", files + "not_there.cfm", "missing_sub.cfm:2"}};
-  for (const auto& c : cases) {
-    std::string failedAt = "stale";
-    EXPECT_EQ(parserError([&] { ParserTree tree(*grammar_, c.file, &failedAt); }),
-              "error: can't open file: " + c.missing);
-    EXPECT_EQ(failedAt, c.failedAt) << c.file;
-  }
 }
 
 // The documented constructor reads the host's resource folder into nodes of

@@ -3,12 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <utility>
 
+#include "host/temp_dir.h"
 #include "resource_test_support.h"
-#include "vexa/host/pathname.h"
 #include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/grammar_loader.h"
 #include "vexa/parser/parser_resources.h"
@@ -133,17 +132,10 @@ TEST_F(GrammarLoadTest, DefaultGrammarIsCreatedReplacedAndDropped) {
 // Mode files with hostile bytes, written to a private resource folder.
 class HostileModeFileTest : public ResourceTest {
  protected:
-  void SetUp() override {
-    ResourceTest::SetUp();
-    folder_ = vexahost::VexaFileSystem::GetTempFolder() + "hostile_" +
-              std::to_string(std::random_device{}()) + "/";
-    vexahost::Pathname(folder_ + "files/keyfiles").makeDirectories();
-  }
-  void TearDown() override { vexahost::Pathname(folder_).removeFile(true); }
   void write(const std::string& name, const std::string& text) {
-    ASSERT_TRUE(vexahost::Pathname(folder_ + "files/" + name).writeAll(text));
+    dir_.write("files/" + name, text);
   }
-  std::string folder_;
+  vexahost::testing::TempDir dir_;
 };
 
 // 3000 loop ends in a row: each nests below the one before.
@@ -162,7 +154,7 @@ TEST_F(HostileModeFileTest, OddBytesAndShapesLoad) {
       "x|x|le/lb/oe/ob/cf|,,,|&\n" + std::string(100000, 'w') + "|h||\n", deepChain()};
   // clang-format on
   for (const std::string& text : cases) {
-    grammar_ = std::make_shared<Grammar>(folder_);
+    grammar_ = std::make_shared<Grammar>(dir_.path());
     write("odd.cfm", text);
     const ParserTree tree = load("odd.cfm");
     ASSERT_NE(tree.root, nullptr);
@@ -171,10 +163,9 @@ TEST_F(HostileModeFileTest, OddBytesAndShapesLoad) {
 }
 
 TEST_F(HostileModeFileTest, KeyFileWithBinaryContent) {
-  ASSERT_TRUE(vexahost::Pathname(folder_ + "files/keyfiles/bin")
-                  .writeAll(std::string("k\0ey|h\xff\n\n|\n", 12)));
+  write("keyfiles/bin", std::string("k\0ey|h\xff\n\n|\n", 12));
   write("view_mode.cfm", "a|a||\n");
-  const GrammarLoad load = loadGrammar(GrammarOptions{folder_, true});
+  const GrammarLoad load = loadGrammar(GrammarOptions{dir_.path(), true});
   const Grammar::KeyTable* table = load.grammar->keyTable("&bin");
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->size(), 1u);

@@ -1,4 +1,0 @@
-a|a|||
-<cr>|||@(a)# not_there.cfm
-!
-!
