@@ -3,11 +3,10 @@
 // baseline between "!" and "!\nend\n".
 #include "vexa/parser/running_config.h"
 
-#include <random>
 #include <string>
 
+#include "host/temp_dir.h"
 #include "model_test_support.h"
-#include "vexa/host/pathname.h"
 #include "vexa/host/vexa_file_system.h"
 #include "vexa/parser/vty.h"
 
@@ -18,27 +17,14 @@ class RunningConfigTest : public ModelTest {
  protected:
   void SetUp() override {
     ModelTest::SetUp();
-    folder_ = vexahost::VexaFileSystem::GetTempFolder() + "running_config_test_" +
-              std::to_string(std::random_device{}()) + "/";
-    vexahost::Pathname(folder_).removeFile(true);
-    ASSERT_TRUE(vexahost::Pathname(folder_).makeDirectories());
-    baselinePath_ =
-        writeFile("r1.cfg", "hostname r1|!|interface Fa0| ip address 10.1.0.1 255.0.0.0|!|end");
     baseline_.SetConfigFilePath("r1", baselinePath_);
     source_ = {"R1", "r1", 0, "", &baseline_, &project_};
   }
   void TearDown() override {
     vexahost::VexaFileSystem::GetCurrBaselineFileSystem()->Clear();
     vexahost::VexaFileSystem::GetCurrProjectFileSystem()->Clear();
-    vexahost::Pathname(folder_).removeFile(true);
   }
 
-  // Writes the "|"-joined lines to a file of the test folder; returns its path.
-  std::string writeFile(const std::string& name, const std::string& joined) {
-    const std::string path = folder_ + name;
-    EXPECT_TRUE(vexahost::Pathname(path).writeAll(lines(joined)));
-    return path;
-  }
   // The listing, or "<nothing>" when none is written.
   std::string listing() {
     RunningConfigListing result;
@@ -59,7 +45,9 @@ class RunningConfigTest : public ModelTest {
     return output;
   }
 
-  std::string folder_, baselinePath_;
+  vexahost::testing::TempDir dir_;
+  const std::string baselinePath_ = dir_.write(
+      "r1.cfg", lines("hostname r1|!|interface Fa0| ip address 10.1.0.1 255.0.0.0|!|end"));
   vexahost::VexaFileSystem baseline_, project_;
   RunningConfigSource source_;
 };
@@ -73,7 +61,8 @@ TEST_F(RunningConfigTest, TypedCommandsAreListedAsTheirUndo) {
 }
 
 TEST_F(RunningConfigTest, DeltaFileIsMergedBeforeTheTypedCommands) {
-  project_.SetConfigDeltaFilePath("r1", writeFile("r1.delta", "logging 10.0.0.60|hostname r5"));
+  project_.SetConfigDeltaFilePath("r1",
+                                  dir_.write("r1.delta", lines("logging 10.0.0.60|hostname r5")));
   source_.deltaCommands = lines("hostname r2");
   RunningConfigListing result;
   ASSERT_TRUE(buildRunningConfigListing(*grammar_, source_, result));
@@ -89,10 +78,10 @@ TEST_F(RunningConfigTest, MissingPiecesListNothing) {
   source_.configFile = "unknown-device";
   EXPECT_EQ(listing(), "<nothing>") << "no baseline path";
   source_.configFile = "r1";
-  baseline_.SetConfigFilePath("r1", folder_ + "absent.cfg");
+  baseline_.SetConfigFilePath("r1", dir_.path() + "absent.cfg");
   EXPECT_EQ(listing(), "<nothing>") << "unreadable baseline";
   baseline_.SetConfigFilePath("r1", baselinePath_);
-  project_.SetConfigDeltaFilePath("r1", folder_ + "absent.delta");
+  project_.SetConfigDeltaFilePath("r1", dir_.path() + "absent.delta");
   EXPECT_EQ(listing(), "<nothing>") << "unreadable delta file";
   source_.baseline = nullptr;
   EXPECT_EQ(listing(), "<nothing>") << "no baseline file system";
