@@ -122,7 +122,7 @@ TEST_F(NodeMatcherTest, HintsAlignOnTabColumnsAndCutTheHelp) {
   struct Case { const char* path; const char* prefix; std::string expected; };
   const Case cases[] = {
       {"", "LO", logging}, {"", "zz", ""},
-      // Without a sign the type name itself is shown (with one, its range: vty_help_test).
+      // Without a sign the type name itself is shown (with one, its range: vty_test).
       {"delay", "", "+/-<delay>\tdelay offset\n"},
   };
   // clang-format on
