@@ -92,17 +92,14 @@ class GoldenTest : public ProductGrammarTest {
 };
 
 TEST_F(GoldenTest, AlgebraOutputsOverTheCorporaAreUnchanged) {
-  for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
-    for (const std::string& name : corpusFiles(folder)) {
-      const std::string text = corpusText(name, folder);
-      const std::string normalized = normalize(text);
-      const std::string delta = rollbackDelta(normalized);
-      const std::string merged = merge(text, delta);
-      record(name, "normalize", normalized);
-      record(name, "merge", merged);
-      record(name, "fallback", fallback(merged, text));
-      record(name, "fallback-incremental", VexaParserUtil::fallbackConfigCmds(delta, text, 0));
-    }
+  for (const auto& [name, text] : corpora()) {
+    const std::string normalized = normalize(text);
+    const std::string delta = rollbackDelta(normalized);
+    const std::string merged = merge(text, delta);
+    record(name, "normalize", normalized);
+    record(name, "merge", merged);
+    record(name, "fallback", fallback(merged, text));
+    record(name, "fallback-incremental", VexaParserUtil::fallbackConfigCmds(delta, text, 0));
   }
   for (const vexahost::Pathname& pair :
        vexahost::Pathname(VEXA_REMEDIATION_PAIRS_DIR).dirContents()) {
@@ -197,29 +194,26 @@ std::string sections(const std::string& text) {
 
 TEST_F(GoldenTest, CommandsRecognitionHelpAndSectionsOverTheCorporaAreUnchanged) {
   const vexahost::testing::TempDir temp;
-  for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
-    for (const std::string& name : corpusFiles(folder)) {
-      const std::string text = corpusText(name, folder);
-      record(name, "commands", builtCommands(text));
-      const Recognition count = recognize(text);
-      std::string unrecognized = std::to_string(count.lines) + " " +
-                                 std::to_string(count.recognized) + "\n";
-      for (const std::string& line : count.unrecognized) unrecognized += line + "\n";
-      record(name, "check", unrecognized);
-      std::string command = text;
-      std::string word;
-      std::vector<ConfigHint> hints;
-      VexaParserUtil::hintCommand(command, word, hints);
-      std::string help;
-      for (const ConfigHint& hint : hints) help += hint.word + "\t" + hint.help + "\n";
-      record(name, "help", help);
-      record(name, "sections", sections(text));
-      const std::vector<std::string> interfaces = interfaceNames(text);
-      const std::string copy = temp.write("config.cfg", text);
-      const bool removed = VexaParserUtil::removeInterfaceFromConfigFile(
-          copy, interfaces.empty() ? std::string("Gi0/1") : interfaces.front());
-      record(name, "remove-interface", (removed ? "1\n" : "0\n") + temp.read("config.cfg"));
-    }
+  for (const auto& [name, text] : corpora()) {
+    record(name, "commands", builtCommands(text));
+    const Recognition count = recognize(text);
+    std::string unrecognized = std::to_string(count.lines) + " " +
+                               std::to_string(count.recognized) + "\n";
+    for (const std::string& line : count.unrecognized) unrecognized += line + "\n";
+    record(name, "check", unrecognized);
+    std::string command = text;
+    std::string word;
+    std::vector<ConfigHint> hints;
+    VexaParserUtil::hintCommand(command, word, hints);
+    std::string help;
+    for (const ConfigHint& hint : hints) help += hint.word + "\t" + hint.help + "\n";
+    record(name, "help", help);
+    record(name, "sections", sections(text));
+    const std::vector<std::string> interfaces = interfaceNames(text);
+    const std::string copy = temp.write("config.cfg", text);
+    const bool removed = VexaParserUtil::removeInterfaceFromConfigFile(
+        copy, interfaces.empty() ? std::string("Gi0/1") : interfaces.front());
+    record(name, "remove-interface", (removed ? "1\n" : "0\n") + temp.read("config.cfg"));
   }
   compareWith("corpus.tsv");
 }
@@ -238,21 +232,12 @@ TEST_F(GoldenTest, ConsoleSessionThroughEveryModeIsUnchanged) {
       "permit tcp any any eq 22", "deny ip any any log", "exit", "route-map RM permit 10", "?",
       "match ip address EDGE", "set local-preference 200", "end", "show running-config",
       "disable", "exit"};
-  std::unique_ptr<VTY> vty = VTY::create("Router", true);
+  std::unique_ptr<VTY> vty = terminal(false);
   ASSERT_NE(vty, nullptr);
   std::string transcript;
   for (const std::string& line : session) {
-    std::string prompt;
-    vty->getPrompt(prompt);
-    transcript += vty->getHostName() + prompt + line + "\n";
-    if (!line.empty() && (line.back() == '?' || line.back() == '\t')) {
-      vty->hook(line);
-    } else {
-      vty->parse(line + " \n", true, nullptr);
-    }
-    std::string output;
-    vty->getOutputString(output);
-    transcript += output;
+    transcript += vty->getHostName() + prompt(*vty) + line + "\n";
+    transcript += typed(*vty, line);
   }
   const std::string path = goldenFile("console_session.txt");
   if (updating()) {

@@ -125,19 +125,21 @@ std::string corpusText(const std::string& name, const std::string& folder) {
   return text;
 }
 
+std::vector<std::pair<std::string, std::string>> corpora() {
+  std::vector<std::pair<std::string, std::string>> all;
+  for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
+    for (const std::string& name : corpusFiles(folder)) {
+      all.emplace_back(name, corpusText(name, folder));
+    }
+  }
+  return all;
+}
+
 Recognition recognize(const std::string& text) {
   const LineRecognition lines = recognizeLines(*ParserResources::instance().grammar(), text);
   Recognition count{lines.lines, lines.recognized, {}};
   for (const LineRecognition::Line& line : lines.unrecognized) count.unrecognized.push_back(line.text);
   return count;
-}
-
-std::map<std::string, int> configurationLines(const std::string& text) {
-  std::map<std::string, int> lines;
-  for (const std::string& line : physicalLines(text)) {
-    if (!isIgnoredLine(line)) ++lines[comparable(line)];
-  }
-  return lines;
 }
 
 std::map<std::string, int> treeLines(const std::string& text) {

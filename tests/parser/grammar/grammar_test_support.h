@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "parser/test_grammar.h"
@@ -57,9 +58,9 @@ class ProductGrammarTest : public ::testing::Test {
     return vty;
   }
   // Runs one line as the console does (" \n" appended, or to hook when it
-  // ends in "?"); returns its output.
+  // ends in "?" or a tab); returns its output.
   static std::string typed(VTY& vty, const std::string& line) {
-    if (!line.empty() && line.back() == '?') {
+    if (!line.empty() && (line.back() == '?' || line.back() == '\t')) {
       vty.hook(line);
     } else {
       vty.parse(line + " \n", true, nullptr);
@@ -83,6 +84,9 @@ inline std::string corpusFolder() { return VEXA_CORPUS_DIR; }
 std::vector<std::string> corpusFiles(const std::string& folder = corpusFolder());
 // The whole text of a corpus file; empty when it cannot be read.
 std::string corpusText(const std::string& name, const std::string& folder = corpusFolder());
+// The configuration files of both corpora (VEXA_CORPUS_DIR, then
+// VEXA_WIDE_CORPUS_DIR): name and text.
+std::vector<std::pair<std::string, std::string>> corpora();
 // The path of a data file of these tests.
 inline std::string grammarDataFile(const std::string& name) {
   return std::string(VEXA_TEST_DATA_DIR) + "parser/grammar/" + name;
@@ -98,17 +102,14 @@ struct Recognition {
 // grammar.
 Recognition recognize(const std::string& text);
 
-// The configuration lines of text with their counts, compared in a form the
-// terminal's rewriting keeps (lowered, blanks removed: "GigabitEthernet0/1"
-// and "gigabitethernet 0/1 " are the same) while every other change shows.
+// Every configuration line of text with the lines of the modes that enclose
+// it (by indentation), joined by " > ", with counts: a tree compared without
+// the order of sibling lines.  Lines are compared in a form the terminal's
+// rewriting keeps (lowered, blanks removed: "GigabitEthernet0/1" and
+// "gigabitethernet 0/1 " are the same) while every other change shows.
 // Lines without configuration are left out: blank, "!", "end", "version",
 // and the listing header lines "Building configuration..." and "Current
 // configuration : N bytes".
-std::map<std::string, int> configurationLines(const std::string& text);
-
-// Every configuration line of text with the lines of the modes that enclose
-// it (by indentation), joined by " > ", with counts: a tree compared without
-// the order of sibling lines.
 std::map<std::string, int> treeLines(const std::string& text);
 
 // The delta of the rollback test for a normalized configuration (one blank

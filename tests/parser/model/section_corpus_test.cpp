@@ -31,17 +31,6 @@ std::string word(const std::string& line, std::size_t n) {
   return words.size() > n ? words[n] : std::string();
 }
 
-// The configuration files of both corpora: name and text.
-std::vector<std::pair<std::string, std::string>> corpora() {
-  std::vector<std::pair<std::string, std::string>> all;
-  for (const char* folder : {VEXA_CORPUS_DIR, VEXA_WIDE_CORPUS_DIR}) {
-    for (const std::string& name : corpusFiles(folder)) {
-      all.emplace_back(name, corpusText(name, folder));
-    }
-  }
-  return all;
-}
-
 class SectionCorpusTest : public ProductGrammarTest {};
 
 TEST_F(SectionCorpusTest, ReusedAnswersEqualOneTerminalFedLineByLine) {
