@@ -18,22 +18,6 @@ namespace {
 
 using testing::ScopedEnv;
 
-// Device names are exact; an empty path forgets the device; the baseline is a separate object.
-TEST(DeviceFileSystemTest, PathsPerDeviceAndProcessWideObjects) {
-  VexaFileSystem& project = *VexaFileSystem::GetCurrProjectFileSystem();
-  project.SetConfigFilePath("r1", "/r1.cfg");
-  project.SetConfigDeltaFilePath("r1", "/r1.delta");
-  project.SetConfigFilePath("r2", "/r2.cfg");
-  project.SetConfigFilePath("r2", "");
-  EXPECT_EQ(project.GetConfigFilePath("r1") + project.GetConfigDeltaFilePath("r1") +
-                project.GetConfigFilePath("r2") + project.GetConfigFilePath("R1"),
-            "/r1.cfg/r1.delta");
-  EXPECT_EQ(VexaFileSystem::GetCurrBaselineFileSystem()->GetConfigFilePath("r1"), "");
-  project.Clear();
-  VexaFileSystem* again = VexaFileSystem::GetCurrProjectFileSystem();
-  EXPECT_EQ(again->GetConfigFilePath("r1") + again->GetConfigDeltaFilePath("r1"), "");
-}
-
 // Every test starts from the defaults and leaves them behind.
 class FoldersTest : public ::testing::Test {
  protected:
