@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "designreader/dr_library_support.h"
+#include "designreader/dr_test_support.h"
 #include "vexa/designreader/dr_script_file.h"
 
 namespace vexadr {

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "designreader/dr_library_support.h"
 #include "designreader/dr_test_support.h"
 
 namespace vexadr {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "designreader/dr_library_support.h"
+#include "designreader/dr_test_support.h"
 
 namespace vexadr {
 namespace {

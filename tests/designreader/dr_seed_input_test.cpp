@@ -20,7 +20,7 @@ using SeedInputTest = DRResourceTest;
 
 TEST_F(SeedInputTest, CheckerAndTranslatorKeepTheirShapeOnEverySeed) {
   int seeds = 0;
-  for (const vexahost::Pathname& seed : vexahost::Pathname(drDataDir() + "seeds").dirContents()) {
+  for (const vexahost::Pathname& seed : vexahost::Pathname(drData("seeds")).dirContents()) {
     const std::string text = readFile(seed.data());
     const std::string name = seed.file();
     ++seeds;
@@ -39,9 +39,9 @@ TEST_F(SeedInputTest, CheckerAndTranslatorKeepTheirShapeOnEverySeed) {
       EXPECT_EQ("", error) << name;
       EXPECT_EQ(std::string::npos, body.find('#')) << name;
     }
-    DRTranslator translator(text, dir_ + "seed.pl");
+    DRTranslator translator(text, dir_.path() + "seed.pl");
     translator.translateScriptFile();
-    const std::string program = readFile(dir_ + "seed.pl");
+    const std::string program = readFile(dir_.path() + "seed.pl");
     EXPECT_EQ(0u, program.rfind("\r\n#Read the config file into a perl hash variable.\r\n", 0))
         << name;
     EXPECT_NE(std::string::npos, program.find("\r\nclose OUTFILE;\n")) << name;

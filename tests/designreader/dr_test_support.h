@@ -1,5 +1,6 @@
-// Helpers shared by the design-reader tests: the test data folders, whole file reading, running
-// Perl, a fixture that points the host at the test copy of the runtime library, and the peers
+// Helpers shared by the design-reader tests: the test data, whole file reading, case files of
+// scripts or results with the texts expected from them, running Perl, the fixtures that point
+// the host at the product's resources or at the test copy of the runtime library, and the peers
 // that reach the private parts of the checker and the translator.
 #ifndef VEXA_TESTS_DESIGNREADER_DR_TEST_SUPPORT_H_
 #define VEXA_TESTS_DESIGNREADER_DR_TEST_SUPPORT_H_
@@ -10,21 +11,30 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "host/temp_dir.h"
+#include "vexa/designreader/design_note_parser.h"
 #include "vexa/designreader/dr_check.h"
+#include "vexa/designreader/dr_result_tree.h"
 #include "vexa/designreader/dr_translator.h"
+#include "vexa/designreader/ui_variable.h"
 #include "vexa/host/vexa_file_system.h"
 
 namespace vexadr {
 
-inline std::string drDataDir() { return std::string(VEXA_TEST_DATA_DIR) + "designreader/"; }
-inline std::string drGoldenDir() { return drDataDir() + "translator/"; }
-// The resource folder whose scripts/ holds the test copy of DRFunctions.
-inline std::string drResourceDir() { return drDataDir() + "resources/"; }
+inline std::string drData(const std::string& name) {
+  return std::string(VEXA_TEST_DATA_DIR) + "designreader/" + name;
+}
+inline std::string drGoldenDir() { return drData("translator/"); }
+inline std::string bundledLibrary() {
+  return std::string(VEXA_SOURCE_RESOURCE_DIR) + "ConfigLetParser/";
+}
+inline std::string corpusFile(const std::string& name) {
+  return std::string(VEXA_CORPUS_DIR) + name;
+}
 
 // One input and the text expected from it, for table-driven tests.
 struct TextCase {
@@ -32,13 +42,33 @@ struct TextCase {
   std::string expected;
 };
 
+// One case of a case file: its title, its input and the text expected from it.
+struct Case {
+  std::string title, input, expected;
+};
+
 inline std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+// Reads a case file: comment lines first, then cases, each a line "=== title", its input lines,
+// a line "---" and its expected lines (line ends kept).
+inline std::vector<Case> readCases(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<Case> cases;
+  bool expected = false;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("=== ", 0) == 0) {
+      cases.push_back({line.substr(4), "", ""});
+      expected = false;
+    } else if (!cases.empty() && line == "---" && !expected) {
+      expected = true;
+    } else if (!cases.empty()) {
+      (expected ? cases.back().expected : cases.back().input) += line + "\n";
+    }
+  }
+  return cases;
 }
 
 // Runs the Perl interpreter with the arguments, its output going to log; the exit status.
@@ -48,25 +78,61 @@ inline int runPerl(const std::vector<std::string>& arguments, const std::string&
   return std::system((command + " > \"" + log + "\" 2>&1").c_str());
 }
 
-// Each test sees the test copy of the runtime library (library_) and a fresh scratch folder
-// (dir_, ending in a separator; a random name keeps parallel runs apart).
-class DRResourceTest : public ::testing::Test {
+// Scripts run with the product's runtime library and bundled scripts, in a temporary folder of
+// the test's own that must be empty after every run.
+class DRLibraryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    vexahost::VexaFileSystem::SetSystemResourceFolder(drResourceDir());
-    library_ = readFile(drResourceDir() + "scripts/DRFunctions");
-    ASSERT_FALSE(library_.empty());
-    dir_ = ::testing::TempDir() + "vexa_dr_" + std::to_string(std::random_device{}()) + "/";
-    std::filesystem::create_directories(dir_);
+    using vexahost::VexaFileSystem;
+    VexaFileSystem::SetSystemResourceFolder(VEXA_SOURCE_RESOURCE_DIR);
+    VexaFileSystem::SetTempFolder(temp());
+    VexaFileSystem::SetPerlExepath(std::string());
   }
   void TearDown() override {
-    vexahost::VexaFileSystem::SetSystemResourceFolder(std::string());
+    using vexahost::VexaFileSystem;
+    VexaFileSystem::SetSystemResourceFolder(std::string());
+    VexaFileSystem::SetTempFolder(std::string());
+    VexaFileSystem::SetPerlExepath(std::string());
+  }
+
+  static bool perlMissing() {
+    return vexahost::VexaFileSystem::FindExecutable(vexahost::VexaFileSystem::GetPerlExepath())
+        .empty();
+  }
+  std::string temp() const { return dir_.path() + "tmp/"; }
+  // What a run left in the temporary folder; nothing, after every run.
+  std::vector<std::string> leftovers() const {
+    std::vector<std::string> names;
     std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    for (const auto& entry : std::filesystem::directory_iterator(temp(), ec)) {
+      names.push_back(entry.path().filename().string());
+    }
+    return names;
+  }
+  // Runs script text (saved as name.cmf) on configuration text.
+  std::string run(const std::string& script, const std::string& config,
+                  const UIVariableForDR* variables = nullptr, const std::string& name = "t") {
+    return DesignNoteParser::getDesignNote(dir_.write(name + ".cmf", script),
+                                           dir_.write(name + ".cfg", config), variables);
+  }
+
+  vexahost::testing::TempDir dir_;
+};
+
+#define VEXA_REQUIRE_PERL() \
+  if (perlMissing()) GTEST_SKIP() << "no Perl interpreter"
+
+// The same, but with the test copy of the runtime library (library_) as the resource folder.
+class DRResourceTest : public DRLibraryTest {
+ protected:
+  void SetUp() override {
+    DRLibraryTest::SetUp();
+    vexahost::VexaFileSystem::SetSystemResourceFolder(drData("resources/"));
+    library_ = readFile(drData("resources/scripts/DRFunctions"));
+    ASSERT_FALSE(library_.empty());
   }
 
   std::string library_;
-  std::string dir_;
 };
 
 class DRCheckPeer {
