@@ -58,18 +58,16 @@ TEST_F(VexaConfigTest, HostileConfigurationsKeepEveryMarkedLine) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string file = dir_.write(c.name + ".cfg", c.text);
-    const ToolRun normalized = run({"--resources", VEXA_SOURCE_RESOURCE_DIR, "normalize", file});
+    const ToolRun normalized = run(onProduct({"normalize", file}));
     EXPECT_EQ(normalized.status, 0) << normalized.err;
     EXPECT_EQ(occurrences(normalized.out, c.marker), c.markers);
-    const ToolRun checked = run({"--resources", VEXA_SOURCE_RESOURCE_DIR, "check", file});
+    const ToolRun checked = run(onProduct({"check", file}));
     EXPECT_EQ(checked.status, 0) << checked.err;
     EXPECT_NE(checked.out.find("total: "), std::string::npos);
     if (c.text.size() > 100000) continue;  // the algebra's size cases live in bench/
     for (const Args& args : {Args{"merge", file, file}, Args{"fallback", file, file},
                              Args{"section", file, "interface"}}) {
-      Args withGrammar{"--resources", VEXA_SOURCE_RESOURCE_DIR};
-      withGrammar.insert(withGrammar.end(), args.begin(), args.end());
-      const ToolRun r = run(withGrammar);
+      const ToolRun r = run(onProduct(args));
       EXPECT_EQ(r.status, 0) << args.front() << ": " << r.err;
       if (args.front() == "section") {
         EXPECT_NE(r.out.find("interface"), std::string::npos);
@@ -119,11 +117,9 @@ TEST_F(VexaConfigTest, AFullOutputIsAnError) {
   const std::string config = dir_.write("r.cfg", manyInterfaces(3000));
   for (const Args& args : {Args{"normalize", config}, Args{"merge", config, config},
                            Args{"check", config}}) {
-    Args all = productGrammar();
-    all.insert(all.end(), args.begin(), args.end());
-    const int status =
-        std::system((commandLine("vexa-config", all) + " > /dev/full 2> " +
-                     quote(dir_.path() + "err")).c_str());
+    const int status = std::system((commandLine("vexa-config", onProduct(args)) +
+                                    " > /dev/full 2> " + quote(dir_.path() + "err"))
+                                       .c_str());
     ASSERT_TRUE(WIFEXITED(status)) << args.front();
     EXPECT_EQ(WEXITSTATUS(status), 2) << args.front();
     EXPECT_EQ(dir_.read("err"), "vexa-config: error: cannot write the output\n") << args.front();

@@ -5,6 +5,7 @@
 namespace {
 
 using vexatools::testing::Args;
+using vexatools::testing::onProduct;
 using vexatools::testing::ToolRun;
 using vexatools::testing::VexaConfigTest;
 
@@ -21,12 +22,9 @@ constexpr char kUplink[] = "interface GigabitEthernet0/1\n description uplink\n 
 
 class VexaConfigSectionTest : public VexaConfigTest {
  protected:
-  ToolRun runOnRouter(const Args& args) {
-    Args all = productGrammar();
-    all.push_back(args.front());
-    all.push_back(dir_.write("r1.cfg", kRouter));
-    all.insert(all.end(), args.begin() + 1, args.end());
-    return run(all);
+  ToolRun runOnRouter(Args args) {
+    args.insert(args.begin() + 1, dir_.write("r1.cfg", kRouter));
+    return run(onProduct(args));
   }
 };
 

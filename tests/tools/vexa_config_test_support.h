@@ -1,6 +1,6 @@
 // Runs the built programs as a user does (arguments, standard input, output,
-// error, exit status); vexa-config over the test grammar unless
-// productGrammar() is named.
+// error, exit status); vexa-config over the test grammar unless the
+// arguments are onProduct().
 #ifndef VEXA_TESTS_TOOLS_VEXA_CONFIG_TEST_SUPPORT_H_
 #define VEXA_TESTS_TOOLS_VEXA_CONFIG_TEST_SUPPORT_H_
 
@@ -35,6 +35,12 @@ inline std::string commandLine(const std::string& program, const Args& args) {
   return command;
 }
 
+// The arguments after --resources naming the product's resource folder.
+inline Args onProduct(Args args) {
+  args.insert(args.begin(), {"--resources", VEXA_SOURCE_RESOURCE_DIR});
+  return args;
+}
+
 // Runs a shell command with input on standard input, its files in dir.
 inline ToolRun runCommand(const vexahost::testing::TempDir& dir, std::string command,
                           const std::string& input = "") {
@@ -52,7 +58,6 @@ class VexaConfigTest : public ::testing::Test {
     }
     return runCommand(dir_, commandLine("vexa-config", args), input);
   }
-  static Args productGrammar() { return {"--resources", VEXA_SOURCE_RESOURCE_DIR}; }
 
   vexahost::testing::TempDir dir_;
 };

@@ -19,12 +19,10 @@ class VexaDrTest : public ::testing::Test {
   // Runs vexa-dr with the product resources, a temporary folder of the test's own and env
   // settings placed before the command.
   ToolRun run(const Args& args, const std::string& env = "", const std::string& input = "") {
-    Args all{"--resources", VEXA_SOURCE_RESOURCE_DIR};
-    all.insert(all.end(), args.begin(), args.end());
-    return runCommand(dir_, "VEXA_TEMP_DIR=" + quote(dir_.path() + "tmp") +
-                                                    " " + env + " " +
-                                                    commandLine("vexa-dr", all),
-                                          input);
+    return runCommand(dir_,
+                      "VEXA_TEMP_DIR=" + quote(dir_.path() + "tmp") + " " + env + " " +
+                          commandLine("vexa-dr", onProduct(args)),
+                      input);
   }
   bool tempIsEmpty() const {
     std::error_code ec;
