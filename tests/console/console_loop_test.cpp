@@ -1,6 +1,7 @@
 // The console loop around the editor: the delta text rules, the host's
 // terminal check and interrupt, fatal errors through the replaceable
 // handler, the log line, and keys no user should type.
+#include <gmock/gmock.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -39,11 +40,6 @@ void countInterrupt(int) { interrupts = interrupts + 1; }
         std::exit(ok ? 0 : 1);                                                        \
       },                                                                              \
       ::testing::ExitedWithCode(0), "")
-
-bool endsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 std::vector<std::string> fatalMessages;
 void recordFatal(const std::string& message) { fatalMessages.push_back(message); }
@@ -124,17 +120,13 @@ TEST_F(ConsoleLoopTest, AnyByteLongLinesAndLongPromptsLeaveAWorkingEditor) {
   // Afterwards the editor still works: the next line gives the new prompt.
   const auto typeAllThenEnable = [&] {
     type(everyByte);
-    return std::string(endsWith(type("\x15"
-                                     "enable\r"),
-                                "\nR1#")
-                           ? "works"
-                           : "broken");
+    return std::string(type("\025enable\r").ends_with("\nR1#") ? "works" : "broken");  // ^U
   };
   EXPECT_INTERRUPTED(typeAllThenEnable(), "works", 2);
 
   const std::string longLine(10000, 'x');
   type(longLine);
-  EXPECT_TRUE(endsWith(type("\r"), "\n% Invalid input detected at ^\nR1>"));
+  EXPECT_THAT(type("\r"), ::testing::EndsWith("\n% Invalid input detected at ^\nR1>"));
   type("\x10");
   EXPECT_EQ(std::string(editor_->line()), longLine) << "the history gives it back";
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,28 +56,17 @@ class RemediationTest : public ::testing::Test {
 };
 
 // Lines joined by "|" (one blank per level kept), each ending in "\n".
-std::string lines(const std::string& piped) {
-  std::string text;
-  std::size_t start = 0;
-  while (start <= piped.size()) {
-    const std::size_t stop = std::min(piped.find('|', start), piped.size());
-    text += piped.substr(start, stop - start) + "\n";
-    start = stop + 1;
-  }
-  return text;
+std::string lines(std::string piped) {
+  std::replace(piped.begin(), piped.end(), '|', '\n');
+  return piped + "\n";
 }
 
 // The script without the blanks the library leaves at line ends.
 std::string withoutTrailingBlanks(const std::string& text) {
+  std::istringstream in(text);
   std::string out;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t stop = text.find('\n', start);
-    if (stop == std::string::npos) stop = text.size();
-    std::string line = text.substr(start, stop - start);
-    line.erase(line.find_last_not_of(' ') + 1);
-    out += line + "\n";
-    start = stop + 1;
+  for (std::string line; std::getline(in, line);) {
+    out += line.erase(line.find_last_not_of(' ') + 1) + "\n";
   }
   return out;
 }
