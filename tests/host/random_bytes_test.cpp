@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "vexa/host/ip_address.h"
 #include "vexa/host/stl_helper.h"
 #include "vexa/host/vexa_file_system.h"
 
@@ -32,21 +31,6 @@ class RandomBytesTest : public ::testing::Test {
   static bool isBlank(char c) { return c == ' ' || c == '\t'; }
   std::mt19937 engine_{20240501};
 };
-
-TEST_F(RandomBytesTest, IpAddressAcceptsOnlyDottedDigits) {
-  for (int i = 0; i < kIterations; ++i) {
-    const std::string s = pick(4) == 0 ? "10.0.0.1/" + text(3) : text(20);
-    if (IpAddress::isValidIpAddress(s)) {
-      for (char c : s) ASSERT_TRUE(c == '.' || (c >= '0' && c <= '9')) << s;
-    }
-    if (IpAddress::isValidIpAddressAndMaskLen(s)) {
-      const std::size_t slash = s.find('/');
-      ASSERT_NE(slash, std::string::npos) << s;
-      EXPECT_TRUE(IpAddress::isValidIpAddress(s.substr(0, slash))) << s;
-      EXPECT_LE(std::stoi(s.substr(slash + 1)), 32) << s;
-    }
-  }
-}
 
 // Walking the words of a text gives its bytes without the blanks; replacing a
 // text by a marker and back gives the original.
