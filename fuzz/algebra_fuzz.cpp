@@ -1,8 +1,8 @@
 // libFuzzer target: the configuration algebra on any text.  The input is a
 // configuration and, after a NUL byte, a second one.  normalize must keep
 // every configuration line of its input (compared lowered and without
-// blanks, as the corpus check does); merge and both fallbacks run on the
-// pair.
+// blanks, as the device-form corpus test does); merge and both fallbacks
+// run on the pair.
 
 #include <cctype>
 #include <cstddef>
