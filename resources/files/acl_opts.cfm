@@ -43,6 +43,10 @@ portgroup|Destination port object group|k/ob/n||
 log|Log matches against this entry|k/ob/oe/n||
   <cr>||||
   !
+  word|User defined cookie information (up to 64 characters)|k/oe/n||
+    <cr>||||
+    !
+  !
   <0-7>|Logging level|k/oe/n||
     <cr>||||
     !
@@ -69,6 +73,10 @@ log|Log matches against this entry|k/ob/oe/n||
 !
 log-input|Log matches against this entry, including input interface|k/ob/oe/n||
   <cr>||||
+  !
+  word|User defined cookie information (up to 64 characters)|k/oe/n||
+    <cr>||||
+    !
   !
 !
 established|Match established connections|k/ob/oe/n||

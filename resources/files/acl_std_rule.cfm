@@ -8,6 +8,10 @@ any|Any source host|k/n||
   log|Log matches against this entry|k/n||
     <cr>||||
     !
+    word|User defined cookie information (up to 64 characters)|k/n||
+      <cr>||||
+      !
+    !
   !
 !
 host|A single host address|k/n||
@@ -16,6 +20,10 @@ host|A single host address|k/n||
     !
     log|Log matches against this entry|k/n||
       <cr>||||
+      !
+      word|User defined cookie information (up to 64 characters)|k/n||
+        <cr>||||
+        !
       !
     !
   !
@@ -29,10 +37,18 @@ a.b.c.d|Address to match|k/n||
     log|Log matches against this entry|k/n||
       <cr>||||
       !
+      word|User defined cookie information (up to 64 characters)|k/n||
+        <cr>||||
+        !
+      !
     !
   !
   log|Log matches against this entry|k/n||
     <cr>||||
+    !
+    word|User defined cookie information (up to 64 characters)|k/n||
+      <cr>||||
+      !
     !
   !
 !
@@ -41,6 +57,10 @@ a.b.c.d/<1-32>|Prefix to match|k/n||
   !
   log|Log matches against this entry|k/n||
     <cr>||||
+    !
+    word|User defined cookie information (up to 64 characters)|k/n||
+      <cr>||||
+      !
     !
   !
 !
