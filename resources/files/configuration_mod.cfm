@@ -4142,6 +4142,12 @@ ipv6|Global IPv6 configuration commands|k||
         !
       !
     !
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k/n||
+        <cr>||||@(config-rtr)# router_eigrp_v6.cfm
+        !
+      !
+    !
   !
   hop-limit|Configure hop count limit|k/o/n||
     <1-255>|Hop limit|||

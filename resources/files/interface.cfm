@@ -2920,6 +2920,94 @@ ipv6|IPv6 interface subcommands|k||
     <cr>||||
     !
   !
+  eigrp|Enable IPv6-EIGRP on this interface|k||
+    <1-65535>|Autonomous system number|k/n||
+      <cr>||||
+      !
+    !
+  !
+  bandwidth-percent|Set EIGRP bandwidth limit|k||
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k/o/n||
+        <1-999999>|Maximum bandwidth percentage that EIGRP may use|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  hello-interval|Configures EIGRP hello interval|k||
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k/o/n||
+        <1-65535>|Seconds between hello transmissions|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  hold-time|Configures EIGRP hold time|k||
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k/o/n||
+        <1-65535>|Seconds before neighbor is considered down|||
+          <cr>||||
+          !
+        !
+      !
+    !
+  !
+  split-horizon|Perform split horizon|k||
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k/sn||
+        <cr>||||
+        !
+      !
+    !
+  !
+  next-hop-self|Configures EIGRP next-hop-self|k||
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k/sn||
+        <cr>||||
+        !
+      !
+    !
+  !
+  summary-address|Perform address summarization|k||
+    eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+      <1-65535>|Autonomous system number|k||
+        word|IPv6 prefix x:x::y/<z>|k/n||
+          <cr>||||
+          !
+          <1-255>|Administrative distance|o||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+  authentication|Configure EIGRP authentication|k||
+    mode|Authentication mode|k||
+      eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+        <1-65535>|Autonomous system number|k/o/n||
+          md5|Keyed message digest|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    key-chain|Authentication key-chain|k||
+      eigrp|Enhanced Interior Gateway Routing Protocol (EIGRP)|k||
+        <1-65535>|Autonomous system number|k/o/n||
+          word|Name of key-chain|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
   router|IPv6 Router interface commands|k||
     isis|IS-IS Routing for IPv6|k/o/n||
       <cr>||||
