@@ -2494,6 +2494,10 @@ ip|Interface Internet Protocol config commands|k||
     !
   !
   virtual-reassembly|Virtual Reassembly|k/o/sb||&virtual_reassembly_opt.cfm
+    in|Enable virtual reassembly on input|k/o/sb||&virtual_reassembly_opt.cfm
+    !
+    out|Enable virtual reassembly on output|k/o/sb||&virtual_reassembly_opt.cfm
+    !
   !
   virtual-reassembly-out|Virtual Reassembly out|k/o/sb||&virtual_reassembly_opt.cfm
   !
