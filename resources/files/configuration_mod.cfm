@@ -2482,6 +2482,12 @@ ip|Global IP configuration subcommands|k||
       !
     !
   !
+  domain-list|Domain name to complete unqualified host names (older form)|k||
+    word|A domain name|k/n||
+      <cr>||||
+      !
+    !
+  !
   domain-name|Define the default domain name (older form)|k/o/n||
     word|Default domain name|||
       <cr>||||
