@@ -8,6 +8,7 @@ cellular|Cellular interface|Cellular
 crypto-engine|Crypto engine interface|Crypto-Engine
 dialer|Dialer interface|Dialer
 dot11radio|802.11 radio interface|Dot11Radio
+embedded-service-engine|Cisco embedded service engine module interface|Embedded-Service-Engine
 ethernet|IEEE 802.3|Ethernet
 fastethernet|FastEthernet IEEE 802.3|FastEthernet
 fiftygige|50-Gigabit Ethernet interface|FiftyGigE
