@@ -3393,6 +3393,48 @@ mka|MACsec key agreement|k||
     !
   !
 !
+mls|Multilayer switching settings|k||
+  qos|Quality of service settings|k||
+    trust|Configure port trust state|k/o/n||
+      #|Trust state|||
+        cos|Classify by packet COS||
+        dscp|Classify by packet DSCP||
+        ip-precedence|Classify by packet IP precedence||
+      #|||
+        <cr>||||
+        !
+      !
+      device|Trusted device class|k/o/n||
+        #|Device|||
+          cisco-phone|Cisco IP phone||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    cos|Default COS value for incoming packets|k/o/n||
+      <0-7>|Default COS value|||
+        <cr>||||
+        !
+      !
+      override|Override incoming packet COS with the default COS|k||
+        <cr>||||
+        !
+      !
+    !
+    vlan-based|VLAN-based QoS|k||
+      <cr>||||
+      !
+    !
+    dscp-mutation|DSCP mutation map|k/o/n||
+      word|DSCP mutation map name|||
+        <cr>||||
+        !
+      !
+    !
+  !
+!
 mop|DEC MOP server commands|k||
   enabled|Enable MOP for interface|k/o/sb||
     <cr>||||
