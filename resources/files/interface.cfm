@@ -4113,6 +4113,125 @@ service|Service settings|k||
     !
   !
 !
+service-module|Service module settings|k||
+  t1|T1 CSU/DSU settings|k||
+    cablelength|Cable length|k/o/n||
+      long|Long cable: receiver gain and transmit attenuation|||
+        #|Transmit attenuation|||
+          -15db|-15 dB||
+          -22.5db|-22.5 dB||
+          -7.5db|-7.5 dB||
+          0db|0 dB||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+      short|Short cable length|||
+        #|Cable length|||
+          110ft|0-110 feet||
+          220ft|110-220 feet||
+          330ft|220-330 feet||
+          440ft|330-440 feet||
+          550ft|440-550 feet||
+          600ft|550-600 feet||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    clock|Clock settings|k||
+      source|Clock source|k/o/n||
+        #|Source|||
+          internal|Internal clock||
+          line|Recovered line clock||
+        #|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    data-coding|Data coding|k/o/n||
+      #|Coding|||
+        inverted|Inverted data||
+        normal|Normal data||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    fdl|Facility data link|k/o/n||
+      #|Standard|||
+        ansi|ANSI T1.403||
+        att|AT&T TR 54016||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    framing|Frame type|k/o/n||
+      #|Frame type|||
+        esf|Extended super frame||
+        sf|D4 super frame||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    lbo|Line build out|k/o/n||
+      #|Build out|||
+        -15db|-15 dB||
+        -7.5db|-7.5 dB||
+        none|No build out||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    linecode|Line code|k/o/n||
+      #|Line code|||
+        ami|Alternate mark inversion||
+        b8zs|Bipolar 8 zero substitution||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    remote-alarm-enable|Enable the remote alarm|k||
+      <cr>||||
+      !
+    !
+    timeslots|Fractional T1 timeslots|k/o/n||
+      all|All 24 timeslots|||
+        <cr>||||
+        !
+        speed|Timeslot speed|||
+          #|Speed|||
+            56|56 kbit/s||
+            64|64 kbit/s||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      word|Timeslot list, such as 1-12 or 1-4,7|||
+        <cr>||||
+        !
+        speed|Timeslot speed|||
+          #|Speed|||
+            56|56 kbit/s||
+            64|64 kbit/s||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+  !
+!
 service-policy|Configure CPL Service Policy|k||
   #|direction|k/o/n||
     input|Assign policy-map to the input of an interface||
