@@ -3625,6 +3625,12 @@ ip|Global IP configuration subcommands|k||
       <cr>||||@(config-ip-sla)# ip_sla.cfm
       !
     !
+    auto|IP SLA auto settings|k||
+      discovery|Enable IP SLA auto discovery of responders|k/o/sb||
+        <cr>||||
+        !
+      !
+    !
     schedule|IP SLA schedule|k||
       <1-2147483647>|Entry number|k/o/n||&ip_sla_schedule_opt.cfm
       !
