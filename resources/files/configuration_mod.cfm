@@ -692,6 +692,14 @@ cos-queue-group|Class of service queue group|k||
 !
 
 // ---- crypto ----
+cts|Cisco TrustSec|k||
+  logging|CTS logging|k||
+    verbose|Verbose CTS logging|k/o/sb||
+      <cr>||||
+      !
+    !
+  !
+!
 crypto|Encryption module|k||
   isakmp|Configure ISAKMP policy|k||
     policy|Set policy for an ISAKMP protection suite|k||
