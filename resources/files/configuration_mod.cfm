@@ -4922,6 +4922,23 @@ memory|Configure memory management|k||
     !
   !
 !
+memory-size|Adjust memory size by percentage|k||
+  iomem|I/O memory size as a percentage of DRAM|k/o/n||
+    #|I/O memory percentage|||
+      5|5 percent||
+      10|10 percent||
+      15|15 percent||
+      20|20 percent||
+      25|25 percent||
+      30|30 percent||
+      40|40 percent||
+      50|50 percent||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+!
 mirror|Mirroring|k||
   location|Mirror location|k/o/n||
     word|Node|||
