@@ -1558,6 +1558,7 @@ enable|Modify enable password parameters|k||
   secret|Assign the privileged level secret|k/o/n||
     #|encryption type|||
       0|Specifies an UNENCRYPTED password will follow||
+      4|Specifies a SHA-256 ENCRYPTED secret will follow (deprecated)||
       5|Specifies a MD5 HASHED secret will follow||
       8|Specifies a PBKDF2 HASHED secret will follow||
       9|Specifies a SCRYPT HASHED secret will follow||

@@ -26,6 +26,7 @@ password|Specify the password for the user|ob||
 secret|Specify the secret for the user|ob||
   #|Encryption type|||
     0|Specifies an UNENCRYPTED secret will follow||
+    4|Specifies a SHA-256 ENCRYPTED secret will follow (deprecated)||
     5|Specifies a MD5 HASHED secret will follow||
     8|Specifies a PBKDF2 HASHED secret will follow||
     9|Specifies a SCRYPT HASHED secret will follow||
