@@ -4143,10 +4143,11 @@ service-module|Service module settings|k||
     !
     clock|Clock settings|k||
       source|Clock source|k/o/n||
-        #|Source|||
-          internal|Internal clock||
-          line|Recovered line clock||
-        #|||
+        internal|Internal clock|||
+          <cr>||||
+          !
+        !
+        &cmd_line.cfm|Recovered line clock|||
           <cr>||||
           !
         !
