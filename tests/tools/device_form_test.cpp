@@ -93,7 +93,10 @@ class DeviceFormTest : public ProductGrammarTest {
     for (std::size_t i = 0; i < deviceLines.size(); ++i) {
       const std::string& line = deviceLines[i];
       if (line.back() == ' ') found.push_back("trailing blank: " + line);
-      if (line.find_first_not_of(' ') != rawLines[i].find_first_not_of(' ')) {
+      // "exit-address-family" and its kin go one level up.
+      const std::size_t indent = line.find_first_not_of(' ');
+      const bool exits = line.compare(indent, 5, "exit-") == 0;
+      if (indent + (exits ? 1 : 0) != rawLines[i].find_first_not_of(' ')) {
         found.push_back("indentation: " + line);
       }
       if (canonical(line)[0] != "!") ++balance[canonical(line)];
@@ -160,6 +163,44 @@ TEST_F(DeviceFormTest, AStreamGetsTheSameTextInPieces) {
   std::ostringstream streamed;
   form_.write(result, streamed);
   EXPECT_EQ(streamed.str(), whole);
+}
+
+// Text in the device's form comes back unchanged: capitals the matcher
+// lowers, the closing lines of modes and banners.
+TEST_F(DeviceFormTest, DevicePrintedTextComesBackAsPrinted) {
+  const std::string file =
+      "snmp-server community ro RO\n"
+      "snmp-server community x view ro RW 10\n"
+      "ip community-list standard cl permit local-AS\n"
+      "vrf definition A\n"
+      " rd 1:1\n"
+      " address-family ipv4\n"
+      "  route-target export 1:1\n"
+      " exit-address-family\n"
+      "interface GigabitEthernet0/1.100\n"
+      " encapsulation dot1Q 100\n"
+      "interface GigabitEthernet0/2\n"
+      " service instance 2 ethernet\n"
+      "  encapsulation dot1q 20\n"
+      "route-map X permit 10\n"
+      " set community 100:1 local-AS\n"
+      "router bgp 1\n"
+      " neighbor 10.0.0.1 local-as 5\n"
+      "crypto pki certificate chain TP\n"
+      " certificate self-signed 01\n"
+      "  30820330 A0030201 F70D0101\n"
+      "  quit\n"
+      "banner motd ^C\n"
+      "Authorised access only\n"
+      "^C\n";
+  Tokens written, lines, expected;
+  ParserToolCase::splitString(form_.write(VexaParserUtil::normalizeConfigCmds(file)), "\n",
+                              written);
+  for (const std::string& line : written) {
+    if (line.find_first_not_of(" !") != std::string::npos) lines.push_back(line);
+  }
+  ParserToolCase::splitString(file, "\n", expected);
+  EXPECT_EQ(lines, expected);
 }
 
 TEST_F(DeviceFormTest, TheComparisonShowsSpellingAndSpacingNoise) {

@@ -122,6 +122,90 @@ std::size_t joinRef(std::string& body, const InterfaceRef& ref, const std::strin
   return 0;
 }
 
+// The words of a command's library text, lowered as the matcher keeps them.
+std::vector<std::string_view> wordsOf(const std::string& text) {
+  std::vector<std::string_view> words;
+  for (const Token& token : tokensOf(text)) {
+    words.push_back(std::string_view(text).substr(token.start, token.end - token.start));
+  }
+  return words;
+}
+
+bool isHexWord(std::string_view word) {
+  return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+  });
+}
+
+// Keywords the device prints with capitals, which the matcher keeps
+// lowered (a keyword in capitals only matches lowered): the word, where it
+// is written that way (the command's first words) and the first position
+// it may take there (the names before it keep their case).
+struct KeywordSpelling {
+  std::string_view command;
+  std::string_view word;
+  std::string_view device;
+  std::size_t from;
+};
+constexpr KeywordSpelling kKeywordSpellings[] = {
+    {"snmp-server community", "ro", "RO", 3},
+    {"snmp-server community", "rw", "RW", 3},
+    {"ip community-list", "local-as", "local-AS", 4},
+    {"set community", "local-as", "local-AS", 2},
+    {"ip inspect", "waas", "WAAS", 2},
+    {"hpm", "topn", "topN", 1},
+};
+
+// Whether words, from first on, begin with the words of command.
+bool beginsWith(const std::vector<std::string_view>& words, std::size_t first,
+                std::string_view command) {
+  std::size_t i = first;
+  for (std::size_t at = 0; at < command.size(); ++i) {
+    const std::size_t stop = std::min(command.find(' ', at), command.size());
+    if (i >= words.size() || words[i] != command.substr(at, stop - at)) return false;
+    at = stop + 1;
+  }
+  return true;
+}
+
+// Rewrites body, a recognised line as written, in the device's capitals:
+// the keywords above, "encapsulation dot1Q" on an interface (a service
+// instance prints "dot1q"), the hexadecimal lines of a certificate and a
+// banner's closing "^C" (both only match lowered).
+void deviceCase(std::string& body, const CiscoCommandLine& command) {
+  if (body == "^c") {
+    body[1] = 'C';
+    return;
+  }
+  const std::vector<Token> tokens = tokensOf(body);
+  const std::vector<std::string_view> words = wordsOf(body);
+  const auto replace = [&](std::size_t i, std::string_view device) {
+    body.replace(tokens[i].start, device.size(), device);  // the same length
+  };
+  const std::size_t first = !words.empty() && words[0] == "no" ? 1 : 0;
+  if (words.size() <= first) return;
+  for (const KeywordSpelling& spelling : kKeywordSpellings) {
+    if (!beginsWith(words, first, spelling.command)) continue;
+    for (std::size_t i = first + spelling.from; i < words.size(); ++i) {
+      if (words[i] == spelling.word && words[i - 1] != "view") replace(i, spelling.device);
+    }
+  }
+  const CiscoCommandLine* parent = command.getParentCommand();
+  const std::vector<std::string_view> mode =
+      parent == nullptr ? std::vector<std::string_view>() : wordsOf(parent->getCurrentCommand());
+  if (beginsWith(words, first, "encapsulation dot1q") && !mode.empty() &&
+      mode.front() == "interface") {
+    replace(first + 1, "dot1Q");
+  } else if (!mode.empty() && mode.front() == "certificate" &&
+             std::all_of(words.begin(), words.end(), isHexWord)) {
+    for (const Token& token : tokens) {
+      for (std::size_t c = token.start; c < token.end; ++c) {
+        body[c] = static_cast<char>(std::toupper(static_cast<unsigned char>(body[c])));
+      }
+    }
+  }
+}
+
 // The command of every line of result, or null when it does not know them.
 const std::vector<const CiscoCommandLine*>* knownLines(const vexaparser::ConfigResult& result) {
   return result.linesKnown() ? &result.lineCommands : nullptr;
@@ -214,6 +298,10 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
     if (command != nullptr && command->getTreeNodeSize() > 0 &&
         command->getFlag() != vexaparser::UnknownCommand) {
       level = static_cast<std::size_t>(std::max(0, command->getLevel()));
+      // "exit-address-family" and its kin stand at the level of the
+      // command that opened the mode they close.
+      if (level > 0 && body.compare(0, 5, "exit-") == 0) --level;
+      deviceCase(body, *command);
       refs.clear();
       collectRefs(*command, interfaceNodes, refs);
       std::size_t from = 0;
