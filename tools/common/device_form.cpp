@@ -81,8 +81,8 @@ struct Token {
   std::size_t end;
 };
 
-std::vector<Token> tokensOf(const std::string& text) {
-  std::vector<Token> tokens;
+void tokensOf(const std::string& text, std::vector<Token>& tokens) {
+  tokens.clear();
   for (std::size_t at = 0; at < text.size();) {
     while (at < text.size() && isBlank(text[at])) ++at;
     if (at >= text.size()) break;
@@ -90,7 +90,6 @@ std::vector<Token> tokensOf(const std::string& text) {
     while (at < text.size() && !isBlank(text[at])) ++at;
     tokens.push_back({start, at});
   }
-  return tokens;
 }
 
 // Rewrites the first place at or after token from where body names ref,
@@ -98,7 +97,8 @@ std::vector<Token> tokensOf(const std::string& text) {
 // Returns the token after the rewritten place, or 0 when none was found.
 std::size_t joinRef(std::string& body, const InterfaceRef& ref, const std::string& spelled,
                     std::size_t from) {
-  const std::vector<Token> tokens = tokensOf(body);
+  std::vector<Token> tokens;
+  tokensOf(body, tokens);
   for (std::size_t t = from; t < tokens.size(); ++t) {
     const std::string word = body.substr(tokens[t].start, tokens[t].end - tokens[t].start);
     std::size_t stop = 0;
@@ -122,20 +122,8 @@ std::size_t joinRef(std::string& body, const InterfaceRef& ref, const std::strin
   return 0;
 }
 
-// The words of a command's library text, lowered as the matcher keeps them.
-std::vector<std::string_view> wordsOf(const std::string& text) {
-  std::vector<std::string_view> words;
-  for (const Token& token : tokensOf(text)) {
-    words.push_back(std::string_view(text).substr(token.start, token.end - token.start));
-  }
-  return words;
-}
-
-bool isHexWord(std::string_view word) {
-  return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
-    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-  });
-}
+// The first word of text.
+std::string_view firstWord(std::string_view text) { return text.substr(0, text.find(' ')); }
 
 // Keywords the device prints with capitals, which the matcher keeps
 // lowered (a keyword in capitals only matches lowered): the word, where it
@@ -156,53 +144,55 @@ constexpr KeywordSpelling kKeywordSpellings[] = {
     {"hpm", "topn", "topN", 1},
 };
 
-// Whether words, from first on, begin with the words of command.
-bool beginsWith(const std::vector<std::string_view>& words, std::size_t first,
-                std::string_view command) {
-  std::size_t i = first;
-  for (std::size_t at = 0; at < command.size(); ++i) {
-    const std::size_t stop = std::min(command.find(' ', at), command.size());
-    if (i >= words.size() || words[i] != command.substr(at, stop - at)) return false;
-    at = stop + 1;
-  }
-  return true;
+// Whether text begins with the words of command (the library's texts have
+// one blank between words).
+bool beginsWith(std::string_view text, std::string_view command) {
+  return text.compare(0, command.size(), command) == 0 &&
+         (text.size() == command.size() || text[command.size()] == ' ');
 }
 
 // Rewrites body, a recognised line as written, in the device's capitals:
 // the keywords above, "encapsulation dot1Q" on an interface (a service
 // instance prints "dot1q"), the hexadecimal lines of a certificate and a
-// banner's closing "^C" (both only match lowered).
-void deviceCase(std::string& body, const CiscoCommandLine& command) {
-  if (body == "^c") {
+// banner's closing "^C" (both only match lowered).  tokens is scratch space.
+void deviceCase(std::string& body, const CiscoCommandLine& command, std::vector<Token>& tokens) {
+  if (body.size() == 2 && body[0] == '^' && body[1] == 'c') {
     body[1] = 'C';
     return;
   }
-  const std::vector<Token> tokens = tokensOf(body);
-  const std::vector<std::string_view> words = wordsOf(body);
-  const auto replace = [&](std::size_t i, std::string_view device) {
-    body.replace(tokens[i].start, device.size(), device);  // the same length
-  };
-  const std::size_t first = !words.empty() && words[0] == "no" ? 1 : 0;
-  if (words.size() <= first) return;
+  const bool hasNo = body.size() > 3 && body[0] == 'n' && body[1] == 'o' && body[2] == ' ';
+  const std::size_t offset = hasNo ? 3 : 0;
+  const std::string_view rest = std::string_view(body).substr(offset);
   for (const KeywordSpelling& spelling : kKeywordSpellings) {
-    if (!beginsWith(words, first, spelling.command)) continue;
-    for (std::size_t i = first + spelling.from; i < words.size(); ++i) {
-      if (words[i] == spelling.word && words[i - 1] != "view") replace(i, spelling.device);
+    // Most lines part at the first letter.
+    if (rest.empty() || rest[0] != spelling.command[0] || !beginsWith(rest, spelling.command)) {
+      continue;
     }
-  }
-  const CiscoCommandLine* parent = command.getParentCommand();
-  const std::vector<std::string_view> mode =
-      parent == nullptr ? std::vector<std::string_view>() : wordsOf(parent->getCurrentCommand());
-  if (beginsWith(words, first, "encapsulation dot1q") && !mode.empty() &&
-      mode.front() == "interface") {
-    replace(first + 1, "dot1Q");
-  } else if (!mode.empty() && mode.front() == "certificate" &&
-             std::all_of(words.begin(), words.end(), isHexWord)) {
-    for (const Token& token : tokens) {
-      for (std::size_t c = token.start; c < token.end; ++c) {
-        body[c] = static_cast<char>(std::toupper(static_cast<unsigned char>(body[c])));
+    tokensOf(body, tokens);
+    const std::size_t first = offset == 0 ? 0 : 1;
+    const auto word = [&](std::size_t i) {
+      return std::string_view(body).substr(tokens[i].start, tokens[i].end - tokens[i].start);
+    };
+    for (std::size_t i = first + spelling.from; i < tokens.size(); ++i) {
+      if (word(i) == spelling.word && word(i - 1) != "view") {
+        body.replace(tokens[i].start, spelling.device.size(), spelling.device);  // same length
       }
     }
+  }
+  // Only an encapsulation or a hexadecimal line can depend on the mode.
+  const CiscoCommandLine* parent = command.getParentCommand();
+  if (parent == nullptr || rest.empty() ||
+      (rest[0] != 'e' && std::isxdigit(static_cast<unsigned char>(rest[0])) == 0)) {
+    return;
+  }
+  const std::string_view mode = firstWord(parent->getCurrentCommand());
+  constexpr std::string_view kDot1q = "encapsulation dot1q";
+  if (mode == "interface" && beginsWith(rest, kDot1q)) {
+    body[offset + kDot1q.size() - 1] = 'Q';
+  } else if (mode == "certificate" && std::all_of(body.begin(), body.end(), [](char c) {
+               return c == ' ' || std::isxdigit(static_cast<unsigned char>(c)) != 0;
+             })) {
+    for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   }
 }
 
@@ -287,6 +277,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
   std::string body;
   std::vector<InterfaceRef> refs;
   InterfaceNodes interfaceNodes;
+  std::vector<Token> tokens;
   std::size_t i = 0;
   vexaparser::forEachConfigLine(text, [&](std::string_view line) {
     const std::size_t at = i++;
@@ -300,8 +291,8 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
       level = static_cast<std::size_t>(std::max(0, command->getLevel()));
       // "exit-address-family" and its kin stand at the level of the
       // command that opened the mode they close.
-      if (level > 0 && body.compare(0, 5, "exit-") == 0) --level;
-      deviceCase(body, *command);
+      if (level > 0 && body[0] == 'e' && body.compare(0, 5, "exit-") == 0) --level;
+      deviceCase(body, *command, tokens);
       refs.clear();
       collectRefs(*command, interfaceNodes, refs);
       std::size_t from = 0;
