@@ -7395,6 +7395,27 @@ xdr|External data representation|k||
     !
   !
 !
+wsma|Web Services Management Agent|k||
+  agent|Configure a WSMA agent|k||
+    #|agent service|k/n||
+      config|Configuration service||
+      exec|Command execution service||
+      filesys|File system service||
+      notify|Notification service||
+    #|||
+      <cr>||||@(config-wsma-agent)# wsma_agent.cfm
+      !
+    !
+  !
+  profile|Configure a WSMA profile|k||
+    listener|Listener profile: the device accepts WSMA sessions|k||
+      word|Profile name|k/n||
+        <cr>||||@(config-wsma-listen)# wsma_listener.cfm
+        !
+      !
+    !
+  !
+!
 xml|XML settings|k||
   agent|XML agent|k||
     tty|XML agent on a tty|k/o/sb||
