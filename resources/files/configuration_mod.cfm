@@ -289,6 +289,116 @@ alias|Create command alias|k||
   !
 !
 ap|Access point configuration|k||
+  dot11|802.11 radio settings of the joined access points|k||
+    24ghz|2.4 GHz band|k||
+      rrm|Radio resource management|k||
+        channel|Channel assignment|k||
+          dca|Dynamic channel assignment|k||
+            // A channel of the DCA list: each is its own line.
+            <1-14>|Channel number|k/n||
+              <cr>||||
+              !
+            !
+            anchor-time|Hour the DCA algorithm starts|k/o/n||
+              <0-23>|Hour of the day|||
+                <cr>||||
+                !
+              !
+            !
+            interval|How often DCA may run|k/o/n||
+              #|interval in hours (0 is 10 minutes)|||
+                0|10 minutes||
+                1|1 hour||
+                2|2 hours||
+                3|3 hours||
+                4|4 hours||
+                6|6 hours||
+                8|8 hours||
+                12|12 hours||
+                24|24 hours||
+              #|||
+                <cr>||||
+                !
+              !
+            !
+            sensitivity|Sensitivity of DCA to changes|k/o/n||
+              #|sensitivity|||
+                high|High sensitivity||
+                low|Low sensitivity||
+                medium|Medium sensitivity||
+              #|||
+                <cr>||||
+                !
+              !
+            !
+            global|Global DCA mode|k/o/n||
+              #|mode|||
+                auto|Run DCA automatically||
+                once|Run DCA once||
+              #|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    5ghz|5 GHz band|k||
+      rrm|Radio resource management|k||
+        channel|Channel assignment|k||
+          dca|Dynamic channel assignment|k||
+            // A channel of the DCA list: each is its own line.
+            <34-173>|Channel number|k/n||
+              <cr>||||
+              !
+            !
+            anchor-time|Hour the DCA algorithm starts|k/o/n||
+              <0-23>|Hour of the day|||
+                <cr>||||
+                !
+              !
+            !
+            interval|How often DCA may run|k/o/n||
+              #|interval in hours (0 is 10 minutes)|||
+                0|10 minutes||
+                1|1 hour||
+                2|2 hours||
+                3|3 hours||
+                4|4 hours||
+                6|6 hours||
+                8|8 hours||
+                12|12 hours||
+                24|24 hours||
+              #|||
+                <cr>||||
+                !
+              !
+            !
+            sensitivity|Sensitivity of DCA to changes|k/o/n||
+              #|sensitivity|||
+                high|High sensitivity||
+                low|Low sensitivity||
+                medium|Medium sensitivity||
+              #|||
+                <cr>||||
+                !
+              !
+            !
+            global|Global DCA mode|k/o/n||
+              #|mode|||
+                auto|Run DCA automatically||
+                once|Run DCA once||
+              #|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+  !
   group|Configure an access point group|k||
     word|Access point group name|k/n||
       <cr>||||
