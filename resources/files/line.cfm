@@ -320,6 +320,11 @@ modem|Configure the Modem Control Lines|k||
     <cr>||||
     !
   !
+  // On by default on ISR console lines; the device writes "no modem enable".
+  enable|Enable the modem on the console line|k/sn||
+    <cr>||||
+    !
+  !
   autoconfigure|Automatically configure modem on line|k||
     discovery|Attempt to determine modem type automatically|k/o/sb||
       <cr>||||
