@@ -167,6 +167,12 @@ packet|Layer 3 Packet length|k||
     !
   !
 !
+// Catalyst 3850: the non-client non-real-time traffic of the wireless port
+// (the default class non-client-nrt-class).
+non-client-nrt|Non-client non-real-time traffic|k||
+  <cr>||||
+  !
+!
 fr-de|Match on Frame-relay DE bit|k||
   <cr>||||
   !

@@ -6020,6 +6020,14 @@ pseudowire-class|Pseudowire-class configuration|k||
 !
 
 // ---- q, r ----
+// Catalyst 3850: wireless traffic is untrusted by default (the device
+// writes the line when the default is in force).
+qos|Global QoS settings|k||
+  wireless-default-untrust|Untrust the markings of wireless traffic by default|k||
+    <cr>||||
+    !
+  !
+!
 qos-mapping|QoS mapping|k||
   <cr>||||@(config-qos-mapping)# qos_mapping.cfm
   !
