@@ -1726,6 +1726,21 @@ environment-monitor|Environment monitor|k||
     !
   !
 !
+// Cisco Unified CME directory numbers: "ephone-dn 1" (the device prints
+// two blanks after the keyword), dual-line or octo-line.
+ephone-dn|Directory number of SCCP phones|k||
+  <1-15000>|Directory number tag|k/n||
+    <cr>||||@(config-ephone-dn)# ephone_dn.cfm
+    !
+    #|line kind|o||
+      dual-line|Two calls at once||
+      octo-line|Eight calls at once||
+    #|||
+      <cr>||||@(config-ephone-dn)# ephone_dn.cfm
+      !
+    !
+  !
+!
 epm|Enforcement policy module|k||
   logging|Enable EPM logging|k/sb/o||
     <cr>||||
