@@ -5079,6 +5079,50 @@ mirror|Mirroring|k||
     !
   !
 !
+mgcp|Media Gateway Control Protocol|k||
+  // "mgcp" alone starts the MGCP daemon.
+  <cr>||||
+  !
+  behavior|MGCP behaviour settings|k||
+    rsip-range|Which RSIP range messages to send|k/o/n||
+      #|range|||
+        tgcp-only|Only for TGCP||
+        all|For all MGCP variants||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    comedia-role|Role in connection-oriented media|k/o/n||
+      #|role|||
+        active|Active end||
+        passive|Passive end||
+        none|No role||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    #|comedia check|k/o/n||
+      comedia-check-media-src|Check the media source of comedia calls||
+      comedia-sdp-force|Force the comedia attribute into SDP||
+    #|||
+      #|state|||
+        enable|Enable||
+        disable|Disable||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  profile|MGCP profile|k||
+    word|Profile name (default is the default profile)|k/n||
+      <cr>||||@(config-mgcp-profile)# mgcp_profile.cfm
+      !
+    !
+  !
+!
 mls|Multilayer switching|k||
   qos|Enable QoS globally|k/o/sb||
     <cr>||||
