@@ -7460,6 +7460,13 @@ voice|Voice settings|k||
     !
   !
 !
+// Voice card of an ISR router (DSP resources of the slot).
+voice-card|Voice card settings|k||
+  <0-4>|Voice card slot|k/n||
+    <cr>||||@(config-voicecard)# voice_card.cfm
+    !
+  !
+!
 vpc|Virtual port channel|k||
   domain|Domain|k||
     <1-1000>|Domain id|k/n||
