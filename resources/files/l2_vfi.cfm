@@ -1,11 +1,23 @@
 // Layer 2 VFI mode "(config-vfi)#".
 #|setting|k/o/n||
-  bridge-domain|Bridge domain||
   mtu|MTU||
-  vpn|VPN id||
 #|||
   line|value|lb/le/wa||
     <cr>||||
+    !
+  !
+!
+bridge-domain|Bridge domain|k/o/n||
+  <1-16384>|Bridge domain number|||
+    <cr>||||
+    !
+  !
+!
+vpn|VPN id|k/o/n||
+  id|VPN id|||
+    <1-4294967295>|VPN id value|||
+      <cr>||||
+      !
     !
   !
 !

@@ -3,8 +3,14 @@ bridge-domain|Bridge domain|k/o/n||
   <1-16000>|Bridge domain number|||
     <cr>||||
     !
-    line|options|lb/le/wa||
+    split-horizon|Configure this port as a member of a split horizon group|||
       <cr>||||
+      !
+      group|Split-horizon group|||
+        <0-13>|Split-horizon group number|||
+          <cr>||||
+          !
+        !
       !
     !
   !
@@ -17,16 +23,28 @@ description|Service instance specific description|k/o/n||
 !
 encapsulation|Configure ethernet frame match criteria|k/o/n||
   #|encapsulation|||
-    default|Default||
     dot1ad|802.1ad||
     dot1q|802.1Q||
     priority-tagged|Priority tagged||
-    untagged|Untagged||
   #|||
     <cr>||||
     !
     line|VLANs and options|lb/le/wa||
       <cr>||||
+      !
+    !
+  !
+  default|Default||
+    <cr>||||
+    !
+  !
+  untagged|Untagged||
+    <cr>||||
+    !
+    ,|Followed by a tagged encapsulation|||
+      line|Tagged encapsulation and options|lb/le/wa||
+        <cr>||||
+        !
       !
     !
   !
@@ -42,8 +60,25 @@ rewrite|Configure ethernet rewrite criteria|k||
     ingress|Ingress rewrite||
     egress|Egress rewrite||
   #|||
-    line|rewrite|lb/le/wa||
-      <cr>||||
+    tag|Configure tag rewrite|||
+      pop|Pop the tag|||
+        <1-2>|Number of tags to pop|||
+          <cr>||||
+          !
+          symmetric|Tag egress packets as specified in encapsulation|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      #|operation|||
+        push|Rewrite operation of push||
+        translate|Translate tag||
+      #|||
+        line|tags and options|lb/le/wa||
+          <cr>||||
+          !
+        !
       !
     !
   !
