@@ -7,14 +7,15 @@
   if-needed|Only authenticate if needed||
   krb5|Use Kerberos 5 authentication||
   krb5-telnet|Allow logins only if already authenticated via Kerberos V Telnet||
-  line|Use line password for authentication||
   local|Use local username authentication||
   local-case|Use case-sensitive local username authentication||
   none|NO authentication||
 #|||
 !
+&cmd_line.cfm|Use line password for authentication|||&aaa_methods2.cfm
+!
 group|Use Server-group|||
-  word|Server-group name, or radius, tacacs+ or ldap|||&aaa_methods2.cfm
+  word|Server-group name, or radius, tacacs+ or ldap|lb/le/wa||&aaa_methods2.cfm
   !
 !
 cache|Use Cached-group|||

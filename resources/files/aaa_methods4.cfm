@@ -7,7 +7,6 @@
   if-needed|Only authenticate if needed||
   krb5|Use Kerberos 5 authentication||
   krb5-telnet|Allow logins only if already authenticated via Kerberos V Telnet||
-  line|Use line password for authentication||
   local|Use local username authentication||
   local-case|Use case-sensitive local username authentication||
   none|NO authentication||
@@ -15,8 +14,12 @@
   <cr>||||
   !
 !
+&cmd_line.cfm|Use line password for authentication|||
+  <cr>||||
+  !
+!
 group|Use Server-group|||
-  word|Server-group name, or radius, tacacs+ or ldap|||
+  word|Server-group name, or radius, tacacs+ or ldap|lb/le/wa||
     <cr>||||
     !
   !
