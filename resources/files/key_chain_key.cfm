@@ -12,11 +12,14 @@ cryptographic-algorithm|Set cryptographic authentication algorithm|k/o/n||
   !
 !
 key-string|Set key string|k/o/n||
-  #|encryption type|||
-    0|Specifies an UNENCRYPTED key will follow||
-    7|Specifies a HIDDEN key will follow||
-  #|||
+  0|Specifies an UNENCRYPTED key will follow|||
     line|The key|lb/le/wa||
+      <cr>||||
+      !
+    !
+  !
+  7|Specifies a HIDDEN key will follow|||
+    word|The encrypted key|||
       <cr>||||
       !
     !

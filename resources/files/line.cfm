@@ -363,11 +363,14 @@ parity|Set terminal parity|k/o/n||
   !
 !
 password|Set a password|k/o/n||
-  #|encryption type|||
-    0|Specifies an UNENCRYPTED password will follow||
-    7|Specifies a HIDDEN password will follow||
-  #|||
+  0|Specifies an UNENCRYPTED password will follow|||
     line|The password|lb/le/wa||
+      <cr>||||
+      !
+    !
+  !
+  7|Specifies a HIDDEN password will follow|||
+    word|The encrypted password|||
       <cr>||||
       !
     !
