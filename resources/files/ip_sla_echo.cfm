@@ -13,15 +13,50 @@ frequency|Frequency of an operation|k/o/n||
 !
 history|History and Distribution Data|k||
   #|parameter|k/o/n||
-    buckets-kept|Maximum number of history buckets to collect||
-    distributions-of-statistics-kept|Statistics distributions kept per hop||
     enhanced|Enable enhanced history collection||
-    filter|Add operation data to history||
-    hours-of-statistics-kept|Maximum number of hours of statistics kept||
-    lives-kept|Maximum number of lives to maintain in history||
-    statistics-distribution-interval|Statistics distribution interval size||
   #|||
     line|value|lb/le/wa||
+      <cr>||||
+      !
+    !
+  !
+  buckets-kept|Maximum number of history buckets to collect|k/o/n||
+    <1-60>|Number of history buckets|||
+      <cr>||||
+      !
+    !
+  !
+  distributions-of-statistics-kept|Statistics distributions kept per hop|k/o/n||
+    <1-20>|Number of statistics distributions|||
+      <cr>||||
+      !
+    !
+  !
+  filter|Add operation data to history|k/o/n||
+    #|filter|||
+      all|Store history data for all operations||
+      failures|Store data for operations that failed||
+      none|Do not store history data||
+      overThreshold|Store data for operations that exceeded the threshold||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  hours-of-statistics-kept|Maximum number of hours of statistics kept|k/o/n||
+    <0-25>|Number of hours|||
+      <cr>||||
+      !
+    !
+  !
+  lives-kept|Maximum number of lives to maintain in history|k/o/n||
+    <0-2>|Number of lives|||
+      <cr>||||
+      !
+    !
+  !
+  statistics-distribution-interval|Statistics distribution interval size|k/o/n||
+    <1-100>|Interval size in milliseconds|||
       <cr>||||
       !
     !
