@@ -2971,62 +2971,51 @@ ip|Global IP configuration subcommands|k||
   inspect|Context-based access control|k||
     name|Specify an inspection rule|k||
       word|Inspection rule name|k||
-        &ports.cfm|Protocol|k/o/n||
-          <cr>||||
-          !
-          alert|Alert message|||
-            #|state|||
-              on|Turn on alert||
-              off|Turn off alert||
-            #|||
-              <cr>||||
-              !
-            !
-          !
-          audit-trail|Audit trail|||
-            #|state|||
-              on|Turn on audit trail||
-              off|Turn off audit trail||
-            #|||
-              <cr>||||
-              !
-            !
-          !
-          timeout|Inactivity timeout|||
-            <5-43200>|Seconds|||
-              <cr>||||
-              !
-            !
-          !
+        &ports.cfm|Protocol|k/o/n||&inspect_rule_opt.cfm
         !
-        #|Protocol|k/o/n||
+        #|Protocol|k/o/n||&inspect_rule_opt.cfm
           tcp|Transmission Control Protocol||
           udp|User Datagram Protocol||
           icmp|Internet Control Message Protocol||
+          aol|America Online Instant Messenger||
+          cddbp|CD Database Protocol||
+          ddns-v3|Dynamic DNS version 3||
+          dns|Domain Name Server||
+          esmtp|Extended Simple Mail Transfer Protocol||
+          ftps|FTP over TLS/SSL||
+          imaps|IMAP over TLS/SSL||
+          ipass|IPASS roaming authentication||
+          ipsec-msft|Microsoft IPsec NAT-T||
+          ircs|IRC over TLS/SSL||
+          netshow|Microsoft NetShow||
+          pop3s|POP3 over TLS/SSL||
+          realaudio|RealAudio||
+          realsecure|ISS RealSecure||
+          rtsp|Real Time Streaming Protocol||
+          sip|Session Initiation Protocol||
+          skinny|Skinny Client Control Protocol||
+          sqlnet|SQL*Net||
+          streamworks|StreamWorks||
+          vdolive|VDOLive||
+          h323|H.323 Protocol||
+          cuseeme|CUSeeMe Protocol||
+          rcmd|R commands (r-exec, r-login, r-sh)||
         #|||
+        !
+        http|Hypertext Transfer Protocol|k/o/n||&inspect_http_opt.cfm
+        !
+        fragment|IP fragment inspection|k/o/n||
           <cr>||||
           !
-          alert|Alert message|||
-            #|state|||
-              on|Turn on alert||
-              off|Turn off alert||
-            #|||
+          maximum|Maximum number of unassembled packets|||
+            <50-10000>|Number of unassembled packets|||
               <cr>||||
               !
-            !
-          !
-          audit-trail|Audit trail|||
-            #|state|||
-              on|Turn on audit trail||
-              off|Turn off audit trail||
-            #|||
-              <cr>||||
-              !
-            !
-          !
-          timeout|Inactivity timeout|||
-            <5-43200>|Seconds|||
-              <cr>||||
+              timeout|Timeout for unassembled fragments|||
+                <1-1000>|Seconds|||
+                  <cr>||||
+                  !
+                !
               !
             !
           !
@@ -3043,14 +3032,55 @@ ip|Global IP configuration subcommands|k||
       <cr>||||
       !
     !
-    #|timer|k/o/n||
-      tcp|TCP settings||
-      udp|UDP settings||
-    #|||
-      idle-time|Idle timeout|||
+    tcp|TCP settings|k||
+      idle-time|Idle timeout|k/o/n||
         <1-2147483>|Seconds|||
           <cr>||||
           !
+        !
+      !
+      finwait-time|Timeout after a FIN exchange|k/o/n||
+        <1-2147483>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
+      synwait-time|Timeout to reach the established state|k/o/n||
+        <1-2147483>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
+      max-incomplete|Maximum half-open sessions per destination host|k||
+        host|Threshold and block time per host|k/o/n||
+          <1-250>|Half-open sessions per host|||
+            <cr>||||
+            !
+            block-time|Block time after the threshold is exceeded|||
+              <0-35791>|Minutes|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    udp|UDP settings|k||
+      idle-time|Idle timeout|k/o/n||
+        <1-2147483>|Seconds|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    alert-off|Disable the alert messages|k||
+      <cr>||||
+      !
+    !
+    dns-timeout|Idle timeout of a DNS lookup session|k/o/n||
+      <1-2147483>|Seconds|||
+        <cr>||||
         !
       !
     !

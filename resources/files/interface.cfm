@@ -1161,6 +1161,17 @@ hold-queue|Set hold queue depth|k||
   !
 !
 ip|Interface Internet Protocol config commands|k||
+  inspect|Apply an inspection rule (CBAC)|k||
+    word|Inspection rule name|||
+      #|direction|k/o/n||
+        in|Inbound inspection||
+        out|Outbound inspection||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
   access-group|Specify access control for packets|k||
     #|IP access list|||
       <1-199>|IP access list (standard or extended)||
