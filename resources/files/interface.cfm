@@ -1149,6 +1149,14 @@ hardware|Hardware settings|k||
     !
   !
 !
+full-duplex|Configure full-duplex operation|k||
+  <cr>||||
+  !
+!
+half-duplex|Configure half-duplex operation|k||
+  <cr>||||
+  !
+!
 hold-queue|Set hold queue depth|k||
   <0-240000>|Queue length|||
     #|direction|k/o/n||
@@ -1157,6 +1165,12 @@ hold-queue|Set hold queue depth|k||
     #|||
       <cr>||||
       !
+    !
+  !
+!
+max-reserved-bandwidth|Maximum reservable bandwidth on an interface|k/o/n||
+  <1-100>|Maximum reservable bandwidth in percent of the interface bandwidth|||
+    <cr>||||
     !
   !
 !

@@ -210,6 +210,15 @@ escape-character|Change the current line's escape character|k/o/n||
 exec|Start an EXEC process|k/o/sb||
   <cr>||||
   !
+  prompt|EXEC prompt|k/a||
+    #|prompt|k||
+      timestamp|Print a timestamp before each command output||
+      expand|Print the expanded command line||
+    #|||
+      <cr>||||
+      !
+    !
+  !
 !
 exec-timeout|Set the EXEC timeout|k/o/n||
   <0-35791>|Timeout in minutes|||
