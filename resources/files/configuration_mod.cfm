@@ -4055,6 +4055,20 @@ ip|Global IP configuration subcommands|k||
     !
   !
   tcp|Global TCP parameters|k||
+    selective-ack|Enable TCP selective-ACK|k||
+      <cr>||||
+      !
+    !
+    timestamp|Enable TCP timestamp option|k||
+      <cr>||||
+      !
+    !
+    window-size|TCP window size|k/o/n||
+      <68-1073741823>|Window size in bytes|||
+        <cr>||||
+        !
+      !
+    !
     synwait-time|Set time to wait on new TCP connections|k/o/n||
       <5-300>|Wait time|||
         <cr>||||
