@@ -439,6 +439,14 @@ cdp|CDP interface subcommands|k||
     <cr>||||
     !
   !
+  log|Log CDP messages|k||
+    mismatch|Log CDP mismatches|k||
+      duplex|Log duplex mismatches|k/sn||
+        <cr>||||
+        !
+      !
+    !
+  !
 !
 channel|Radio channel|k/o/n||
   <1-4096>|Channel number or frequency in MHz|||
