@@ -71,12 +71,151 @@ rewrite|Configure ethernet rewrite criteria|k||
           !
         !
       !
-      #|operation|||
-        push|Rewrite operation of push||
-        translate|Translate tag||
-      #|||
-        line|tags and options|lb/le/wa||
-          <cr>||||
+      push|Rewrite operation of push|||
+        dot1q|Push a dot1q tag|||
+          <1-4094>|VLAN id|||
+            <cr>||||
+            !
+            symmetric|Tag egress packets as specified in encapsulation|||
+              <cr>||||
+              !
+            !
+            second-dot1q|Push a second dot1q tag|||
+              <1-4094>|Inner VLAN id|||
+                <cr>||||
+                !
+                symmetric|Tag egress packets as specified in encapsulation|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+        !
+        dot1ad|Push a dot1ad tag|||
+          <1-4094>|VLAN id|||
+            <cr>||||
+            !
+            symmetric|Tag egress packets as specified in encapsulation|||
+              <cr>||||
+              !
+            !
+            dot1q|Push a dot1q tag below it|||
+              <1-4094>|Inner VLAN id|||
+                <cr>||||
+                !
+                symmetric|Tag egress packets as specified in encapsulation|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+      translate|Translate tag|||
+        1-to-1|Translate 1-to-1|||
+          dot1q|Dot1q tag|||
+            <1-4094>|VLAN id|||
+              <cr>||||
+              !
+              symmetric|Tag egress packets as specified in encapsulation|||
+                <cr>||||
+                !
+              !
+            !
+          !
+          dot1ad|Dot1ad tag|||
+            <1-4094>|VLAN id|||
+              <cr>||||
+              !
+              symmetric|Tag egress packets as specified in encapsulation|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+        1-to-2|Translate 1-to-2|||
+          dot1q|Outer dot1q tag|||
+            <1-4094>|Outer VLAN id|||
+              second-dot1q|Inner dot1q tag|||
+                <1-4094>|Inner VLAN id|||
+                  <cr>||||
+                  !
+                  symmetric|Tag egress packets as specified in encapsulation|||
+                    <cr>||||
+                    !
+                  !
+                !
+              !
+            !
+          !
+          dot1ad|Outer dot1ad tag|||
+            <1-4094>|Outer VLAN id|||
+              dot1q|Inner dot1q tag|||
+                <1-4094>|Inner VLAN id|||
+                  <cr>||||
+                  !
+                  symmetric|Tag egress packets as specified in encapsulation|||
+                    <cr>||||
+                    !
+                  !
+                !
+              !
+            !
+          !
+        !
+        2-to-1|Translate 2-to-1|||
+          dot1q|Dot1q tag|||
+            <1-4094>|VLAN id|||
+              <cr>||||
+              !
+              symmetric|Tag egress packets as specified in encapsulation|||
+                <cr>||||
+                !
+              !
+            !
+          !
+          dot1ad|Dot1ad tag|||
+            <1-4094>|VLAN id|||
+              <cr>||||
+              !
+              symmetric|Tag egress packets as specified in encapsulation|||
+                <cr>||||
+                !
+              !
+            !
+          !
+        !
+        2-to-2|Translate 2-to-2|||
+          dot1q|Outer dot1q tag|||
+            <1-4094>|Outer VLAN id|||
+              second-dot1q|Inner dot1q tag|||
+                <1-4094>|Inner VLAN id|||
+                  <cr>||||
+                  !
+                  symmetric|Tag egress packets as specified in encapsulation|||
+                    <cr>||||
+                    !
+                  !
+                !
+              !
+            !
+          !
+          dot1ad|Outer dot1ad tag|||
+            <1-4094>|Outer VLAN id|||
+              dot1q|Inner dot1q tag|||
+                <1-4094>|Inner VLAN id|||
+                  <cr>||||
+                  !
+                  symmetric|Tag egress packets as specified in encapsulation|||
+                    <cr>||||
+                    !
+                  !
+                !
+              !
+            !
           !
         !
       !
