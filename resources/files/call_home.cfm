@@ -20,8 +20,10 @@ alert-group|Enable an alert group|k||
 !
 mail-server|Configure call-home mail server|k||
   word|Mail server address|k/o/n||
-    line|priority|lb/le/wa||
-      <cr>||||
+    priority|Mail server priority|||
+      <1-100>|Priority, 1 the highest|||
+        <cr>||||
+        !
       !
     !
   !
