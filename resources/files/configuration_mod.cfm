@@ -6730,8 +6730,16 @@ snmp-server|Modify SNMP engine parameters|k||
     !
   !
   enable|Enable SNMP Traps or Informs|k||
-    traps|Enable SNMP Traps|k/n||&snmp_traps_enable.cfm
+    traps|Enable SNMP Traps|k/n||
       <cr>||||
+      !
+      &snmptraps.cfm|trap type|k/n||
+        <cr>||||
+        !
+        line|notification kinds|lb/le/wa/k/n||
+          <cr>||||
+          !
+        !
       !
     !
     informs|Enable SNMP Informs|k/n||
