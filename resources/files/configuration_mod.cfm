@@ -6730,16 +6730,8 @@ snmp-server|Modify SNMP engine parameters|k||
     !
   !
   enable|Enable SNMP Traps or Informs|k||
-    traps|Enable SNMP Traps|k/n||
+    traps|Enable SNMP Traps|k/n||&snmp_traps_enable.cfm
       <cr>||||
-      !
-      &snmptraps.cfm|trap type|k/n||
-        <cr>||||
-        !
-        line|notification kinds|lb/le/wa/k/n||
-          <cr>||||
-          !
-        !
       !
     !
     informs|Enable SNMP Informs|k/n||
