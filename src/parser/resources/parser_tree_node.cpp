@@ -30,13 +30,62 @@ int32_t randomCounterStart() {
   return static_cast<int32_t>(engine() % (1u << 30));
 }
 
+// The codes as one number each (first character in the high byte), so that
+// a code is found with one switch: every mode-file line has a letters field.
+constexpr uint32_t codeNumber(std::string_view code) {
+  return code.size() == 1   ? static_cast<unsigned char>(code[0])
+         : code.size() == 2 ? static_cast<uint32_t>(static_cast<unsigned char>(code[0])) << 8 |
+                                  static_cast<unsigned char>(code[1])
+                            : 0;
+}
+
 }  // namespace
 
 uint32_t letterBit(std::string_view code) {
-  for (const LetterCode& entry : kLetterCodes) {
-    if (code == entry.code) return entry.bit;
+  switch (codeNumber(code)) {
+    case codeNumber("k"):
+      return kLetterK;
+    case codeNumber("o"):
+      return kLetterO;
+    case codeNumber("a"):
+      return kLetterA;
+    case codeNumber("m"):
+      return kLetterM;
+    case codeNumber("mb"):
+      return kLetterMb;
+    case codeNumber("ma"):
+      return kLetterMa;
+    case codeNumber("lb"):
+      return kLetterLb;
+    case codeNumber("le"):
+      return kLetterLe;
+    case codeNumber("n"):
+      return kLetterN;
+    case codeNumber("sn"):
+      return kLetterSn;
+    case codeNumber("sb"):
+      return kLetterSb;
+    case codeNumber("ob"):
+      return kLetterOb;
+    case codeNumber("oe"):
+      return kLetterOe;
+    case codeNumber("nc"):
+      return kLetterNc;
+    case codeNumber("cf"):
+      return kLetterCf;
+    case codeNumber("rp"):
+      return kLetterRp;
+    case codeNumber("ne"):
+      return kLetterNe;
+    case codeNumber("nk"):
+      return kLetterNk;
+    case codeNumber("if"):
+      return kLetterIf;
+    case codeNumber("wa"):
+      return kLetterWa;
+    default:
+      return 0;
   }
-  return 0;
 }
 
 uint32_t parseLetters(std::string_view field) {
