@@ -570,6 +570,20 @@ bloggerd|Bloggerd configuration|k||
     !
   !
 !
+// PPPoE profiles: "bba-group pppoe NAME" or "global" (Broadband Access Aggregation
+// and DSL command reference).
+bba-group|Configure BBA Group|k||
+  pppoe|PPPoE type profile|k||
+    global|Global profile for all PPPoE ports without a profile of their own|k/n||
+      <cr>||||@(config-bba-group)# bba_group.cfm
+      !
+    !
+    word|BBA group name|k/n||
+      <cr>||||@(config-bba-group)# bba_group.cfm
+      !
+    !
+  !
+!
 bfd-template|BFD template configuration|k||
   #|hop|k||
     single-hop|Single hop template||
@@ -7508,6 +7522,43 @@ vpc|Virtual port channel|k||
     <1-1000>|Domain id|k/n||
       <cr>||||@(config-vpc-domain)# vpc_domain.cfm
       !
+    !
+  !
+!
+// Virtual private dial-up networks (VPDN command reference).
+vpdn|Virtual Private Dialup Network|k||
+  enable|Enable VPDN|k/o/sb||
+    <cr>||||
+    !
+  !
+  logging|Configure logging for VPDN|k||
+    <cr>||||
+    !
+    #|destination|k||
+      local|Enable local VPDN event logging||
+      remote|Enable remote VPDN event logging||
+      user|Enable VPDN user logging||
+      tunnel-drop|Enable logging of tunnel drops||
+      cause|Enable VPDN cause logging||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  search-order|Order in which the VPDN tunnel information is searched|k/o/n||
+    #|search key|lb/le/wa||
+      dnis|Search on the DNIS number||
+      domain|Search on the domain name||
+      multihop-hostname|Search on the multihop hostname||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+!
+vpdn-group|VPDN group configuration|k||
+  word|VPDN group name|k/n||
+    <cr>||||@(config-vpdn)# vpdn_group.cfm
     !
   !
 !

@@ -3888,19 +3888,13 @@ power|Power configuration|k||
 !
 ppp|Point-to-Point Protocol|k||
   authentication|Set PPP link authentication method|k/o/n||
-    #|method|lb/le/wa||
+    #|method|lb/le/wa||&ppp_auth_opt.cfm
       chap|Challenge Handshake Authentication Protocol (CHAP)||
       ms-chap|Microsoft Challenge Handshake Authentication Protocol (MS-CHAP)||
       ms-chap-v2|Microsoft CHAP Version 2 (MS-CHAP-V2)||
       pap|Password Authentication Protocol (PAP)||
       eap|Extensible Authentication Protocol (EAP)||
     #|||
-      <cr>||||
-      !
-      callin|Authenticate remote on incoming call only|||
-        <cr>||||
-        !
-      !
     !
   !
   chap|Set CHAP authentication parameters|k||

@@ -29,6 +29,7 @@
   msdp|Allow SNMP MSDP traps||
   mvpn|Allow Multicast Virtual Private Network traps||
   pki|Allow SNMP PKI traps||
+  pppoe|Allow SNMP pppoe traps||
   rep|Allow SNMP Resilient Ethernet Protocol traps||
   resource-policy|Allow CISCO-ERM-MIB notifications||
   rf|Allow all SNMP traps defined in CISCO-RF-MIB||
