@@ -41,6 +41,25 @@ async|Asynchronous interface settings|k||
     !
   !
 !
+// ATM interface settings (IOS ATM and DSL command references).
+atm|Modify ATM parameters|k||
+  ilmi-keepalive|ILMI keepalive|k/o/sb||
+    <cr>||||
+    !
+    <1-65535>|Keepalive interval in seconds|||
+      <cr>||||
+      !
+    !
+  !
+  ilmi-pvc-discovery|ILMI PVC discovery|k/o/sb||
+    <cr>||||
+    !
+    subinterface|Assign discovered PVCs to subinterfaces|||
+      <cr>||||
+      !
+    !
+  !
+!
 auto|Configure Automation|k||
   qos|Configure AutoQoS|k||
     voip|Configure AutoQoS for VoIP|k/o/n||
@@ -420,6 +439,10 @@ bridge-group|Transparent bridging interface parameters|k||
         !
       !
     !
+  !
+!
+bundle-enable|Enable ATM bundle processing|k/o/sb||
+  <cr>||||
   !
 !
 carrier-delay|Specify delay for interface transitions|k/o/n||
@@ -1188,6 +1211,27 @@ ip|Interface Internet Protocol config commands|k||
       #|direction|k/o/n||
         in|Inbound inspection||
         out|Outbound inspection||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
+  accounting|Enable IP accounting on this interface|k||
+    #|accounting kind|k||
+      access-violations|Account for IP packets violating access lists||
+      output-packets|Account for IP packets output on this interface||
+    #|||
+      <cr>||||
+      !
+    !
+    #|accounting by|k||
+      precedence|Count packets by IP precedence||
+      mac-address|Count packets by MAC address||
+    #|||
+      #|direction|k||
+        input|Received packets||
+        output|Transmitted packets||
       #|||
         <cr>||||
         !
