@@ -3803,6 +3803,26 @@ ip|Global IP configuration subcommands|k||
       <cr>||||@(config-ip-sla)# ip_sla.cfm
       !
     !
+    monitor|IP SLA monitor, the older form of the IP SLA commands|k||
+      <1-2147483647>|Entry number|k/n||
+        <cr>||||@(config-sla-monitor)# ip_sla_monitor.cfm
+        !
+      !
+      schedule|IP SLA monitor schedule|k||
+        <1-2147483647>|Entry number|k/o/n||&ip_sla_schedule_opt.cfm
+        !
+      !
+      responder|Enable the IP SLA monitor responder|k/o/sb||
+        <cr>||||
+        !
+      !
+      logging|IP SLA monitor logging|k||
+        traps|Enable IP SLA monitor syslog traps|k/o/sb||
+          <cr>||||
+          !
+        !
+      !
+    !
     auto|IP SLA auto settings|k||
       discovery|Enable IP SLA auto discovery of responders|k/o/sb||
         <cr>||||

@@ -34,6 +34,7 @@
   resource-policy|Allow CISCO-ERM-MIB notifications||
   rf|Allow all SNMP traps defined in CISCO-RF-MIB||
   rsvp|Allow RSVP flow change traps||
+  rtr|Allow SNMP Response Time Reporter traps||
   sonet|Allow SNMP SONET traps||
   syslog|Allow SNMP syslog traps||
   tty|Allow TCP connection traps||
