@@ -2233,6 +2233,17 @@ ip|Global IP configuration subcommands|k||
       <cr>||||
       !
     !
+    accounting|Enable CEF accounting|k/o/n||
+      #|accounting kind|lb/le/wa||
+        non-recursive|Enable non-recursive accounting||
+        per-prefix|Enable per prefix accounting||
+        prefix-length|Enable prefix length accounting||
+        load-balance-hash|Enable load balancing hash bucket counters||
+      #|||
+        <cr>||||
+        !
+      !
+    !
     load-sharing|Load sharing|k||
       algorithm|Per-destination load sharing algorithm selection|k/o/n||
         #|algorithm|||
@@ -4747,6 +4758,10 @@ logging|Modify message logging facilities|k||
   console|Set console logging parameters|k/o/sb||
     <cr>||||
     !
+    guaranteed|Guarantee console messages|k/o/sb||
+      <cr>||||
+      !
+    !
     &loglevels.cfm|Logging severity level|||
       <cr>||||
       !
@@ -4844,6 +4859,28 @@ logging|Modify message logging facilities|k||
   snmp-trap|Set syslog level for sending snmp trap|k/o/n||
     &loglevels.cfm|Logging severity level|||
       <cr>||||
+      !
+    !
+  !
+  message-counter|Configure log message to include certain counter value|k||
+    #|counter|k/o/sb||
+      debug|Count every debug message||
+      log|Count every log message and send it to the configured destinations||
+      syslog|Count every syslog message||
+    #|||
+      <cr>||||
+      !
+    !
+  !
+  filter|Specify a logging filter (an Embedded Syslog Manager script)|k||
+    word|URL of the filter script|k/o/n||
+      <cr>||||
+      !
+      args|Arguments passed to the filter script|||
+        line|Filter arguments|lb/le/wa||
+          <cr>||||
+          !
+        !
       !
     !
   !
