@@ -3744,7 +3744,59 @@ ospfv3|OSPFv3 settings|k||
     <cr>||||
     !
   !
+  demand-circuit|OSPFv3 demand circuit|k||
+    <cr>||||
+    !
+  !
+  flood-reduction|OSPFv3 flooding reduction|k||
+    <cr>||||
+    !
+  !
+  encryption|Encrypt and authenticate OSPFv3 packets|k/o/n||
+    ipsec|Use IPsec|||
+      spi|Security parameter index|||
+        <256-4294967295>|SPI value|||
+          esp|Encapsulating security payload|||
+            #|encryption algorithm|||
+              null|No encryption||
+              des|DES encryption||
+              3des|Triple DES encryption||
+            #|||
+              #|authentication algorithm|||
+                md5|MD5 authentication||
+                sha1|SHA-1 authentication||
+              #|||
+                #|key type|||
+                  0|The key is not encrypted||
+                  7|The key is encrypted||
+                #|||
+                  word|Authentication key in hexadecimal|||
+                    <cr>||||
+                    !
+                  !
+                !
+                word|Authentication key in hexadecimal|||
+                  <cr>||||
+                  !
+                !
+              !
+            !
+          !
+        !
+      !
+    !
+    null|No encryption on this interface|||
+      <cr>||||
+      !
+    !
+  !
   <1-65535>|Process ID|k||
+    cost|Interface cost in this process|k/o/n||
+      <1-65535>|Cost|||
+        <cr>||||
+        !
+      !
+    !
     #|address family|k||
       ipv4|IPv4 address family||
       ipv6|IPv6 address family||
