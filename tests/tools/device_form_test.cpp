@@ -90,13 +90,18 @@ class DeviceFormTest : public ProductGrammarTest {
     if (rawLines.size() != deviceLines.size()) return {"line count"};
     std::vector<std::string> found;
     std::map<Tokens, int> balance;  // output minus file
+    std::string top;  // the last line at the top level
     for (std::size_t i = 0; i < deviceLines.size(); ++i) {
       const std::string& line = deviceLines[i];
       if (line.back() == ' ') found.push_back("trailing blank: " + line);
-      // "exit-address-family" and its kin go one level up.
+      // "exit-address-family" and its kin, and the settings of an IP SLA
+      // operation, go one level up.
       const std::size_t indent = line.find_first_not_of(' ');
-      const bool exits = line.compare(indent, 5, "exit-") == 0;
-      if (indent + (exits ? 1 : 0) != rawLines[i].find_first_not_of(' ')) {
+      const std::size_t rawIndent = rawLines[i].find_first_not_of(' ');
+      if (rawIndent == 0) top = rawLines[i];
+      const bool up = line.compare(indent, 5, "exit-") == 0 ||
+                      (rawIndent >= 2 && top.rfind("ip sla ", 0) == 0 && line[indent] != '!');
+      if (indent + (up ? 1 : 0) != rawIndent) {
         found.push_back("indentation: " + line);
       }
       if (canonical(line)[0] != "!") ++balance[canonical(line)];
@@ -182,6 +187,12 @@ TEST_F(DeviceFormTest, DevicePrintedTextComesBackAsPrinted) {
       "interface GigabitEthernet0/2\n"
       " service instance 2 ethernet\n"
       "  encapsulation dot1q 20\n"
+      "ip sla monitor 5\n"
+      " type echo protocol ipIcmpEcho 10.0.0.1\n"
+      " frequency 60\n"
+      "ip sla 6\n"
+      " icmp-echo 10.0.0.2\n"
+      " history filter overThreshold\n"
       "route-map X permit 10\n"
       " set community 100:1 local-AS\n"
       "router bgp 1\n"

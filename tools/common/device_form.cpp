@@ -142,6 +142,8 @@ constexpr KeywordSpelling kKeywordSpellings[] = {
     {"set community", "local-as", "local-AS", 2},
     {"ip inspect", "waas", "WAAS", 2},
     {"hpm", "topn", "topN", 1},
+    {"type echo protocol", "ipicmpecho", "ipIcmpEcho", 3},
+    {"history filter", "overthreshold", "overThreshold", 2},
 };
 
 // Whether text begins with the words of command (the library's texts have
@@ -194,6 +196,14 @@ void deviceCase(std::string& body, const CiscoCommandLine& command, std::vector<
              })) {
     for (char& c : body) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   }
+}
+
+// Whether command is a setting of an IP SLA operation: its mode command is
+// the operation, whose own mode command is "ip sla N" (or "ip sla monitor N").
+bool inSlaOperation(const CiscoCommandLine& command) {
+  const CiscoCommandLine* operation = command.getParentCommand();
+  const CiscoCommandLine* entry = operation == nullptr ? nullptr : operation->getParentCommand();
+  return entry != nullptr && beginsWith(entry->getCurrentCommand(), "ip sla");
 }
 
 // The command of every line of result, or null when it does not know them.
@@ -292,6 +302,9 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
       // "exit-address-family" and its kin stand at the level of the
       // command that opened the mode they close.
       if (level > 0 && body[0] == 'e' && body.compare(0, 5, "exit-") == 0) --level;
+      // The settings of an IP SLA operation stand at the level of the
+      // operation ("ip sla 1", " icmp-echo 10.0.0.1", " frequency 30").
+      if (level > 0 && inSlaOperation(*command)) --level;
       deviceCase(body, *command, tokens);
       refs.clear();
       collectRefs(*command, interfaceNodes, refs);
