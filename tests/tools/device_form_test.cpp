@@ -101,7 +101,11 @@ class DeviceFormTest : public ProductGrammarTest {
       if (rawIndent == 0) top = rawLines[i];
       const bool up = line.compare(indent, 5, "exit-") == 0 ||
                       (rawIndent >= 2 && top.rfind("ip sla ", 0) == 0 && line[indent] != '!');
-      if (indent + (up ? 1 : 0) != rawIndent) {
+      // The lines of a public-key chain and of a MIB expression go one down.
+      const bool down = rawIndent > 0 && line[indent] != '!' &&
+                        (top.rfind("ip ssh pubkey-chain", 0) == 0 ||
+                         top.rfind("snmp mib expression", 0) == 0);
+      if (indent + (up ? 1 : 0) != rawIndent + (down ? 1 : 0)) {
         found.push_back("indentation: " + line);
       }
       if (canonical(line)[0] != "!") ++balance[canonical(line)];
@@ -201,6 +205,9 @@ TEST_F(DeviceFormTest, DevicePrintedTextComesBackAsPrinted) {
       " certificate self-signed 01\n"
       "  30820330 A0030201 F70D0101\n"
       "  quit\n"
+      "ip ssh pubkey-chain\n"
+      "  username boxen\n"
+      "   key-hash ssh-rsa 5CC74A68B18B026A1709FB09D1F44E2F\n"
       "banner motd ^C\n"
       "Authorised access only\n"
       "^C\n";

@@ -206,6 +206,22 @@ bool inSlaOperation(const CiscoCommandLine& command) {
   return entry != nullptr && beginsWith(entry->getCurrentCommand(), "ip sla");
 }
 
+// Modes whose lines the device writes one blank deeper than their level:
+// "ip ssh pubkey-chain" / "  username NAME" / "   key-hash ssh-rsa ...",
+// "snmp mib expression owner O name N" / "  expression ...".
+constexpr std::string_view kDeeperModes[] = {"ip ssh pubkey-chain", "snmp mib expression"};
+
+bool inDeeperMode(const CiscoCommandLine& command) {
+  for (const CiscoCommandLine* mode = command.getParentCommand(); mode != nullptr;
+       mode = mode->getParentCommand()) {
+    const std::string& text = mode->getCurrentCommand();
+    for (std::string_view deeper : kDeeperModes) {
+      if (!text.empty() && text[0] == deeper[0] && beginsWith(text, deeper)) return true;
+    }
+  }
+  return false;
+}
+
 // The command of every line of result, or null when it does not know them.
 const std::vector<const CiscoCommandLine*>* knownLines(const vexaparser::ConfigResult& result) {
   return result.linesKnown() ? &result.lineCommands : nullptr;
@@ -305,6 +321,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
       // The settings of an IP SLA operation stand at the level of the
       // operation ("ip sla 1", " icmp-echo 10.0.0.1", " frequency 30").
       if (level > 0 && inSlaOperation(*command)) --level;
+      if (level > 0 && inDeeperMode(*command)) ++level;
       deviceCase(body, *command, tokens);
       refs.clear();
       collectRefs(*command, interfaceNodes, refs);
