@@ -136,7 +136,7 @@ match|Match values from routing table|k||
     !
   !
   metric|Match metric of route|k/o/n||
-    <0-4294967295>|Metric value|||
+    <0-4294967295>|Metric value|lb/le/wa||
       <cr>||||
       !
       +-|Deviation from the metric|||
@@ -147,7 +147,7 @@ match|Match values from routing table|k||
       !
     !
     external|Match external metric of route|||
-      <0-4294967295>|Metric value|||
+      <0-4294967295>|Metric value|lb/le/wa||
         <cr>||||
         !
         +-|Deviation from the metric|||
@@ -228,11 +228,34 @@ match|Match values from routing table|k||
       <1-4294967295>|Process ID or autonomous system number|le/m/n||
         <cr>||||
         !
+        #|protocol|lb/le/m/n||
+          connected|Connected||
+          isis|ISO IS-IS||
+          lisp|Locator ID Separation Protocol (LISP)||
+          mobile|Mobile routes||
+          rip|Routing Information Protocol (RIP)||
+          static|Static routes||
+        #|||
+          <cr>||||
+          !
+        !
       !
     !
   !
   tag|Match tag of route|k||
     <0-4294967295>|Tag value|lb/le/m/n||
+      <cr>||||
+      !
+    !
+    list|Route tag list|k||
+      word|Route tag list name|lb/le/m/n||
+        <cr>||||
+        !
+      !
+    !
+  !
+  mdt-group|Match routes corresponding to MDT group|k||
+    word|IP access list of MDT groups|lb/le/m/n||
       <cr>||||
       !
     !
@@ -268,6 +291,16 @@ set|Set values in destination routing protocol|k||
       <1-4294967295>|AS number to replace|lb/le/wa||
         <cr>||||
         !
+      !
+    !
+  !
+  aigp-metric|BGP accumulated IGP metric|k/o/n||
+    <0-4294967295>|Manual AIGP metric value|||
+      <cr>||||
+      !
+    !
+    igp-metric|AIGP metric from the IGP metric of the route|||
+      <cr>||||
       !
     !
   !
@@ -311,6 +344,20 @@ set|Set values in destination routing protocol|k||
   !
   default|Set default information|k||
     interface|Default output interface|k/o/n||&rm_interfaces.cfm
+    !
+  !
+  extcomm-list|Set BGP/VPN extended community list (for deletion)|k/o/n||
+    <1-500>|Extended community-list number|||
+      delete|Delete matching extended communities|||
+        <cr>||||
+        !
+      !
+    !
+    word|Extended community-list name|||
+      delete|Delete matching extended communities|||
+        <cr>||||
+        !
+      !
     !
   !
   extcommunity|BGP extended community attribute|k||
@@ -587,7 +634,7 @@ set|Set values in destination routing protocol|k||
     !
   !
   traffic-index|BGP traffic classification number for accounting|k/o/n||
-    <1-8>|Bucket number|||
+    <1-64>|Bucket number|||
       <cr>||||
       !
     !
