@@ -6273,12 +6273,61 @@ radius-server|Modify RADIUS query parameters|k||
   !
   attribute|Customize selected radius attributes|k||
     <1-255>|Attribute number|k||
-      word|Attribute setting|k/o/n||
+      // each of these is a line of its own: attribute 6 on-for-login-auth and attribute 6 support-multiple
+      #|attribute handling|k||
+        on-for-login-auth|Send the attribute in authentication packets||
+        include-in-access-req|Send the attribute in access-request packets||
+        include-in-accounting-req|Send the attribute in accounting-request packets||
+        support-multiple|Support multiple values of the attribute||
+        mandatory|The attribute must be present in access-accept packets||
+      #|||
         <cr>||||
         !
-        word|Setting value|||
+      !
+      access-request|Access-request packets|k||
+        include|Include the attribute|k||
           <cr>||||
           !
+        !
+      !
+      mac|MAC address based calling station id|k||
+        format|MAC address format|k/o/n||
+          ietf|IETF format 00-00-40-96-3E-4A|||
+            <cr>||||
+            !
+            #|case|||
+              lower-case|Lower case letters||
+              upper-case|Upper case letters||
+            #|||
+              <cr>||||
+              !
+            !
+          !
+        !
+      !
+      send|Send the calling station id|k||
+        nas-port-detail|Send the NAS port details|k/o/n||
+          <cr>||||
+          !
+          mac-only|Only the MAC address of the client|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      default|Attribute defaults|k||
+        direction|Default direction of the filters|k/o/n||
+          #|direction|||
+            inbound|Inbound||
+            outbound|Outbound||
+          #|||
+            <cr>||||
+            !
+          !
+        !
+      !
+      a.b.c.d|Address sent as attribute 4|o/n||
+        <cr>||||
         !
       !
     !
