@@ -1542,6 +1542,18 @@ diagnostic|Configure diagnostic information|k||
   !
 !
 dial-peer|Dial map (peer) configuration|k||
+  cor|Class of restriction|k||
+    custom|Define the custom classes of restriction|k||
+      <cr>||||@(config-dp-cor)# dial_peer_cor_custom.cfm
+      !
+    !
+    list|Define a list of classes of restriction|k||
+      word|Name of the list|k/n||
+        <cr>||||@(config-dp-corlist)# dial_peer_cor_list.cfm
+        !
+      !
+    !
+  !
   voice|Voice dial peer|k||
     <1-1073741823>|Voice dial peer tag|k/n||
       #|dial peer type|||
