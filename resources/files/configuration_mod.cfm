@@ -3005,6 +3005,42 @@ ip|Global IP configuration subcommands|k||
       !
     !
   !
+  ips|Intrusion prevention system|k||
+    name|Specify an IPS rule|k||
+      word|IPS rule name|k/o/n||
+        <cr>||||
+        !
+        list|Access list of the packets the rule scans|||
+          word|Access list number or name|||
+            <cr>||||
+            !
+          !
+        !
+      !
+    !
+    config|IPS configuration|k||
+      location|Where the IPS configuration files are kept|k/o/n||
+        word|URL of the directory|||
+          <cr>||||
+          !
+        !
+      !
+    !
+    // one line for each kind of notification
+    notify|How the IPS reports alarms|k||
+      #|notification|k/n||
+        sdee|Security Device Event Exchange||
+        log|Syslog messages||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+    signature-category|IPS signature categories|k||
+      <cr>||||@(config-ips-category)# ips_category.cfm
+      !
+    !
+  !
   inspect|Context-based access control|k||
     name|Specify an inspection rule|k||
       word|Inspection rule name|k||

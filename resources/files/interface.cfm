@@ -1206,6 +1206,17 @@ max-reserved-bandwidth|Maximum reservable bandwidth on an interface|k/o/n||
   !
 !
 ip|Interface Internet Protocol config commands|k||
+  ips|Apply an IPS rule|k||
+    word|IPS rule name|||
+      #|direction|k/o/n||
+        in|Inbound scanning||
+        out|Outbound scanning||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
   inspect|Apply an inspection rule (CBAC)|k||
     word|Inspection rule name|||
       #|direction|k/o/n||
