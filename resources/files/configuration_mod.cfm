@@ -4148,6 +4148,12 @@ ip|Global IP configuration subcommands|k||
     !
   !
   tcp|Global TCP parameters|k||
+    queuemax|Maximum queue of outgoing TCP packets|k/o/n||
+      <5-50>|Number of packets|||
+        <cr>||||
+        !
+      !
+    !
     selective-ack|Enable TCP selective-ACK|k||
       <cr>||||
       !

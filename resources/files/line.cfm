@@ -220,6 +220,12 @@ exec|Start an EXEC process|k/o/sb||
     !
   !
 !
+logout-warning|Warning countdown before the absolute timeout of the line|k/o/n||
+  <0-4294967295>|Seconds|||
+    <cr>||||
+    !
+  !
+!
 exec-timeout|Set the EXEC timeout|k/o/n||
   <0-35791>|Timeout in minutes|||
     <cr>||||
