@@ -181,6 +181,7 @@ TEST_F(DeviceFormTest, DevicePrintedTextComesBackAsPrinted) {
       "snmp-server community ro RO\n"
       "snmp-server community x view ro RW 10\n"
       "ip community-list standard cl permit local-AS\n"
+      "ip ips notify SDEE\n"
       "vrf definition A\n"
       " rd 1:1\n"
       " address-family ipv4\n"

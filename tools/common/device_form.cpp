@@ -144,6 +144,7 @@ constexpr KeywordSpelling kKeywordSpellings[] = {
     {"hpm", "topn", "topN", 1},
     {"type echo protocol", "ipicmpecho", "ipIcmpEcho", 3},
     {"history filter", "overthreshold", "overThreshold", 2},
+    {"ip ips notify", "sdee", "SDEE", 3},
 };
 
 // Whether text begins with the words of command (the library's texts have
