@@ -1648,6 +1648,19 @@ access-session|Access session global settings|k||
     !
   !
 !
+dot11|IEEE 802.11 configuration|k||
+  // An SSID and its settings; the radio interfaces name it with "ssid NAME".
+  ssid|Configure an SSID|k||
+    word|SSID, up to 32 characters|k/n||
+      <cr>||||@(config-ssid)# dot11_ssid.cfm
+      !
+    !
+  !
+  syslog|Log 802.11 association events to syslog|k||
+    <cr>||||
+    !
+  !
+!
 dot1x|IEEE 802.1X global configuration|k||
   critical|Critical authentication settings|k||
     eapol|Send EAPOL-Success when a port becomes critically authorized|k||

@@ -4716,8 +4716,9 @@ srr-queue|Configure shaped round-robin transmit queues|k||
     !
   !
 !
-ssid|Wireless SSID|k/o/n||
-  word|SSID|||
+ssid|Wireless SSID|k||
+  // A radio carries several SSIDs, one line each.
+  word|SSID|k/n||
     <cr>||||
     !
   !
