@@ -3943,6 +3943,69 @@ pppoe-client|PPPoE client settings|k||
   !
 !
 power|Power configuration|k||
+  // Radio transmit power: the levels the radios offer, in mW or dBm.
+  // Each modulation's level is a line of its own.
+  local|Radio transmit power|k||
+    #|power level|o/n||
+      -1|dBm||
+      1|mW or dBm||
+      2|dBm||
+      5|mW or dBm||
+      8|dBm||
+      10|mW||
+      11|dBm||
+      12|dBm||
+      14|dBm||
+      15|dBm||
+      17|dBm||
+      18|dBm||
+      20|mW or dBm||
+      21|dBm||
+      22|dBm||
+      23|dBm||
+      24|dBm||
+      30|mW||
+      40|mW||
+      50|mW||
+      100|mW||
+      maximum|Highest level the regulatory domain allows||
+    #|||
+      <cr>||||
+      !
+    !
+    #|modulation|k/o/n||
+      cck|CCK (802.11b) rates||
+      ofdm|OFDM (802.11g) rates||
+    #|||
+      #|power level|||
+        -1|dBm||
+        1|mW or dBm||
+        2|dBm||
+        5|mW or dBm||
+        8|dBm||
+        10|mW||
+        11|dBm||
+        12|dBm||
+        14|dBm||
+        15|dBm||
+        17|dBm||
+        18|dBm||
+        20|mW or dBm||
+        21|dBm||
+        22|dBm||
+        23|dBm||
+        24|dBm||
+        30|mW||
+        40|mW||
+        50|mW||
+        100|mW||
+        maximum|Highest level the regulatory domain allows||
+      #|||
+        <cr>||||
+        !
+      !
+    !
+  !
   inline|Inline power configuration|k||
     #|inline power mode|o/n||
       auto|Automatically detect and power inline devices||
@@ -4721,6 +4784,10 @@ ssid|Wireless SSID|k||
   word|SSID|k/n||
     <cr>||||
     !
+  !
+!
+mbssid|Broadcast one basic SSID per SSID on this radio|k||
+  <cr>||||
   !
 !
 standby|HSRP interface configuration commands|k||&hsrp_group.cfm
