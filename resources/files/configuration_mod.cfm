@@ -4821,6 +4821,22 @@ logging|Modify message logging facilities|k||
         !
       !
     !
+    xml|Enable logging in XML to XML logging buffer|||
+      <cr>||||
+      !
+      <4096-2147483647>|Logging buffer size|||
+        <cr>||||
+        !
+        &loglevels.cfm|Logging severity level|||
+          <cr>||||
+          !
+        !
+      !
+      &loglevels.cfm|Logging severity level|||
+        <cr>||||
+        !
+      !
+    !
   !
   console|Set console logging parameters|k/o/sb||
     <cr>||||
@@ -4835,6 +4851,14 @@ logging|Modify message logging facilities|k||
     !
     discriminator|Establish MD-Console association|||
       word|discriminator name|||
+        <cr>||||
+        !
+      !
+    !
+    xml|Enable logging in XML|||
+      <cr>||||
+      !
+      &loglevels.cfm|Logging severity level|||
         <cr>||||
         !
       !
