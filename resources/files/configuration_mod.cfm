@@ -5074,6 +5074,30 @@ logging|Modify message logging facilities|k||
       !
     !
   !
+  esm|Set ESM filter restrictions|k||
+    config|Permit configuration changes from ESM filters|k||
+      <cr>||||
+      !
+    !
+  !
+  cns-events|Set CNS Event logging level|k/o/n||
+    &loglevels.cfm|Logging severity level|||
+      <cr>||||
+      !
+    !
+  !
+  delimiter|Append delimiter to syslog messages|k||
+    tcp|Append delimiter to syslog messages over TCP|k||
+      <cr>||||
+      !
+    !
+  !
+  exception|Limit size of exception flush output|k/o/n||
+    <4096-2147483647>|Size of the exception log in bytes|||
+      <cr>||||
+      !
+    !
+  !
   on|Enable logging to all enabled destinations|k/sn||
     <cr>||||
     !
