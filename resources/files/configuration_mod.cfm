@@ -4821,7 +4821,7 @@ logging|Modify message logging facilities|k||
         !
       !
     !
-    xml|Enable logging in XML to XML logging buffer|||
+    xml|Enable logging in XML to XML logging buffer|k||
       <cr>||||
       !
       <4096-2147483647>|Logging buffer size|||
@@ -4855,7 +4855,7 @@ logging|Modify message logging facilities|k||
         !
       !
     !
-    xml|Enable logging in XML|||
+    xml|Enable logging in XML|k||
       <cr>||||
       !
       &loglevels.cfm|Logging severity level|||
