@@ -65,7 +65,7 @@ rewrite|Configure ethernet rewrite criteria|k||
         <1-2>|Number of tags to pop|||
           <cr>||||
           !
-          symmetric|Tag egress packets as specified in encapsulation|||
+          symmetric|Tag egress packets as the encapsulation gives|||
             <cr>||||
             !
           !
@@ -76,7 +76,7 @@ rewrite|Configure ethernet rewrite criteria|k||
           <1-4094>|VLAN id|||
             <cr>||||
             !
-            symmetric|Tag egress packets as specified in encapsulation|||
+            symmetric|Tag egress packets as the encapsulation gives|||
               <cr>||||
               !
             !
@@ -84,7 +84,7 @@ rewrite|Configure ethernet rewrite criteria|k||
               <1-4094>|Inner VLAN id|||
                 <cr>||||
                 !
-                symmetric|Tag egress packets as specified in encapsulation|||
+                symmetric|Tag egress packets as the encapsulation gives|||
                   <cr>||||
                   !
                 !
@@ -96,7 +96,7 @@ rewrite|Configure ethernet rewrite criteria|k||
           <1-4094>|VLAN id|||
             <cr>||||
             !
-            symmetric|Tag egress packets as specified in encapsulation|||
+            symmetric|Tag egress packets as the encapsulation gives|||
               <cr>||||
               !
             !
@@ -104,7 +104,7 @@ rewrite|Configure ethernet rewrite criteria|k||
               <1-4094>|Inner VLAN id|||
                 <cr>||||
                 !
-                symmetric|Tag egress packets as specified in encapsulation|||
+                symmetric|Tag egress packets as the encapsulation gives|||
                   <cr>||||
                   !
                 !
@@ -119,7 +119,7 @@ rewrite|Configure ethernet rewrite criteria|k||
             <1-4094>|VLAN id|||
               <cr>||||
               !
-              symmetric|Tag egress packets as specified in encapsulation|||
+              symmetric|Tag egress packets as the encapsulation gives|||
                 <cr>||||
                 !
               !
@@ -129,7 +129,7 @@ rewrite|Configure ethernet rewrite criteria|k||
             <1-4094>|VLAN id|||
               <cr>||||
               !
-              symmetric|Tag egress packets as specified in encapsulation|||
+              symmetric|Tag egress packets as the encapsulation gives|||
                 <cr>||||
                 !
               !
@@ -143,7 +143,7 @@ rewrite|Configure ethernet rewrite criteria|k||
                 <1-4094>|Inner VLAN id|||
                   <cr>||||
                   !
-                  symmetric|Tag egress packets as specified in encapsulation|||
+                  symmetric|Tag egress packets as the encapsulation gives|||
                     <cr>||||
                     !
                   !
@@ -157,7 +157,7 @@ rewrite|Configure ethernet rewrite criteria|k||
                 <1-4094>|Inner VLAN id|||
                   <cr>||||
                   !
-                  symmetric|Tag egress packets as specified in encapsulation|||
+                  symmetric|Tag egress packets as the encapsulation gives|||
                     <cr>||||
                     !
                   !
@@ -171,7 +171,7 @@ rewrite|Configure ethernet rewrite criteria|k||
             <1-4094>|VLAN id|||
               <cr>||||
               !
-              symmetric|Tag egress packets as specified in encapsulation|||
+              symmetric|Tag egress packets as the encapsulation gives|||
                 <cr>||||
                 !
               !
@@ -181,7 +181,7 @@ rewrite|Configure ethernet rewrite criteria|k||
             <1-4094>|VLAN id|||
               <cr>||||
               !
-              symmetric|Tag egress packets as specified in encapsulation|||
+              symmetric|Tag egress packets as the encapsulation gives|||
                 <cr>||||
                 !
               !
@@ -195,7 +195,7 @@ rewrite|Configure ethernet rewrite criteria|k||
                 <1-4094>|Inner VLAN id|||
                   <cr>||||
                   !
-                  symmetric|Tag egress packets as specified in encapsulation|||
+                  symmetric|Tag egress packets as the encapsulation gives|||
                     <cr>||||
                     !
                   !
@@ -209,7 +209,7 @@ rewrite|Configure ethernet rewrite criteria|k||
                 <1-4094>|Inner VLAN id|||
                   <cr>||||
                   !
-                  symmetric|Tag egress packets as specified in encapsulation|||
+                  symmetric|Tag egress packets as the encapsulation gives|||
                     <cr>||||
                     !
                   !
