@@ -1,4 +1,4 @@
-// Shared: the options of an HTTP inspection rule, in any order.
+// Shared: the options of an HTTP rule of the CBAC firewall, in any order.
 <cr>||||
 !
 alert|Alert message|ob||

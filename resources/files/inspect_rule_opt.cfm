@@ -1,4 +1,4 @@
-// Shared: the options of a CBAC inspection rule, in any order.
+// Shared: the options of a CBAC firewall rule, in any order.
 <cr>||||
 !
 alert|Alert message|ob||
