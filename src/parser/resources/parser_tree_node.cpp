@@ -1,5 +1,7 @@
 #include "vexa/parser/parser_tree_node.h"
 
+#include <array>
+#include <iterator>
 #include <random>
 #include <string_view>
 
@@ -31,7 +33,8 @@ int32_t randomCounterStart() {
 }
 
 // The codes as one number each (first character in the high byte), so that
-// a code is found with one switch: every mode-file line has a letters field.
+// a code is found by comparing numbers: every mode-file line has a letters
+// field.
 constexpr uint32_t codeNumber(std::string_view code) {
   return code.size() == 1   ? static_cast<unsigned char>(code[0])
          : code.size() == 2 ? static_cast<uint32_t>(static_cast<unsigned char>(code[0])) << 8 |
@@ -39,53 +42,22 @@ constexpr uint32_t codeNumber(std::string_view code) {
                             : 0;
 }
 
+// The number of each code of the table, in its order.
+constexpr auto kCodeNumbers = [] {
+  std::array<uint32_t, std::size(kLetterCodes)> numbers{};
+  for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = codeNumber(kLetterCodes[i].code);
+  return numbers;
+}();
+
 }  // namespace
 
 uint32_t letterBit(std::string_view code) {
-  switch (codeNumber(code)) {
-    case codeNumber("k"):
-      return kLetterK;
-    case codeNumber("o"):
-      return kLetterO;
-    case codeNumber("a"):
-      return kLetterA;
-    case codeNumber("m"):
-      return kLetterM;
-    case codeNumber("mb"):
-      return kLetterMb;
-    case codeNumber("ma"):
-      return kLetterMa;
-    case codeNumber("lb"):
-      return kLetterLb;
-    case codeNumber("le"):
-      return kLetterLe;
-    case codeNumber("n"):
-      return kLetterN;
-    case codeNumber("sn"):
-      return kLetterSn;
-    case codeNumber("sb"):
-      return kLetterSb;
-    case codeNumber("ob"):
-      return kLetterOb;
-    case codeNumber("oe"):
-      return kLetterOe;
-    case codeNumber("nc"):
-      return kLetterNc;
-    case codeNumber("cf"):
-      return kLetterCf;
-    case codeNumber("rp"):
-      return kLetterRp;
-    case codeNumber("ne"):
-      return kLetterNe;
-    case codeNumber("nk"):
-      return kLetterNk;
-    case codeNumber("if"):
-      return kLetterIf;
-    case codeNumber("wa"):
-      return kLetterWa;
-    default:
-      return 0;
+  const uint32_t number = codeNumber(code);
+  if (number == 0) return 0;
+  for (std::size_t i = 0; i < kCodeNumbers.size(); ++i) {
+    if (kCodeNumbers[i] == number) return kLetterCodes[i].bit;
   }
+  return 0;
 }
 
 uint32_t parseLetters(std::string_view field) {
