@@ -199,28 +199,41 @@ void deviceCase(std::string& body, const CiscoCommandLine& command, std::vector<
   }
 }
 
-// Whether command is a setting of an IP SLA operation: its mode command is
-// the operation, whose own mode command is "ip sla N" (or "ip sla monitor N").
-bool inSlaOperation(const CiscoCommandLine& command) {
-  const CiscoCommandLine* operation = command.getParentCommand();
-  const CiscoCommandLine* entry = operation == nullptr ? nullptr : operation->getParentCommand();
-  return entry != nullptr && beginsWith(entry->getCurrentCommand(), "ip sla");
-}
+// Modes whose lines the device writes at another indentation than their
+// level: from the given distance below the mode command on, lines move by
+// shift blanks.  The settings of an IP SLA operation stand at the level of
+// the operation ("ip sla 1", " icmp-echo 10.0.0.1", " frequency 30"); the
+// lines of a public-key chain and of a MIB expression stand one deeper
+// ("ip ssh pubkey-chain", "  username NAME", "   key-hash ssh-rsa ...").
+struct ModeIndent {
+  std::string_view mode;
+  int from;
+  int shift;
+};
+constexpr ModeIndent kModeIndents[] = {
+    {"ip sla", 2, -1},
+    {"ip ssh pubkey-chain", 1, 1},
+    {"snmp mib expression", 1, 1},
+};
 
-// Modes whose lines the device writes one blank deeper than their level:
-// "ip ssh pubkey-chain" / "  username NAME" / "   key-hash ssh-rsa ...",
-// "snmp mib expression owner O name N" / "  expression ...".
-constexpr std::string_view kDeeperModes[] = {"ip ssh pubkey-chain", "snmp mib expression"};
-
-bool inDeeperMode(const CiscoCommandLine& command) {
+// The level the device writes a recognised line at, from its level in the
+// tree: "exit-address-family" and its kin stand at the level of the command
+// that opened the mode they close, and the modes above move their lines.
+std::size_t deviceLevel(const CiscoCommandLine& command, const std::string& body) {
+  int level = std::max(0, command.getLevel());
+  if (level > 0 && body.compare(0, 5, "exit-") == 0) --level;
+  int distance = 1;
   for (const CiscoCommandLine* mode = command.getParentCommand(); mode != nullptr;
-       mode = mode->getParentCommand()) {
+       mode = mode->getParentCommand(), ++distance) {
     const std::string& text = mode->getCurrentCommand();
-    for (std::string_view deeper : kDeeperModes) {
-      if (!text.empty() && text[0] == deeper[0] && beginsWith(text, deeper)) return true;
+    for (const ModeIndent& indent : kModeIndents) {
+      if (distance >= indent.from && !text.empty() && text[0] == indent.mode[0] &&
+          beginsWith(text, indent.mode)) {
+        level += indent.shift;
+      }
     }
   }
-  return false;
+  return static_cast<std::size_t>(std::max(0, level));
 }
 
 // The command of every line of result, or null when it does not know them.
@@ -315,14 +328,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
     const CiscoCommandLine* command = !haveCommands ? nullptr : given ? (*known)[at] : read[at];
     if (command != nullptr && command->getTreeNodeSize() > 0 &&
         command->getFlag() != vexaparser::UnknownCommand) {
-      level = static_cast<std::size_t>(std::max(0, command->getLevel()));
-      // "exit-address-family" and its kin stand at the level of the
-      // command that opened the mode they close.
-      if (level > 0 && body[0] == 'e' && body.compare(0, 5, "exit-") == 0) --level;
-      // The settings of an IP SLA operation stand at the level of the
-      // operation ("ip sla 1", " icmp-echo 10.0.0.1", " frequency 30").
-      if (level > 0 && inSlaOperation(*command)) --level;
-      if (level > 0 && inDeeperMode(*command)) ++level;
+      level = deviceLevel(*command, body);
       deviceCase(body, *command, tokens);
       refs.clear();
       collectRefs(*command, interfaceNodes, refs);
