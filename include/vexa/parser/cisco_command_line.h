@@ -207,6 +207,11 @@ class CiscoCommandLine {
   // With FLAG_CONFLICT: the paths agree node by node up to a "cf" node of
   // other whose words differ from this command's.
   bool isConflictWith(const CiscoCommandLine* other) const;
+  // Both were read alike: the same texts, level, line number, flag, flag
+  // bits, order number and node path, equal nested commands, and neither
+  // linked to a parent (children aside: a reader may have gone on).  What a
+  // text read in parts checks where two readers meet.
+  bool sameReading(const CiscoCommandLine& other) const;
 
   // ---- combining ----
 
@@ -240,6 +245,8 @@ class CiscoCommandLine {
   bool mergePathValues(const CiscoCommandLine& other);
   bool mergeNestedCommands(const CiscoCommandLine& other);
   bool survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const;
+  // sameReading without the links: also for nested commands.
+  bool sameContent(const CiscoCommandLine& other) const;
 
   // A text most commands leave empty; it takes no room until it is set.
   class RareText {

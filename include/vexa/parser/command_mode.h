@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vexa/parser/grammar.h"
@@ -103,6 +104,29 @@ class CommandMode {
   }
   // The prompt of topNode() in the grammar's prompts; empty when none.
   std::string topPrompt() const;
+  // What decides how the mode reads the lines still to come, apart from
+  // which command objects opened its levels: two modes of one grammar whose
+  // readings are equal read every further line alike.
+  struct Reading {
+    std::vector<ParserTreeNode*> nodeStack;
+    std::size_t openCommands = 0;
+    std::vector<std::string> majorCommands;
+    std::string prompt;
+    int majorDepth = 0;
+    bool levelChanged = false;
+    bool inBanner = false;
+    bool leavePending = false;
+    char bannerDelimiter = '"';
+    bool operator==(const Reading&) const = default;
+  };
+  Reading reading() const;
+  // The character that opens and closes a banner text.  A line that begins
+  // (after blanks and tabs) with "bann" and has a character after its second
+  // blank sets it to that character: bannerDelimiterAfter.
+  char bannerDelimiter() const { return bannerDelimiter_; }
+  void setBannerDelimiter(char delimiter) { bannerDelimiter_ = delimiter; }
+  static char bannerDelimiterAfter(std::string_view line, char current);
+
   // Closes the innermost level: pops the node stack, the command stack and
   // the major commands, and clears the visited options of the attached
   // command line object.  For the help of every mode level.

@@ -32,6 +32,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vexa/parser/command_mode.h"
@@ -150,6 +151,46 @@ class VTY {
   // errorText.  Returns the result of the last parse (false when none).
   bool getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>& out,
                       std::string& errorText, int& errorLine, bool popFlag);
+  // Where getComLineInfo stands between two lines of a text, so that a text
+  // can be read line by line (readConfigLine) and in parts.
+  struct LineCursor {
+    // The mode the text is read in (null for none: every line then goes
+    // through parse).
+    CommandMode* mode = nullptr;
+    // The enclosing mode commands and the level a failed line takes.
+    std::shared_ptr<const std::string> majors;
+    int level = 0;
+    // The number of the last line read, and of the line read as the text's
+    // first.
+    int lineNo = 0;
+    int firstLineNo = 1;
+    // The result of the last line.
+    bool result = false;
+  };
+  // A cursor before a text whose first line gets the number firstLineNo.
+  LineCursor startReading(int firstLineNo = 1) const;
+  // Reads the next line of a text as getComLineInfo does (the line is one
+  // piece of forEachConfigLine).
+  void readConfigLine(std::string_view line, LineCursor& cursor,
+                      std::vector<CiscoCommandLine*>& out, std::string& errorText, int& errorLine,
+                      bool popFlag);
+  // What decides how the lines after cursor are read, apart from which
+  // command objects opened the levels: two terminals of one grammar whose
+  // states are equal read every further line alike.
+  struct ReadingState {
+    std::vector<VTYModeType> modeStack;
+    bool modeChanged = false;
+    bool inBanner = false;
+    CommandMode::Reading mode;
+    std::string majors;
+    int level = 0;
+    bool result = false;
+    bool operator==(const ReadingState&) const = default;
+  };
+  ReadingState readingState(const LineCursor& cursor) const;
+  // Sets the banner delimiter of the current mode (see CommandMode).
+  void setBannerDelimiter(char delimiter);
+
   // The "?" help of text at every mode level, innermost first: one hint per
   // level that knows the words, its word the level's prompt and its help the
   // output so far.  Leaves the node stack empty and the output unread.
@@ -185,10 +226,10 @@ class VTY {
   void writeCompletion(NodeMatcher& matcher, const ParserTreeNode* node, const std::string& prefix,
                        const std::string& partial);
   // Parses one line of getComLineInfo into command.
-  bool parseComLine(CommandMode& mode, const std::string& line, int lineNo, bool popFlag,
-                    CiscoCommandLine& command, std::shared_ptr<const std::string>& majors,
-                    int& level,
-                    std::string& errorText, int& errorLine);
+  bool parseComLine(const std::string& line, LineCursor& cursor, bool popFlag,
+                    CiscoCommandLine& command, std::string& errorText, int& errorLine);
+  // The line being read, kept to reuse its storage.
+  std::string readLine_;
 
   std::shared_ptr<const Grammar> grammar_;
   RunningConfigLister runningConfig_;

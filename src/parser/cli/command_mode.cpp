@@ -193,16 +193,34 @@ void CommandMode::leaveLevel(const std::string& firstWord, LineOutcome& outcome)
   state_.majorDepth = static_cast<int>(state_.majorCommands.size());
 }
 
-bool CommandMode::consumeBannerText(const std::string& line) {
+CommandMode::Reading CommandMode::reading() const {
+  Reading reading;
+  reading.nodeStack = state_.nodeStack;
+  reading.openCommands = state_.commandStack.size();
+  reading.majorCommands = state_.majorCommands;
+  reading.prompt = state_.prompt;
+  reading.majorDepth = state_.majorDepth;
+  reading.levelChanged = state_.levelChanged;
+  reading.inBanner = inBanner_;
+  reading.leavePending = leavePending_;
+  reading.bannerDelimiter = bannerDelimiter_;
+  return reading;
+}
+
+char CommandMode::bannerDelimiterAfter(std::string_view line, char current) {
   const std::size_t start = line.find_first_not_of(" \t");
-  if (start != std::string::npos && line.compare(start, 4, "bann") == 0) {
-    const std::size_t firstBlank = line.find(' ', start);
-    const std::size_t secondBlank =
-        firstBlank == std::string::npos ? std::string::npos : line.find(' ', firstBlank + 1);
-    if (secondBlank != std::string::npos && secondBlank + 1 < line.size()) {
-      bannerDelimiter_ = line[secondBlank + 1];
-    }
+  if (start == std::string_view::npos || line.compare(start, 4, "bann") != 0) return current;
+  const std::size_t firstBlank = line.find(' ', start);
+  const std::size_t secondBlank =
+      firstBlank == std::string_view::npos ? std::string_view::npos : line.find(' ', firstBlank + 1);
+  if (secondBlank != std::string_view::npos && secondBlank + 1 < line.size()) {
+    return line[secondBlank + 1];
   }
+  return current;
+}
+
+bool CommandMode::consumeBannerText(const std::string& line) {
+  bannerDelimiter_ = bannerDelimiterAfter(line, bannerDelimiter_);
   if (inBanner_ && line.find(bannerDelimiter_) == std::string::npos) {
     setBothLines(line + "\n");
     return true;

@@ -182,38 +182,67 @@ std::shared_ptr<const std::string> sharedMajors(std::string text) {
 
 bool VTY::getComLineInfo(const std::string& text, std::vector<CiscoCommandLine*>& out,
                          std::string& errorText, int& errorLine, bool popFlag) {
-  CommandMode* mode = currentCommandMode();
-  std::shared_ptr<const std::string> majors =
-      sharedMajors(mode == nullptr ? std::string() : mode->getMajorCommands());
-  int level = 0;
-  bool result = false;
-  int lineNo = 0;
-  // Each line is read into the same string.
-  std::string line;
+  LineCursor cursor = startReading();
   forEachConfigLine(text, [&](std::string_view piece) {
-    line.assign(piece);
-    ++lineNo;
-    auto command = std::make_unique<CiscoCommandLine>();
-    command->setLineNo(lineNo);
-    if (replaySkips(line)) {
-      command->setFlag(UnknownCommand);
-      command->setOriginalStr(line);
-    } else if (mode == nullptr) {
-      result = parse(line, popFlag, command.get());
-      errorLine = lineNo;
-      errorText = lastError_;
-    } else {
-      result =
-          parseComLine(*mode, line, lineNo, popFlag, *command, majors, level, errorText, errorLine);
-    }
-    out.push_back(command.release());
+    readConfigLine(piece, cursor, out, errorText, errorLine, popFlag);
   });
-  return result;
+  return cursor.result;
 }
 
-bool VTY::parseComLine(CommandMode& mode, const std::string& line, int lineNo, bool popFlag,
-                       CiscoCommandLine& command, std::shared_ptr<const std::string>& majors,
-                       int& level, std::string& errorText, int& errorLine) {
+VTY::LineCursor VTY::startReading(int firstLineNo) const {
+  LineCursor cursor;
+  cursor.mode = currentCommandMode();
+  cursor.majors =
+      sharedMajors(cursor.mode == nullptr ? std::string() : cursor.mode->getMajorCommands());
+  cursor.firstLineNo = firstLineNo;
+  cursor.lineNo = firstLineNo - 1;
+  return cursor;
+}
+
+void VTY::readConfigLine(std::string_view piece, LineCursor& cursor,
+                         std::vector<CiscoCommandLine*>& out, std::string& errorText,
+                         int& errorLine, bool popFlag) {
+  readLine_.assign(piece);
+  const std::string& line = readLine_;
+  const int lineNo = ++cursor.lineNo;
+  auto command = std::make_unique<CiscoCommandLine>();
+  command->setLineNo(lineNo);
+  if (replaySkips(line)) {
+    command->setFlag(UnknownCommand);
+    command->setOriginalStr(line);
+  } else if (cursor.mode == nullptr) {
+    cursor.result = parse(line, popFlag, command.get());
+    errorLine = lineNo;
+    errorText = lastError_;
+  } else {
+    cursor.result = parseComLine(line, cursor, popFlag, *command, errorText, errorLine);
+  }
+  out.push_back(command.release());
+}
+
+VTY::ReadingState VTY::readingState(const LineCursor& cursor) const {
+  ReadingState state;
+  state.modeStack = modeStack_;
+  state.modeChanged = modeChanged_;
+  state.inBanner = inBanner_;
+  if (cursor.mode != nullptr) state.mode = cursor.mode->reading();
+  if (cursor.majors != nullptr) state.majors = *cursor.majors;
+  state.level = cursor.level;
+  state.result = cursor.result;
+  return state;
+}
+
+void VTY::setBannerDelimiter(char delimiter) {
+  if (CommandMode* mode = currentCommandMode()) mode->setBannerDelimiter(delimiter);
+}
+
+bool VTY::parseComLine(const std::string& line, LineCursor& cursor, bool popFlag,
+                       CiscoCommandLine& command, std::string& errorText, int& errorLine) {
+  CommandMode& mode = *cursor.mode;
+  std::shared_ptr<const std::string>& majors = cursor.majors;
+  int& level = cursor.level;
+  const int lineNo = cursor.lineNo;
+  const bool first = lineNo == cursor.firstLineNo;
   const bool previousChanged = mode.levelChanged();
   const bool ok = parse(line, popFlag, &command);
   if (!ok) {
@@ -224,7 +253,7 @@ bool VTY::parseComLine(CommandMode& mode, const std::string& line, int lineNo, b
     // the failed line belongs inside it.
     const bool afterSubMode =
         static_cast<std::size_t>(mode.getMajorDepth()) < mode.majorCommandCount();
-    if (lineNo == 1 || afterSubMode) {
+    if (first || afterSubMode) {
       majors = sharedMajors(mode.getAllMajorCommands());
       level = mode.getMajorDepth() + (afterSubMode ? 1 : 0);
     }
@@ -238,7 +267,7 @@ bool VTY::parseComLine(CommandMode& mode, const std::string& line, int lineNo, b
   }
   // A configuration tree keeps every command of the text: no spare room.
   command.fitNodePath();
-  if (lineNo == 1 || mode.levelChanged() || previousChanged) {
+  if (first || mode.levelChanged() || previousChanged) {
     majors = sharedMajors(mode.getMajorCommands());
     level = mode.getMajorDepth();
   }

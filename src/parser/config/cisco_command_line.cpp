@@ -288,6 +288,27 @@ bool CiscoCommandLine::isExactlyMatch(const CiscoCommandLine* other) const {
   return other != nullptr && c_.currentCommand == other->c_.currentCommand;
 }
 
+bool CiscoCommandLine::sameReading(const CiscoCommandLine& other) const {
+  return parent_ == nullptr && other.parent_ == nullptr && sameContent(other);
+}
+
+bool CiscoCommandLine::sameContent(const CiscoCommandLine& other) const {
+  const Copied& a = c_;
+  const Copied& b = other.c_;
+  if (lineNo_ != other.lineNo_ || a.level != b.level || a.orderNo != b.orderNo ||
+      a.flags != b.flags || a.flag != b.flag || a.currentCommand != b.currentCommand ||
+      getOriginalCmd() != other.getOriginalCmd() || getOriginalStr() != other.getOriginalStr() ||
+      majorText() != other.majorText() || a.nodePath != b.nodePath) {
+    return false;
+  }
+  const NestedMap& mine = nested();
+  const NestedMap& theirs = other.nested();
+  return std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end(),
+                    [](const auto& x, const auto& y) {
+                      return x.first == y.first && x.second->sameContent(*y.second);
+                    });
+}
+
 bool CiscoCommandLine::isComparable(const CiscoCommandLine* other) const {
   if (other == nullptr || (c_.flags & FLAG_REMOVED) != 0 || c_.nodePath.empty()) return false;
   const NodePath& theirs = other->c_.nodePath;

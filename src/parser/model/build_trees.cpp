@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "parser/model/command_trees.h"
+#include "parser/model/read_in_parts.h"
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/parser_resources.h"
 #include "vexa/parser/scratch_terminal.h"
@@ -39,6 +40,9 @@ bool VexaParserUtil::getCmdInfo(const std::string& text, std::vector<CiscoComman
 bool VexaParserUtil::getCmdInfo(const Grammar& grammar, const std::string& text,
                                 std::vector<CiscoCommandLine*>& out, std::string& errorText,
                                 int& errorLine) {
+  if (model::worthReadingInParts(text)) {
+    return model::readInParts(grammar, text, out, errorText, errorLine);
+  }
   std::unique_ptr<VTY> vty = makeScratchTerminal(grammar);
   if (vty == nullptr) {
     errorText = VTY::kNotReadyMessage;

@@ -22,6 +22,25 @@ inline std::atomic<std::size_t>& sideBySideBytes() {
   return bytes;
 }
 
+// Whether this thread is one of two that sideBySide runs at once: work on
+// it then leaves the other core to its sibling (readInParts does not split).
+inline bool& sharingCores() {
+  thread_local bool sharing = false;
+  return sharing;
+}
+
+// Marks the thread as sharing the cores while it lives.
+class SharingCores {
+ public:
+  SharingCores() : was_(sharingCores()) { sharingCores() = true; }
+  ~SharingCores() { sharingCores() = was_; }
+  SharingCores(const SharingCores&) = delete;
+  SharingCores& operator=(const SharingCores&) = delete;
+
+ private:
+  bool was_;
+};
+
 // Runs first and second, on two threads when together (and the machine has
 // more than one), else one after the other; returns when both are done.  An
 // exception of second is raised again here after first has finished.
@@ -34,12 +53,14 @@ void sideBySide(bool together, First&& first, Second&& second) {
   }
   std::exception_ptr failed;
   std::thread other([&second, &failed] {
+    const SharingCores sharing;
     try {
       second();
     } catch (...) {
       failed = std::current_exception();
     }
   });
+  const SharingCores sharing;
   try {
     first();
   } catch (...) {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "grammar_test_support.h"
+#include "parser/model/read_in_parts.h"
 #include "parser/model/side_by_side.h"
 
 namespace vexaparser::testing {
@@ -117,6 +118,62 @@ TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
     std::string given = a;
     EXPECT_EQ(VexaParserUtil::normalizeConfig(grammar, std::move(given)).text, normalize(a));
     EXPECT_TRUE(given.empty()) << files[i];
+  }
+  least = usual;
+}
+
+// Everything a reading gives: each command with its links, and the error.
+std::string readingOf(const std::string& text) {
+  std::vector<CiscoCommandLine*> commands;
+  std::string errorText;
+  int errorLine = 0;
+  const bool result = VexaParserUtil::getCmdInfo(text, commands, errorText, errorLine);
+  std::ostringstream dump;
+  dump << result << ' ' << errorLine << ' ' << errorText << '\n';
+  for (const CiscoCommandLine* c : commands) {
+    std::string majors;
+    c->getMajorCmdStr(majors);
+    dump << c->getLineNo() << ' ' << c->getLevel() << ' ' << c->getFlag() << ' '
+         << c->getFlags() << ' ' << c->getOrderNo() << ' ' << c->getTreeNodeSize() << ' '
+         << c->getNestedCommands().size() << ' '
+         << (c->getParentCommand() ? c->getParentCommand()->getLineNo() : 0) << ' '
+         << c->getChildCommands().size() << '[' << c->getCurrentCommand() << '|'
+         << c->getOriginalCmd() << '|' << c->getOriginalStr() << '|' << majors << "]\n";
+  }
+  releaseCommands(commands);
+  return dump.str();
+}
+
+// A large text is read in two parts at once where a top-level block begins
+// near the middle: every corpus file, and texts where the guess is wrong
+// (the line after the "!" belongs to the open sub-mode, or fails), read the
+// same as from the first line to the last.
+TEST_F(CorpusTest, ReadingATextInTwoPartsChangesNothing) {
+  std::atomic<std::size_t>& least = model::readInPartsBytes();
+  const std::size_t usual = least.load();
+  const unsigned joinedBefore = model::partReads().joined.load();
+  const auto bothWays = [&least](const std::string& text) {
+    least = std::numeric_limits<std::size_t>::max();
+    const std::string whole = readingOf(text);
+    least = 0;
+    return std::make_pair(whole, readingOf(text));
+  };
+  for (const std::string& file : corpusFiles()) {
+    const auto [whole, parts] = bothWays(corpusText(file));
+    EXPECT_EQ(whole, parts) << file;
+  }
+  EXPECT_GT(model::partReads().joined.load(), joinedBefore + 20);
+  // The middle line of each text is the one after its "!" line.
+  const std::string banner = "banner motd ^C|hello \"there|^C|";
+  for (const std::string& text :
+       {cfg(banner + "interface Loopback0|!|description moved|!|hostname r1|!"),
+        cfg(banner + "interface Loopback0|!|frobnicate now|!|hostname r1|!"),
+        cfg(banner + "interface Loopback0|!|hostname r2| description a^b|hostname r1|!"),
+        cfg("banner motd ^C|hello|!|ip access-list extended A|!|x^C|!|hostname r1")}) {
+    const unsigned tried = model::partReads().tried.load();
+    const auto [whole, parts] = bothWays(text);
+    EXPECT_EQ(whole, parts) << text;
+    EXPECT_EQ(model::partReads().tried.load(), tried + 1) << text;
   }
   least = usual;
 }

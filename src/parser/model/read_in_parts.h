@@ -1,0 +1,58 @@
+// Reading a large configuration text on two cores at once.
+//
+// A scratch terminal reads a text line by line, and each line depends on the
+// levels the lines before it opened, so the text cannot simply be cut in
+// two.  Most configurations, though, are a run of top-level blocks: a line
+// at the left margin after a "!" line is nearly always a command of the
+// configuration mode itself, read the same whatever block came before it.
+//
+// readInParts guesses such a line near the middle.  A second terminal reads
+// from there on while the first reads up to it and then that line too.
+// Where the two meet, the first terminal's state after the line is compared
+// with the second's (VTY::readingState), and the two commands of the line
+// with each other (CiscoCommandLine::sameReading).  When they agree, the
+// second terminal read the rest exactly as the first would have, and its
+// commands are taken; when they do not, the second part is dropped and the
+// first terminal reads on.  Either way the commands are those of a reading
+// from the first line to the last.
+//
+// Internal to src/parser/model/.
+#ifndef VEXA_SRC_PARSER_MODEL_READ_IN_PARTS_H_
+#define VEXA_SRC_PARSER_MODEL_READ_IN_PARTS_H_
+
+#include <atomic>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/grammar.h"
+
+namespace vexaparser::model {
+
+// Below this many bytes of text a second thread costs more than it saves.
+// Tests move it to make either way happen.
+inline std::atomic<std::size_t>& readInPartsBytes() {
+  static std::atomic<std::size_t> bytes{64 * 1024};
+  return bytes;
+}
+
+// How often a text was read in two parts, and how often the parts joined.
+struct PartReads {
+  std::atomic<unsigned> tried{0};
+  std::atomic<unsigned> joined{0};
+};
+PartReads& partReads();
+
+// Whether text is read in two parts: large enough, a second core, and this
+// thread not already sharing the cores with another (sideBySide).
+bool worthReadingInParts(const std::string& text);
+
+// getCmdInfo over text in two parts at once (above); the same commands,
+// errorText, errorLine and result.
+bool readInParts(const Grammar& grammar, const std::string& text,
+                 std::vector<CiscoCommandLine*>& out, std::string& errorText, int& errorLine);
+
+}  // namespace vexaparser::model
+
+#endif  // VEXA_SRC_PARSER_MODEL_READ_IN_PARTS_H_
