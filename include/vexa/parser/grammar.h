@@ -111,6 +111,9 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   void setOverwriteKeys(std::set<std::string> keys) { overwriteKeys_ = std::move(keys); }
 
  private:
+  // Writes and reads grammar images (src/parser/resources/grammar_image.h).
+  friend class GrammarImageCodec;
+
   std::string folder_;
   uint64_t id_;
   // A deque never moves its elements, so node pointers stay valid.

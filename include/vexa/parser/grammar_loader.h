@@ -23,6 +23,10 @@ struct GrammarOptions {
   // Read the command flag file into the overwrite set when it exists (a
   // missing one leaves the set empty).
   bool commandFlags = true;
+  // Keep the loaded grammar as an image in the cache folder and read it
+  // from there while neither the resource files nor the library change
+  // (src/parser/resources/grammar_image.h): the same grammar, read faster.
+  bool image = true;
 };
 
 struct GrammarLoad {

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "parser/resources/grammar_image.h"
 #include "parser/resources/key_file_loader.h"
 #include "vexa/host/pathname.h"
 #include "vexa/host/platform.h"
@@ -74,13 +75,11 @@ void fillCommandOrder(Grammar& grammar) {
   grammar.setCommandOrder(std::move(table));
 }
 
-GrammarLoad loadGrammar(const GrammarOptions& options) {
-  GrammarLoad load;
-  const std::string folder = options.folder.empty()
-                                 ? vexahost::VexaFileSystem::GetSystemResourceFolder()
-                                 : options.folder;
-  load.grammar = std::make_shared<Grammar>(folder);
-  Grammar& grammar = *load.grammar;
+namespace {
+
+// Key tables, mode trees and the order table from the resource files; false
+// with error set when a mode file cannot be opened.
+bool loadFromFiles(Grammar& grammar, std::string& error) {
   loadKeyTables(filesPath(grammar, std::string("keyfiles") + vexahost::kPathSeparator), grammar);
   for (const ModeFile& mode : kModeFiles) {
     std::string failedAt;
@@ -89,11 +88,35 @@ GrammarLoad loadGrammar(const GrammarOptions& options) {
       grammar.setModePrompt(tree.root, mode.prompt);
       grammar.setModeTree(mode.mode, tree);
     } catch (const ParserException& e) {
-      load.error = failedAt.empty() ? e.getMessage() : failedAt + ": " + e.getMessage();
-      return load;
+      error = failedAt.empty() ? e.getMessage() : failedAt + ": " + e.getMessage();
+      return false;
     }
   }
   fillCommandOrder(grammar);
+  return true;
+}
+
+}  // namespace
+
+GrammarLoad loadGrammar(const GrammarOptions& options) {
+  GrammarLoad load;
+  const std::string folder = options.folder.empty()
+                                 ? vexahost::VexaFileSystem::GetSystemResourceFolder()
+                                 : options.folder;
+  std::string imagePath;
+  uint64_t fingerprint = 0;
+  if (options.image) imagePath = GrammarImage::imagePath(folder);
+  if (!imagePath.empty()) {
+    fingerprint = GrammarImage::fingerprint(folder);
+    if (fingerprint == GrammarImage::kRacy) imagePath.clear();
+  }
+  if (!imagePath.empty()) load.grammar = GrammarImage::read(folder, fingerprint, imagePath);
+  if (load.grammar == nullptr) {
+    load.grammar = std::make_shared<Grammar>(folder);
+    if (!loadFromFiles(*load.grammar, load.error)) return load;
+    if (!imagePath.empty()) GrammarImage::write(*load.grammar, fingerprint, imagePath);
+  }
+  Grammar& grammar = *load.grammar;
   if (options.commandFlags) {
     std::set<std::string> keys;
     try {

@@ -1,0 +1,55 @@
+// The grammar image: a loaded grammar kept in one binary file, so that the
+// next process reads its nodes back instead of reading the mode files again.
+//
+// An image belongs to one resource folder and one build of the library: its
+// header holds a fingerprint of every file below the folder's "files/" and
+// of the library file itself (names, sizes, inodes and times).  An image whose
+// fingerprint differs, or that is cut short or damaged (its checksum), is
+// not used: the grammar is then read from the mode files and the image
+// written again.  Images live in the cache folder (grammarCacheFolder), one
+// per resource folder.
+//
+// Internal to src/parser/.
+#ifndef VEXA_SRC_PARSER_RESOURCES_GRAMMAR_IMAGE_H_
+#define VEXA_SRC_PARSER_RESOURCES_GRAMMAR_IMAGE_H_
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "vexa/parser/grammar.h"
+
+namespace vexaparser {
+
+class GrammarImage {
+ public:
+  // The folder images are kept in, ending in a separator: env
+  // VEXA_CACHE_DIR; else $XDG_CACHE_HOME/vexa/; else $HOME/.cache/vexa/.
+  // Empty when VEXA_CACHE_DIR is set but empty, or no folder is known:
+  // images are then neither read nor written.
+  static std::string cacheFolder();
+  // The image file of the resource folder (empty without a cache folder).
+  static std::string imagePath(const std::string& resourceFolder);
+  // The fingerprint of the resource folder's files (names, sizes, inodes
+  // and times) and of this library file; kRacy when one of them changed so
+  // recently that a further change might not show in its times.
+  static uint64_t fingerprint(const std::string& resourceFolder);
+  static constexpr uint64_t kRacy = 0;
+  // How recent a change makes the fingerprint kRacy (two seconds: file
+  // times may tick coarsely).  Tests move it.
+  static std::atomic<int64_t>& settleNanos();
+
+  // Writes grammar (complete: its mode trees, prompts, key tables, shared
+  // files and order table; the overwrite set is not kept) to path, through
+  // a temporary file renamed into place.  False when it cannot be written.
+  static bool write(const Grammar& grammar, uint64_t fingerprint, const std::string& path);
+  // The grammar of the image at path for resourceFolder, or null when there
+  // is no usable image with that fingerprint.
+  static std::shared_ptr<Grammar> read(const std::string& resourceFolder, uint64_t fingerprint,
+                                       const std::string& path);
+};
+
+}  // namespace vexaparser
+
+#endif  // VEXA_SRC_PARSER_RESOURCES_GRAMMAR_IMAGE_H_
