@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -293,10 +295,9 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
                             std::ostream* stream) const {
   // A piece handed to the stream at a time.
   constexpr std::size_t kPiece = 64 * 1024;
-  const auto handOut = [&out, stream]() {
-    stream->write(out.data(), static_cast<std::streamsize>(out.size()));
-    out.clear();
-  };
+  // From this size on, the second half of a text written to a stream is
+  // written on a second thread meanwhile, into a text of its own.
+  constexpr std::size_t kHalvesFrom = 256 * 1024;
   // The lines are the non-empty pieces between carriage returns and line
   // feeds; the terminal reads the same pieces, one command each.  Counted
   // first, then read again one at a time (no list of them is kept).
@@ -312,41 +313,88 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
     vexaparser::VexaParserUtil::getCmdInfo(text, read, errorText, errorLine);
   }
   const bool haveCommands = given || read.size() == lineCount;
+  const auto commandOf = [&](std::size_t at) -> const CiscoCommandLine* {
+    return !haveCommands ? nullptr : given ? (*known)[at] : read[at];
+  };
 
-  out.reserve(stream != nullptr ? kPiece + 4096 : text.size());
-  std::string body;
-  std::vector<InterfaceRef> refs;
-  InterfaceNodes interfaceNodes;
-  std::vector<Token> tokens;
-  std::size_t i = 0;
-  vexaparser::forEachConfigLine(text, [&](std::string_view line) {
-    const std::size_t at = i++;
-    const std::size_t start = line.find_first_not_of(" \t");
-    if (start == std::string_view::npos) return;
-    body.assign(line.substr(start, line.find_last_not_of(" \t") + 1 - start));
-    std::size_t level = start >= options.copiedIndent ? start - options.copiedIndent : start;
-    const CiscoCommandLine* command = !haveCommands ? nullptr : given ? (*known)[at] : read[at];
-    if (command != nullptr && command->getTreeNodeSize() > 0 &&
-        command->getFlag() != vexaparser::UnknownCommand) {
-      level = deviceLevel(*command, body);
-      deviceCase(body, *command, tokens);
-      refs.clear();
-      collectRefs(*command, interfaceNodes, refs);
-      std::size_t from = 0;
-      for (const InterfaceRef& ref : refs) {
-        const std::string spelled = spelling(ref.type) + ref.number;
-        std::size_t next = joinRef(body, ref, spelled, from);
-        if (next == 0 && from > 0) next = joinRef(body, ref, spelled, 0);
-        if (next != 0) from = next;
+  // The lines of part (whose first line is line first of the text) into
+  // into, handed to stream (when not null) a piece at a time.
+  const auto writePart = [&](std::string_view part, std::size_t first, std::string& into,
+                             std::ostream* to) {
+    into.reserve(to != nullptr ? kPiece + 4096 : part.size());
+    std::string body;
+    std::vector<InterfaceRef> refs;
+    InterfaceNodes interfaceNodes;
+    std::vector<Token> tokens;
+    std::size_t i = first;
+    vexaparser::forEachConfigLine(part, [&](std::string_view line) {
+      const std::size_t at = i++;
+      const std::size_t start = line.find_first_not_of(" \t");
+      if (start == std::string_view::npos) return;
+      body.assign(line.substr(start, line.find_last_not_of(" \t") + 1 - start));
+      std::size_t level = start >= options.copiedIndent ? start - options.copiedIndent : start;
+      const CiscoCommandLine* command = commandOf(at);
+      if (command != nullptr && command->getTreeNodeSize() > 0 &&
+          command->getFlag() != vexaparser::UnknownCommand) {
+        level = deviceLevel(*command, body);
+        deviceCase(body, *command, tokens);
+        refs.clear();
+        collectRefs(*command, interfaceNodes, refs);
+        std::size_t from = 0;
+        for (const InterfaceRef& ref : refs) {
+          const std::string spelled = spelling(ref.type) + ref.number;
+          std::size_t next = joinRef(body, ref, spelled, from);
+          if (next == 0 && from > 0) next = joinRef(body, ref, spelled, 0);
+          if (next != 0) from = next;
+        }
       }
+      into.append(level, ' ');
+      into += body;
+      into += '\n';
+      if (to != nullptr && into.size() >= kPiece) {
+        to->write(into.data(), static_cast<std::streamsize>(into.size()));
+        into.clear();
+      }
+    });
+    if (to != nullptr) {
+      to->write(into.data(), static_cast<std::streamsize>(into.size()));
+      into.clear();
     }
-    out.append(level, ' ');
-    out += body;
-    out += '\n';
-    if (stream != nullptr && out.size() >= kPiece) handOut();
-  });
+  };
+
+  const std::string_view all(text);
+  const std::size_t middle =
+      stream != nullptr && text.size() >= kHalvesFrom && std::thread::hardware_concurrency() >= 2
+          ? all.find('\n', text.size() / 2)
+          : std::string_view::npos;
+  if (middle == std::string_view::npos) {
+    writePart(all, 0, out, stream);
+  } else {
+    // Lines end at line feeds and carriage returns alike: the halves meet
+    // after a line feed, so each reads the same lines as the whole.
+    const std::string_view front = all.substr(0, middle + 1);
+    std::size_t frontLines = 0;
+    vexaparser::forEachConfigLine(front, [&frontLines](std::string_view) { ++frontLines; });
+    std::string back;
+    std::exception_ptr failed;
+    std::thread other([&] {
+      try {
+        writePart(all.substr(middle + 1), frontLines, back, nullptr);
+      } catch (...) {
+        failed = std::current_exception();
+      }
+    });
+    try {
+      writePart(front, 0, out, stream);
+    } catch (...) {
+      other.join();
+      throw;
+    }
+    other.join();
+    if (failed) std::rethrow_exception(failed);
+    stream->write(back.data(), static_cast<std::streamsize>(back.size()));
+  }
   vexaparser::VexaParserUtil::releaseCmdInfo(read);
-  if (stream != nullptr) handOut();
 }
 
 }  // namespace vexatools
