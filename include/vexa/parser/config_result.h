@@ -12,6 +12,7 @@
 #define VEXA_PARSER_CONFIG_RESULT_H_
 
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -45,10 +46,15 @@ class ConfigResult {
   friend class VexaParserUtil;
   // Takes over top-level commands (released with the result).
   void keep(std::vector<CiscoCommandLine*>& commands);
+  // Takes over trees the result was not written from and releases them on
+  // a second thread while the caller goes on (when the machine has more
+  // than one core); the result waits for it before it goes.
+  void releaseMeanwhile(std::vector<std::vector<CiscoCommandLine*>> trees);
   void release();
 
   bool linesKnown_ = false;
   std::vector<std::vector<CiscoCommandLine*>> trees_;
+  std::thread releasing_;
 };
 
 }  // namespace vexaparser

@@ -324,11 +324,12 @@ ConfigResult VexaParserUtil::fallbackTexts(const Grammar& grammar, const std::st
   } else {
     fallbackCiscoCommands(currentTrees.commands, targetTrees.commands, out.commands, nullptr);
   }
-  // The output holds copies only: both compared trees are released, side by
-  // side, before it is written.
-  model::sideBySide(
-      together, [&] { releaseCommands(currentTrees.commands); },
-      [&] { releaseCommands(targetTrees.commands); });
+  // The output holds copies only: both compared trees are released on a
+  // second thread while it is written (and while the caller reads it).
+  std::vector<std::vector<CiscoCommandLine*>> compared(2);
+  compared[0].swap(currentTrees.commands);
+  compared[1].swap(targetTrees.commands);
+  result.releaseMeanwhile(std::move(compared));
   expandInto(out.commands, result, lines);
   result.keep(out.commands);
   return result;
