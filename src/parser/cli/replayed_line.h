@@ -17,9 +17,10 @@ inline std::string withoutLeadingBlanks(const std::string& line) {
 }
 
 // Whether replaying configuration text passes line by without parsing it.
+// Asked of every line read: looked at in place.
 inline bool replaySkips(const std::string& line) {
-  const std::string rest = withoutLeadingBlanks(line);
-  return rest.empty() || rest.compare(0, 3, "end") == 0;
+  const std::size_t start = line.find_first_not_of(" \t");
+  return start == std::string::npos || line.compare(start, 3, "end") == 0;
 }
 
 }  // namespace vexaparser
