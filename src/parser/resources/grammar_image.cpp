@@ -142,8 +142,6 @@ class GrammarImageCodec {
  private:
   using ChildMap = ParserTreeNode::ChildMap;
   using HelpMap = ParserTreeNode::HelpMap;
-  // Fills nodes from their records in r.
-  static bool readNodes(Reader& r, const std::vector<ParserTreeNode*>& nodes);
 };
 
 std::string GrammarImage::cacheFolder() {
@@ -364,7 +362,12 @@ void GrammarImageCodec::write(const Grammar& g, Writer& w) {
   }
 }
 
-bool GrammarImageCodec::readNodes(Reader& r, const std::vector<ParserTreeNode*>& nodes) {
+bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size) {
+  Reader r(data, size);
+  const uint32_t count = r.count(40);
+  std::vector<ParserTreeNode*> nodes;
+  nodes.reserve(count);
+  for (uint32_t i = 0; i < count; ++i) nodes.push_back(g.newNode());
   bool good = true;
   const auto node = [&](uint32_t at, bool nullable) -> ParserTreeNode* {
     if (at == kNoNode && nullable) return nullptr;
@@ -391,7 +394,7 @@ bool GrammarImageCodec::readNodes(Reader& r, const std::vector<ParserTreeNode*>&
     }
   };
   for (ParserTreeNode* at : nodes) {
-    if (!good || !r.good()) break;
+    if (!good || !r.good()) return false;
     ParserTreeNode& n = *at;
     const uint8_t marks = r.u8();
     n.modeMark = (marks & 1) != 0;
@@ -414,49 +417,17 @@ bool GrammarImageCodec::readNodes(Reader& r, const std::vector<ParserTreeNode*>&
     texts(n.keySet);
     children(n.optionChildren);
   }
-  return good && r.good();
-}
-
-bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size) {
-  Reader r(data, size);
-  const uint32_t count = r.count(40);
-  std::vector<ParserTreeNode*> nodes;
-  nodes.reserve(count);
-  for (uint32_t i = 0; i < count; ++i) nodes.push_back(g.newNode());
-  bool good = readNodes(r, nodes);
-  const auto node = [&](uint32_t at) -> ParserTreeNode* {
-    if (at >= nodes.size()) {
-      good = false;
-      return nullptr;
-    }
-    return nodes[at];
-  };
-  const auto children = [&](ChildMap& map) {
-    const uint32_t n = r.count(8);
-    for (uint32_t i = 0; i < n && good; ++i) {
-      const std::string_view key = r.str();
-      map.emplace_hint(map.end(), std::string(key), node(r.u32()));
-    }
-  };
-  const auto texts = [&](HelpMap& map) {
-    const uint32_t n = r.count(8);
-    for (uint32_t i = 0; i < n; ++i) {
-      const std::string_view key = r.str();
-      const std::string_view text = r.str();
-      map.emplace_hint(map.end(), std::string(key), std::string(text));
-    }
-  };
   const uint32_t trees = r.count(12);
   for (uint32_t i = 0; i < trees && good; ++i) {
     const auto mode = static_cast<VTYModeType>(r.u32());
     ParserTree tree;
-    tree.root = node(r.u32());
+    tree.root = node(r.u32(), false);
     children(tree.subModeFiles);
     g.modeTrees_[mode] = std::move(tree);
   }
   const uint32_t prompts = r.count(8);
   for (uint32_t i = 0; i < prompts && good; ++i) {
-    const ParserTreeNode* at = node(r.u32());
+    const ParserTreeNode* at = node(r.u32(), false);
     g.modePrompts_[at] = r.str();
   }
   const uint32_t tables = r.count(8);
@@ -476,7 +447,7 @@ bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size) {
       templ.orderNo = static_cast<int32_t>(r.u32());
       templ.path.resize(r.count(5));
       for (auto& [at, ends] : templ.path) {
-        at = node(r.u32());
+        at = node(r.u32(), false);
         ends = r.u8() != 0;
       }
     }
