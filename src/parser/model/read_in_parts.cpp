@@ -44,6 +44,15 @@ std::size_t splitPoint(const std::vector<std::string_view>& lines) {
   return kNoSplit;
 }
 
+// What the second reader tells once it has read the line where the parts
+// meet: its state after the line, and the line's command.  The command's
+// own fields do not change after its line (later lines only add children
+// to it), so it can be compared while the second reader goes on.
+struct Met {
+  VTY::ReadingState state;
+  const CiscoCommandLine* command = nullptr;
+};
+
 // What the second reader gives back.
 struct SecondPart {
   std::vector<CiscoCommandLine*> commands;
@@ -86,8 +95,8 @@ bool readInParts(const Grammar& grammar, const std::string& text,
       delimiter = CommandMode::bannerDelimiterAfter(lines[i], delimiter);
     }
     SecondPart second;
-    std::promise<VTY::ReadingState> met;
-    std::future<VTY::ReadingState> theirs = met.get_future();
+    std::promise<Met> met;
+    std::future<Met> theirs = met.get_future();
     std::atomic<bool> stop{false};
     std::exception_ptr failed;
     std::thread other([&] {
@@ -96,14 +105,14 @@ bool readInParts(const Grammar& grammar, const std::string& text,
       try {
         std::unique_ptr<VTY> vty = makeScratchTerminal(grammar);
         if (vty == nullptr) {
-          met.set_value(VTY::ReadingState());  // its result is false: never joined
+          met.set_value(Met());  // its result is false: never joined
           return;
         }
         vty->setBannerDelimiter(delimiter);
         VTY::LineCursor at = vty->startReading(static_cast<int>(split) + 1);
         vty->readConfigLine(lines[split], at, second.commands, second.errorText,
                             second.errorLine, true);
-        met.set_value(vty->readingState(at));
+        met.set_value(Met{vty->readingState(at), second.commands.front()});
         told = true;
         for (std::size_t i = split + 1; i < lines.size(); ++i) {
           if (i % kStopCheckEvery == 0 && stop.load(std::memory_order_relaxed)) break;
@@ -121,9 +130,9 @@ bool readInParts(const Grammar& grammar, const std::string& text,
       for (; next <= split; ++next) {
         first->readConfigLine(lines[next], cursor, firstPart, errorText, errorLine, true);
       }
-      const VTY::ReadingState state = theirs.get();
-      joined = state.result && state == first->readingState(cursor) &&
-               firstPart.back()->sameReading(*second.commands.front());
+      const Met meeting = theirs.get();
+      joined = meeting.state.result && meeting.state == first->readingState(cursor) &&
+               firstPart.back()->sameReading(*meeting.command);
     } catch (...) {
       stop = true;
       other.join();
