@@ -131,6 +131,16 @@ std::string envFolder(const char* name, const std::string& below) {
   return folder;
 }
 
+// The file this library was loaded from (the program itself when it is
+// linked in); empty when it cannot be told.
+std::string libraryFile() {
+  Dl_info self{};
+  if (dladdr(reinterpret_cast<void*>(&libraryFile), &self) == 0 || self.dli_fname == nullptr) {
+    return std::string();
+  }
+  return self.dli_fname;
+}
+
 }  // namespace
 
 // The parts of a grammar an image holds, in the order they are written.
@@ -165,8 +175,11 @@ std::string GrammarImage::imagePath(const std::string& resourceFolder) {
   if (folder.empty()) return folder;
   std::error_code absent;
   const std::string full = std::filesystem::absolute(resourceFolder, absent).string();
+  // One image per resource folder and library: two builds side by side do
+  // not take turns rewriting one file.
   Hash name;
   name.add(full);
+  name.add(libraryFile());
   char hex[17];
   std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(name.value()));
   return folder + "grammar-" + hex + ".img";
@@ -199,11 +212,8 @@ uint64_t GrammarImage::fingerprint(const std::string& resourceFolder) {
     }
   };
   // This library: a rebuilt one may read the files otherwise.
-  Dl_info self{};
-  if (dladdr(reinterpret_cast<void*>(&GrammarImage::fingerprint), &self) != 0 &&
-      self.dli_fname != nullptr) {
-    addFile(self.dli_fname, self.dli_fname);
-  }
+  const std::string library = libraryFile();
+  if (!library.empty()) addFile(library, library);
   // Every file below "files/" by name, size, inode and times, in name order.
   std::string files = resourceFolder;
   if (!files.empty() && files.back() != vexahost::kPathSeparator) {

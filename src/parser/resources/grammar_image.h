@@ -6,8 +6,8 @@
 // of the library file itself (names, sizes, inodes and times).  An image whose
 // fingerprint differs, or that is cut short or damaged (its checksum), is
 // not used: the grammar is then read from the mode files and the image
-// written again.  Images live in the cache folder (grammarCacheFolder), one
-// per resource folder.
+// written again.  Images live in the cache folder (cacheFolder), one per
+// resource folder and library file.
 //
 // Internal to src/parser/.
 #ifndef VEXA_SRC_PARSER_RESOURCES_GRAMMAR_IMAGE_H_
@@ -29,7 +29,8 @@ class GrammarImage {
   // Empty when VEXA_CACHE_DIR is set but empty, or no folder is known:
   // images are then neither read nor written.
   static std::string cacheFolder();
-  // The image file of the resource folder (empty without a cache folder).
+  // The image file of the resource folder for this library (empty without
+  // a cache folder).
   static std::string imagePath(const std::string& resourceFolder);
   // The fingerprint of the resource folder's files (names, sizes, inodes
   // and times) and of this library file; kRacy when one of them changed so
