@@ -129,12 +129,49 @@ void undoInFile(Level& target, const CiscoCommandLine* command, Output& out) {
   }
 }
 
+// Where the top-level commands of current are cut in two halves of about
+// the same work (a command counts with its children); 0 for no cut.
+std::size_t halfWay(const CommandList& current, const Output& out) {
+  if (out.parent() != nullptr || current.size() < model::fileHalvesFrom().load() ||
+      model::sharingCores()) {
+    return 0;
+  }
+  std::size_t total = 0;
+  for (const CiscoCommandLine* command : current) total += 1 + command->getChildCommands().size();
+  std::size_t sum = 0;
+  for (std::size_t i = 0; i < current.size(); ++i) {
+    sum += 1 + current[i]->getChildCommands().size();
+    if (2 * sum >= total) return i + 1 < current.size() ? i + 1 : 0;
+  }
+  return 0;
+}
+
 // Undo lines of current in current order, then the stored lines of target
-// that current lacks, in target order.
+// that current lacks, in target order.  Each command's undo lines depend
+// only on it and on target: the two halves of a large file are undone side
+// by side, the second half's lines written after the first's.
 void fallbackFile(const CommandList& current, const CommandList& target, Output& out) {
   Level targetLevel(target);
-  for (const CiscoCommandLine* command : current) {
-    if (isStored(command)) undoInFile(targetLevel, command, out);
+  const auto undoAll = [&targetLevel](CommandList::const_iterator from,
+                                      CommandList::const_iterator to, Output& into) {
+    for (auto it = from; it != to; ++it) {
+      if (isStored(*it)) undoInFile(targetLevel, *it, into);
+    }
+  };
+  const std::size_t half = halfWay(current, out);
+  if (half == 0) {
+    undoAll(current.begin(), current.end(), out);
+  } else {
+    targetLevel.indexAll();
+    OwnedTrees later;
+    Output second(later.commands, out.parent());
+    const auto middle = current.begin() + static_cast<std::ptrdiff_t>(half);
+    model::sideBySide(
+        true, [&] { undoAll(current.begin(), middle, out); },
+        [&] { undoAll(middle, current.end(), second); });
+    CommandList moved;
+    moved.swap(later.commands);
+    for (CiscoCommandLine* command : moved) out.add(std::unique_ptr<CiscoCommandLine>(command));
   }
   Level currentLevel(current);
   for (const CiscoCommandLine* wanted : target) {

@@ -47,6 +47,9 @@ class Level {
   std::size_t firstNoable(const CiscoCommandLine* noCommand) {
     return index_.firstNoable(noCommand);
   }
+  // Indexes the whole level now: a level that is only read may then be
+  // searched on several threads.
+  void indexAll() { index_.indexAll(); }
 
   // The run of an append command from position from: the commands that stay
   // comparable with command.  A command whose current command equals

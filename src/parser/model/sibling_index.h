@@ -34,6 +34,9 @@ class SiblingIndex {
   std::size_t firstComparable(const CiscoCommandLine* command);
   // Position of the first command c with c->isNoable(noCommand), or the size.
   std::size_t firstNoable(const CiscoCommandLine* noCommand);
+  // Files every command of the list now.  Until the list changes, the two
+  // lookups above then only read, and may be asked on several threads.
+  void indexAll() { catchUp(); }
   // The list changed in a way the index cannot follow (an insertion before
   // the end, a command whose node path changed its first node).
   void invalidate() {

@@ -22,6 +22,13 @@ inline std::atomic<std::size_t>& sideBySideBytes() {
   return bytes;
 }
 
+// From this many top-level commands on, a whole-file fallback finds the
+// undo lines of the two halves side by side (fallback.cpp).  Tests move it.
+inline std::atomic<std::size_t>& fileHalvesFrom() {
+  static std::atomic<std::size_t> commands{512};
+  return commands;
+}
+
 // Whether this thread is one of two that sideBySide runs at once: work on
 // it then leaves the other core to its sibling (readInParts does not split).
 inline bool& sharingCores() {
