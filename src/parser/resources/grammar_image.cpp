@@ -6,10 +6,10 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -195,9 +195,10 @@ uint64_t GrammarImage::fingerprint(const std::string& resourceFolder) {
   hash.add(std::string_view(kMagic, sizeof kMagic));
   // A file changed less than settleNanos ago may change again without its
   // times showing it (they tick coarsely): no image is used meanwhile.
-  struct timespec now {};
-  clock_gettime(CLOCK_REALTIME, &now);
-  const int64_t settled = now.tv_sec * 1'000'000'000LL + now.tv_nsec - settleNanos().load();
+  const int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::system_clock::now().time_since_epoch())
+                          .count();
+  const int64_t settled = now - settleNanos().load();
   bool racy = false;
   const auto addFile = [&hash, &racy, settled](const std::string& name, const std::string& path) {
     struct stat info {};
@@ -205,7 +206,7 @@ uint64_t GrammarImage::fingerprint(const std::string& resourceFolder) {
     hash.add(name);
     hash.add(static_cast<uint64_t>(info.st_size));
     hash.add(static_cast<uint64_t>(info.st_ino));
-    for (const struct timespec& t : {info.st_mtim, info.st_ctim}) {
+    for (const auto& t : {info.st_mtim, info.st_ctim}) {
       const int64_t nanos = t.tv_sec * 1'000'000'000LL + t.tv_nsec;
       hash.add(static_cast<uint64_t>(nanos));
       if (nanos > settled) racy = true;
