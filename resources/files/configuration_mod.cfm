@@ -3057,9 +3057,9 @@ ip|Global IP configuration subcommands|k||
   inspect|Context-based access control|k||
     name|Specify an inspection rule|k||
       word|Inspection rule name|k||
-        &ports.cfm|Protocol|k/o/n||&inspect_rule_opt.cfm
+        &ports.cfm|Protocol|k/o/n||&cbac_rule_opt.cfm
         !
-        #|Protocol|k/o/n||&inspect_rule_opt.cfm
+        #|Protocol|k/o/n||&cbac_rule_opt.cfm
           tcp|Transmission Control Protocol||
           udp|User Datagram Protocol||
           icmp|Internet Control Message Protocol||
@@ -3088,7 +3088,7 @@ ip|Global IP configuration subcommands|k||
           rcmd|R commands (r-exec, r-login, r-sh)||
         #|||
         !
-        http|Hypertext Transfer Protocol|k/o/n||&inspect_http_opt.cfm
+        http|Hypertext Transfer Protocol|k/o/n||&cbac_http_opt.cfm
         !
         fragment|IP fragment inspection|k/o/n||
           <cr>||||
