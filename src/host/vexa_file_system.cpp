@@ -42,6 +42,7 @@ namespace {
 struct HostSettings {
   std::string resourceFolder;
   std::string tempFolder;
+  std::string cacheFolder;
   std::string perlPath;
 };
 
@@ -224,6 +225,21 @@ std::string VexaFileSystem::GetTempFolder() {
 }
 
 void VexaFileSystem::SetTempFolder(const std::string& folder) { settings().tempFolder = folder; }
+
+std::string VexaFileSystem::GetCacheFolder() {
+  if (!settings().cacheFolder.empty()) return withSeparator(settings().cacheFolder);
+  if (std::getenv("VEXA_CACHE_DIR") != nullptr) {
+    const std::string own = environmentValue("VEXA_CACHE_DIR");
+    return own.empty() ? own : withSeparator(own);  // set but empty: no cache
+  }
+  const std::string xdg = environmentValue("XDG_CACHE_HOME");
+  if (!xdg.empty()) return withSeparator(withSeparator(xdg) + "vexa");
+  const std::string home = environmentValue("HOME");
+  if (home.empty()) return home;
+  return withSeparator(withSeparator(home) + ".cache" + kPathSeparator + "vexa");
+}
+
+void VexaFileSystem::SetCacheFolder(const std::string& folder) { settings().cacheFolder = folder; }
 
 std::string VexaFileSystem::GetScriptFilePath(const std::string& name) {
   return GetSystemResourceFolder() + "scripts" + kPathSeparator + name;

@@ -24,6 +24,7 @@ class FoldersTest : public ::testing::Test {
   void TearDown() override {
     VexaFileSystem::SetSystemResourceFolder("");
     VexaFileSystem::SetTempFolder("");
+    VexaFileSystem::SetCacheFolder("");
     VexaFileSystem::SetPerlExepath("");
   }
   std::string privateName() const { return dir_.path() + "vexa-" + std::to_string(getuid()); }
@@ -51,6 +52,21 @@ TEST_F(FoldersTest, ResourceAndTempFolderApiThenEnvironmentThenDefault) {
   VexaFileSystem::SetTempFolder("");
   EXPECT_EQ(VexaFileSystem::GetSystemResourceFolder() + VexaFileSystem::GetTempFolder(),
             "/env/res/" + dir_.path() + "env-tmp/");
+}
+
+TEST_F(FoldersTest, CacheFolderApiThenEnvironmentThenXdgThenHome) {
+  ScopedEnv home("HOME", "/h");
+  ScopedEnv xdg("XDG_CACHE_HOME", nullptr);
+  ScopedEnv own("VEXA_CACHE_DIR", nullptr);
+  EXPECT_EQ(VexaFileSystem::GetCacheFolder(), "/h/.cache/vexa/");
+  {
+    ScopedEnv set("XDG_CACHE_HOME", "/x/");
+    EXPECT_EQ(VexaFileSystem::GetCacheFolder(), "/x/vexa/");
+    ScopedEnv none("VEXA_CACHE_DIR", "");  // set but empty: no cache
+    EXPECT_EQ(VexaFileSystem::GetCacheFolder(), "");
+    VexaFileSystem::SetCacheFolder("/api");
+    EXPECT_EQ(VexaFileSystem::GetCacheFolder(), "/api/");
+  }
 }
 
 TEST_F(FoldersTest, DefaultTempFolderIsPrivateUnderTmpdir) {

@@ -10,7 +10,8 @@
 //
 // Folders are returned ending in kPathSeparator so that relative names are
 // appended directly.  Each folder can be set through this API or through an
-// environment variable (VEXA_RESOURCE_DIR, VEXA_TEMP_DIR, VEXA_PERL); a value
+// environment variable (VEXA_RESOURCE_DIR, VEXA_TEMP_DIR, VEXA_CACHE_DIR,
+// VEXA_PERL); a value
 // set through the API wins, and setting an empty value restores the default.
 #ifndef VEXA_HOST_VEXA_FILE_SYSTEM_H_
 #define VEXA_HOST_VEXA_FILE_SYSTEM_H_
@@ -56,6 +57,14 @@ class VexaFileSystem {
   // fresh "vexa-<uid>-XXXXXX" is made instead and kept for the process.
   static std::string GetTempFolder();
   static void SetTempFolder(const std::string& folder);
+
+  // Where files that can be made again are kept between runs (the grammar
+  // images): the folder set through this API, else VEXA_CACHE_DIR, else
+  // $XDG_CACHE_HOME/vexa, else $HOME/.cache/vexa.  Empty (no cache) when
+  // VEXA_CACHE_DIR is set but empty, or no folder is known.  Not created
+  // here: a writer creates it.
+  static std::string GetCacheFolder();
+  static void SetCacheFolder(const std::string& folder);
 
   // Resource folder + "scripts" + separator + name.
   static std::string GetScriptFilePath(const std::string& name);

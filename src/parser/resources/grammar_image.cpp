@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
@@ -18,7 +17,9 @@
 #include <utility>
 #include <vector>
 
+#include "vexa/host/file_update.h"
 #include "vexa/host/platform.h"
+#include "vexa/host/vexa_file_system.h"
 
 namespace vexaparser {
 
@@ -117,20 +118,6 @@ class Reader {
   bool good_ = true;
 };
 
-// The folder an environment variable names, and below it the folder below
-// (none when empty), without a separator at the end; empty when unset or
-// empty.
-std::string envFolder(const char* name, const std::string& below) {
-  const char* value = std::getenv(name);
-  if (value == nullptr || *value == '\0') return std::string();
-  std::string folder(value);
-  if (!below.empty()) {
-    if (folder.back() != vexahost::kPathSeparator) folder += vexahost::kPathSeparator;
-    folder += below;
-  }
-  return folder;
-}
-
 // The file this library was loaded from (the program itself when it is
 // linked in); empty when it cannot be told.
 std::string libraryFile() {
@@ -154,24 +141,8 @@ class GrammarImageCodec {
   using HelpMap = ParserTreeNode::HelpMap;
 };
 
-std::string GrammarImage::cacheFolder() {
-  std::string folder;
-  if (std::getenv("VEXA_CACHE_DIR") != nullptr) {
-    folder = envFolder("VEXA_CACHE_DIR", "");  // set but empty: no images
-  } else {
-    folder = envFolder("XDG_CACHE_HOME", "vexa");
-    if (folder.empty()) {
-      folder = envFolder("HOME", std::string(".cache") + vexahost::kPathSeparator + "vexa");
-    }
-  }
-  if (!folder.empty() && folder.back() != vexahost::kPathSeparator) {
-    folder += vexahost::kPathSeparator;
-  }
-  return folder;
-}
-
 std::string GrammarImage::imagePath(const std::string& resourceFolder) {
-  const std::string folder = cacheFolder();
+  const std::string folder = vexahost::VexaFileSystem::GetCacheFolder();
   if (folder.empty()) return folder;
   std::error_code absent;
   const std::string full = std::filesystem::absolute(resourceFolder, absent).string();
@@ -239,24 +210,17 @@ bool GrammarImage::write(const Grammar& grammar, uint64_t fingerprint, const std
   GrammarImageCodec::write(grammar, body);
   Hash check;
   check.add(body.out);
-  Writer head;
-  head.out.append(kMagic, sizeof kMagic);
-  head.u64(fingerprint);
-  head.u64(body.out.size());
-  head.u64(check.value());
+  Writer image;
+  image.out.reserve(sizeof kMagic + 24 + body.out.size());
+  image.out.append(kMagic, sizeof kMagic);
+  image.u64(fingerprint);
+  image.u64(body.out.size());
+  image.u64(check.value());
+  image.out += body.out;
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-  const std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) return false;
-  bool written = std::fwrite(head.out.data(), 1, head.out.size(), file) == head.out.size() &&
-                 std::fwrite(body.out.data(), 1, body.out.size(), file) == body.out.size();
-  written = std::fclose(file) == 0 && written;
-  if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  std::string failure;
+  return vexahost::replaceFileContents(path, image.out, failure);
 }
 
 std::shared_ptr<Grammar> GrammarImage::read(const std::string& resourceFolder,

@@ -6,8 +6,8 @@
 // of the library file itself (names, sizes, inodes and times).  An image whose
 // fingerprint differs, or that is cut short or damaged (its checksum), is
 // not used: the grammar is then read from the mode files and the image
-// written again.  Images live in the cache folder (cacheFolder), one per
-// resource folder and library file.
+// written again.  Images live in the host's cache folder
+// (VexaFileSystem::GetCacheFolder), one per resource folder and library file.
 //
 // Internal to src/parser/.
 #ifndef VEXA_SRC_PARSER_RESOURCES_GRAMMAR_IMAGE_H_
@@ -24,11 +24,6 @@ namespace vexaparser {
 
 class GrammarImage {
  public:
-  // The folder images are kept in, ending in a separator: env
-  // VEXA_CACHE_DIR; else $XDG_CACHE_HOME/vexa/; else $HOME/.cache/vexa/.
-  // Empty when VEXA_CACHE_DIR is set but empty, or no folder is known:
-  // images are then neither read nor written.
-  static std::string cacheFolder();
   // The image file of the resource folder for this library (empty without
   // a cache folder).
   static std::string imagePath(const std::string& resourceFolder);
@@ -42,8 +37,9 @@ class GrammarImage {
   static std::atomic<int64_t>& settleNanos();
 
   // Writes grammar (complete: its mode trees, prompts, key tables, shared
-  // files and order table; the overwrite set is not kept) to path, through
-  // a temporary file renamed into place.  False when it cannot be written.
+  // files and order table; the overwrite set is not kept) to path, as
+  // vexahost::replaceFileContents replaces a file.  False when it cannot be
+  // written.
   static bool write(const Grammar& grammar, uint64_t fingerprint, const std::string& path);
   // The grammar of the image at path for resourceFolder, or null when there
   // is no usable image with that fingerprint.
