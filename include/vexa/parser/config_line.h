@@ -23,6 +23,11 @@ enum class ConfigLineKind {
 // The kind of line; words are separated by blanks, tabs and line ends.
 ConfigLineKind configLineKind(std::string_view line);
 
+// Whether the line begins, after blanks and tabs, with "bann" (any case): a
+// terminal may take a new banner delimiter from such a line, so a reading
+// that stands for the terminal's state cannot pass over it.
+bool mayNameBannerDelimiter(std::string_view line);
+
 // Calls fn with every non-empty piece of text between carriage returns and
 // line feeds, in order: the lines a terminal reads from a configuration
 // text, one command each.

@@ -1,6 +1,5 @@
 #include "parser/model/read_in_parts.h"
 
-#include <cctype>
 #include <exception>
 #include <future>
 #include <memory>
@@ -22,15 +21,6 @@ constexpr std::size_t kNoSplit = static_cast<std::size_t>(-1);
 // The second reader looks whether it is still wanted this often.
 constexpr std::size_t kStopCheckEvery = 256;
 
-bool beginsWithBann(std::string_view line) {
-  static constexpr char kPrefix[] = "bann";
-  if (line.size() < 4) return false;
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (std::tolower(static_cast<unsigned char>(line[i])) != kPrefix[i]) return false;
-  }
-  return true;
-}
-
 // The first line from the middle on that stands at the left margin right
 // after a "!" line and holds a command; kNoSplit when there is none.  A
 // banner line is passed over: its text may run on below it.
@@ -38,7 +28,7 @@ std::size_t splitPoint(const std::vector<std::string_view>& lines) {
   for (std::size_t i = lines.size() / 2; i > 0 && i + 1 < lines.size(); ++i) {
     const std::string_view line = lines[i];
     if (line.front() == ' ' || line.front() == '\t') continue;
-    if (configLineKind(line) != ConfigLineKind::kCommand || beginsWithBann(line)) continue;
+    if (configLineKind(line) != ConfigLineKind::kCommand || mayNameBannerDelimiter(line)) continue;
     if (configLineKind(lines[i - 1]) == ConfigLineKind::kComment) return i;
   }
   return kNoSplit;

@@ -25,17 +25,11 @@
 #include <string>
 #include <vector>
 
+#include "parser/model/side_by_side.h"
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/grammar.h"
 
 namespace vexaparser::model {
-
-// Below this many bytes of text a second thread costs more than it saves.
-// Tests move it to make either way happen.
-inline std::atomic<std::size_t>& readInPartsBytes() {
-  static std::atomic<std::size_t> bytes{64 * 1024};
-  return bytes;
-}
 
 // How often a text was read in two parts, and how often the parts joined.
 struct PartReads {
@@ -44,8 +38,9 @@ struct PartReads {
 };
 PartReads& partReads();
 
-// Whether text is read in two parts: large enough, a second core, and this
-// thread not already sharing the cores with another (sideBySide).
+// Whether text is read in two parts: at least readInPartsBytes()
+// (side_by_side.h), a second core, and this thread not already sharing the
+// cores with another (sideBySide).
 bool worthReadingInParts(const std::string& text);
 
 // getCmdInfo over text in two parts at once (above); the same commands,

@@ -1,9 +1,9 @@
 #include "parser/model/scratch_feed.h"
 
-#include <cctype>
 #include <string>
 
 #include "vexa/parser/cisco_command_line.h"
+#include "vexa/parser/config_line.h"
 #include "vexa/parser/scratch_terminal.h"
 #include "vexa/parser/vty.h"
 
@@ -13,18 +13,6 @@ namespace {
 
 // The live terminal collects a line end per failed line; emptied now and then.
 constexpr unsigned kDrainEvery = 1024;
-
-// The terminal takes a new banner delimiter from a line that begins, after
-// blanks and tabs, with "bann"; the state list cannot carry a delimiter.
-bool maySetBannerDelimiter(std::string_view line) {
-  const std::string_view trimmed = withoutLeadingBlanks(line);
-  if (trimmed.size() < 4) return false;
-  static constexpr char kPrefix[] = "bann";
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (std::tolower(static_cast<unsigned char>(trimmed[i])) != kPrefix[i]) return false;
-  }
-  return true;
-}
 
 uint64_t memoKey(uint32_t stateId, uint32_t lineId) {
   return (static_cast<uint64_t>(stateId) << 32) | lineId;
@@ -109,7 +97,7 @@ bool ScratchFeed::liveStateDescribed(const FeedOutcome& outcome) const {
 
 const FeedOutcome& ScratchFeed::feed(uint32_t id) {
   const std::string_view line = text_.fedText(id);
-  if (described_ && !maySetBannerDelimiter(line) && line.find('\r') == std::string_view::npos) {
+  if (described_ && !mayNameBannerDelimiter(line) && line.find('\r') == std::string_view::npos) {
     return feedDescribed(id, line);
   }
   if (described_) {

@@ -1,7 +1,8 @@
 // Two independent pieces of work at once: merge and fallback read their two
 // texts into trees side by side.  Each side has its own scratch terminal and
 // its own trees; the grammar is only read (terminals keep no state in
-// common), so the two need no locking.
+// common), so the two need no locking.  The sizes from which the work is
+// shared between two cores are here too, one knob each.
 //
 // Internal to src/parser/model/.
 #ifndef VEXA_SRC_PARSER_MODEL_SIDE_BY_SIDE_H_
@@ -19,6 +20,13 @@ namespace vexaparser::model {
 // lines does).  Tests move it to make either way happen.
 inline std::atomic<std::size_t>& sideBySideBytes() {
   static std::atomic<std::size_t> bytes{32 * 1024};
+  return bytes;
+}
+
+// Below this many bytes one text is read by one terminal, not in two parts
+// (read_in_parts.h).  Tests move it.
+inline std::atomic<std::size_t>& readInPartsBytes() {
+  static std::atomic<std::size_t> bytes{64 * 1024};
   return bytes;
 }
 

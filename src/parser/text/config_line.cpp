@@ -33,4 +33,10 @@ ConfigLineKind configLineKind(std::string_view line) {
   return ConfigLineKind::kCommand;
 }
 
+bool mayNameBannerDelimiter(std::string_view line) {
+  std::size_t start = 0;
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+  return isWord(line.substr(start, 4), "bann");
+}
+
 }  // namespace vexaparser
