@@ -170,6 +170,9 @@ class CiscoCommandLine {
   void setOrderNo(const ParserTreeNode* node, const Grammar::CommandOrderTable& table);
   // The same with grammar's table, through its index (the same answer).
   void setOrderNo(const ParserTreeNode* node, const Grammar& grammar);
+  // The same with the index of node's entry already looked up (null: no
+  // entry, nothing changes).
+  void setOrderNo(const Grammar::OrderIndex* index);
   // The same with the table of the default grammar (parser_resources.h).
   void setOrderNo(ParserTreeNode* node);
   // Gives back the spare room of the node path (its own and its nested

@@ -193,6 +193,11 @@ class CommandMode {
   // reuse their storage).
   std::vector<std::string> words_;
   UsedOptions usedOptions_;
+  MatchMemo matchMemo_;
+  // The mode node whose command order entry was looked up last, and that
+  // entry (null for none).
+  const ParserTreeNode* orderMode_ = nullptr;
+  const Grammar::OrderIndex* orderIndex_ = nullptr;
   char bannerDelimiter_ = '"';
   bool inBanner_ = false;
   bool runningCLIMode_;

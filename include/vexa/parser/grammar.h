@@ -86,6 +86,10 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   // The index of the templates of commandOrder() under name; null when the
   // table has no such entry.
   const OrderIndex* commandOrderIndex(const std::string& name) const;
+  // The entry that orders the commands of a mode: the one of the mode
+  // node's file, kDefaultOrderEntry for a node without one.
+  static constexpr char kDefaultOrderEntry[] = "configuration_mod.cfm";
+  const OrderIndex* commandOrderIndexOf(const ParserTreeNode* mode) const;
   // Keys (ParserToolCase::getKeyStr) of the overwrite commands.
   const std::set<std::string>& overwriteKeys() const { return overwriteKeys_; }
   // Number of nodes the grammar owns.

@@ -12,6 +12,8 @@
 #ifndef VEXA_PARSER_NODE_MATCHER_H_
 #define VEXA_PARSER_NODE_MATCHER_H_
 
+#include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <set>
 #include <string>
@@ -40,6 +42,46 @@ class UsedOptions {
   std::size_t used_ = 0;
 };
 
+// What findChild answered for a word at a node, where the answer did not
+// read the options used in the line: such an answer depends on nothing but
+// the node, the word and whether abbreviations count, so a word met again at
+// the same node (most of a configuration's keywords and many of its values)
+// needs no second lookup.
+// A fixed table of one answer per slot, made on first use; a new answer
+// replaces whatever held its slot.  Only exact answers are kept: a child
+// recorded under the word as typed, or no child at all.  Lives as long as
+// the terminal mode that reads with it; one thread at a time.
+class MatchMemo {
+ public:
+  // Longer words are not kept (a word up to this length is held in the
+  // string object itself).
+  static constexpr std::size_t kLongest = 14;
+  // Whether an answer for word at node is kept; child receives it.
+  bool find(const ParserTreeNode* node, bool abbreviation, const std::string& word,
+            ParserTreeNode*& child) const;
+  void remember(const ParserTreeNode* node, bool abbreviation, const std::string& word,
+                ParserTreeNode* child);
+
+ private:
+  // The word's bytes in two words of eight, the rest zero, then the
+  // abbreviation flag and the length in the last two bytes: a key compared
+  // in two steps.
+  struct Key {
+    uint64_t low = 0;
+    uint64_t high = 0;
+    bool operator==(const Key& other) const { return low == other.low && high == other.high; }
+  };
+  struct Slot {
+    const ParserTreeNode* node = nullptr;
+    ParserTreeNode* child = nullptr;
+    Key key;
+  };
+  static constexpr std::size_t kSlots = 4096;
+  static Key keyOf(bool abbreviation, const std::string& word);
+  static std::size_t slotOf(const ParserTreeNode* node, const Key& key);
+  std::vector<Slot> slots_;
+};
+
 class NodeMatcher {
  public:
   // The name of the key table of interface types; a node that has it (or one
@@ -48,7 +90,10 @@ class NodeMatcher {
 
   // A matcher over grammar's key tables that records options in used; both
   // must outlive it.
-  NodeMatcher(const Grammar& grammar, UsedOptions& used) : grammar_(grammar), used_(used) {}
+  // With a memo, findChild answers from it where it can and keeps what it
+  // finds there.
+  NodeMatcher(const Grammar& grammar, UsedOptions& used, MatchMemo* memo = nullptr)
+      : grammar_(grammar), used_(used), memo_(memo) {}
 
   // The child of node that word selects, or null.  matched receives the text
   // to record for the word: the word itself (or lowered, when only the
@@ -137,8 +182,14 @@ class NodeMatcher {
   bool hintSkipped(const ParserTreeNode* node, const std::string& word,
                    const std::string& prefix) const;
 
+  ParserTreeNode* findChildUncached(const ParserTreeNode* node, const std::string& word,
+                                    bool allowAbbreviation, std::string& matched);
+
   const Grammar& grammar_;
   UsedOptions& used_;
+  MatchMemo* memo_;
+  // Set whenever the options used in the line are read.
+  mutable bool optionsRead_ = false;
 };
 
 }  // namespace vexaparser

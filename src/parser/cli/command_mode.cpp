@@ -133,7 +133,7 @@ LineOutcome CommandMode::parse(const std::string& line) {
 
   // The options given in the line count for every level it is tried at.
   usedOptions_.clear();
-  NodeMatcher matcher(grammar_, usedOptions_);
+  NodeMatcher matcher(grammar_, usedOptions_, &matchMemo_);
   WalkResult result = WalkResult::kInvalid;
   bool lowerLevel = false;
   try {
@@ -335,7 +335,14 @@ void CommandMode::attachToParent() {
     }
   }
   commandLine_->setParentCommand(parent, true);
-  commandLine_->setOrderNo(state_.nodeStack.empty() ? nullptr : state_.nodeStack.back(), grammar_);
+  const ParserTreeNode* mode = state_.nodeStack.empty() ? nullptr : state_.nodeStack.back();
+  if (mode == nullptr) return;
+  // Lines come in runs of one mode: its order entry is looked up once a run.
+  if (mode != orderMode_) {
+    orderMode_ = mode;
+    orderIndex_ = grammar_.commandOrderIndexOf(mode);
+  }
+  commandLine_->setOrderNo(orderIndex_);
 }
 
 CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeNode* node,

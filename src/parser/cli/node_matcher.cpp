@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -48,9 +49,53 @@ void UsedOptions::add(const ParserTreeNode* node, const std::string& key) {
   ++used_;
 }
 
+// ---- MatchMemo ----
+
+MatchMemo::Key MatchMemo::keyOf(bool abbreviation, const std::string& word) {
+  // A word this short sits in the string's own buffer of sixteen bytes:
+  // read whole, then cut to its length.
+  const std::size_t size = word.size();
+  Key key;
+  std::memcpy(&key.low, word.data(), 8);
+  std::memcpy(&key.high, word.data() + 8, 8);
+  key.low &= size >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * size)) - 1;
+  key.high &= size <= 8 ? uint64_t{0} : (uint64_t{1} << (8 * (size - 8))) - 1;
+  key.high |= (uint64_t{abbreviation ? 1u : 0u} << 48) | (uint64_t{size} << 56);
+  return key;
+}
+
+std::size_t MatchMemo::slotOf(const ParserTreeNode* node, const Key& key) {
+  uint64_t hash = reinterpret_cast<uintptr_t>(node);
+  hash = (hash ^ key.low) * 0x9E3779B97F4A7C15ULL;
+  hash = (hash ^ (hash >> 29) ^ key.high) * 0xBF58476D1CE4E5B9ULL;
+  return static_cast<std::size_t>(hash >> 32) & (kSlots - 1);
+}
+
+bool MatchMemo::find(const ParserTreeNode* node, bool abbreviation, const std::string& word,
+                     ParserTreeNode*& child) const {
+  if (slots_.empty()) return false;
+  const Key key = keyOf(abbreviation, word);
+  const Slot& slot = slots_[slotOf(node, key)];
+  if (slot.node != node || !(slot.key == key)) return false;
+  child = slot.child;
+  return true;
+}
+
+void MatchMemo::remember(const ParserTreeNode* node, bool abbreviation, const std::string& word,
+                         ParserTreeNode* child) {
+  if (word.size() > kLongest || word.capacity() < 15) return;
+  if (slots_.empty()) slots_.resize(kSlots);
+  const Key key = keyOf(abbreviation, word);
+  Slot& slot = slots_[slotOf(node, key)];
+  slot.node = node;
+  slot.child = child;
+  slot.key = key;
+}
+
 // ---- finding a child ----
 
 bool NodeMatcher::refusesOption(const ParserTreeNode* node, const std::string& key) const {
+  optionsRead_ = true;
   return used_.has(node, key) || inConflictList(node, key);
 }
 
@@ -213,6 +258,27 @@ ParserTreeNode* NodeMatcher::findChild(const ParserTreeNode* node, const std::st
                                        bool allowAbbreviation, std::string& matched) {
   matched.clear();
   if (node == nullptr) return nullptr;
+  // The memo reads sixteen bytes of the word's storage (see MatchMemo::keyOf).
+  const bool memoable =
+      memo_ != nullptr && word.size() <= MatchMemo::kLongest && word.capacity() >= 15;
+  if (!memoable) return findChildUncached(node, word, allowAbbreviation, matched);
+  ParserTreeNode* child = nullptr;
+  if (memo_->find(node, allowAbbreviation, word, child)) {
+    if (child != nullptr) matched = word;
+    return child;
+  }
+  // An answer that read the options given so far in the line may differ
+  // the next time: only the others are kept.
+  optionsRead_ = false;
+  child = findChildUncached(node, word, allowAbbreviation, matched);
+  if (!optionsRead_ && (child != nullptr ? matched == word : matched.empty())) {
+    memo_->remember(node, allowAbbreviation, word, child);
+  }
+  return child;
+}
+
+ParserTreeNode* NodeMatcher::findChildUncached(const ParserTreeNode* node, const std::string& word,
+                                               bool allowAbbreviation, std::string& matched) {
   StepResult step = findChildSteps(node, word, allowAbbreviation, matched);
   if (step.child != nullptr || step.refused || !matched.empty()) return step.child;
   const std::string lowered = ParserToolCase::string2Lower(word);

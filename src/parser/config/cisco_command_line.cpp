@@ -9,9 +9,6 @@ namespace vexaparser {
 
 namespace {
 
-// The mode file whose order templates apply when a node names none.
-constexpr char kDefaultModeFile[] = "configuration_mod.cfm";
-
 // Room for the usual node path at its first word: growing one element at a
 // time cost several allocations per command.
 constexpr std::size_t kPathReserve = 6;
@@ -199,7 +196,7 @@ void CiscoCommandLine::addTreeNodes(ParserTreeNode* node, const std::string& wor
 void CiscoCommandLine::setOrderNo(const ParserTreeNode* node,
                                   const Grammar::CommandOrderTable& table) {
   if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
-  static const std::string kDefault = kDefaultModeFile;
+  static const std::string kDefault = Grammar::kDefaultOrderEntry;
   const std::string& name = node->modeFileName.empty() ? kDefault : node->modeFileName;
   auto entry = table.find(name);
   if (entry == table.end()) return;
@@ -220,10 +217,11 @@ void CiscoCommandLine::setOrderNo(const ParserTreeNode* node,
 void CiscoCommandLine::setOrderNo(const ParserTreeNode* node, const Grammar& grammar) {
   const Grammar::CommandOrderTable& table = grammar.commandOrder();
   if (node == nullptr || c_.nodePath.empty() || table.empty()) return;
-  static const std::string kDefault = kDefaultModeFile;
-  const std::string& name = node->modeFileName.empty() ? kDefault : node->modeFileName;
-  const Grammar::OrderIndex* index = grammar.commandOrderIndex(name);
-  if (index == nullptr || index->templates == nullptr) return;
+  setOrderNo(grammar.commandOrderIndexOf(node));
+}
+
+void CiscoCommandLine::setOrderNo(const Grammar::OrderIndex* index) {
+  if (index == nullptr || index->templates == nullptr || c_.nodePath.empty()) return;
   const std::vector<Grammar::OrderTemplate>& templates = *index->templates;
   const ParserTreeNode* first = c_.nodePath.front().first;
   // The first template that fits at once without sharing the first node;

@@ -43,6 +43,11 @@ const Grammar::KeyTable* Grammar::keyTable(const std::string& name) const {
   return it == keyTableIndex_.end() ? nullptr : it->second.table;
 }
 
+const Grammar::OrderIndex* Grammar::commandOrderIndexOf(const ParserTreeNode* mode) const {
+  static const std::string kDefault = kDefaultOrderEntry;
+  return commandOrderIndex(mode->modeFileName.empty() ? kDefault : mode->modeFileName);
+}
+
 const Grammar::OrderIndex* Grammar::commandOrderIndex(const std::string& name) const {
   auto it = commandOrderIndex_.find(name);
   return it == commandOrderIndex_.end() ? nullptr : &it->second;

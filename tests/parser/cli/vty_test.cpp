@@ -57,6 +57,9 @@ TEST_F(TerminalTest, SessionThroughEveryModeLevel) {
       {"int fa0/1", "", kIf, "interface fastethernet 0/1 \n"}, {"exit", "", kConfig, "exit"},
       {"INTERFACE FastEthernet 0/2", "", kIf, "interface fastethernet 0/2 \n"},
       {"sp a", "", kIf, "speed auto \n"},
+      // An option taken after another in one line is refused the second time
+      // in the next.
+      {"ip access-group 1 log in", "", kIf}, {"ip access-group 1 in log in", kInvalid, kIf},
       {"ip add 10.1.1.1 255.255.255.0 sec", "", kIf,
        "ip address 10.1.1.1 255.255.255.0 secondary \n"},
       {"desc Link To Core", "", kIf, "description Link To Core \n"}, {"no shutdown", "", kIf},
