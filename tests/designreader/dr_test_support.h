@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,10 +46,7 @@ struct Case {
   std::string title, input, expected;
 };
 
-inline std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using vexahost::testing::readFile;
 
 // Reads a case file: comment lines first, then cases, each a line "=== title", its input lines,
 // a line "---" and its expected lines (line ends kept).

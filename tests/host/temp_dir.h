@@ -1,5 +1,5 @@
-// Test helpers for the host and tools suites: a temporary folder removed with
-// everything in it afterwards, and an environment variable set for one scope.
+// Test helpers shared by the suites: whole files read, a temporary folder removed
+// with everything in it afterwards, and an environment variable set for one scope.
 #ifndef VEXA_TESTS_HOST_TEMP_DIR_H_
 #define VEXA_TESTS_HOST_TEMP_DIR_H_
 
@@ -12,6 +12,12 @@
 #include <string>
 
 namespace vexahost::testing {
+
+// The bytes of the file at path; empty when it cannot be read.
+inline std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 class TempDir {
  public:
@@ -35,10 +41,7 @@ class TempDir {
     return path_ + name;
   }
   // The bytes of the file `name` below the folder; empty when it cannot be read.
-  std::string read(const std::string& name) const {
-    std::ifstream in(path_ + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string read(const std::string& name) const { return readFile(path_ + name); }
 
  private:
   std::string path_;

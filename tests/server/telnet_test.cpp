@@ -30,41 +30,33 @@ struct ParserCase {
 };
 
 std::vector<ParserCase> parserCases() {
+  const std::string windowSize = bytes({0, 80, 0, 24});
+  // clang-format off
   return {
       {"plain data", "show run\r\n", "show run\r\n", {}},
       {"CR NUL is a bare CR", std::string("a\r\0b", 4), "a\rb", {}},
       {"doubled IAC is data 255", "x" + kIac + kIac + "y", "x\xffy", {}},
-      {"negotiation between data",
-       "a" + bytes({255, 251, 24}) + "b" + bytes({255, 254, 1}),
-       "ab",
+      {"negotiation between data", "a" + bytes({255, 251, 24}) + "b" + bytes({255, 254, 1}), "ab",
        {{Kind::kWill, 24, ""}, {Kind::kDont, 1, ""}}},
-      {"window size",
-       bytes({255, 250, 31, 0, 132, 0, 50, 255, 240}),
-       "",
+      {"window size", bytes({255, 250, 31, 0, 132, 0, 50, 255, 240}), "",
        {{Kind::kSubnegotiation, 31, bytes({0, 132, 0, 50})}}},
-      {"IAC doubled in a subnegotiation",
-       bytes({255, 250, 31, 0, 255, 255, 0, 24, 255, 240}),
-       "",
+      {"IAC doubled in a subnegotiation", bytes({255, 250, 31, 0, 255, 255, 0, 24, 255, 240}), "",
        {{Kind::kSubnegotiation, 31, bytes({0, 255, 0, 24})}}},
-      {"one-byte commands",
-       bytes({255, 241, 'a', 255, 244}),
-       "a",
+      {"one-byte commands", bytes({255, 241, 'a', 255, 244}), "a",
        {{Kind::kCommand, 241, ""}, {Kind::kCommand, 244, ""}}},
       {"a command ends a subnegotiation the client did not close",
-       bytes({255, 250, 24, 'x', 255, 253, 1}),
-       "",
+       bytes({255, 250, 24, 'x', 255, 253, 1}), "",
        {{Kind::kSubnegotiation, 24, "x"}, {Kind::kDo, 1, ""}}},
       {"a long subnegotiation is cut",
-       bytes({255, 250, 24}) + std::string(200, 'z') + bytes({255, 240}) + "ok",
-       "ok",
+       bytes({255, 250, 24}) + std::string(200, 'z') + bytes({255, 240}) + "ok", "ok",
        {{Kind::kSubnegotiation, 24, std::string(TelnetParser::kMaxSubnegotiation, 'z')}}},
       {"a cut sequence waits", "a" + bytes({255, 250, 31, 0}), "a", {}},
       // Fed a byte at a time, the window size is cut at every read boundary.
       {"a NUL after a negotiation is data, not the end of a CR NUL",
-       bytes({'a', '\r', 255, 250, 31, 0, 80, 0, 24, 255, 240, 0, 'b'}),
-       std::string("a\r\0b", 4),
-       {{Kind::kSubnegotiation, 31, bytes({0, 80, 0, 24})}}},
+       "a\r" + bytes({255, 250, 31}) + windowSize + bytes({255, 240, 0}) + "b",
+       std::string("a\r\0b", 4), {{Kind::kSubnegotiation, 31, windowSize}}},
   };
+  // clang-format on
 }
 
 TEST(TelnetParserTest, SeparatesDataFromNegotiationWhateverTheReadsAre) {
@@ -129,10 +121,8 @@ TEST(TelnetNegotiationTest, OpensWithEchoSuppressGoAheadAndWindowSize) {
 }
 
 TEST(TelnetNegotiationTest, EscapeDoublesEveryIac) {
-  EXPECT_EQ(telnetEscape("a\xff"
-                         "b\xff\xff"),
-            "a\xff\xff"
-            "b\xff\xff\xff\xff");
+  EXPECT_EQ(telnetEscape(bytes({'a', 255, 'b', 255, 255})),
+            bytes({'a', 255, 255, 'b', 255, 255, 255, 255}));
 }
 
 }  // namespace

@@ -132,9 +132,7 @@ class CliTest : public ::testing::Test {
 // command once, children included).
 struct CommandList {
   std::vector<CiscoCommandLine*> commands;
-  ~CommandList() {
-    releaseCommands(commands);
-  }
+  ~CommandList() { releaseCommands(commands); }
 };
 
 }  // namespace vexaparser::testing

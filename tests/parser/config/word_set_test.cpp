@@ -11,56 +11,34 @@
 namespace vexaparser {
 namespace {
 
-struct Step {
-  bool insert;
-  std::string word;
-};
-
-// Applies steps to a WordSet and a std::set alike, comparing after each.
-void expectSameAsSet(const std::vector<Step>& steps) {
-  WordSet words;
-  std::set<std::string> expected;
-  for (const Step& step : steps) {
-    if (step.insert) {
-      EXPECT_EQ(words.insert(step.word), expected.insert(step.word).second) << step.word;
-    } else {
-      EXPECT_EQ(words.erase(step.word), expected.erase(step.word)) << step.word;
+// Applies each step ("+word" inserts, "-word" erases) to a WordSet and a
+// std::set alike, comparing after each.
+TEST(WordSetTest, InsertsAndErasesAsASetDoes) {
+  const std::vector<std::vector<std::string>> runs = {
+      // Sorted and unique, words of the inline buffer's size and beyond.
+      {"+to", "+the", "+to", "+core", "+\n", "+a-long-word-beyond-the-inline-buffer",
+       "+fifteen-chars-x", "+sixteen-chars-xx", "+", "+Z", "+the"},
+      // Down to nothing and growing again.
+      {"+sixteen-chars-xx", "-sixteen-chars-x", "-sixteen-chars-xx", "+one", "-other", "-one",
+       "-one", "+two", "+three", "-two", "-three", "+four"},
+  };
+  for (const std::vector<std::string>& steps : runs) {
+    WordSet words;
+    std::set<std::string> expected;
+    for (const std::string& step : steps) {
+      const std::string word = step.substr(1);
+      if (step[0] == '+') {
+        EXPECT_EQ(words.insert(word), expected.insert(word).second) << step;
+      } else {
+        EXPECT_EQ(words.erase(word), expected.erase(word)) << step;
+      }
+      EXPECT_EQ(std::vector<std::string>(words.begin(), words.end()),
+                std::vector<std::string>(expected.begin(), expected.end()))
+          << "after " << step;
+      EXPECT_EQ(words.size(), expected.size()) << step;
+      EXPECT_EQ(words.count(word), expected.count(word)) << step;
     }
-    EXPECT_EQ(std::vector<std::string>(words.begin(), words.end()),
-              std::vector<std::string>(expected.begin(), expected.end()))
-        << (step.insert ? "after inserting " : "after erasing ") << step.word;
-    EXPECT_EQ(words.size(), expected.size());
-    EXPECT_EQ(words.count(step.word), expected.count(step.word));
   }
-}
-
-TEST(WordSetTest, KeepsWordsSortedAndUniqueAsASetDoes) {
-  expectSameAsSet({{true, "to"},
-                   {true, "the"},
-                   {true, "to"},
-                   {true, "core"},
-                   {true, "\n"},
-                   {true, "a-long-word-beyond-the-inline-buffer"},
-                   {true, "fifteen-chars-x"},
-                   {true, "sixteen-chars-xx"},
-                   {true, ""},
-                   {true, "Z"},
-                   {true, "the"}});
-}
-
-TEST(WordSetTest, ErasesDownToNothingAndGrowsAgain) {
-  expectSameAsSet({{true, "sixteen-chars-xx"},
-                   {false, "sixteen-chars-x"},
-                   {false, "sixteen-chars-xx"},
-                   {true, "one"},
-                   {false, "other"},
-                   {false, "one"},
-                   {false, "one"},
-                   {true, "two"},
-                   {true, "three"},
-                   {false, "two"},
-                   {false, "three"},
-                   {true, "four"}});
 }
 
 TEST(WordSetTest, CopiesAreIndependentAndCompareByWords) {

@@ -29,17 +29,13 @@
 namespace vexaparser::testing {
 namespace {
 
+using vexahost::testing::readFile;
+
 std::string goldenFile(const std::string& name) {
   return std::string(VEXA_TEST_DATA_DIR) + "parser/golden/" + name;
 }
 
 bool updating() { return std::getenv("VEXA_GOLDEN_UPDATE") != nullptr; }
-
-std::string readText(const std::string& path) {
-  std::string text;
-  if (!vexahost::Pathname(path).readAll(text)) text.clear();
-  return text;
-}
 
 void writeText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
@@ -73,7 +69,7 @@ class GoldenTest : public ProductGrammarTest {
       writeText(path, table_.str());
       return;
     }
-    std::istringstream want(readText(path));
+    std::istringstream want(readFile(path));
     std::istringstream got(table_.str());
     std::string wantLine;
     std::string gotLine;
@@ -104,8 +100,8 @@ TEST_F(GoldenTest, AlgebraOutputsOverTheCorporaAreUnchanged) {
   for (const vexahost::Pathname& pair :
        vexahost::Pathname(VEXA_REMEDIATION_PAIRS_DIR).dirContents()) {
     if (!pair.isDirectory()) continue;
-    const std::string running = readText(pair.data() + "/running.cfg");
-    const std::string intended = readText(pair.data() + "/intended.cfg");
+    const std::string running = readFile(pair.data() + "/running.cfg");
+    const std::string intended = readFile(pair.data() + "/intended.cfg");
     const std::string name = pair.file();
     record(name, "normalize", normalize(running));
     record(name, "merge", merge(running, intended));
@@ -244,7 +240,7 @@ TEST_F(GoldenTest, ConsoleSessionThroughEveryModeIsUnchanged) {
     writeText(path, transcript);
     return;
   }
-  EXPECT_EQ(transcript, readText(path)) << "re-record with VEXA_GOLDEN_UPDATE=1 if intended";
+  EXPECT_EQ(transcript, readFile(path)) << "re-record with VEXA_GOLDEN_UPDATE=1 if intended";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "grammar_test_support.h"
+#include "host/temp_dir.h"
 #include "vexa/host/pathname.h"
 #include "vexa/parser/config_line.h"
 #include "vexa/parser/line_recognition.h"
@@ -120,9 +121,7 @@ std::vector<std::string> corpusFiles(const std::string& folder) {
 }
 
 std::string corpusText(const std::string& name, const std::string& folder) {
-  std::string text;
-  if (!vexahost::Pathname(folder + name).readAll(text)) text.clear();
-  return text;
+  return vexahost::testing::readFile(folder + name);
 }
 
 std::vector<std::pair<std::string, std::string>> corpora() {
