@@ -7,6 +7,7 @@
 #ifndef VEXA_PARSER_CONFIG_LINE_H_
 #define VEXA_PARSER_CONFIG_LINE_H_
 
+#include <cstddef>
 #include <cstring>
 #include <string_view>
 
@@ -28,26 +29,35 @@ ConfigLineKind configLineKind(std::string_view line);
 // that stands for the terminal's state cannot pass over it.
 bool mayNameBannerDelimiter(std::string_view line);
 
-// Calls fn with every non-empty piece of text between carriage returns and
-// line feeds, in order: the lines a terminal reads from a configuration
-// text, one command each.
-template <typename Fn>
-void forEachConfigLine(std::string_view text, Fn&& fn) {
-  const char* at = text.data();
-  const char* const end = at + text.size();
-  while (at < end) {
+// The next non-empty piece of text between carriage returns and line feeds
+// from at on: the next line a terminal reads from a configuration text, one
+// command each.  at moves past the piece and its end; false at the end of
+// the text.
+inline bool nextConfigLine(std::string_view text, std::size_t& at, std::string_view& line) {
+  const char* const end = text.data() + text.size();
+  while (at < text.size()) {
+    const char* const begin = text.data() + at;
     // Most lines end in a bare line feed: found with memchr, then a
     // carriage return inside the piece cuts it as well.
-    const auto* feed = static_cast<const char*>(std::memchr(at, '\n', end - at));
+    const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
     const char* stop = feed == nullptr ? end : feed;
-    for (const char* piece = at; piece < stop;) {
-      const auto* cr = static_cast<const char*>(std::memchr(piece, '\r', stop - piece));
-      const char* pieceEnd = cr == nullptr ? stop : cr;
-      if (pieceEnd > piece) fn(std::string_view(piece, pieceEnd - piece));
-      piece = pieceEnd + 1;
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', stop - begin));
+    if (cr != nullptr) stop = cr;
+    at = static_cast<std::size_t>(stop - text.data()) + 1;
+    if (stop > begin) {
+      line = std::string_view(begin, static_cast<std::size_t>(stop - begin));
+      return true;
     }
-    at = stop + 1;
   }
+  return false;
+}
+
+// Calls fn with every line of text that nextConfigLine gives, in order.
+template <typename Fn>
+void forEachConfigLine(std::string_view text, Fn&& fn) {
+  std::size_t at = 0;
+  std::string_view line;
+  while (nextConfigLine(text, at, line)) fn(line);
 }
 
 }  // namespace vexaparser

@@ -21,15 +21,24 @@ constexpr std::size_t kNoSplit = static_cast<std::size_t>(-1);
 // The second reader looks whether it is still wanted this often.
 constexpr std::size_t kStopCheckEvery = 256;
 
-// The first line from the middle on that stands at the left margin right
-// after a "!" line and holds a command; kNoSplit when there is none.  A
-// banner line is passed over: its text may run on below it.
-std::size_t splitPoint(const std::vector<std::string_view>& lines) {
-  for (std::size_t i = lines.size() / 2; i > 0 && i + 1 < lines.size(); ++i) {
-    const std::string_view line = lines[i];
-    if (line.front() == ' ' || line.front() == '\t') continue;
-    if (configLineKind(line) != ConfigLineKind::kCommand || mayNameBannerDelimiter(line)) continue;
-    if (configLineKind(lines[i - 1]) == ConfigLineKind::kComment) return i;
+// Where the line starts that the second reader begins with: the first line
+// past the middle of the text that stands at the left margin right after a
+// "!" line, holds a command and is not the last; kNoSplit when there is none.
+// A banner line is passed over: its text may run on below it.
+std::size_t splitPoint(std::string_view text) {
+  std::size_t at = text.find_first_of("\r\n", text.size() / 2);
+  if (at == std::string_view::npos) return kNoSplit;
+  ++at;  // a line starts here: the lines from here on are the text's own
+  std::string_view previous;
+  std::string_view line;
+  if (!nextConfigLine(text, at, previous)) return kNoSplit;
+  while (nextConfigLine(text, at, line)) {
+    const bool candidate = line.front() != ' ' && line.front() != '\t' &&
+                           configLineKind(line) == ConfigLineKind::kCommand &&
+                           !mayNameBannerDelimiter(line) &&
+                           configLineKind(previous) == ConfigLineKind::kComment;
+    if (candidate && at < text.size()) return static_cast<std::size_t>(line.data() - text.data());
+    previous = line;
   }
   return kNoSplit;
 }
@@ -70,20 +79,15 @@ bool readInParts(const Grammar& grammar, const std::string& text,
     errorText = VTY::kNotReadyMessage;
     return false;
   }
-  std::vector<std::string_view> lines;
-  forEachConfigLine(text, [&lines](std::string_view line) { lines.push_back(line); });
   VTY::LineCursor cursor = first->startReading();
-  const std::size_t split = splitPoint(lines);
+  const std::size_t split = splitPoint(text);
+  // Where the first reader goes on in the text.
   std::size_t next = 0;
+  std::string_view line;
   std::vector<CiscoCommandLine*> firstPart;
   if (split != kNoSplit) {
     partReads().tried.fetch_add(1, std::memory_order_relaxed);
-    // The second terminal starts with the banner delimiter the first will
-    // have by then; a wrong guess only makes the states differ.
-    char delimiter = first->readingState(cursor).mode.bannerDelimiter;
-    for (std::size_t i = 0; i < split; ++i) {
-      delimiter = CommandMode::bannerDelimiterAfter(lines[i], delimiter);
-    }
+    const char startDelimiter = first->readingState(cursor).mode.bannerDelimiter;
     SecondPart second;
     std::promise<Met> met;
     std::future<Met> theirs = met.get_future();
@@ -98,18 +102,32 @@ bool readInParts(const Grammar& grammar, const std::string& text,
           met.set_value(Met());  // its result is false: never joined
           return;
         }
-        vty->setBannerDelimiter(delimiter);
-        VTY::LineCursor at = vty->startReading(static_cast<int>(split) + 1);
-        vty->readConfigLine(lines[split], at, second.commands, second.errorText,
-                            second.errorLine, true);
-        met.set_value(Met{vty->readingState(at), second.commands.front()});
-        told = true;
-        for (std::size_t i = split + 1; i < lines.size(); ++i) {
-          if (i % kStopCheckEvery == 0 && stop.load(std::memory_order_relaxed)) break;
-          vty->readConfigLine(lines[i], at, second.commands, second.errorText, second.errorLine,
-                              true);
+        // The lines before the split number this part's lines, and leave the
+        // banner delimiter the first terminal will have by then; a wrong
+        // guess only makes the states differ.
+        const std::string_view head(text.data(), split);
+        int before = 0;
+        char delimiter = startDelimiter;
+        std::size_t at = 0;
+        std::string_view piece;
+        while (nextConfigLine(head, at, piece)) {
+          ++before;
+          delimiter = CommandMode::bannerDelimiterAfter(piece, delimiter);
         }
-        second.result = at.result;
+        vty->setBannerDelimiter(delimiter);
+        VTY::LineCursor reading = vty->startReading(before + 1);
+        at = split;
+        nextConfigLine(text, at, piece);
+        vty->readConfigLine(piece, reading, second.commands, second.errorText, second.errorLine,
+                            true);
+        met.set_value(Met{vty->readingState(reading), second.commands.front()});
+        told = true;
+        for (std::size_t count = 1; nextConfigLine(text, at, piece); ++count) {
+          if (count % kStopCheckEvery == 0 && stop.load(std::memory_order_relaxed)) break;
+          vty->readConfigLine(piece, reading, second.commands, second.errorText,
+                              second.errorLine, true);
+        }
+        second.result = reading.result;
       } catch (...) {
         failed = std::current_exception();
         if (!told) met.set_exception(failed);
@@ -117,8 +135,10 @@ bool readInParts(const Grammar& grammar, const std::string& text,
     });
     bool joined = false;
     try {
-      for (; next <= split; ++next) {
-        first->readConfigLine(lines[next], cursor, firstPart, errorText, errorLine, true);
+      // Up to the line where the parts meet, that line included.
+      while (nextConfigLine(text, next, line)) {
+        first->readConfigLine(line, cursor, firstPart, errorText, errorLine, true);
+        if (line.data() == text.data() + split) break;
       }
       const Met meeting = theirs.get();
       joined = meeting.state.result && meeting.state == first->readingState(cursor) &&
@@ -153,8 +173,8 @@ bool readInParts(const Grammar& grammar, const std::string& text,
     }
     releaseCommands(second.commands);
   }
-  for (; next < lines.size(); ++next) {
-    first->readConfigLine(lines[next], cursor, firstPart, errorText, errorLine, true);
+  while (nextConfigLine(text, next, line)) {
+    first->readConfigLine(line, cursor, firstPart, errorText, errorLine, true);
   }
   out.insert(out.end(), firstPart.begin(), firstPart.end());
   return cursor.result;

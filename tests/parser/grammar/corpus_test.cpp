@@ -176,9 +176,12 @@ TEST_F(CorpusTest, ReadingATextInTwoPartsChangesNothing) {
         cfg(banner + "interface Loopback0|!|hostname r2| description a^b|hostname r1|!"),
         cfg("banner motd ^C|hello|!|ip access-list extended A|!|x^C|!|hostname r1")}) {
     const unsigned tried = model::partReads().tried.load();
+    const unsigned joined = model::partReads().joined.load();
     const auto [whole, parts] = bothWays(text);
     EXPECT_EQ(whole, parts) << text;
+    // Tried, and the guess found wrong.
     EXPECT_EQ(model::partReads().tried.load(), tried + 1) << text;
+    EXPECT_EQ(model::partReads().joined.load(), joined) << text;
   }
   least = usual;
 }
