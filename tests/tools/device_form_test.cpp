@@ -19,6 +19,7 @@
 
 #include "parser/grammar/grammar_test_support.h"
 #include "vexa/host/pathname.h"
+#include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/node_matcher.h"
 #include "vexa/parser/parser_tool_case.h"
 
@@ -159,8 +160,9 @@ TEST_F(DeviceFormTest, NormalizedCorpusDiffersOnlyByRealNormalisation) {
   EXPECT_GE(files, 240);
 }
 
-// A large text goes to a stream in pieces, its second half written on a
-// second thread meanwhile: each line still gets its own command.
+// A large tree is written as text in two halves side by side, and a large
+// text goes to a stream in pieces, its second half written on a second
+// thread meanwhile: each line still gets its own command.
 TEST_F(DeviceFormTest, AStreamGetsTheSameTextInPieces) {
   std::string text;
   for (int i = 0; i < 6000; ++i) {
@@ -169,6 +171,18 @@ TEST_F(DeviceFormTest, AStreamGetsTheSameTextInPieces) {
   }
   const ConfigResult result =
       VexaParserUtil::normalizeConfig(*ParserResources::instance().grammar(), text);
+  ASSERT_TRUE(result.linesKnown());
+  std::istringstream lines(result.text);
+  std::string line;
+  std::size_t at = 0;
+  for (; std::getline(lines, line); ++at) {
+    ASSERT_LT(at, result.lineCommands.size());
+    const CiscoCommandLine* command = result.lineCommands[at];
+    if (command != nullptr) {
+      EXPECT_EQ(line.substr(line.find_first_not_of(' ')) + "\n", command->getOriginalCmd()) << at;
+    }
+  }
+  EXPECT_EQ(at, result.lineCommands.size());
   const std::string whole = form_.write(result);
   ASSERT_GT(whole.size(), 256u * 1024);
   std::ostringstream streamed;

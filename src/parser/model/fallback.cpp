@@ -129,23 +129,6 @@ void undoInFile(Level& target, const CiscoCommandLine* command, Output& out) {
   }
 }
 
-// Where the top-level commands of current are cut in two halves of about
-// the same work (a command counts with its children); 0 for no cut.
-std::size_t halfWay(const CommandList& current, const Output& out) {
-  if (out.parent() != nullptr || current.size() < model::fileHalvesFrom().load() ||
-      model::sharingCores()) {
-    return 0;
-  }
-  std::size_t total = 0;
-  for (const CiscoCommandLine* command : current) total += 1 + command->getChildCommands().size();
-  std::size_t sum = 0;
-  for (std::size_t i = 0; i < current.size(); ++i) {
-    sum += 1 + current[i]->getChildCommands().size();
-    if (2 * sum >= total) return i + 1 < current.size() ? i + 1 : 0;
-  }
-  return 0;
-}
-
 // Undo lines of current in current order, then the stored lines of target
 // that current lacks, in target order.  Each command's undo lines depend
 // only on it and on target: the two halves of a large file are undone side
@@ -158,7 +141,7 @@ void fallbackFile(const CommandList& current, const CommandList& target, Output&
       if (isStored(*it)) undoInFile(targetLevel, *it, into);
     }
   };
-  const std::size_t half = halfWay(current, out);
+  const std::size_t half = out.parent() == nullptr ? model::halvesAt(current) : 0;
   if (half == 0) {
     undoAll(current.begin(), current.end(), out);
   } else {

@@ -37,19 +37,24 @@ bool isStructuralLine(const std::string& line) {
 }
 
 // The size of the text appendExpanded writes, to reserve it at once.
-std::size_t expandedSize(const CommandList& commands, int level) {
+std::size_t expandedSize(CommandList::const_iterator first, CommandList::const_iterator last,
+                         int level) {
   const std::size_t indent = static_cast<std::size_t>(std::max(0, level));
   std::size_t size = 0;
-  for (const CiscoCommandLine* command : commands) {
+  for (auto it = first; it != last; ++it) {
+    const CiscoCommandLine* command = *it;
     // At most: the indent, the command (or raw line) and its line end, and
     // the "!" line of a mode.
     size += indent + command->getOriginalStr().size() + command->getOriginalCmd().size() + 1;
     if (hasFlags(command, FLAG_MODE)) size += indent + 2;
-    if (!command->getChildCommands().empty()) {
-      size += expandedSize(command->getChildCommands(), level + 1);
-    }
+    const CommandList& children = command->getChildCommands();
+    if (!children.empty()) size += expandedSize(children.begin(), children.end(), level + 1);
   }
   return size;
+}
+
+std::size_t expandedSize(const CommandList& commands, int level) {
+  return expandedSize(commands.begin(), commands.end(), level);
 }
 
 // Which command wrote each line of the text appendExpanded writes; null
@@ -89,10 +94,11 @@ void noteLine(const std::string& text, std::size_t from, const CiscoCommandLine*
   record.lines->push_back(command);
 }
 
-void appendExpanded(const CommandList& commands, int level, std::string& text,
-                    LineRecord& record) {
+void appendExpanded(CommandList::const_iterator first, CommandList::const_iterator last, int level,
+                    std::string& text, LineRecord& record) {
   const std::string indent(static_cast<std::size_t>(std::max(0, level)), ' ');
-  for (const CiscoCommandLine* command : commands) {
+  for (auto it = first; it != last; ++it) {
+    const CiscoCommandLine* command = *it;
     const std::size_t from = text.size();
     if (command->getFlag() == UnknownCommand) {
       // A line the terminal accepted without recognising a command keeps its
@@ -110,9 +116,8 @@ void appendExpanded(const CommandList& commands, int level, std::string& text,
       text += command->getOriginalCmd();
     }
     noteLine(text, from, command, record);
-    if (!command->getChildCommands().empty()) {
-      appendExpanded(command->getChildCommands(), level + 1, text, record);
-    }
+    const CommandList& children = command->getChildCommands();
+    if (!children.empty()) appendExpanded(children.begin(), children.end(), level + 1, text, record);
     if (hasFlags(command, FLAG_MODE)) {
       const std::size_t close = text.size();
       text += indent;
@@ -120,6 +125,11 @@ void appendExpanded(const CommandList& commands, int level, std::string& text,
       noteLine(text, close, nullptr, record);
     }
   }
+}
+
+void appendExpanded(const CommandList& commands, int level, std::string& text,
+                    LineRecord& record) {
+  appendExpanded(commands.begin(), commands.end(), level, text, record);
 }
 
 void mergeLevel(const CommandList& newList, Level& base);
@@ -333,10 +343,39 @@ std::string VexaParserUtil::expandMergedCmds(const std::vector<CiscoCommandLine*
 void VexaParserUtil::expandInto(const std::vector<CiscoCommandLine*>& commands,
                                 ConfigResult& result, bool lines) {
   result.text.clear();
-  result.text.reserve(expandedSize(commands, 0));
   result.lineCommands.clear();
   LineRecord record{lines ? &result.lineCommands : nullptr, lines};
-  appendExpanded(commands, 0, result.text, record);
+  const std::size_t half = model::halvesAt(commands);
+  if (half == 0) {
+    result.text.reserve(expandedSize(commands, 0));
+    appendExpanded(commands, 0, result.text, record);
+  } else {
+    // Each top-level command's lines depend on it alone: a large tree is
+    // written in two halves side by side, the second half's text and lines
+    // put after the first's.
+    const auto middle = commands.begin() + static_cast<std::ptrdiff_t>(half);
+    std::size_t firstSize = 0;
+    std::size_t secondSize = 0;
+    model::sideBySide(
+        true, [&] { firstSize = expandedSize(commands.begin(), middle, 0); },
+        [&] { secondSize = expandedSize(middle, commands.end(), 0); });
+    result.text.reserve(firstSize + secondSize);
+    std::string secondText;
+    std::vector<const CiscoCommandLine*> secondLines;
+    LineRecord secondRecord{lines ? &secondLines : nullptr, lines};
+    model::sideBySide(
+        true, [&] { appendExpanded(commands.begin(), middle, 0, result.text, record); },
+        [&] {
+          secondText.reserve(secondSize);
+          appendExpanded(middle, commands.end(), 0, secondText, secondRecord);
+        });
+    result.text += secondText;
+    record.known = record.known && secondRecord.known;
+    if (record.known && lines) {
+      result.lineCommands.insert(result.lineCommands.end(), secondLines.begin(),
+                                 secondLines.end());
+    }
+  }
   result.linesKnown_ = record.known;
   if (!record.known) result.lineCommands.clear();
 }

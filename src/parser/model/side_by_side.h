@@ -31,7 +31,8 @@ inline std::atomic<std::size_t>& readInPartsBytes() {
 }
 
 // From this many top-level commands on, a whole-file fallback finds the
-// undo lines of the two halves side by side (fallback.cpp).  Tests move it.
+// undo lines of the two halves side by side (fallback.cpp), and a tree is
+// written as text in two halves side by side (merge.cpp).  Tests move it.
 inline std::atomic<std::size_t>& fileHalvesFrom() {
   static std::atomic<std::size_t> commands{512};
   return commands;
@@ -84,6 +85,25 @@ void sideBySide(bool together, First&& first, Second&& second) {
   }
   other.join();
   if (failed) std::rethrow_exception(failed);
+}
+
+// Where a list of top-level commands is cut in two halves of about the same
+// work, a command counting with its children (anything with
+// getChildCommands()); 0 for no cut: fewer than fileHalvesFrom() commands,
+// or the cores are shared already.
+template <typename Commands>
+std::size_t halvesAt(const Commands& commands) {
+  if (commands.size() < fileHalvesFrom().load(std::memory_order_relaxed) || sharingCores()) {
+    return 0;
+  }
+  std::size_t total = 0;
+  for (const auto* command : commands) total += 1 + command->getChildCommands().size();
+  std::size_t sum = 0;
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    sum += 1 + commands[i]->getChildCommands().size();
+    if (2 * sum >= total) return i + 1 < commands.size() ? i + 1 : 0;
+  }
+  return 0;
 }
 
 // Whether two texts are both large enough to be read side by side.
