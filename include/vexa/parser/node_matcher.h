@@ -14,9 +14,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -30,16 +32,27 @@ namespace vexaparser {
 // one walk; empty at its start.
 class UsedOptions {
  public:
-  bool has(const ParserTreeNode* node, const std::string& key) const;
+  bool has(const ParserTreeNode* node, std::string_view key) const;
+  // Records key, copied.
   void add(const ParserTreeNode* node, const std::string& key);
+  // Records a key of the grammar (a node's key set or conflict list), which
+  // outlives the walk: kept as it stands, without a copy.
+  void addKept(const ParserTreeNode* node, const std::string& key);
   // Forgets every key; the storage stays for the next walk.
-  void clear() { used_ = 0; }
+  void clear() {
+    used_ = 0;
+    copied_ = 0;
+  }
 
  private:
   // A line gives few options: a short list of (group node, key) beats maps.
-  // Entries [0, used_) are in use; the rest keep their strings' storage.
-  std::vector<std::pair<const ParserTreeNode*, std::string>> entries_;
+  // Entries [0, used_) are in use.
+  std::vector<std::pair<const ParserTreeNode*, std::string_view>> entries_;
   std::size_t used_ = 0;
+  // The copied keys the entries view, [0, copied_) in use; a deque keeps
+  // them in place as it grows, and each keeps its storage for the next walk.
+  std::deque<std::string> copies_;
+  std::size_t copied_ = 0;
 };
 
 // What findChild answered for a word at a node, where the answer did not

@@ -2,6 +2,8 @@
 // accepting the words it matches.
 #include "vexa/parser/command_mode.h"
 
+#include <array>
+
 #include <cstring>
 
 #include "vexa/parser/cisco_command_line.h"
@@ -19,12 +21,19 @@ constexpr char kInvalidInputMessage[] = "% Invalid input detected at ^";
 constexpr char kIncompleteMessage[] = "% Incomplete command.";
 constexpr char kEnterConfigurationMessage[] = "Enter configuration commands, one per line.";
 
+// The characters that separate words: blanks, tabs and line ends.
+constexpr std::array<bool, 256> kWordSeparator = [] {
+  std::array<bool, 256> table{};
+  for (const unsigned char c : {' ', '\t', '\r', '\n'}) table[c] = true;
+  return table;
+}();
+
 // The words of line into words, reusing its strings' storage.
 void splitWords(const std::string& line, std::vector<std::string>& words) {
   std::size_t count = 0;
   std::size_t pos = 0;
   const std::size_t size = line.size();
-  auto separator = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  auto separator = [](char c) { return kWordSeparator[static_cast<unsigned char>(c)]; };
   while (pos < size) {
     while (pos < size && separator(line[pos])) ++pos;
     if (pos == size) break;
@@ -208,8 +217,12 @@ CommandMode::Reading CommandMode::reading() const {
 }
 
 char CommandMode::bannerDelimiterAfter(std::string_view line, char current) {
-  const std::size_t start = line.find_first_not_of(" \t");
-  if (start == std::string_view::npos || line.compare(start, 4, "bann") != 0) return current;
+  // Every line passes here: most are rejected by their first letter.
+  std::size_t start = 0;
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+  if (start == line.size() || line[start] != 'b' || line.compare(start, 4, "bann") != 0) {
+    return current;
+  }
   const std::size_t firstBlank = line.find(' ', start);
   const std::size_t secondBlank =
       firstBlank == std::string_view::npos ? std::string_view::npos : line.find(' ', firstBlank + 1);

@@ -33,7 +33,7 @@ constexpr uint32_t kNoOrdinal = UINT32_MAX;
 
 // ---- UsedOptions ----
 
-bool UsedOptions::has(const ParserTreeNode* node, const std::string& key) const {
+bool UsedOptions::has(const ParserTreeNode* node, std::string_view key) const {
   for (std::size_t i = 0; i < used_; ++i) {
     if (entries_[i].first == node && entries_[i].second == key) return true;
   }
@@ -41,11 +41,18 @@ bool UsedOptions::has(const ParserTreeNode* node, const std::string& key) const 
 }
 
 void UsedOptions::add(const ParserTreeNode* node, const std::string& key) {
+  if (copied_ == copies_.size()) copies_.emplace_back();
+  std::string& copy = copies_[copied_++];
+  copy.assign(key);
+  addKept(node, copy);
+}
+
+void UsedOptions::addKept(const ParserTreeNode* node, const std::string& key) {
   // Appended without a search: a key given twice only answers has() twice
   // over, and a search per key made a long conflict list quadratic.
   if (used_ == entries_.size()) entries_.emplace_back();
   entries_[used_].first = node;
-  entries_[used_].second.assign(key);
+  entries_[used_].second = key;
   ++used_;
 }
 
@@ -342,12 +349,12 @@ ParserTreeNode* NodeMatcher::optionCheck(const ParserTreeNode* node, const std::
   auto record = [&](const ParserTreeNode* target) {
     used_.add(target, key);
     if (child->complexMark) {
-      for (const auto& [alternative, help] : child->keySet) used_.add(target, alternative);
+      for (const auto& [alternative, help] : child->keySet) used_.addKept(target, alternative);
     }
   };
   record(node);
   if (otherGroup) record(group);
-  for (const std::string& excluded : child->conflictList) used_.add(node, excluded);
+  for (const std::string& excluded : child->conflictList) used_.addKept(node, excluded);
   return child;
 }
 
