@@ -16,12 +16,14 @@
 // when the parser resources (the mode files) do not load.
 #include <algorithm>
 #include <cstddef>
+#include <exception>
 #include <iostream>
 #include <iterator>
 #include <list>
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/device_form.h"
@@ -133,25 +135,34 @@ int outputStatus(int status) {
   return kExitUsage;
 }
 
-// Reads every named input; "-" (standard input) may be named once.
-bool readInputs(const std::vector<std::string>& paths, std::vector<std::string>& texts) {
+// Whether standard input ("-") is named at most once; a usage error if not.
+bool stdinOnce(const std::vector<std::string>& paths) {
   int stdinCount = 0;
   for (const std::string& path : paths) stdinCount += path == "-" ? 1 : 0;
-  if (stdinCount > 1) {
-    usageError("standard input ('-') can be read only once");
-    return false;
-  }
+  if (stdinCount <= 1) return true;
+  usageError("standard input ('-') can be read only once");
+  return false;
+}
+
+// Reads every named input into texts; false with what went wrong in error.
+bool readEach(const std::vector<std::string>& paths, std::vector<std::string>& texts,
+              std::string& error) {
   texts.clear();
   for (const std::string& path : paths) {
     std::string text;
-    std::string error;
-    if (!vexatools::readInput(path, text, error)) {
-      vexatools::printError(kProgram, error);
-      return false;
-    }
+    if (!vexatools::readInput(path, text, error)) return false;
     texts.push_back(std::move(text));
   }
   return true;
+}
+
+// Reads every named input; "-" (standard input) may be named once.
+bool readInputs(const std::vector<std::string>& paths, std::vector<std::string>& texts) {
+  if (!stdinOnce(paths)) return false;
+  std::string error;
+  if (readEach(paths, texts, error)) return true;
+  vexatools::printError(kProgram, error);
+  return false;
 }
 
 // Section search reads lines up to LF (a CR LF pair included); a file written
@@ -248,9 +259,35 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
         {"remediate", "remediate RUNNING INTENDED [--rollback]"}};
     return usageError("usage: vexa-config " + kUsage.at(command));
   }
+  if (!stdinOnce(files)) return kExitUsage;
+  // The inputs are read on a second thread while the grammar loads: neither
+  // needs the other.  A read error is told first, as if read before.
   std::vector<std::string> texts;
-  if (!readInputs(files, texts)) return kExitUsage;
-  const std::shared_ptr<const vexaparser::Grammar> grammar = vexatools::loadDeviceGrammar(kProgram);
+  std::string readError;
+  bool read = false;
+  std::exception_ptr failed;
+  std::thread reader([&] {
+    try {
+      read = readEach(files, texts, readError);
+    } catch (...) {
+      failed = std::current_exception();
+    }
+  });
+  vexaparser::GrammarLoad load;
+  try {
+    load = vexaparser::loadGrammar();
+  } catch (...) {
+    reader.join();
+    throw;
+  }
+  reader.join();
+  if (failed) std::rethrow_exception(failed);
+  if (!read) {
+    vexatools::printError(kProgram, readError);
+    return kExitUsage;
+  }
+  const std::shared_ptr<const vexaparser::Grammar> grammar =
+      vexatools::installDeviceGrammar(kProgram, std::move(load));
   if (grammar == nullptr) return kExitUsage;
   // The device form is written from the commands of each line.
   const bool lines = !args.has("--raw");

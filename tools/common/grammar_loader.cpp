@@ -7,7 +7,11 @@
 namespace vexatools {
 
 std::shared_ptr<const vexaparser::Grammar> loadDeviceGrammar(const std::string& program) {
-  vexaparser::GrammarLoad load = vexaparser::loadGrammar();
+  return installDeviceGrammar(program, vexaparser::loadGrammar());
+}
+
+std::shared_ptr<const vexaparser::Grammar> installDeviceGrammar(const std::string& program,
+                                                                vexaparser::GrammarLoad load) {
   if (!load.error.empty()) {
     printError(program, "the parser resources did not load: " + load.error +
                             "; give the resource folder with --resources DIR");

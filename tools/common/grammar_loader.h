@@ -8,6 +8,7 @@
 #include <string>
 
 #include "vexa/parser/grammar.h"
+#include "vexa/parser/grammar_loader.h"
 
 namespace vexatools {
 
@@ -18,6 +19,11 @@ namespace vexatools {
 // (the file that could not be opened, and the mode-file line that named it),
 // when the mode files do not load.
 std::shared_ptr<const vexaparser::Grammar> loadDeviceGrammar(const std::string& program);
+
+// The same with a load already made (vexaparser::loadGrammar), for a program
+// that loads the grammar while it does something else.
+std::shared_ptr<const vexaparser::Grammar> installDeviceGrammar(const std::string& program,
+                                                                vexaparser::GrammarLoad load);
 
 }  // namespace vexatools
 
