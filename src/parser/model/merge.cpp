@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -67,9 +68,36 @@ struct LineRecord {
 
 bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
+// Text written into room already made, from its start on: what a half of a
+// large tree writes in place.  The room is sized with expandedSize, which
+// the text never exceeds.
+class Region {
+ public:
+  explicit Region(char* base) : base_(base) {}
+  std::size_t size() const { return used_; }
+  const char* data() const { return base_; }
+  Region& operator+=(char c) {
+    base_[used_++] = c;
+    return *this;
+  }
+  Region& operator+=(std::string_view text) {
+    std::memcpy(base_ + used_, text.data(), text.size());
+    used_ += text.size();
+    return *this;
+  }
+  void append(const std::string& text, std::size_t from, std::size_t) {
+    *this += std::string_view(text).substr(from);
+  }
+
+ private:
+  char* base_;
+  std::size_t used_ = 0;
+};
+
 // Notes that command wrote text from from on: nothing for a blank piece,
 // the command for one line, and an unusable record otherwise.
-void noteLine(const std::string& text, std::size_t from, const CiscoCommandLine* command,
+template <typename Text>
+void noteLine(const Text& text, std::size_t from, const CiscoCommandLine* command,
               LineRecord& record) {
   if (record.lines == nullptr || !record.known) return;
   // The piece is one line when its first line end is followed only by line
@@ -94,8 +122,9 @@ void noteLine(const std::string& text, std::size_t from, const CiscoCommandLine*
   record.lines->push_back(command);
 }
 
+template <typename Text>
 void appendExpanded(CommandList::const_iterator first, CommandList::const_iterator last, int level,
-                    std::string& text, LineRecord& record) {
+                    Text& text, LineRecord& record) {
   const std::string indent(static_cast<std::size_t>(std::max(0, level)), ' ');
   for (auto it = first; it != last; ++it) {
     const CiscoCommandLine* command = *it;
@@ -121,7 +150,7 @@ void appendExpanded(CommandList::const_iterator first, CommandList::const_iterat
     if (hasFlags(command, FLAG_MODE)) {
       const std::size_t close = text.size();
       text += indent;
-      text += "!\n";
+      text += std::string_view("!\n");
       noteLine(text, close, nullptr, record);
     }
   }
@@ -359,17 +388,18 @@ void VexaParserUtil::expandInto(const std::vector<CiscoCommandLine*>& commands,
     model::sideBySide(
         true, [&] { firstSize = expandedSize(commands.begin(), middle, 0); },
         [&] { secondSize = expandedSize(middle, commands.end(), 0); });
-    result.text.reserve(firstSize + secondSize);
-    std::string secondText;
+    // Both halves are written into the one text, each from the start of
+    // its room; the second is then moved up to where the first ended.
+    result.text.resize(firstSize + secondSize);
+    Region firstText(result.text.data());
+    Region secondText(result.text.data() + firstSize);
     std::vector<const CiscoCommandLine*> secondLines;
     LineRecord secondRecord{lines ? &secondLines : nullptr, lines};
     model::sideBySide(
-        true, [&] { appendExpanded(commands.begin(), middle, 0, result.text, record); },
-        [&] {
-          secondText.reserve(secondSize);
-          appendExpanded(middle, commands.end(), 0, secondText, secondRecord);
-        });
-    result.text += secondText;
+        true, [&] { appendExpanded(commands.begin(), middle, 0, firstText, record); },
+        [&] { appendExpanded(middle, commands.end(), 0, secondText, secondRecord); });
+    std::memmove(result.text.data() + firstText.size(), secondText.data(), secondText.size());
+    result.text.resize(firstText.size() + secondText.size());
     record.known = record.known && secondRecord.known;
     if (record.known && lines) {
       result.lineCommands.insert(result.lineCommands.end(), secondLines.begin(),
