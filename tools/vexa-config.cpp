@@ -16,7 +16,9 @@
 // when the parser resources (the mode files) do not load.
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <list>
@@ -156,6 +158,21 @@ bool readEach(const std::vector<std::string>& paths, std::vector<std::string>& t
   return true;
 }
 
+// Whether the named files are large enough for reading them to be worth a
+// thread of its own (a small file is read sooner than a thread starts);
+// standard input is read as it comes.
+bool worthReadingAside(const std::vector<std::string>& paths) {
+  constexpr std::uintmax_t kLeast = 64 * 1024;
+  std::uintmax_t total = 0;
+  for (const std::string& path : paths) {
+    std::error_code ec;
+    const std::uintmax_t size = path == "-" ? 0 : std::filesystem::file_size(path, ec);
+    if (path == "-" || ec) return false;
+    total += size;
+  }
+  return total >= kLeast;
+}
+
 // Reads every named input; "-" (standard input) may be named once.
 bool readInputs(const std::vector<std::string>& paths, std::vector<std::string>& texts) {
   if (!stdinOnce(paths)) return false;
@@ -260,27 +277,33 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
     return usageError("usage: vexa-config " + kUsage.at(command));
   }
   if (!stdinOnce(files)) return kExitUsage;
-  // The inputs are read on a second thread while the grammar loads: neither
-  // needs the other.  A read error is told first, as if read before.
+  // Large inputs are read on a second thread while the grammar loads:
+  // neither needs the other.  A read error is told first, as if read before.
   std::vector<std::string> texts;
   std::string readError;
   bool read = false;
   std::exception_ptr failed;
-  std::thread reader([&] {
+  const auto readAll = [&] {
     try {
       read = readEach(files, texts, readError);
     } catch (...) {
       failed = std::current_exception();
     }
-  });
+  };
   vexaparser::GrammarLoad load;
-  try {
-    load = vexaparser::loadGrammar();
-  } catch (...) {
+  if (worthReadingAside(files)) {
+    std::thread reader(readAll);
+    try {
+      load = vexaparser::loadGrammar();
+    } catch (...) {
+      reader.join();
+      throw;
+    }
     reader.join();
-    throw;
+  } else {
+    readAll();
+    if (read) load = vexaparser::loadGrammar();
   }
-  reader.join();
   if (failed) std::rethrow_exception(failed);
   if (!read) {
     vexatools::printError(kProgram, readError);
