@@ -93,7 +93,7 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   // Keys (ParserToolCase::getKeyStr) of the overwrite commands.
   const std::set<std::string>& overwriteKeys() const { return overwriteKeys_; }
   // Number of nodes the grammar owns.
-  std::size_t nodeCount() const { return pool_.size(); }
+  std::size_t nodeCount() const;
   // A number no other grammar of the process has had: lets a cache tell
   // grammars apart even where one is freed and another takes its address.
   uint64_t id() const { return id_; }
@@ -102,6 +102,29 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
 
   // A fresh node owned by the grammar.
   ParserTreeNode* newNode();
+  // Room for a number of nodes in one allocation, made in place one after
+  // the other by whoever fills them (the image reader makes and fills two
+  // blocks on two threads).  A node's address is known before it is made.
+  // Destroys the nodes it made; the grammar owns it once adopted.
+  class NodeBlock {
+   public:
+    explicit NodeBlock(std::size_t count);
+    ~NodeBlock();
+    NodeBlock(NodeBlock&& other) noexcept;
+    NodeBlock& operator=(NodeBlock&&) = delete;
+    NodeBlock(const NodeBlock&) = delete;
+    NodeBlock& operator=(const NodeBlock&) = delete;
+    std::size_t size() const { return count_; }
+    ParserTreeNode* at(std::size_t i) const { return nodes_ + i; }
+    // Makes every node not made yet; their counters are set by the filler.
+    void makeAll() noexcept;
+
+   private:
+    ParserTreeNode* nodes_;
+    std::size_t count_;
+    std::size_t made_ = 0;
+  };
+  void adoptNodes(NodeBlock block) { blocks_.push_back(std::move(block)); }
   void setModeTree(VTYModeType mode, const ParserTree& tree);
   // Drops the mode trees (their nodes stay).
   void clearModeTrees() { modeTrees_.clear(); }
@@ -122,6 +145,8 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   uint64_t id_;
   // A deque never moves its elements, so node pointers stay valid.
   std::deque<ParserTreeNode> pool_;
+  // Nodes made a block at a time, after those of pool_.
+  std::vector<NodeBlock> blocks_;
   std::map<VTYModeType, ParserTree> modeTrees_;
   // Looked up for every line a terminal reads: hashed.
   std::unordered_map<const ParserTreeNode*, std::string> modePrompts_;

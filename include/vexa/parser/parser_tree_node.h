@@ -111,6 +111,9 @@ class ParserTreeNode {
   // A fresh node: everything empty or false, complexCounter a random value.
   // A grammar's nodes come from Grammar::newNode(), which owns them.
   ParserTreeNode();
+  // A fresh node with the given counter (one whose counter is set later:
+  // making it draws no random number).
+  explicit ParserTreeNode(int32_t counter);
 
   // The node opens a command mode: the root of a mode file loaded as a tree
   // or a sub-mode, or a node with an "@" tail token.

@@ -107,10 +107,9 @@ GrammarLoad loadGrammar(const GrammarOptions& options) {
   uint64_t fingerprint = 0;
   if (options.image) imagePath = GrammarImage::imagePath(folder);
   if (!imagePath.empty()) {
-    fingerprint = GrammarImage::fingerprint(folder);
+    load.grammar = GrammarImage::readCurrent(folder, imagePath, fingerprint);
     if (fingerprint == GrammarImage::kRacy) imagePath.clear();
   }
-  if (!imagePath.empty()) load.grammar = GrammarImage::read(folder, fingerprint, imagePath);
   if (load.grammar == nullptr) {
     load.grammar = std::make_shared<Grammar>(folder);
     if (!loadFromFiles(*load.grammar, load.error)) return load;

@@ -1,6 +1,7 @@
 #include "vexa/parser/grammar.h"
 
 #include <atomic>
+#include <new>
 #include <utility>
 
 #include "vexa/parser/parser_tool_case.h"
@@ -21,6 +22,34 @@ Grammar::Grammar(std::string folder) : folder_(std::move(folder)), id_(nextGramm
 Grammar::~Grammar() = default;
 
 ParserTreeNode* Grammar::newNode() { return &pool_.emplace_back(); }
+
+std::size_t Grammar::nodeCount() const {
+  std::size_t count = pool_.size();
+  for (const NodeBlock& block : blocks_) count += block.size();
+  return count;
+}
+
+Grammar::NodeBlock::NodeBlock(std::size_t count)
+    : nodes_(static_cast<ParserTreeNode*>(
+          ::operator new(count * sizeof(ParserTreeNode), std::align_val_t{alignof(ParserTreeNode)}))),
+      count_(count) {}
+
+Grammar::NodeBlock::~NodeBlock() {
+  if (nodes_ == nullptr) return;
+  for (std::size_t i = 0; i < made_; ++i) nodes_[i].~ParserTreeNode();
+  ::operator delete(nodes_, std::align_val_t{alignof(ParserTreeNode)});
+}
+
+Grammar::NodeBlock::NodeBlock(NodeBlock&& other) noexcept
+    : nodes_(other.nodes_), count_(other.count_), made_(other.made_) {
+  other.nodes_ = nullptr;
+  other.count_ = 0;
+  other.made_ = 0;
+}
+
+void Grammar::NodeBlock::makeAll() noexcept {
+  for (; made_ < count_; ++made_) new (nodes_ + made_) ParserTreeNode(0);
+}
 
 const ParserTree* Grammar::modeTree(VTYModeType mode) const {
   auto it = modeTrees_.find(mode);

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
@@ -17,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "parser/model/side_by_side.h"
 #include "vexa/host/file_update.h"
 #include "vexa/host/platform.h"
 #include "vexa/host/vexa_file_system.h"
@@ -26,7 +28,7 @@ namespace vexaparser {
 namespace {
 
 // Changed whenever the layout below changes.
-constexpr char kMagic[8] = {'V', 'X', 'G', 'I', 'M', 'G', '0', '1'};
+constexpr char kMagic[8] = {'V', 'X', 'G', 'I', 'M', 'G', '0', '2'};
 constexpr uint32_t kNoNode = UINT32_MAX;
 
 
@@ -77,6 +79,7 @@ class Reader {
   Reader(const char* data, std::size_t size) : at_(data), end_(data + size) {}
   bool good() const { return good_; }
   bool atEnd() const { return at_ == end_; }
+  const char* position() const { return at_; }
   uint8_t u8() {
     if (!take(1)) return 0;
     return static_cast<uint8_t>(at_[-1]);
@@ -134,7 +137,12 @@ std::string libraryFile() {
 class GrammarImageCodec {
  public:
   static void write(const Grammar& g, Writer& w);
-  static bool read(Grammar& g, const char* data, std::size_t size);
+  // Reads an image's body into g; alongFirst and alongSecond run first on
+  // the two threads that decode the halves of the nodes (both run, once
+  // each, whatever the image holds).
+  static bool read(Grammar& g, const char* data, std::size_t size,
+                   const std::function<void()>& alongFirst,
+                   const std::function<void()>& alongSecond);
 
  private:
   using ChildMap = ParserTreeNode::ChildMap;
@@ -225,10 +233,37 @@ bool GrammarImage::write(const Grammar& grammar, uint64_t fingerprint, const std
 
 std::shared_ptr<Grammar> GrammarImage::read(const std::string& resourceFolder,
                                             uint64_t fingerprint, const std::string& path) {
-  if (path.empty()) return nullptr;
+  uint64_t taken = 0;
+  return readTaking(resourceFolder, path, [fingerprint] { return fingerprint; }, taken);
+}
+
+std::shared_ptr<Grammar> GrammarImage::readCurrent(const std::string& resourceFolder,
+                                                   const std::string& path,
+                                                   uint64_t& fingerprint) {
+  return readTaking(
+      resourceFolder, path, [&resourceFolder] { return GrammarImage::fingerprint(resourceFolder); },
+      fingerprint);
+}
+
+std::shared_ptr<Grammar> GrammarImage::readTaking(const std::string& resourceFolder,
+                                                  const std::string& path,
+                                                  const std::function<uint64_t()>& take,
+                                                  uint64_t& fingerprint) {
+  // The fingerprint is taken while the image is decoded, and the checksum
+  // summed: an image that turns out not to fit is then dropped.
+  bool taken = false;
+  const auto takeOnce = [&] {
+    if (!taken) fingerprint = take();
+    taken = true;
+  };
+  const auto none = [&takeOnce]() -> std::shared_ptr<Grammar> {
+    takeOnce();
+    return nullptr;
+  };
+  if (path.empty()) return none();
   // Mapped with its pages read in at once: the whole image is read anyway.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return nullptr;
+  if (fd < 0) return none();
   struct stat info {};
   void* mapped = MAP_FAILED;
   if (fstat(fd, &info) == 0 && info.st_size > 0) {
@@ -236,7 +271,7 @@ std::shared_ptr<Grammar> GrammarImage::read(const std::string& resourceFolder,
                   MAP_PRIVATE | MAP_POPULATE, fd, 0);
   }
   close(fd);
-  if (mapped == MAP_FAILED) return nullptr;
+  if (mapped == MAP_FAILED) return none();
   struct Unmap {
     void* at;
     std::size_t size;
@@ -245,29 +280,37 @@ std::shared_ptr<Grammar> GrammarImage::read(const std::string& resourceFolder,
   const std::string_view image(static_cast<const char*>(mapped), unmap.size);
   constexpr std::size_t kHead = sizeof kMagic + 24;
   if (image.size() < kHead || std::memcmp(image.data(), kMagic, sizeof kMagic) != 0) {
-    return nullptr;
+    return none();
   }
   Reader head(image.data() + sizeof kMagic, 24);
   const uint64_t printed = head.u64();
   const uint64_t size = head.u64();
   const uint64_t sum = head.u64();
-  if (printed != fingerprint || size != image.size() - kHead) return nullptr;
-  Hash check;
-  check.add(image.data() + kHead, size);
-  if (check.value() != sum) return nullptr;
+  if (size != image.size() - kHead) return none();
+  bool summed = false;
   auto grammar = std::make_shared<Grammar>(resourceFolder);
-  if (!GrammarImageCodec::read(*grammar, image.data() + kHead, size)) return nullptr;
+  const bool read = GrammarImageCodec::read(*grammar, image.data() + kHead, size, takeOnce, [&] {
+    Hash check;
+    check.add(image.data() + kHead, size);
+    summed = check.value() == sum;
+  });
+  if (!read || !summed || fingerprint == kRacy || fingerprint != printed) return nullptr;
   return grammar;
 }
 
 // ---- the codec ----
 
 void GrammarImageCodec::write(const Grammar& g, Writer& w) {
-  std::unordered_map<const ParserTreeNode*, uint32_t> index;
-  index.reserve(g.pool_.size());
-  for (const ParserTreeNode& node : g.pool_) {
-    index.emplace(&node, static_cast<uint32_t>(index.size()));
+  // Nodes are numbered in the order they were made.
+  std::vector<const ParserTreeNode*> all;
+  all.reserve(g.nodeCount());
+  for (const ParserTreeNode& node : g.pool_) all.push_back(&node);
+  for (const Grammar::NodeBlock& block : g.blocks_) {
+    for (std::size_t i = 0; i < block.size(); ++i) all.push_back(block.at(i));
   }
+  std::unordered_map<const ParserTreeNode*, uint32_t> index;
+  index.reserve(all.size());
+  for (const ParserTreeNode* node : all) index.emplace(node, static_cast<uint32_t>(index.size()));
   const auto id = [&index](const ParserTreeNode* node) {
     if (node == nullptr) return kNoNode;
     auto it = index.find(node);
@@ -287,8 +330,19 @@ void GrammarImageCodec::write(const Grammar& g, Writer& w) {
       w.str(text);
     }
   };
-  w.u32(static_cast<uint32_t>(g.pool_.size()));
-  for (const ParserTreeNode& node : g.pool_) {
+  const std::size_t count = all.size();
+  w.u32(static_cast<uint32_t>(count));
+  // Where the second half of the node records starts: a reader decodes the
+  // two halves side by side.
+  const std::size_t secondAtField = w.out.size();
+  w.u32(0);
+  std::size_t written = 0;
+  for (const ParserTreeNode* each : all) {
+    const ParserTreeNode& node = *each;
+    if (written++ == count / 2) {
+      const auto at = static_cast<uint32_t>(w.out.size());
+      std::memcpy(&w.out[secondAtField], &at, 4);
+    }
     w.u8(static_cast<uint8_t>(node.modeMark | node.endMark << 1 | node.complexMark << 2 |
                               node.optionMember << 3));
     w.u32(node.letters);
@@ -337,98 +391,166 @@ void GrammarImageCodec::write(const Grammar& g, Writer& w) {
   }
 }
 
-bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size) {
-  Reader r(data, size);
-  const uint32_t count = r.count(40);
-  std::vector<ParserTreeNode*> nodes;
-  nodes.reserve(count);
-  for (uint32_t i = 0; i < count; ++i) nodes.push_back(g.newNode());
-  bool good = true;
-  const auto node = [&](uint32_t at, bool nullable) -> ParserTreeNode* {
+namespace {
+
+// Decodes node records into nodes made beforehand; a record names other
+// nodes by their number.  Any bad number or read past the end marks it bad.
+class NodeDecoder {
+ public:
+  NodeDecoder(const std::vector<ParserTreeNode*>& nodes, Reader reader)
+      : nodes_(nodes), r(reader) {}
+
+  bool good() const { return good_ && r.good(); }
+
+  ParserTreeNode* node(uint32_t at, bool nullable) {
     if (at == kNoNode && nullable) return nullptr;
-    if (at >= nodes.size()) {
-      good = false;
+    if (at >= nodes_.size()) {
+      good_ = false;
       return nullptr;
     }
-    return nodes[at];
-  };
+    return nodes_[at];
+  }
+
   // Maps are written in key order: each entry goes at the end.
-  const auto children = [&](ChildMap& map) {
+  void children(ParserTreeNode::ChildMap& map) {
     const uint32_t n = r.count(8);
-    for (uint32_t i = 0; i < n && good; ++i) {
+    for (uint32_t i = 0; i < n && good_; ++i) {
       const std::string_view key = r.str();
       map.emplace_hint(map.end(), std::string(key), node(r.u32(), false));
     }
-  };
-  const auto texts = [&](HelpMap& map) {
+  }
+
+  void texts(ParserTreeNode::HelpMap& map) {
     const uint32_t n = r.count(8);
     for (uint32_t i = 0; i < n; ++i) {
       const std::string_view key = r.str();
       const std::string_view text = r.str();
       map.emplace_hint(map.end(), std::string(key), std::string(text));
     }
-  };
-  for (ParserTreeNode* at : nodes) {
-    if (!good || !r.good()) return false;
-    ParserTreeNode& n = *at;
-    const uint8_t marks = r.u8();
-    n.modeMark = (marks & 1) != 0;
-    n.endMark = (marks & 2) != 0;
-    n.complexMark = (marks & 4) != 0;
-    n.optionMember = (marks & 8) != 0;
-    n.letters = r.u32();
-    n.complexCounter = static_cast<int32_t>(r.u32());
-    n.parent = node(r.u32(), true);
-    n.modeFileName = r.str();
-    n.modeName = r.str();
-    n.argument = r.str();
-    children(n.children);
-    texts(n.helpMap);
-    children(n.optionalChildren);
-    const uint32_t conflicts = r.count(4);
-    for (uint32_t k = 0; k < conflicts; ++k) {
-      n.conflictList.emplace_hint(n.conflictList.end(), r.str());
-    }
-    texts(n.keySet);
-    children(n.optionChildren);
   }
-  const uint32_t trees = r.count(12);
-  for (uint32_t i = 0; i < trees && good; ++i) {
-    const auto mode = static_cast<VTYModeType>(r.u32());
+
+  // The records of nodes from up to to, one after the other.
+  bool records(std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to; ++i) {
+      if (!good()) return false;
+      ParserTreeNode& n = *nodes_[i];
+      const uint8_t marks = r.u8();
+      n.modeMark = (marks & 1) != 0;
+      n.endMark = (marks & 2) != 0;
+      n.complexMark = (marks & 4) != 0;
+      n.optionMember = (marks & 8) != 0;
+      n.letters = r.u32();
+      n.complexCounter = static_cast<int32_t>(r.u32());
+      n.parent = node(r.u32(), true);
+      n.modeFileName = r.str();
+      n.modeName = r.str();
+      n.argument = r.str();
+      children(n.children);
+      texts(n.helpMap);
+      children(n.optionalChildren);
+      const uint32_t conflicts = r.count(4);
+      for (uint32_t k = 0; k < conflicts; ++k) {
+        n.conflictList.emplace_hint(n.conflictList.end(), r.str());
+      }
+      texts(n.keySet);
+      children(n.optionChildren);
+    }
+    return good();
+  }
+
+ private:
+  const std::vector<ParserTreeNode*>& nodes_;
+  bool good_ = true;
+
+ public:
+  Reader r;
+};
+
+// From this many nodes on, the two halves of the records are decoded side
+// by side: the grammar's nodes hold most of what starting a terminal costs.
+constexpr uint32_t kHalvesFromNodes = 1024;
+
+}  // namespace
+
+bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size,
+                             const std::function<void()>& alongFirst,
+                             const std::function<void()>& alongSecond) {
+  Reader r(data, size);
+  const uint32_t count = r.count(40);
+  const uint32_t secondAt = r.u32();
+  if (!r.good() || secondAt < r.position() - data || secondAt > size) {
+    if (alongFirst) alongFirst();
+    if (alongSecond) alongSecond();
+    return false;
+  }
+  // Two blocks of nodes, each made and filled by one thread: a record names
+  // nodes of either half by address, made or not.
+  const uint32_t half = count / 2;
+  Grammar::NodeBlock firstNodes(half);
+  Grammar::NodeBlock secondNodes(count - half);
+  std::vector<ParserTreeNode*> nodes;
+  nodes.reserve(count);
+  for (uint32_t i = 0; i < half; ++i) nodes.push_back(firstNodes.at(i));
+  for (uint32_t i = 0; i < count - half; ++i) nodes.push_back(secondNodes.at(i));
+  // The first half must end where the second begins.
+  NodeDecoder first(nodes, r);
+  NodeDecoder second(nodes, Reader(data + secondAt, size - secondAt));
+  bool firstGood = false;
+  bool secondGood = false;
+  model::sideBySide(
+      count >= kHalvesFromNodes,
+      [&] {
+        if (alongFirst) alongFirst();
+        firstNodes.makeAll();
+        firstGood = first.records(0, half);
+      },
+      [&] {
+        if (alongSecond) alongSecond();
+        secondNodes.makeAll();
+        secondGood = second.records(half, count);
+      });
+  g.adoptNodes(std::move(firstNodes));
+  g.adoptNodes(std::move(secondNodes));
+  if (!firstGood || !secondGood || first.r.position() != data + secondAt) return false;
+  NodeDecoder rest(nodes, second.r);
+  Reader& in = rest.r;
+  const uint32_t trees = in.count(12);
+  for (uint32_t i = 0; i < trees && rest.good(); ++i) {
+    const auto mode = static_cast<VTYModeType>(in.u32());
     ParserTree tree;
-    tree.root = node(r.u32(), false);
-    children(tree.subModeFiles);
+    tree.root = rest.node(in.u32(), false);
+    rest.children(tree.subModeFiles);
     g.modeTrees_[mode] = std::move(tree);
   }
-  const uint32_t prompts = r.count(8);
-  for (uint32_t i = 0; i < prompts && good; ++i) {
-    const ParserTreeNode* at = node(r.u32(), false);
-    g.modePrompts_[at] = r.str();
+  const uint32_t prompts = in.count(8);
+  for (uint32_t i = 0; i < prompts && rest.good(); ++i) {
+    const ParserTreeNode* at = rest.node(in.u32(), false);
+    g.modePrompts_[at] = in.str();
   }
-  const uint32_t tables = r.count(8);
+  const uint32_t tables = in.count(8);
   for (uint32_t i = 0; i < tables; ++i) {
-    const std::string name(r.str());
+    const std::string name(in.str());
     Grammar::KeyTable table;
-    texts(table);
+    rest.texts(table);
     g.setKeyTable(name, std::move(table));
   }
-  children(g.sharedModeFiles_);
+  rest.children(g.sharedModeFiles_);
   Grammar::CommandOrderTable order;
-  const uint32_t files = r.count(8);
-  for (uint32_t i = 0; i < files && good; ++i) {
-    std::vector<Grammar::OrderTemplate>& templates = order[std::string(r.str())];
-    templates.resize(r.count(8));
+  const uint32_t files = in.count(8);
+  for (uint32_t i = 0; i < files && rest.good(); ++i) {
+    std::vector<Grammar::OrderTemplate>& templates = order[std::string(in.str())];
+    templates.resize(in.count(8));
     for (Grammar::OrderTemplate& templ : templates) {
-      templ.orderNo = static_cast<int32_t>(r.u32());
-      templ.path.resize(r.count(5));
+      templ.orderNo = static_cast<int32_t>(in.u32());
+      templ.path.resize(in.count(5));
       for (auto& [at, ends] : templ.path) {
-        at = node(r.u32(), false);
-        ends = r.u8() != 0;
+        at = rest.node(in.u32(), false);
+        ends = in.u8() != 0;
       }
     }
   }
   g.setCommandOrder(std::move(order));
-  return good && r.good() && r.atEnd();
+  return rest.good() && in.atEnd();
 }
 
 }  // namespace vexaparser

@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,6 +46,16 @@ class GrammarImage {
   // is no usable image with that fingerprint.
   static std::shared_ptr<Grammar> read(const std::string& resourceFolder, uint64_t fingerprint,
                                        const std::string& path);
+  // The same for the folder's current fingerprint, taken while the image is
+  // decoded; fingerprint is set either way (kRacy: no image is used).
+  static std::shared_ptr<Grammar> readCurrent(const std::string& resourceFolder,
+                                              const std::string& path, uint64_t& fingerprint);
+
+ private:
+  static std::shared_ptr<Grammar> readTaking(const std::string& resourceFolder,
+                                             const std::string& path,
+                                             const std::function<uint64_t()>& take,
+                                             uint64_t& fingerprint);
 };
 
 }  // namespace vexaparser

@@ -92,6 +92,8 @@ std::string formatLetters(uint32_t letters) {
 
 ParserTreeNode::ParserTreeNode() : complexCounter(randomCounterStart()) {}
 
+ParserTreeNode::ParserTreeNode(int32_t counter) : complexCounter(counter) {}
+
 ParserTreeNode::~ParserTreeNode() { delete lookup.load(); }
 
 void ParserTreeNode::addChild(const std::string& key, const std::string& help,

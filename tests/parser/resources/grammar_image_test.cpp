@@ -82,6 +82,13 @@ TEST_F(GrammarImageTest, ReadsBackTheGrammarItWasWrittenFrom) {
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->nodeCount(), files->nodeCount());
   EXPECT_EQ(grammarText(*image), grammarText(*files));
+  // A grammar read from an image (its nodes made in blocks) is written and
+  // read back the same.
+  ASSERT_TRUE(GrammarImage::write(*image, 42, cache_.path() + "again.img"));
+  const std::shared_ptr<Grammar> again =
+      GrammarImage::read(VEXA_SOURCE_RESOURCE_DIR, 42, cache_.path() + "again.img");
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(grammarText(*again), grammarText(*files));
   // Read the same way: a configuration that uses sub-modes, option groups,
   // loops and key tables, with its order numbers.
   const std::string text =
