@@ -8,6 +8,7 @@
 
 #include "parser/model/command_trees.h"
 #include "parser/model/read_in_parts.h"
+#include "parser/model/side_by_side.h"
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/parser_resources.h"
 #include "vexa/parser/scratch_terminal.h"
@@ -67,24 +68,45 @@ bool VexaParserUtil::transformCmds(const Grammar& grammar, const std::string& te
   // that sub-mode but no parent.  Such a line is linked below the last
   // command read one level up, so that it is neither lost from the merged
   // text nor leaked: nothing of a user's configuration is dropped.
-  std::vector<CiscoCommandLine*> lastAtLevel;
-  for (CiscoCommandLine* command : all) {
-    const std::size_t level = static_cast<std::size_t>(std::max(0, command->getLevel()));
-    if (command->getParentCommand() == nullptr) {
-      CiscoCommandLine* enclosing = nullptr;
-      for (std::size_t up = std::min(level, lastAtLevel.size()); up > 0 && !enclosing; --up) {
-        enclosing = lastAtLevel[up - 1];
+  const auto link = [&all](std::size_t from, std::size_t to,
+                           std::vector<CiscoCommandLine*>& top) {
+    std::vector<CiscoCommandLine*> lastAtLevel;
+    for (std::size_t i = from; i < to; ++i) {
+      CiscoCommandLine* command = all[i];
+      const std::size_t level = static_cast<std::size_t>(std::max(0, command->getLevel()));
+      if (command->getParentCommand() == nullptr) {
+        CiscoCommandLine* enclosing = nullptr;
+        for (std::size_t up = std::min(level, lastAtLevel.size()); up > 0 && !enclosing; --up) {
+          enclosing = lastAtLevel[up - 1];
+        }
+        if (level > 0 && enclosing != nullptr) {
+          linkInLineOrder(command, enclosing);
+        } else {
+          top.push_back(command);
+        }
       }
-      if (level > 0 && enclosing != nullptr) {
-        linkInLineOrder(command, enclosing);
-      } else {
-        out.push_back(command);
-      }
+      // A command closes every deeper level that was open before it.
+      lastAtLevel.resize(level + 1, nullptr);
+      lastAtLevel[level] = command;
     }
-    // A command closes every deeper level that was open before it.
-    lastAtLevel.resize(level + 1, nullptr);
-    lastAtLevel[level] = command;
+  };
+  // A top-level command closes every level: the commands from one on are
+  // linked whatever came before, so a long list is linked in two halves
+  // side by side, each below commands of its own half only.
+  std::size_t half = all.size();
+  if (all.size() >= model::linkHalvesFrom().load(std::memory_order_relaxed) &&
+      !model::sharingCores()) {
+    for (half = all.size() / 2; half < all.size() && all[half]->getLevel() > 0; ++half) {
+    }
   }
+  if (half == all.size()) {
+    link(0, all.size(), out);
+    return result;
+  }
+  std::vector<CiscoCommandLine*> secondTop;
+  model::sideBySide(
+      true, [&] { link(0, half, out); }, [&] { link(half, all.size(), secondTop); });
+  out.insert(out.end(), secondTop.begin(), secondTop.end());
   return result;
 }
 

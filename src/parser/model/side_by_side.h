@@ -38,6 +38,14 @@ inline std::atomic<std::size_t>& fileHalvesFrom() {
   return commands;
 }
 
+// From this many commands on, a reading's loose lines are linked below
+// their enclosing commands in two halves side by side (build_trees.cpp).
+// Tests move it.
+inline std::atomic<std::size_t>& linkHalvesFrom() {
+  static std::atomic<std::size_t> commands{16384};
+  return commands;
+}
+
 // Whether this thread is one of two that sideBySide runs at once: work on
 // it then leaves the other core to its sibling (readInParts does not split).
 inline bool& sharingCores() {

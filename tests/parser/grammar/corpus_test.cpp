@@ -85,15 +85,18 @@ TEST_F(CorpusTest, RecognitionNeverDropsBelowTheRecordedFigures) {
 }
 
 // merge and fallback read their two texts on two threads when both are
-// large, and a whole-file fallback of many top-level commands undoes its
-// two halves on two threads: every corpus file against the next one, and
-// against a change of itself, gives the same text either way; and the same
-// again when the texts are handed over (emptied once read, on two threads).
+// large, a whole-file fallback of many top-level commands undoes its two
+// halves on two threads, and a long reading links its loose lines in two
+// halves: every corpus file against the next one, and against a change of
+// itself, gives the same text either way; and the same again when the
+// texts are handed over (emptied once read, on two threads).
 TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
   std::atomic<std::size_t>& least = model::sideBySideBytes();
   std::atomic<std::size_t>& halves = model::fileHalvesFrom();
+  std::atomic<std::size_t>& linkHalves = model::linkHalvesFrom();
   const std::size_t usual = least.load();
   const std::size_t usualHalves = halves.load();
+  const std::size_t usualLinkHalves = linkHalves.load();
   const Grammar& grammar = *ParserResources::instance().grammar();
   const std::vector<std::string> files = corpusFiles();
   for (std::size_t i = 0; i < files.size(); ++i) {
@@ -103,12 +106,14 @@ TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
       for (std::size_t bytes : {std::numeric_limits<std::size_t>::max(), std::size_t{0}}) {
         least = bytes;
         halves = bytes == 0 ? 2 : bytes;
-        results[bytes == 0] = merge(a, b) + "|" + fallback(a, b) + "|" +
+        linkHalves = bytes == 0 ? 2 : bytes;
+        results[bytes == 0] = normalize(a) + "|" + merge(a, b) + "|" + fallback(a, b) + "|" +
                               VexaParserUtil::fallbackConfigCmds(a, b, 0);
       }
       EXPECT_EQ(results[0], results[1]) << files[i];
       std::string texts[6] = {b, a, a, b, a, b};
-      results[2] = VexaParserUtil::mergeConfig(grammar, std::move(texts[0]), std::move(texts[1]),
+      results[2] = normalize(a) + "|" +
+                   VexaParserUtil::mergeConfig(grammar, std::move(texts[0]), std::move(texts[1]),
                                                false).text +
                    "|" +
                    VexaParserUtil::fallbackConfig(grammar, std::move(texts[2]),
@@ -125,6 +130,7 @@ TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
   }
   least = usual;
   halves = usualHalves;
+  linkHalves = usualLinkHalves;
 }
 
 // Everything a reading gives: each command with its links, and the error.
