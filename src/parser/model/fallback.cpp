@@ -335,7 +335,10 @@ ConfigResult VexaParserUtil::fallbackTexts(const Grammar& grammar, const std::st
   const bool together = model::worthSideBySide(current.size(), target.size());
   model::sideBySide(
       together, [&] { normalised(current, givenCurrent, currentTrees); },
-      [&] { normalised(target, givenTarget, targetTrees); });
+      [&] {
+        if (together) model::roomForTrees(target.size());
+        normalised(target, givenTarget, targetTrees);
+      });
 
   ConfigResult result;
   OwnedTrees out;

@@ -317,7 +317,10 @@ ConfigResult VexaParserUtil::mergeTexts(const Grammar& grammar, const std::strin
   const bool together = model::worthSideBySide(newCommands.size(), configuration.size());
   model::sideBySide(
       together, [&] { read(newCommands, givenNew, added); },
-      [&] { read(configuration, givenConfiguration, base); });
+      [&] {
+        if (together) model::roomForTrees(configuration.size());
+        read(configuration, givenConfiguration, base);
+      });
   mergeCiscoCommands(added.commands, base.commands, nullptr);
   // What the new commands gave the stored tree was copied into it: their own
   // trees are released on a second thread while the merged tree is written.

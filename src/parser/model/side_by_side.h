@@ -10,8 +10,10 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdlib>
 #include <exception>
 #include <thread>
+#include <vector>
 
 namespace vexaparser::model {
 
@@ -64,6 +66,27 @@ class SharingCores {
  private:
   bool was_;
 };
+
+// Gives this thread's heap room for about bytes more at once.  The C
+// library grows the heap of a thread other than the first a page at a time,
+// with a system call for each page, when it is first filled (thousands of
+// calls for the trees of a large text); a block just below the size it
+// would map on its own, taken and freed again, raises that mark in steps of
+// its size instead.  Nothing is touched: the room costs no memory until it
+// is used.  Called on threads of their own only.
+inline void roomToGrow(std::size_t bytes) {
+  constexpr std::size_t kStep = 120 * 1024;
+  std::vector<void*> blocks;
+  blocks.reserve(bytes / kStep + 1);
+  for (std::size_t room = 0; room < bytes; room += kStep) blocks.push_back(std::malloc(kStep));
+  for (void* block : blocks) std::free(block);
+}
+
+// The trees of a text take up to about this many times its size.
+constexpr std::size_t kTreeBytesPerTextByte = 12;
+
+// Room for the trees of a text of bytes.
+inline void roomForTrees(std::size_t bytes) { roomToGrow(kTreeBytesPerTextByte * bytes); }
 
 // Runs first and second, on two threads when together (and the machine has
 // more than one), else one after the other; returns when both are done.  An

@@ -505,6 +505,8 @@ bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size,
         firstGood = first.records(0, half);
       },
       [&] {
+        // The nodes take about three times the room of their records.
+        if (count >= kHalvesFromNodes) model::roomToGrow(3 * (size - secondAt));
         if (alongSecond) alongSecond();
         secondNodes.makeAll();
         secondGood = second.records(half, count);
