@@ -301,8 +301,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
   // The lines are the non-empty pieces between carriage returns and line
   // feeds; the terminal reads the same pieces, one command each.  Counted
   // first, then read again one at a time (no list of them is kept).
-  std::size_t lineCount = 0;
-  vexaparser::forEachConfigLine(text, [&lineCount](std::string_view) { ++lineCount; });
+  const std::size_t lineCount = vexaparser::countConfigLines(text);
   // The commands of the lines: as the caller knows them, or as a terminal
   // reads the text.
   std::vector<CiscoCommandLine*> read;
@@ -373,8 +372,7 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
     // Lines end at line feeds and carriage returns alike: the halves meet
     // after a line feed, so each reads the same lines as the whole.
     const std::string_view front = all.substr(0, middle + 1);
-    std::size_t frontLines = 0;
-    vexaparser::forEachConfigLine(front, [&frontLines](std::string_view) { ++frontLines; });
+    const std::size_t frontLines = vexaparser::countConfigLines(front);
     std::string back;
     std::exception_ptr failed;
     std::thread other([&] {

@@ -153,6 +153,25 @@ TEST(TextUtilitiesTest, ConfigLineKindJudgesTheFirstWord) {
   for (const auto& [line, kind] : cases) EXPECT_EQ(configLineKind(line), kind) << show(line);
 }
 
+// countConfigLines counts what nextConfigLine gives, whatever the line ends
+// and wherever they fall against its sixteen-byte steps.
+TEST(TextUtilitiesTest, CountConfigLinesCountsTheLinesThatAreRead) {
+  std::vector<std::string> texts = {"", "\n", "\r\n\r\n", "a", "a\r\nb\n\nc", "\r\rx\r"};
+  const std::string pieces[] = {"ab", "\r\n", "\n", "\r", "hostname r1", "\n\n\n"};
+  for (unsigned seed = 1; seed < 200; ++seed) {
+    std::string text;
+    for (unsigned n = seed; text.size() < 70; n = n * 1103515245u + 12345u) {
+      text += pieces[(n >> 16) % 6];
+    }
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    std::size_t read = 0;
+    forEachConfigLine(text, [&read](std::string_view) { ++read; });
+    EXPECT_EQ(countConfigLines(text), read) << show(text);
+  }
+}
+
 TEST(TextUtilitiesTest, FilterLinesDropsCommentsAndVersion) {
   std::string out = "kept\n";
   PTC::filterLines("hostname r1\r\n!\r\nversion 12.4\r\n\r\ninterface e0 ! x\ninterface e1", out);
