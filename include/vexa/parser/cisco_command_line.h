@@ -131,6 +131,16 @@ class CiscoCommandLine {
   int32_t getTreeNodeSize() const { return static_cast<int32_t>(c_.nodePath.size()); }
   // The mode command this one belongs to; null at the top (not owned).
   CiscoCommandLine* getParentCommand() const { return parent_; }
+  // Asks the processor to fetch what a pass over many commands reads next:
+  // the level and the links (the whole command), and the text of one that
+  // was fetched before.
+  void prefetchLinks() const {
+    __builtin_prefetch(&c_);
+    __builtin_prefetch(&c_.level);
+    __builtin_prefetch(&parent_);
+    __builtin_prefetch(&children_ + 1);
+  }
+  void prefetchText() const { __builtin_prefetch(c_.currentCommand.data()); }
   const NodePath& getNodePath() const { return c_.nodePath; }
   const NestedMap& getNestedCommands() const { return nested(); }
   // The nested command further words go to; null while they go to this one.

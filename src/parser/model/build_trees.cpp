@@ -19,6 +19,9 @@ namespace vexaparser {
 
 namespace {
 
+// How many commands ahead the linking fetches.
+constexpr std::size_t kLinkAhead = 16;
+
 // Links command below parent among the children the terminal linked there
 // already, keeping the children in line order.
 void linkInLineOrder(CiscoCommandLine* command, CiscoCommandLine* parent) {
@@ -72,6 +75,9 @@ bool VexaParserUtil::transformCmds(const Grammar& grammar, const std::string& te
                            std::vector<CiscoCommandLine*>& top) {
     std::vector<CiscoCommandLine*> lastAtLevel;
     for (std::size_t i = from; i < to; ++i) {
+      // The commands lie scattered in memory: the ones a few steps ahead
+      // are fetched meanwhile.
+      if (i + kLinkAhead < to) all[i + kLinkAhead]->prefetchLinks();
       CiscoCommandLine* command = all[i];
       const std::size_t level = static_cast<std::size_t>(std::max(0, command->getLevel()));
       if (command->getParentCommand() == nullptr) {

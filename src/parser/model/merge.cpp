@@ -37,12 +37,17 @@ bool isStructuralLine(const std::string& line) {
          kind == ConfigLineKind::kEnd;
 }
 
+// How many commands ahead a pass over a level's commands has the next
+// ones fetched: they lie scattered in memory.
+constexpr std::ptrdiff_t kFetchAhead = 8;
+
 // The size of the text appendExpanded writes, to reserve it at once.
 std::size_t expandedSize(CommandList::const_iterator first, CommandList::const_iterator last,
                          int level) {
   const std::size_t indent = static_cast<std::size_t>(std::max(0, level));
   std::size_t size = 0;
   for (auto it = first; it != last; ++it) {
+    if (last - it > kFetchAhead) (*(it + kFetchAhead))->prefetchLinks();
     const CiscoCommandLine* command = *it;
     // At most: the indent, the command (or raw line) and its line end, and
     // the "!" line of a mode.
@@ -127,6 +132,10 @@ void appendExpanded(CommandList::const_iterator first, CommandList::const_iterat
                     Text& text, LineRecord& record) {
   const std::string indent(static_cast<std::size_t>(std::max(0, level)), ' ');
   for (auto it = first; it != last; ++it) {
+    if (last - it > kFetchAhead) {
+      (*(it + kFetchAhead))->prefetchLinks();
+      (*(it + kFetchAhead / 2))->prefetchText();
+    }
     const CiscoCommandLine* command = *it;
     const std::size_t from = text.size();
     if (command->getFlag() == UnknownCommand) {
@@ -357,7 +366,9 @@ ConfigResult VexaParserUtil::normalizeText(const Grammar& grammar, const std::st
   std::string errorText;
   int errorLine = 0;
   transformCmds(grammar, text, trees.commands, errorText, errorLine);
-  model::giveBack(givenText);
+  // The text is not read again: the written text goes into its room, whose
+  // pages are in memory already (a text read from a file has room to grow).
+  if (givenText != nullptr) result.text.swap(*givenText);
   expandInto(trees.commands, result, lines);
   result.keep(trees.commands);
   return result;
