@@ -125,6 +125,8 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
     std::size_t made_ = 0;
   };
   void adoptNodes(NodeBlock block) { blocks_.push_back(std::move(block)); }
+  // Keeps the memory an image was read from while the grammar lives.
+  void keepImage(std::shared_ptr<const void> image) { image_ = std::move(image); }
   void setModeTree(VTYModeType mode, const ParserTree& tree);
   // Drops the mode trees (their nodes stay).
   void clearModeTrees() { modeTrees_.clear(); }
@@ -145,6 +147,8 @@ class Grammar : public std::enable_shared_from_this<Grammar> {
   uint64_t id_;
   // A deque never moves its elements, so node pointers stay valid.
   std::deque<ParserTreeNode> pool_;
+  // The image the nodes of blocks_ were read from (their help texts).
+  std::shared_ptr<const void> image_;
   // Nodes made a block at a time, after those of pool_.
   std::vector<NodeBlock> blocks_;
   std::map<VTYModeType, ParserTree> modeTrees_;

@@ -127,8 +127,16 @@ class ParserTreeNode {
   // Ordinary children by key.
   ChildMap children;
   // Help text of every child key (plain, optional and option-group); complex
-  // children have no entry (their keys are in their own keySet).
-  HelpMap helpMap;
+  // children have no entry (their keys are in their own keySet).  Only help
+  // listings read them: a grammar read from its image reads a node's texts
+  // the first time they are asked for (any thread).
+  const HelpMap& helps() const;
+  // The same to change (loaders only).
+  HelpMap& helpsToEdit();
+  // The texts are to be read from an image record of size bytes at at, which
+  // stays in memory while the node lives: a count, then per text its key and
+  // its help, each a four-byte length and its bytes.
+  void helpsFromRecord(const char* at, uint32_t size);
   // Children from "[x" words: listed in help, not matched.
   ChildMap optionalChildren;
   // Keys that may not follow once this node is passed (letter "cf").
@@ -155,6 +163,15 @@ class ParserTreeNode {
   // NodeMatcher's lookup index of this node, built on first use from the
   // loaded grammar (never by the loaders); owned by the node.
   mutable std::atomic<const NodeLookup*> lookup{nullptr};
+
+ private:
+  void readHelpRecord() const;
+  mutable HelpMap helpMap_;
+  // The image record of the help texts while they are not read yet.
+  mutable std::atomic<const char*> helpRecord_{nullptr};
+  uint32_t helpRecordSize_ = 0;
+
+ public:
   ~ParserTreeNode();
   ParserTreeNode(const ParserTreeNode&) = delete;
   ParserTreeNode& operator=(const ParserTreeNode&) = delete;

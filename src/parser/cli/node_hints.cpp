@@ -23,7 +23,7 @@ using HintMap = std::map<std::string_view, std::string_view>;
 // children (which have no help-map entry).
 HintMap collectHints(const Grammar& grammar, const ParserTreeNode* node) {
   HintMap words;
-  for (const auto& [key, help] : node->helpMap) {
+  for (const auto& [key, help] : node->helps()) {
     if (!key.empty() && key.front() == '&') {
       // A reference to a table that was never loaded lists nothing.
       if (const Grammar::KeyTable* table = grammar.keyTable(key)) {

@@ -272,12 +272,14 @@ std::shared_ptr<Grammar> GrammarImage::readTaking(const std::string& resourceFol
   }
   close(fd);
   if (mapped == MAP_FAILED) return none();
-  struct Unmap {
-    void* at;
-    std::size_t size;
-    ~Unmap() { munmap(at, size); }
-  } unmap{mapped, static_cast<std::size_t>(info.st_size)};
-  const std::string_view image(static_cast<const char*>(mapped), unmap.size);
+  // The grammar keeps the image: its nodes read their help texts from it
+  // when first asked for.
+  const auto mappedSize = static_cast<std::size_t>(info.st_size);
+  const std::shared_ptr<const void> kept(mapped,
+                                         [mappedSize](const void* at) {
+                                           munmap(const_cast<void*>(at), mappedSize);
+                                         });
+  const std::string_view image(static_cast<const char*>(mapped), mappedSize);
   constexpr std::size_t kHead = sizeof kMagic + 24;
   if (image.size() < kHead || std::memcmp(image.data(), kMagic, sizeof kMagic) != 0) {
     return none();
@@ -295,6 +297,10 @@ std::shared_ptr<Grammar> GrammarImage::readTaking(const std::string& resourceFol
     summed = check.value() == sum;
   });
   if (!read || !summed || fingerprint == kRacy || fingerprint != printed) return nullptr;
+  // Its pages are read again from the file when asked for, not kept in
+  // this process's memory meanwhile.
+  madvise(mapped, mappedSize, MADV_DONTNEED);
+  grammar->keepImage(kept);
   return grammar;
 }
 
@@ -352,7 +358,7 @@ void GrammarImageCodec::write(const Grammar& g, Writer& w) {
     w.str(node.modeName);
     w.str(node.argument);
     children(node.children);
-    texts(node.helpMap);
+    texts(node.helps());
     children(node.optionalChildren);
     w.u32(static_cast<uint32_t>(node.conflictList.size()));
     for (const std::string& key : node.conflictList) w.str(key);
@@ -429,6 +435,14 @@ class NodeDecoder {
     }
   }
 
+  void skipTexts() {
+    const uint32_t n = r.count(8);
+    for (uint32_t i = 0; i < n; ++i) {
+      r.str();
+      r.str();
+    }
+  }
+
   // The records of nodes from up to to, one after the other.
   bool records(std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i) {
@@ -446,7 +460,10 @@ class NodeDecoder {
       n.modeName = r.str();
       n.argument = r.str();
       children(n.children);
-      texts(n.helpMap);
+      // The help texts are read when first asked for (help listings only).
+      const char* const helpAt = r.position();
+      skipTexts();
+      n.helpsFromRecord(helpAt, static_cast<uint32_t>(r.position() - helpAt));
       children(n.optionalChildren);
       const uint32_t conflicts = r.count(4);
       for (uint32_t k = 0; k < conflicts; ++k) {

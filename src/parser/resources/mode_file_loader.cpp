@@ -30,8 +30,9 @@ bool startsWith(const std::string& text, char c) { return !text.empty() && text[
 const std::string& helpOfChild(const ParserTreeNode* node, const std::string& key,
                                const ParserTreeNode* child) {
   static const std::string kNoHelp;
-  auto it = node->helpMap.find(key);
-  if (it != node->helpMap.end()) return it->second;
+  const ParserTreeNode::HelpMap& helps = node->helps();
+  auto it = helps.find(key);
+  if (it != helps.end()) return it->second;
   auto own = child->keySet.find(key);
   return own != child->keySet.end() ? own->second : kNoHelp;
 }
@@ -332,7 +333,7 @@ void ModeFileLoader::shareModeFile(ParserTreeNode* node, const std::string& file
   }
   node->children = sharedRoot->children;
   node->optionChildren = sharedRoot->optionChildren;
-  node->helpMap = sharedRoot->helpMap;
+  node->helpsToEdit() = sharedRoot->helps();
   childrenChanged(node);
 }
 

@@ -1,7 +1,9 @@
 #include "vexa/parser/parser_tree_node.h"
 
 #include <array>
+#include <cstring>
 #include <iterator>
+#include <mutex>
 #include <random>
 #include <string_view>
 
@@ -94,6 +96,54 @@ ParserTreeNode::ParserTreeNode() : complexCounter(randomCounterStart()) {}
 
 ParserTreeNode::ParserTreeNode(int32_t counter) : complexCounter(counter) {}
 
+const ParserTreeNode::HelpMap& ParserTreeNode::helps() const {
+  if (helpRecord_.load(std::memory_order_acquire) != nullptr) readHelpRecord();
+  return helpMap_;
+}
+
+ParserTreeNode::HelpMap& ParserTreeNode::helpsToEdit() {
+  if (helpRecord_.load(std::memory_order_acquire) != nullptr) readHelpRecord();
+  return helpMap_;
+}
+
+void ParserTreeNode::helpsFromRecord(const char* at, uint32_t size) {
+  helpMap_.clear();
+  helpRecordSize_ = size;
+  helpRecord_.store(at, std::memory_order_release);
+}
+
+void ParserTreeNode::readHelpRecord() const {
+  // Two terminals may ask at once: one reads, the other waits for it.
+  static std::mutex reading;
+  const std::lock_guard<std::mutex> hold(reading);
+  const char* at = helpRecord_.load(std::memory_order_relaxed);
+  if (at == nullptr) return;
+  const char* const end = at + helpRecordSize_;
+  // The record was checked when the image was read; a short one ends here.
+  const auto u32 = [&at, end](uint32_t& value) {
+    if (end - at < 4) return false;
+    std::memcpy(&value, at, 4);
+    at += 4;
+    return true;
+  };
+  const auto text = [&](std::string_view& out) {
+    uint32_t size = 0;
+    if (!u32(size) || static_cast<std::size_t>(end - at) < size) return false;
+    out = std::string_view(at, size);
+    at += size;
+    return true;
+  };
+  uint32_t count = 0;
+  u32(count);
+  for (uint32_t i = 0; i < count; ++i) {
+    std::string_view key;
+    std::string_view help;
+    if (!text(key) || !text(help)) break;
+    helpMap_.emplace_hint(helpMap_.end(), std::string(key), std::string(help));
+  }
+  helpRecord_.store(nullptr, std::memory_order_release);
+}
+
 ParserTreeNode::~ParserTreeNode() { delete lookup.load(); }
 
 void ParserTreeNode::addChild(const std::string& key, const std::string& help,
@@ -106,7 +156,7 @@ void ParserTreeNode::addChild(const std::string& key, const std::string& help,
   } else {
     children[key] = child;
   }
-  if (!child->complexMark) helpMap[key] = help;
+  if (!child->complexMark) helpsToEdit()[key] = help;
   // A node re-added below itself ("[x]" on a root) must not become its own
   // parent: ancestor walks would never end.
   if (child->parent == nullptr && child != this) child->parent = this;

@@ -80,8 +80,9 @@ class TreeDumper {
       line += '}';
     }
     if (options_.showHelp) {
-      auto help = parent->helpMap.find(key);
-      if (help != parent->helpMap.end()) line += "  \"" + help->second + "\"";
+      const ParserTreeNode::HelpMap& helps = parent->helps();
+      auto help = helps.find(key);
+      if (help != helps.end()) line += "  \"" + help->second + "\"";
     }
     if (child->letters != 0) line += "  /" + formatLetters(child->letters);
     // A single blank is how an empty argument field reads ("k||"): not shown.
