@@ -6,20 +6,15 @@
 // at the left margin after a "!" line is nearly always a command of the
 // configuration mode itself, read the same whatever block came before it.
 //
-// readInParts cuts the text into pieces at such lines, about one per
-// readPieceBytes() (two to eight), and two threads read them, each piece
-// with a terminal of its own that guesses the state it starts in; a piece's
-// terminal then reads on into the next piece for a few lines.  Where two
-// pieces meet, the terminals are compared after each of those lines
-// (VTY::readingState, and the lines' commands with
-// CiscoCommandLine::sameReading and their errors): once they agree, the
-// later piece was read from there on exactly as the earlier terminal would
-// have read it, and its commands are taken.  Where they never agree, one
-// terminal reads on from the start of the earlier piece until its lines
-// agree with a later piece's, or to the end.  Either way the commands are
-// those of a reading from the first line to the last.  Taking the pieces
-// in turn shares a part of the text that reads slower than the rest (long
-// access lists, routing processes) between the two threads.
+// readInParts guesses such a line near the middle.  A second terminal reads
+// from there on while the first reads up to it and then that line too.
+// Where the two meet, the first terminal's state after the line is compared
+// with the second's (VTY::readingState), and the two commands of the line
+// with each other (CiscoCommandLine::sameReading).  When they agree, the
+// second terminal read the rest exactly as the first would have, and its
+// commands are taken; when they do not, the second part is dropped and the
+// first terminal reads on.  Either way the commands are those of a reading
+// from the first line to the last.
 //
 // Internal to src/parser/model/.
 #ifndef VEXA_SRC_PARSER_MODEL_READ_IN_PARTS_H_
@@ -36,20 +31,19 @@
 
 namespace vexaparser::model {
 
-// How often a text was read in pieces, and how often every piece joined
-// the one before it.
+// How often a text was read in two parts, and how often the parts joined.
 struct PartReads {
   std::atomic<unsigned> tried{0};
   std::atomic<unsigned> joined{0};
 };
 PartReads& partReads();
 
-// Whether text is read in pieces: at least readInPartsBytes()
+// Whether text is read in two parts: at least readInPartsBytes()
 // (side_by_side.h), a second core, and this thread not already sharing the
 // cores with another (sideBySide).
 bool worthReadingInParts(const std::string& text);
 
-// getCmdInfo over text in pieces at once (above); the same commands,
+// getCmdInfo over text in two parts at once (above); the same commands,
 // errorText, errorLine and result.
 bool readInParts(const Grammar& grammar, const std::string& text,
                  std::vector<CiscoCommandLine*>& out, std::string& errorText, int& errorLine);

@@ -32,13 +32,6 @@ inline std::atomic<std::size_t>& readInPartsBytes() {
   return bytes;
 }
 
-// A text read in parts is cut into a piece per this many bytes (at least
-// two, at most eight; read_in_parts.cpp).  Tests move it.
-inline std::atomic<std::size_t>& readPieceBytes() {
-  static std::atomic<std::size_t> bytes{256 * 1024};
-  return bytes;
-}
-
 // From this many top-level commands on, a whole-file fallback finds the
 // undo lines of the two halves side by side (fallback.cpp), and a tree is
 // written as text in two halves side by side (merge.cpp).  Tests move it.
