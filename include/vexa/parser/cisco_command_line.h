@@ -225,6 +225,9 @@ class CiscoCommandLine {
   // linked to a parent (children aside: a reader may have gone on).  What a
   // text read in parts checks where two readers meet.
   bool sameReading(const CiscoCommandLine& other) const;
+  // The same without the links, which the caller compares itself (also for
+  // nested commands).
+  bool sameContent(const CiscoCommandLine& other) const;
 
   // ---- combining ----
 
@@ -258,8 +261,6 @@ class CiscoCommandLine {
   bool mergePathValues(const CiscoCommandLine& other);
   bool mergeNestedCommands(const CiscoCommandLine& other);
   bool survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const;
-  // sameReading without the links: also for nested commands.
-  bool sameContent(const CiscoCommandLine& other) const;
 
   // A text most commands leave empty; it takes no room until it is set.
   class RareText {

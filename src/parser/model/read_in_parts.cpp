@@ -1,5 +1,6 @@
 #include "parser/model/read_in_parts.h"
 
+#include <algorithm>
 #include <exception>
 #include <future>
 #include <memory>
@@ -43,14 +44,73 @@ std::size_t splitPoint(std::string_view text) {
   return kNoSplit;
 }
 
-// What the second reader tells once it has read the line where the parts
-// meet: its state after the line, and the line's command.  The command's
-// own fields do not change after its line (later lines only add children
-// to it), so it can be compared while the second reader goes on.
-struct Met {
+// Where the parts meet, the first reader reads on for up to this many lines
+// in all.  The line where they meet often comes right after a sub-mode: the
+// first terminal then closes levels on it and stands in another state than
+// the second, which starts there, while on the next line both agree.
+constexpr std::size_t kOverlap = 4;
+
+// What a reader tells of one of the lines from where the parts meet: its
+// state after the line, the line's command, where among those lines the
+// command's parent is (kNoParent for none, kElsewhere for an earlier line),
+// and the error the line gave (empty for none).  A command's own fields do
+// not change after its line (later lines only add children to it), so it
+// can be compared while the second reader goes on.
+constexpr long kNoParent = -2;
+constexpr long kElsewhere = -1;
+struct MetLine {
   VTY::ReadingState state;
   const CiscoCommandLine* command = nullptr;
+  long parentAt = kNoParent;
+  std::string error;
 };
+using Met = std::vector<MetLine>;
+
+// Reads line into commands with vty and tells of it as a MetLine; the
+// line's own commands begin at metFrom.  errorText and errorLine keep the
+// last error, as a reading does.
+MetLine readTelling(VTY& vty, std::string_view line, VTY::LineCursor& cursor,
+                    std::vector<CiscoCommandLine*>& commands, std::size_t metFrom,
+                    std::string& errorText, int& errorLine) {
+  const int errorBefore = errorLine;
+  errorLine = 0;
+  vty.readConfigLine(line, cursor, commands, errorText, errorLine, true);
+  MetLine told;
+  told.state = vty.readingState(cursor);
+  told.command = commands.back();
+  if (errorLine != 0) {
+    told.error = std::to_string(errorLine) + errorText;
+  } else {
+    errorLine = errorBefore;
+  }
+  if (const CiscoCommandLine* parent = told.command->getParentCommand()) {
+    told.parentAt = kElsewhere;
+    for (std::size_t i = metFrom; i + 1 < commands.size(); ++i) {
+      if (commands[i] == parent) told.parentAt = static_cast<long>(i - metFrom);
+    }
+  }
+  return told;
+}
+
+// The first of the lines after which the two readers agree: their states
+// equal and the line read without failing, and every line up to it read
+// alike (content, links among these lines, error); -1 for none.  The first
+// reader's lines link only among themselves.
+long meetingLine(const Met& mine, const Met& theirs) {
+  for (const MetLine& line : mine) {
+    if (line.parentAt == kElsewhere) return -1;
+  }
+  const std::size_t lines = std::min(mine.size(), theirs.size());
+  for (std::size_t j = 0; j < lines; ++j) {
+    const MetLine& a = mine[j];
+    const MetLine& b = theirs[j];
+    if (a.parentAt != b.parentAt || a.error != b.error || !a.command->sameContent(*b.command)) {
+      return -1;
+    }
+    if (b.state.result && a.state == b.state) return static_cast<long>(j);
+  }
+  return -1;
+}
 
 // What the second reader gives back.
 struct SecondPart {
@@ -118,10 +178,12 @@ bool readInParts(const Grammar& grammar, const std::string& text,
         vty->setBannerDelimiter(delimiter);
         VTY::LineCursor reading = vty->startReading(before + 1);
         at = split;
-        nextConfigLine(text, at, piece);
-        vty->readConfigLine(piece, reading, second.commands, second.errorText, second.errorLine,
-                            true);
-        met.set_value(Met{vty->readingState(reading), second.commands.front()});
+        Met lines;
+        while (lines.size() < kOverlap && nextConfigLine(text, at, piece)) {
+          lines.push_back(readTelling(*vty, piece, reading, second.commands, 0, second.errorText,
+                                      second.errorLine));
+        }
+        met.set_value(std::move(lines));
         told = true;
         for (std::size_t count = 1; nextConfigLine(text, at, piece); ++count) {
           if (count % kStopCheckEvery == 0 && stop.load(std::memory_order_relaxed)) break;
@@ -135,15 +197,22 @@ bool readInParts(const Grammar& grammar, const std::string& text,
       }
     });
     bool joined = false;
+    // Where the first reader's lines from the meeting on begin.
+    std::size_t metFrom = 0;
     try {
-      // Up to the line where the parts meet, that line included.
-      while (nextConfigLine(text, next, line)) {
-        first->readConfigLine(line, cursor, firstPart, errorText, errorLine, true);
-        if (line.data() == text.data() + split) break;
+      // Up to the line where the parts meet, then a few lines on.
+      Met mine;
+      while (mine.size() < kOverlap && nextConfigLine(text, next, line)) {
+        if (line.data() < text.data() + split) {
+          first->readConfigLine(line, cursor, firstPart, errorText, errorLine, true);
+          continue;
+        }
+        if (mine.empty()) metFrom = firstPart.size();
+        mine.push_back(
+            readTelling(*first, line, cursor, firstPart, metFrom, errorText, errorLine));
       }
       const Met meeting = theirs.get();
-      joined = meeting.state.result && meeting.state == first->readingState(cursor) &&
-               firstPart.back()->sameReading(*meeting.command);
+      joined = firstPart.size() == metFrom + mine.size() && meetingLine(mine, meeting) >= 0;
     } catch (...) {
       stop = true;
       other.join();
@@ -160,10 +229,12 @@ bool readInParts(const Grammar& grammar, const std::string& text,
     }
     if (joined) {
       partReads().joined.fetch_add(1, std::memory_order_relaxed);
-      // The line where the parts meet is taken from the second part.
+      // The lines from where the parts meet are taken from the second part.
       first.reset();
-      delete firstPart.back();
-      firstPart.pop_back();
+      std::vector<CiscoCommandLine*> overlap(firstPart.begin() + static_cast<long>(metFrom),
+                                             firstPart.end());
+      firstPart.resize(metFrom);
+      releaseCommands(overlap);
       out.insert(out.end(), firstPart.begin(), firstPart.end());
       out.insert(out.end(), second.commands.begin(), second.commands.end());
       if (second.errorLine != 0) {

@@ -7,14 +7,16 @@
 // configuration mode itself, read the same whatever block came before it.
 //
 // readInParts guesses such a line near the middle.  A second terminal reads
-// from there on while the first reads up to it and then that line too.
-// Where the two meet, the first terminal's state after the line is compared
-// with the second's (VTY::readingState), and the two commands of the line
-// with each other (CiscoCommandLine::sameReading).  When they agree, the
+// from there on while the first reads up to it and then a few lines more.
+// After each of those lines the first terminal's state is compared with the
+// second's (VTY::readingState), and the lines' commands, links and errors
+// with each other (CiscoCommandLine::sameContent).  Once they agree, the
 // second terminal read the rest exactly as the first would have, and its
-// commands are taken; when they do not, the second part is dropped and the
-// first terminal reads on.  Either way the commands are those of a reading
-// from the first line to the last.
+// commands are taken from there; when they never do, the second part is
+// dropped and the first terminal reads on.  Either way the commands are
+// those of a reading from the first line to the last.  (The line after a
+// sub-mode's block makes the first terminal close levels that the second
+// never opened; on the next line both agree.)
 //
 // Internal to src/parser/model/.
 #ifndef VEXA_SRC_PARSER_MODEL_READ_IN_PARTS_H_
