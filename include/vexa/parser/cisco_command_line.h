@@ -132,15 +132,13 @@ class CiscoCommandLine {
   // The mode command this one belongs to; null at the top (not owned).
   CiscoCommandLine* getParentCommand() const { return parent_; }
   // Asks the processor to fetch what a pass over many commands reads next:
-  // the level and the links (the whole command), and the text of one that
-  // was fetched before.
+  // the level and the links (the whole command).
   void prefetchLinks() const {
     __builtin_prefetch(&c_);
     __builtin_prefetch(&c_.level);
     __builtin_prefetch(&parent_);
     __builtin_prefetch(&children_ + 1);
   }
-  void prefetchText() const { __builtin_prefetch(c_.currentCommand.data()); }
   const NodePath& getNodePath() const { return c_.nodePath; }
   const NestedMap& getNestedCommands() const { return nested(); }
   // The nested command further words go to; null while they go to this one.
@@ -221,12 +219,9 @@ class CiscoCommandLine {
   // other whose words differ from this command's.
   bool isConflictWith(const CiscoCommandLine* other) const;
   // Both were read alike: the same texts, level, line number, flag, flag
-  // bits, order number and node path, equal nested commands, and neither
-  // linked to a parent (children aside: a reader may have gone on).  What a
-  // text read in parts checks where two readers meet.
-  bool sameReading(const CiscoCommandLine& other) const;
-  // The same without the links, which the caller compares itself (also for
-  // nested commands).
+  // bits, order number and node path, and equal nested commands; the links
+  // are left to the caller (children aside: a reader may have gone on).
+  // What a text read in parts checks where two readers meet.
   bool sameContent(const CiscoCommandLine& other) const;
 
   // ---- combining ----

@@ -133,10 +133,10 @@ class ParserTreeNode {
   const HelpMap& helps() const;
   // The same to change (loaders only).
   HelpMap& helpsToEdit();
-  // The texts are to be read from an image record of size bytes at at, which
-  // stays in memory while the node lives: a count, then per text its key and
-  // its help, each a four-byte length and its bytes.
-  void helpsFromRecord(const char* at, uint32_t size);
+  // The texts are to be read by read from a record of size bytes at at,
+  // which stays in memory while the node lives (a grammar image's).
+  using HelpReader = void (*)(const char* at, uint32_t size, HelpMap& into);
+  void helpsFromRecord(const char* at, uint32_t size, HelpReader read);
   // Children from "[x" words: listed in help, not matched.
   ChildMap optionalChildren;
   // Keys that may not follow once this node is passed (letter "cf").
@@ -170,6 +170,7 @@ class ParserTreeNode {
   // The image record of the help texts while they are not read yet.
   mutable std::atomic<const char*> helpRecord_{nullptr};
   uint32_t helpRecordSize_ = 0;
+  HelpReader helpReader_ = nullptr;
 
  public:
   ~ParserTreeNode();

@@ -286,10 +286,6 @@ bool CiscoCommandLine::isExactlyMatch(const CiscoCommandLine* other) const {
   return other != nullptr && c_.currentCommand == other->c_.currentCommand;
 }
 
-bool CiscoCommandLine::sameReading(const CiscoCommandLine& other) const {
-  return parent_ == nullptr && other.parent_ == nullptr && sameContent(other);
-}
-
 bool CiscoCommandLine::sameContent(const CiscoCommandLine& other) const {
   const Copied& a = c_;
   const Copied& b = other.c_;

@@ -335,10 +335,7 @@ ConfigResult VexaParserUtil::fallbackTexts(const Grammar& grammar, const std::st
   const bool together = model::worthSideBySide(current.size(), target.size());
   model::sideBySide(
       together, [&] { normalised(current, givenCurrent, currentTrees); },
-      [&] {
-        if (together) model::roomForTrees(target.size());
-        normalised(target, givenTarget, targetTrees);
-      });
+      [&] { normalised(target, givenTarget, targetTrees); }, model::treeRoom(target.size()));
 
   ConfigResult result;
   OwnedTrees out;

@@ -37,17 +37,12 @@ bool isStructuralLine(const std::string& line) {
          kind == ConfigLineKind::kEnd;
 }
 
-// How many commands ahead a pass over a level's commands has the next
-// ones fetched: they lie scattered in memory.
-constexpr std::ptrdiff_t kFetchAhead = 8;
-
 // The size of the text appendExpanded writes, to reserve it at once.
 std::size_t expandedSize(CommandList::const_iterator first, CommandList::const_iterator last,
                          int level) {
   const std::size_t indent = static_cast<std::size_t>(std::max(0, level));
   std::size_t size = 0;
   for (auto it = first; it != last; ++it) {
-    if (last - it > kFetchAhead) (*(it + kFetchAhead))->prefetchLinks();
     const CiscoCommandLine* command = *it;
     // At most: the indent, the command (or raw line) and its line end, and
     // the "!" line of a mode.
@@ -132,10 +127,6 @@ void appendExpanded(CommandList::const_iterator first, CommandList::const_iterat
                     Text& text, LineRecord& record) {
   const std::string indent(static_cast<std::size_t>(std::max(0, level)), ' ');
   for (auto it = first; it != last; ++it) {
-    if (last - it > kFetchAhead) {
-      (*(it + kFetchAhead))->prefetchLinks();
-      (*(it + kFetchAhead / 2))->prefetchText();
-    }
     const CiscoCommandLine* command = *it;
     const std::size_t from = text.size();
     if (command->getFlag() == UnknownCommand) {
@@ -326,10 +317,8 @@ ConfigResult VexaParserUtil::mergeTexts(const Grammar& grammar, const std::strin
   const bool together = model::worthSideBySide(newCommands.size(), configuration.size());
   model::sideBySide(
       together, [&] { read(newCommands, givenNew, added); },
-      [&] {
-        if (together) model::roomForTrees(configuration.size());
-        read(configuration, givenConfiguration, base);
-      });
+      [&] { read(configuration, givenConfiguration, base); },
+      model::treeRoom(configuration.size()));
   mergeCiscoCommands(added.commands, base.commands, nullptr);
   // What the new commands gave the stored tree was copied into it: their own
   // trees are released on a second thread while the merged tree is written.

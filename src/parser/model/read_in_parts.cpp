@@ -157,7 +157,7 @@ bool readInParts(const Grammar& grammar, const std::string& text,
       const SharingCores sharing;
       bool told = false;
       try {
-        roomForTrees(text.size() - split);
+        roomToGrow(treeRoom(text.size() - split));
         std::unique_ptr<VTY> vty = makeScratchTerminal(grammar);
         if (vty == nullptr) {
           met.set_value(Met());  // its result is false: never joined

@@ -82,26 +82,25 @@ inline void roomToGrow(std::size_t bytes) {
   for (void* block : blocks) std::free(block);
 }
 
-// The trees of a text take up to about this many times its size.
-constexpr std::size_t kTreeBytesPerTextByte = 12;
-
-// Room for the trees of a text of bytes.
-inline void roomForTrees(std::size_t bytes) { roomToGrow(kTreeBytesPerTextByte * bytes); }
+// The room the trees of a text of bytes take, at most about.
+inline std::size_t treeRoom(std::size_t bytes) { return 12 * bytes; }
 
 // Runs first and second, on two threads when together (and the machine has
 // more than one), else one after the other; returns when both are done.  An
-// exception of second is raised again here after first has finished.
+// exception of second is raised again here after first has finished.  The
+// second thread first gives its heap secondRoom bytes of room (roomToGrow).
 template <typename First, typename Second>
-void sideBySide(bool together, First&& first, Second&& second) {
+void sideBySide(bool together, First&& first, Second&& second, std::size_t secondRoom = 0) {
   if (!together || std::thread::hardware_concurrency() < 2) {
     first();
     second();
     return;
   }
   std::exception_ptr failed;
-  std::thread other([&second, &failed] {
+  std::thread other([&second, &failed, secondRoom] {
     const SharingCores sharing;
     try {
+      roomToGrow(secondRoom);
       second();
     } catch (...) {
       failed = std::current_exception();

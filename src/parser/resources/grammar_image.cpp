@@ -399,6 +399,23 @@ void GrammarImageCodec::write(const Grammar& g, Writer& w) {
 
 namespace {
 
+// A map of texts as Writer::str pairs after a count; each entry goes at the
+// end (maps are written in key order).
+void readTexts(Reader& r, ParserTreeNode::HelpMap& map) {
+  const uint32_t n = r.count(8);
+  for (uint32_t i = 0; i < n; ++i) {
+    const std::string_view key = r.str();
+    const std::string_view text = r.str();
+    map.emplace_hint(map.end(), std::string(key), std::string(text));
+  }
+}
+
+// A node's help texts, read when first asked for.
+void readHelpRecord(const char* at, uint32_t size, ParserTreeNode::HelpMap& into) {
+  Reader r(at, size);
+  readTexts(r, into);
+}
+
 // Decodes node records into nodes made beforehand; a record names other
 // nodes by their number.  Any bad number or read past the end marks it bad.
 class NodeDecoder {
@@ -426,14 +443,7 @@ class NodeDecoder {
     }
   }
 
-  void texts(ParserTreeNode::HelpMap& map) {
-    const uint32_t n = r.count(8);
-    for (uint32_t i = 0; i < n; ++i) {
-      const std::string_view key = r.str();
-      const std::string_view text = r.str();
-      map.emplace_hint(map.end(), std::string(key), std::string(text));
-    }
-  }
+  void texts(ParserTreeNode::HelpMap& map) { readTexts(r, map); }
 
   void skipTexts() {
     const uint32_t n = r.count(8);
@@ -463,7 +473,7 @@ class NodeDecoder {
       // The help texts are read when first asked for (help listings only).
       const char* const helpAt = r.position();
       skipTexts();
-      n.helpsFromRecord(helpAt, static_cast<uint32_t>(r.position() - helpAt));
+      n.helpsFromRecord(helpAt, static_cast<uint32_t>(r.position() - helpAt), readHelpRecord);
       children(n.optionalChildren);
       const uint32_t conflicts = r.count(4);
       for (uint32_t k = 0; k < conflicts; ++k) {
@@ -522,12 +532,12 @@ bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size,
         firstGood = first.records(0, half);
       },
       [&] {
-        // The nodes take about three times the room of their records.
-        if (count >= kHalvesFromNodes) model::roomToGrow(3 * (size - secondAt));
         if (alongSecond) alongSecond();
         secondNodes.makeAll();
         secondGood = second.records(half, count);
-      });
+      },
+      // The nodes take about three times the room of their records.
+      3 * (size - secondAt));
   g.adoptNodes(std::move(firstNodes));
   g.adoptNodes(std::move(secondNodes));
   if (!firstGood || !secondGood || first.r.position() != data + secondAt) return false;

@@ -1,7 +1,6 @@
 #include "vexa/parser/parser_tree_node.h"
 
 #include <array>
-#include <cstring>
 #include <iterator>
 #include <mutex>
 #include <random>
@@ -106,9 +105,10 @@ ParserTreeNode::HelpMap& ParserTreeNode::helpsToEdit() {
   return helpMap_;
 }
 
-void ParserTreeNode::helpsFromRecord(const char* at, uint32_t size) {
+void ParserTreeNode::helpsFromRecord(const char* at, uint32_t size, HelpReader read) {
   helpMap_.clear();
   helpRecordSize_ = size;
+  helpReader_ = read;
   helpRecord_.store(at, std::memory_order_release);
 }
 
@@ -118,29 +118,7 @@ void ParserTreeNode::readHelpRecord() const {
   const std::lock_guard<std::mutex> hold(reading);
   const char* at = helpRecord_.load(std::memory_order_relaxed);
   if (at == nullptr) return;
-  const char* const end = at + helpRecordSize_;
-  // The record was checked when the image was read; a short one ends here.
-  const auto u32 = [&at, end](uint32_t& value) {
-    if (end - at < 4) return false;
-    std::memcpy(&value, at, 4);
-    at += 4;
-    return true;
-  };
-  const auto text = [&](std::string_view& out) {
-    uint32_t size = 0;
-    if (!u32(size) || static_cast<std::size_t>(end - at) < size) return false;
-    out = std::string_view(at, size);
-    at += size;
-    return true;
-  };
-  uint32_t count = 0;
-  u32(count);
-  for (uint32_t i = 0; i < count; ++i) {
-    std::string_view key;
-    std::string_view help;
-    if (!text(key) || !text(help)) break;
-    helpMap_.emplace_hint(helpMap_.end(), std::string(key), std::string(help));
-  }
+  helpReader_(at, helpRecordSize_, helpMap_);
   helpRecord_.store(nullptr, std::memory_order_release);
 }
 
