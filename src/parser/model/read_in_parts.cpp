@@ -22,12 +22,38 @@ constexpr std::size_t kNoSplit = static_cast<std::size_t>(-1);
 // The second reader looks whether it is still wanted this often.
 constexpr std::size_t kStopCheckEvery = 256;
 
+// A place in text with about as many line feeds before it as after it.
+// Reading costs by the line more than by the byte, and the lines of a
+// configuration differ in length from one section to the next (short
+// interface settings, long access-list entries): a cut at the middle byte
+// can leave one reader a fifth more lines than the other.
+std::size_t middleByLines(std::string_view text) {
+  const std::size_t half = text.size() / 2;
+  const std::size_t before = countConfigLines(text.substr(0, half));
+  const std::size_t after = countConfigLines(text.substr(half));
+  std::size_t at = half;
+  if (before > after) {
+    for (std::size_t move = (before - after) / 2; move > 0 && at > 0; --move) {
+      const std::size_t found = text.rfind('\n', at - 1);
+      if (found == std::string_view::npos) break;
+      at = found;
+    }
+  } else {
+    for (std::size_t move = (after - before) / 2; move > 0 && at < text.size(); --move) {
+      const std::size_t found = text.find('\n', at + 1);
+      if (found == std::string_view::npos) break;
+      at = found;
+    }
+  }
+  return at;
+}
+
 // Where the line starts that the second reader begins with: the first line
-// past the middle of the text that stands at the left margin right after a
+// past the middle of the text (by lines) that stands at the left margin right after a
 // "!" line, holds a command and is not the last; kNoSplit when there is none.
 // A banner line is passed over: its text may run on below it.
 std::size_t splitPoint(std::string_view text) {
-  std::size_t at = text.find_first_of("\r\n", text.size() / 2);
+  std::size_t at = text.find_first_of("\r\n", middleByLines(text));
   if (at == std::string_view::npos) return kNoSplit;
   ++at;  // a line starts here: the lines from here on are the text's own
   std::string_view previous;
