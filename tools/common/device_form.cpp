@@ -61,10 +61,11 @@ void collectRefs(const CiscoCommandLine& command, InterfaceNodes& nodes,
   const CiscoCommandLine::NodePath& path = command.getNodePath();
   for (std::size_t i = 0; i + 1 < path.size(); ++i) {
     const vexaparser::ParserTreeNode* node = path[i].first;
-    if (node == nullptr || !nodes.takesTypes(node)) continue;
-    if (path[i].second.empty() || path[i + 1].second.empty()) continue;
+    if (node == nullptr || path[i].second.empty() || path[i + 1].second.empty()) continue;
     const std::string_view number = *path[i + 1].second.begin();
+    // Most words are no number: the node is looked up only before one.
     if (number.empty() || !std::isdigit(static_cast<unsigned char>(number.front()))) continue;
+    if (!nodes.takesTypes(node)) continue;
     refs.push_back({lowered(std::string(*path[i].second.begin())), std::string(number)});
   }
   for (const auto& [node, nested] : command.getNestedCommands()) {
@@ -328,9 +329,13 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
     std::size_t i = first;
     vexaparser::forEachConfigLine(part, [&](std::string_view line) {
       const std::size_t at = i++;
-      const std::size_t start = line.find_first_not_of(" \t");
-      if (start == std::string_view::npos) return;
-      body.assign(line.substr(start, line.find_last_not_of(" \t") + 1 - start));
+      // Blanks cut by hand: find_first_not_of calls memchr per character.
+      std::size_t start = 0;
+      while (start < line.size() && isBlank(line[start])) ++start;
+      if (start == line.size()) return;
+      std::size_t stop = line.size();
+      while (isBlank(line[stop - 1])) --stop;
+      body.assign(line.substr(start, stop - start));
       std::size_t level = start >= options.copiedIndent ? start - options.copiedIndent : start;
       const CiscoCommandLine* command = commandOf(at);
       if (command != nullptr && command->getTreeNodeSize() > 0 &&
