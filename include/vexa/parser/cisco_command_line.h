@@ -124,8 +124,12 @@ class CiscoCommandLine {
   int32_t getOrderNo() const { return c_.orderNo; }
   void setOrderNo(int32_t orderNo) { c_.orderNo = orderNo; }
   // The commands of the sub-mode this command opens (owned by the tree).
-  std::vector<CiscoCommandLine*>& getChildCommands() { return children_; }
-  const std::vector<CiscoCommandLine*>& getChildCommands() const { return children_; }
+  const std::vector<CiscoCommandLine*>& getChildCommands() const {
+    return children_ == nullptr ? noCommands() : *children_;
+  }
+  // The same to change; the list is made with the first child, as most
+  // commands open no sub-mode.
+  std::vector<CiscoCommandLine*>& childCommandsToEdit();
   // Number of distinct syntax-tree nodes in the node path (a node appears
   // in the path once: a second word at it joins its element).
   int32_t getTreeNodeSize() const { return static_cast<int32_t>(c_.nodePath.size()); }
@@ -137,7 +141,7 @@ class CiscoCommandLine {
     __builtin_prefetch(&c_);
     __builtin_prefetch(&c_.level);
     __builtin_prefetch(&parent_);
-    __builtin_prefetch(&children_ + 1);
+    __builtin_prefetch(&nested_);
   }
   const NodePath& getNodePath() const { return c_.nodePath; }
   const NestedMap& getNestedCommands() const { return nested(); }
@@ -281,6 +285,7 @@ class CiscoCommandLine {
     std::unique_ptr<std::string> text_;
   };
   static const std::string& emptyText();
+  static const std::vector<CiscoCommandLine*>& noCommands();
   // The nested commands (an empty map when there are none), and the map to
   // change them in (created when needed).
   const NestedMap& nested() const;
@@ -318,7 +323,7 @@ class CiscoCommandLine {
   Copied c_;
   int32_t lineNo_ = 0;
   CiscoCommandLine* parent_ = nullptr;
-  std::vector<CiscoCommandLine*> children_;
+  std::unique_ptr<std::vector<CiscoCommandLine*>> children_;
   // Created with the first nested command: most commands have none.
   std::unique_ptr<Nested> nested_;
 };

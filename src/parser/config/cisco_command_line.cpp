@@ -22,17 +22,20 @@ bool has(const ParserTreeNode* node, uint32_t letter) {
 }  // namespace
 
 // A tree holds one command per line: on the usual 64-bit library the
-// command stays within a 160-byte heap block (152 bytes and the block's
+// command stays within a 144-byte heap block (136 bytes and the block's
 // header).
-static_assert(sizeof(void*) != 8 || sizeof(std::string) != 32 || sizeof(CiscoCommandLine) <= 152,
+static_assert(sizeof(void*) != 8 || sizeof(std::string) != 32 || sizeof(CiscoCommandLine) <= 136,
               "CiscoCommandLine grew past its heap block");
 
 CiscoCommandLine::CiscoCommandLine(const CiscoCommandLine& other) : c_(other.c_) {
-  children_.reserve(other.children_.size());
-  // The copied children keep a null parent: the copy is a detached tree that
-  // the caller links where it needs it.
-  for (const CiscoCommandLine* child : other.children_) {
-    children_.push_back(new CiscoCommandLine(*child));
+  if (other.children_ != nullptr && !other.children_->empty()) {
+    std::vector<CiscoCommandLine*>& children = childCommandsToEdit();
+    children.reserve(other.children_->size());
+    // The copied children keep a null parent: the copy is a detached tree
+    // that the caller links where it needs it.
+    for (const CiscoCommandLine* child : *other.children_) {
+      children.push_back(new CiscoCommandLine(*child));
+    }
   }
   copyMissingNestedCommands(other);
 }
@@ -49,6 +52,16 @@ CiscoCommandLine::~CiscoCommandLine() { delOnlyChildCmds(); }
 const std::string& CiscoCommandLine::emptyText() {
   static const std::string kEmpty;
   return kEmpty;
+}
+
+const std::vector<CiscoCommandLine*>& CiscoCommandLine::noCommands() {
+  static const std::vector<CiscoCommandLine*> kNone;
+  return kNone;
+}
+
+std::vector<CiscoCommandLine*>& CiscoCommandLine::childCommandsToEdit() {
+  if (children_ == nullptr) children_ = std::make_unique<std::vector<CiscoCommandLine*>>();
+  return *children_;
 }
 
 const CiscoCommandLine::NestedMap& CiscoCommandLine::nested() const {
@@ -110,7 +123,7 @@ void CiscoCommandLine::flagTheCmd() { setFlag(ParserToolCase::getCmdFlag(c_.curr
 
 void CiscoCommandLine::setParentCommand(CiscoCommandLine* parent, bool addToParent) {
   parent_ = parent;
-  if (parent != nullptr && addToParent) parent->children_.push_back(this);
+  if (parent != nullptr && addToParent) parent->childCommandsToEdit().push_back(this);
 }
 
 CiscoCommandLineFlag CiscoCommandLine::flagFromLetters(const ParserTreeNode* node,
@@ -269,7 +282,7 @@ void CiscoCommandLine::clearVisitedOption() {
 }
 
 void CiscoCommandLine::getAllChildCommands(std::vector<CiscoCommandLine*>& out) const {
-  for (CiscoCommandLine* child : children_) {
+  for (CiscoCommandLine* child : getChildCommands()) {
     out.push_back(child);
     child->getAllChildCommands(out);
   }
@@ -277,9 +290,9 @@ void CiscoCommandLine::getAllChildCommands(std::vector<CiscoCommandLine*>& out) 
 
 void CiscoCommandLine::delOnlyChildCmds() {
   // Taken out first: a child's destructor must not find itself listed.
-  std::vector<CiscoCommandLine*> children;
-  children.swap(children_);
-  for (CiscoCommandLine* child : children) delete child;
+  const std::unique_ptr<std::vector<CiscoCommandLine*>> children = std::move(children_);
+  if (children == nullptr) return;
+  for (CiscoCommandLine* child : *children) delete child;
 }
 
 bool CiscoCommandLine::isExactlyMatch(const CiscoCommandLine* other) const {

@@ -26,7 +26,7 @@ constexpr std::size_t kLinkAhead = 16;
 // already, keeping the children in line order.
 void linkInLineOrder(CiscoCommandLine* command, CiscoCommandLine* parent) {
   command->setParentCommand(parent, false);
-  std::vector<CiscoCommandLine*>& children = parent->getChildCommands();
+  std::vector<CiscoCommandLine*>& children = parent->childCommandsToEdit();
   auto at = std::upper_bound(children.begin(), children.end(), command,
                              [](const CiscoCommandLine* a, const CiscoCommandLine* b) {
                                return a->getLineNo() < b->getLineNo();

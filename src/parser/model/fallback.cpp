@@ -77,7 +77,7 @@ void fallbackInsideMode(LevelFallback fallback, const CiscoCommandLine* command,
                         const CiscoCommandLine* found, const CiscoCommandLine* modeFrom,
                         Output& out) {
   std::unique_ptr<CiscoCommandLine> mode = assignedCopy(modeFrom, out.parent());
-  Output inside(mode->getChildCommands(), mode.get());
+  Output inside(mode->childCommandsToEdit(), mode.get());
   fallback(command->getChildCommands(), found->getChildCommands(), inside);
   if (!mode->getChildCommands().empty()) out.add(std::move(mode));
 }

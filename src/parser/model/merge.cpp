@@ -165,7 +165,7 @@ void mergeLevel(const CommandList& newList, Level& base);
 
 // The children of a new mode command merged into those of the stored one.
 void mergeChildren(const CiscoCommandLine* added, CiscoCommandLine* into) {
-  Level children(into->getChildCommands(), into);
+  Level children(into->childCommandsToEdit(), into);
   mergeLevel(added->getChildCommands(), children);
 }
 
