@@ -77,8 +77,8 @@ class CiscoCommandLine {
   int32_t getLevel() const { return c_.level; }
   void setLevel(int32_t level) { c_.level = level; }
   // 1-based line in the text the command was read from; 0 when not read.
-  int32_t getLineNo() const { return lineNo_; }
-  void setLineNo(int32_t lineNo) { lineNo_ = lineNo; }
+  int32_t getLineNo() const { return c_.lineNo; }
+  void setLineNo(int32_t lineNo) { c_.lineNo = lineNo; }
   // The enclosing mode commands joined by "\r\n", copied into out.
   void getMajorCmdStr(std::string& out) const { out = majorText(); }
   // The enclosing mode commands split on "\r\n"; empty pieces are dropped.
@@ -95,27 +95,27 @@ class CiscoCommandLine {
   const std::string& getCurrentCommand() const { return c_.currentCommand; }
   void setCurrentCommand(const std::string& text) {
     if (c_.originalIsCurrent) {
-      c_.originalCommand.edit() = c_.currentCommand;
+      c_.rare.editCommand() = c_.currentCommand;
       c_.originalIsCurrent = false;
     }
     c_.currentCommand = text;
   }
   // The printable command, ending in "\n" (see genCommandStr).
   const std::string& getOriginalCmd() const {
-    return c_.originalIsCurrent ? c_.currentCommand : c_.originalCommand.get();
+    return c_.originalIsCurrent ? c_.currentCommand : c_.rare.command();
   }
   void setOriginalCmd(const std::string& text) {
     if (text == c_.currentCommand) {
       c_.originalIsCurrent = true;
-      c_.originalCommand.clear();
+      c_.rare.clearCommand();
     } else {
-      c_.originalCommand.edit() = text;
+      c_.rare.editCommand() = text;
       c_.originalIsCurrent = false;
     }
   }
   // The raw line, kept for a line the syntax tree did not recognise.
-  const std::string& getOriginalStr() const { return c_.originalString.get(); }
-  void setOriginalStr(const std::string& text) { c_.originalString.edit() = text; }
+  const std::string& getOriginalStr() const { return c_.rare.raw(); }
+  void setOriginalStr(const std::string& text) { c_.rare.editRaw() = text; }
   CiscoCommandLineFlag getFlag() const { return static_cast<CiscoCommandLineFlag>(c_.flag); }
   void setFlag(CiscoCommandLineFlag flag) { c_.flag = static_cast<int8_t>(flag); }
   // The FLAG_* bits.
@@ -157,7 +157,7 @@ class CiscoCommandLine {
   void setFlags(uint32_t bits, bool recursive);
   // Clears bits (this command only); used when a "no" form is turned back
   // into its positive command.
-  void clearFlags(uint32_t bits) { c_.flags &= ~bits; }
+  void clearFlags(uint32_t bits) { c_.flags = static_cast<uint16_t>(c_.flags & ~bits); }
   // Sets (on) or clears FLAG_INCOMPLETE; a nested command passes the same
   // call on to the command that owns it.
   void setNoCompleteCmd(bool on);
@@ -261,28 +261,41 @@ class CiscoCommandLine {
   bool mergeNestedCommands(const CiscoCommandLine& other);
   bool survivesNoForm(const CiscoCommandLine& other, bool nestedEndsCommand) const;
 
-  // A text most commands leave empty; it takes no room until it is set.
-  class RareText {
+  // The two texts most commands leave empty (the original command while it
+  // differs from the current one, and the raw line): one pointer until
+  // either is set.
+  class RareTexts {
    public:
-    RareText() = default;
-    RareText(const RareText& other) { *this = other; }
-    RareText& operator=(const RareText& other) {
+    RareTexts() = default;
+    RareTexts(const RareTexts& other) { *this = other; }
+    RareTexts& operator=(const RareTexts& other) {
       if (this != &other) {
-        text_ = other.text_ == nullptr ? nullptr : std::make_unique<std::string>(*other.text_);
+        texts_ = other.texts_ == nullptr ? nullptr : std::make_unique<Texts>(*other.texts_);
       }
       return *this;
     }
-    RareText(RareText&&) noexcept = default;
-    RareText& operator=(RareText&&) noexcept = default;
-    const std::string& get() const { return text_ == nullptr ? emptyText() : *text_; }
-    std::string& edit() {
-      if (text_ == nullptr) text_ = std::make_unique<std::string>();
-      return *text_;
+    RareTexts(RareTexts&&) noexcept = default;
+    RareTexts& operator=(RareTexts&&) noexcept = default;
+    const std::string& command() const {
+      return texts_ == nullptr ? emptyText() : texts_->command;
     }
-    void clear() { text_.reset(); }
+    const std::string& raw() const { return texts_ == nullptr ? emptyText() : texts_->raw; }
+    std::string& editCommand() { return edit().command; }
+    std::string& editRaw() { return edit().raw; }
+    void clearCommand() {
+      if (texts_ != nullptr) texts_->command.clear();
+    }
 
    private:
-    std::unique_ptr<std::string> text_;
+    struct Texts {
+      std::string command;
+      std::string raw;
+    };
+    Texts& edit() {
+      if (texts_ == nullptr) texts_ = std::make_unique<Texts>();
+      return *texts_;
+    }
+    std::unique_ptr<Texts> texts_;
   };
   static const std::string& emptyText();
   static const std::vector<CiscoCommandLine*>& noCommands();
@@ -294,17 +307,22 @@ class CiscoCommandLine {
   // What a copy and an assignment take from the other command, in one
   // piece: the text forms, the flags and the node path.  A tree holds one
   // per line, so the members are ordered to leave no padding between them
-  // (the command fits a 160-byte heap block with 64-bit pointers).
+  // (the command fits a 128-byte heap block with 64-bit pointers).
   struct Copied {
     // Shared: never changed in place, only replaced.
     std::shared_ptr<const std::string> majorCommands;
     std::string currentCommand;
-    RareText originalCommand;
-    RareText originalString;
+    // originalCommand and originalString.
+    RareTexts rare;
     NodePath nodePath;
     int32_t level = 0;
     int32_t orderNo = 0;
-    uint32_t flags = 0;
+    // Not copied, kept here where it takes no room of its own: a copy
+    // starts at line 0 and an assignment keeps the line of the command
+    // assigned to.
+    int32_t lineNo = 0;
+    // The FLAG_* bits.
+    uint16_t flags = 0;
     // A CiscoCommandLineFlag.
     int8_t flag = AppendCommand;
     // The original command is the current command (most commands as read):
@@ -321,7 +339,6 @@ class CiscoCommandLine {
   };
 
   Copied c_;
-  int32_t lineNo_ = 0;
   CiscoCommandLine* parent_ = nullptr;
   std::unique_ptr<std::vector<CiscoCommandLine*>> children_;
   // Created with the first nested command: most commands have none.

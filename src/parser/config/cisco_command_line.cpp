@@ -22,12 +22,16 @@ bool has(const ParserTreeNode* node, uint32_t letter) {
 }  // namespace
 
 // A tree holds one command per line: on the usual 64-bit library the
-// command stays within a 144-byte heap block (136 bytes and the block's
+// command stays within a 128-byte heap block (120 bytes and the block's
 // header).
-static_assert(sizeof(void*) != 8 || sizeof(std::string) != 32 || sizeof(CiscoCommandLine) <= 136,
+static_assert(sizeof(void*) != 8 || sizeof(std::string) != 32 || sizeof(CiscoCommandLine) <= 120,
               "CiscoCommandLine grew past its heap block");
+static_assert((FLAG_NO | FLAG_STORED | FLAG_MODE | FLAG_REMOVED | FLAG_NO_END | FLAG_INCOMPLETE |
+               FLAG_NESTED | FLAG_CONFLICT) <= 0xFFFF,
+              "the flag bits are kept in 16 bits");
 
 CiscoCommandLine::CiscoCommandLine(const CiscoCommandLine& other) : c_(other.c_) {
+  c_.lineNo = 0;
   if (other.children_ != nullptr && !other.children_->empty()) {
     std::vector<CiscoCommandLine*>& children = childCommandsToEdit();
     children.reserve(other.children_->size());
@@ -42,7 +46,9 @@ CiscoCommandLine::CiscoCommandLine(const CiscoCommandLine& other) : c_(other.c_)
 
 CiscoCommandLine& CiscoCommandLine::operator=(const CiscoCommandLine& other) {
   if (this == &other) return *this;
+  const int32_t lineNo = c_.lineNo;
   c_ = other.c_;
+  c_.lineNo = lineNo;
   copyMissingNestedCommands(other);
   return *this;
 }
@@ -302,7 +308,7 @@ bool CiscoCommandLine::isExactlyMatch(const CiscoCommandLine* other) const {
 bool CiscoCommandLine::sameContent(const CiscoCommandLine& other) const {
   const Copied& a = c_;
   const Copied& b = other.c_;
-  if (lineNo_ != other.lineNo_ || a.level != b.level || a.orderNo != b.orderNo ||
+  if (a.lineNo != b.lineNo || a.level != b.level || a.orderNo != b.orderNo ||
       a.flags != b.flags || a.flag != b.flag || a.currentCommand != b.currentCommand ||
       getOriginalCmd() != other.getOriginalCmd() || getOriginalStr() != other.getOriginalStr() ||
       majorText() != other.majorText() || a.nodePath != b.nodePath) {
@@ -455,7 +461,7 @@ bool CiscoCommandLine::mergeCommand(const CiscoCommandLine* other) {
 
 const std::string& CiscoCommandLine::genCommandStr() {
   c_.originalIsCurrent = false;
-  std::string& text = c_.originalCommand.edit();
+  std::string& text = c_.rare.editCommand();
   text.clear();
   for (std::size_t i = 0; i < c_.nodePath.size(); ++i) {
     for (std::string_view word : c_.nodePath[i].second) {
