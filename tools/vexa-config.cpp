@@ -25,6 +25,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -263,6 +264,33 @@ void writeConfiguration(const vexatools::ParsedArgs& args,
   }
 }
 
+// The device form of a normalize written from the lines as the library
+// makes them, so that the tree of a large text never stands in memory;
+// false (nothing written) when the text cannot be handed over that way.
+bool writeNormalizedLines(const vexaparser::Grammar& grammar, const std::string& text) {
+  const vexatools::DeviceForm form = vexatools::DeviceForm::load();
+  vexatools::DeviceForm::LineWriter frontWriter(form);
+  vexatools::DeviceForm::LineWriter backWriter(form);
+  // Either part may hold most of the text; room not written to costs
+  // nothing.
+  std::string front;
+  std::string back;
+  front.reserve(text.size() + text.size() / 8);
+  back.reserve(text.size() + text.size() / 8);
+  const int parts = VexaParserUtil::normalizeLines(
+      grammar, text,
+      [&](std::string_view line, const vexaparser::CiscoCommandLine* command) {
+        frontWriter.write(line, command, front);
+      },
+      [&](std::string_view line, const vexaparser::CiscoCommandLine* command) {
+        backWriter.write(line, command, back);
+      });
+  if (parts == 0) return false;
+  writeOut(front);
+  if (parts == 2) writeOut(back);
+  return true;
+}
+
 // ---- normalize, merge, fallback ----
 
 int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args) {
@@ -323,6 +351,11 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   // gives their room back as soon as it has read them.
   vexaparser::ConfigResult result;
   if (command == "normalize") {
+    if (lines && writeNormalizedLines(*grammar, texts[0])) {
+      const int status = outputStatus(kExitOk);
+      vexatools::endKeepingMemory(status);
+      return status;
+    }
     result = VexaParserUtil::normalizeConfig(*grammar, std::move(texts[0]), lines);
   } else if (command == "merge") {
     result =

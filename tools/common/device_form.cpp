@@ -291,6 +291,49 @@ void DeviceForm::write(const vexaparser::ConfigResult& result, std::ostream& str
   writeLines(result.text, options, knownLines(result), out, &stream);
 }
 
+struct DeviceForm::LineWriter::Scratch {
+  std::string body;
+  std::vector<InterfaceRef> refs;
+  InterfaceNodes interfaceNodes;
+  std::vector<Token> tokens;
+};
+
+DeviceForm::LineWriter::LineWriter(const DeviceForm& form, const DeviceFormOptions& options)
+    : form_(form), options_(options), scratch_(std::make_unique<Scratch>()) {}
+
+DeviceForm::LineWriter::~LineWriter() = default;
+
+void DeviceForm::LineWriter::write(std::string_view line, const CiscoCommandLine* command,
+                                   std::string& out) {
+  // Blanks cut by hand: find_first_not_of calls memchr per character.
+  std::size_t start = 0;
+  while (start < line.size() && isBlank(line[start])) ++start;
+  if (start == line.size()) return;
+  std::size_t stop = line.size();
+  while (isBlank(line[stop - 1])) --stop;
+  std::string& body = scratch_->body;
+  body.assign(line.substr(start, stop - start));
+  std::size_t level = start >= options_.copiedIndent ? start - options_.copiedIndent : start;
+  if (command != nullptr && command->getTreeNodeSize() > 0 &&
+      command->getFlag() != vexaparser::UnknownCommand) {
+    level = deviceLevel(*command, body);
+    deviceCase(body, *command, scratch_->tokens);
+    std::vector<InterfaceRef>& refs = scratch_->refs;
+    refs.clear();
+    collectRefs(*command, scratch_->interfaceNodes, refs);
+    std::size_t from = 0;
+    for (const InterfaceRef& ref : refs) {
+      const std::string spelled = form_.spelling(ref.type) + ref.number;
+      std::size_t next = joinRef(body, ref, spelled, from);
+      if (next == 0 && from > 0) next = joinRef(body, ref, spelled, 0);
+      if (next != 0) from = next;
+    }
+  }
+  out.append(level, ' ');
+  out += body;
+  out += '\n';
+}
+
 void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& options,
                             const std::vector<const CiscoCommandLine*>* known, std::string& out,
                             std::ostream* stream) const {
@@ -322,39 +365,10 @@ void DeviceForm::writeLines(const std::string& text, const DeviceFormOptions& op
   const auto writePart = [&](std::string_view part, std::size_t first, std::string& into,
                              std::ostream* to) {
     into.reserve(to != nullptr ? kPiece + 4096 : part.size());
-    std::string body;
-    std::vector<InterfaceRef> refs;
-    InterfaceNodes interfaceNodes;
-    std::vector<Token> tokens;
+    LineWriter writer(*this, options);
     std::size_t i = first;
     vexaparser::forEachConfigLine(part, [&](std::string_view line) {
-      const std::size_t at = i++;
-      // Blanks cut by hand: find_first_not_of calls memchr per character.
-      std::size_t start = 0;
-      while (start < line.size() && isBlank(line[start])) ++start;
-      if (start == line.size()) return;
-      std::size_t stop = line.size();
-      while (isBlank(line[stop - 1])) --stop;
-      body.assign(line.substr(start, stop - start));
-      std::size_t level = start >= options.copiedIndent ? start - options.copiedIndent : start;
-      const CiscoCommandLine* command = commandOf(at);
-      if (command != nullptr && command->getTreeNodeSize() > 0 &&
-          command->getFlag() != vexaparser::UnknownCommand) {
-        level = deviceLevel(*command, body);
-        deviceCase(body, *command, tokens);
-        refs.clear();
-        collectRefs(*command, interfaceNodes, refs);
-        std::size_t from = 0;
-        for (const InterfaceRef& ref : refs) {
-          const std::string spelled = spelling(ref.type) + ref.number;
-          std::size_t next = joinRef(body, ref, spelled, from);
-          if (next == 0 && from > 0) next = joinRef(body, ref, spelled, 0);
-          if (next != 0) from = next;
-        }
-      }
-      into.append(level, ' ');
-      into += body;
-      into += '\n';
+      writer.write(line, commandOf(i++), into);
       if (to != nullptr && into.size() >= kPiece) {
         to->write(into.data(), static_cast<std::streamsize>(into.size()));
         into.clear();

@@ -26,8 +26,10 @@
 
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -70,6 +72,27 @@ class DeviceForm {
   // The device's spelling of the interface type key ("port-channel" ->
   // "Port-channel"); key itself when the table has none.
   std::string spelling(const std::string& key) const;
+
+  // Lines written one at a time, as write writes the lines of a text: for
+  // lines handed over while they are made (VexaParserUtil::normalizeLines).
+  class LineWriter {
+   public:
+    explicit LineWriter(const DeviceForm& form, const DeviceFormOptions& options = {});
+    ~LineWriter();
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+    // line (a line of the library's text, without its line end) in the
+    // device's form and a line feed, appended to out; nothing for a blank
+    // line.  command is the one that wrote the line, or null.
+    void write(std::string_view line, const vexaparser::CiscoCommandLine* command,
+               std::string& out);
+
+   private:
+    struct Scratch;
+    const DeviceForm& form_;
+    DeviceFormOptions options_;
+    std::unique_ptr<Scratch> scratch_;
+  };
 
  private:
   // Writes into out; with a stream, hands out to it whenever it has grown

@@ -89,6 +89,9 @@ class CommandMode {
   // All major commands concatenated.
   std::string getAllMajorCommands() const;
   std::size_t majorCommandCount() const { return state_.majorCommands.size(); }
+  // The commands of the sub-modes open now, outermost first: lines to come
+  // may go below them.
+  const std::vector<CiscoCommandLine*>& openCommands() const { return state_.commandStack; }
   // Number of major commands that enclose the current command.
   int getMajorDepth() const { return state_.majorDepth; }
   // The last line entered a sub-mode, or was accepted only at an enclosing

@@ -11,8 +11,10 @@
 #ifndef VEXA_PARSER_VEXA_PARSER_UTIL_H_
 #define VEXA_PARSER_VEXA_PARSER_UTIL_H_
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vexa/parser/config_hint.h"
@@ -154,6 +156,21 @@ class VexaParserUtil {
                                   std::string&& configuration, bool lines = true);
   static ConfigResult fallbackConfig(const Grammar& grammar, std::string&& current,
                                      std::string&& target, unsigned wholeFile, bool lines = true);
+  // One line of a normalized text as it is written: the line without its
+  // line end, and the command that wrote it (null for a "!" line).  The
+  // command and the commands it stands below live during the call only.
+  using NormalizedLine = std::function<void(std::string_view line, const CiscoCommandLine* command)>;
+  // The lines of normalizeConfig(grammar, text) handed over as they are
+  // written, without the tree ever standing whole in memory: only the
+  // commands of the blocks still open live.  A large text is read in two
+  // parts on two threads: first gets the lines from the start on, second
+  // (on the second thread) those from where the parts meet.  Returns 2 when
+  // second's lines follow first's, 1 when first got them all (drop what
+  // second got), 0 when the text cannot be handed over line by line (a
+  // command that writes other than one line, a tree whose order differs
+  // from the lines'): drop what both got and take normalizeConfig.
+  static int normalizeLines(const Grammar& grammar, const std::string& text,
+                            const NormalizedLine& first, const NormalizedLine& second);
 
   // ---- configuration section search ----
   // Defined in src/parser/model/section_search.cpp; docs/config-algebra.md

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "parser/model/command_trees.h"
+#include "parser/model/line_stream.h"
 #include "parser/model/read_in_parts.h"
 #include "parser/model/side_by_side.h"
 #include "vexa/parser/cisco_command_line.h"
@@ -73,7 +74,7 @@ bool VexaParserUtil::transformCmds(const Grammar& grammar, const std::string& te
   // text nor leaked: nothing of a user's configuration is dropped.
   const auto link = [&all](std::size_t from, std::size_t to,
                            std::vector<CiscoCommandLine*>& top) {
-    std::vector<CiscoCommandLine*> lastAtLevel;
+    model::OpenLevels levels;
     for (std::size_t i = from; i < to; ++i) {
       // The commands lie scattered in memory: the ones a few steps ahead
       // are fetched meanwhile.
@@ -81,19 +82,13 @@ bool VexaParserUtil::transformCmds(const Grammar& grammar, const std::string& te
       CiscoCommandLine* command = all[i];
       const std::size_t level = static_cast<std::size_t>(std::max(0, command->getLevel()));
       if (command->getParentCommand() == nullptr) {
-        CiscoCommandLine* enclosing = nullptr;
-        for (std::size_t up = std::min(level, lastAtLevel.size()); up > 0 && !enclosing; --up) {
-          enclosing = lastAtLevel[up - 1];
-        }
-        if (level > 0 && enclosing != nullptr) {
+        if (CiscoCommandLine* enclosing = levels.enclosing(level)) {
           linkInLineOrder(command, enclosing);
         } else {
           top.push_back(command);
         }
       }
-      // A command closes every deeper level that was open before it.
-      lastAtLevel.resize(level + 1, nullptr);
-      lastAtLevel[level] = command;
+      levels.note(level, command);
     }
   };
   // A top-level command closes every level: the commands from one on are

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <thread>
 
+#include "parser/model/line_stream.h"
 #include "parser/model/side_by_side.h"
 #include "vexa/parser/command_mode.h"
 #include "vexa/parser/config_line.h"
@@ -159,7 +160,15 @@ bool worthReadingInParts(const std::string& text) {
 }
 
 bool readInParts(const Grammar& grammar, const std::string& text,
-                 std::vector<CiscoCommandLine*>& out, std::string& errorText, int& errorLine) {
+                 std::vector<CiscoCommandLine*>& out, std::string& errorText, int& errorLine,
+                 PartStreams* streams) {
+  LineStream* const firstStream = streams == nullptr ? nullptr : streams->first;
+  LineStream* const secondStream = streams == nullptr ? nullptr : streams->second;
+  // Commands read go on to the stream of their part, if there is one.
+  const auto handOn = [](LineStream* stream, std::vector<CiscoCommandLine*>& commands,
+                         const VTY::LineCursor& reading) {
+    if (stream != nullptr) stream->takeAll(commands, openCommands(reading));
+  };
   std::unique_ptr<VTY> first = makeScratchTerminal(grammar);
   if (first == nullptr) {
     errorText = VTY::kNotReadyMessage;
@@ -209,12 +218,15 @@ bool readInParts(const Grammar& grammar, const std::string& text,
           lines.push_back(readTelling(*vty, piece, reading, second.commands, 0, second.errorText,
                                       second.errorLine));
         }
+        if (secondStream != nullptr) secondStream->keepFirst(second.commands.size());
         met.set_value(std::move(lines));
         told = true;
+        handOn(secondStream, second.commands, reading);
         for (std::size_t count = 1; nextConfigLine(text, at, piece); ++count) {
           if (count % kStopCheckEvery == 0 && stop.load(std::memory_order_relaxed)) break;
           vty->readConfigLine(piece, reading, second.commands, second.errorText,
                               second.errorLine, true);
+          handOn(secondStream, second.commands, reading);
         }
         second.result = reading.result;
       } catch (...) {
@@ -231,6 +243,7 @@ bool readInParts(const Grammar& grammar, const std::string& text,
       while (mine.size() < kOverlap && nextConfigLine(text, next, line)) {
         if (line.data() < text.data() + split) {
           first->readConfigLine(line, cursor, firstPart, errorText, errorLine, true);
+          handOn(firstStream, firstPart, cursor);
           continue;
         }
         if (mine.empty()) metFrom = firstPart.size();
@@ -261,6 +274,11 @@ bool readInParts(const Grammar& grammar, const std::string& text,
                                              firstPart.end());
       firstPart.resize(metFrom);
       releaseCommands(overlap);
+      if (streams != nullptr) {
+        firstStream->finish();
+        secondStream->finish();
+        streams->joined = true;
+      }
       out.insert(out.end(), firstPart.begin(), firstPart.end());
       out.insert(out.end(), second.commands.begin(), second.commands.end());
       if (second.errorLine != 0) {
@@ -271,9 +289,12 @@ bool readInParts(const Grammar& grammar, const std::string& text,
     }
     releaseCommands(second.commands);
   }
+  handOn(firstStream, firstPart, cursor);
   while (nextConfigLine(text, next, line)) {
     first->readConfigLine(line, cursor, firstPart, errorText, errorLine, true);
+    handOn(firstStream, firstPart, cursor);
   }
+  if (firstStream != nullptr) firstStream->finish();
   out.insert(out.end(), firstPart.begin(), firstPart.end());
   return cursor.result;
 }

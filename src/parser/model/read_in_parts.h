@@ -45,10 +45,26 @@ PartReads& partReads();
 // cores with another (sideBySide).
 bool worthReadingInParts(const std::string& text);
 
+class LineStream;
+
+// Where a reading in parts hands the commands of each part as they are read
+// (line_stream.h) instead of gathering them: the first stream takes the
+// first part's, the second (on the second thread) the second part's.
+struct PartStreams {
+  LineStream* first = nullptr;
+  LineStream* second = nullptr;
+  // Told back: the second part's commands follow the first's (both streams
+  // are finished); else the first stream took every line (and is finished)
+  // and the second's are to be dropped.
+  bool joined = false;
+};
+
 // getCmdInfo over text in two parts at once (above); the same commands,
-// errorText, errorLine and result.
+// errorText, errorLine and result.  With streams the commands go there and
+// out stays as it is.
 bool readInParts(const Grammar& grammar, const std::string& text,
-                 std::vector<CiscoCommandLine*>& out, std::string& errorText, int& errorLine);
+                 std::vector<CiscoCommandLine*>& out, std::string& errorText, int& errorLine,
+                 PartStreams* streams = nullptr);
 
 }  // namespace vexaparser::model
 

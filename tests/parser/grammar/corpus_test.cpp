@@ -15,6 +15,7 @@
 #include "grammar_test_support.h"
 #include "parser/model/read_in_parts.h"
 #include "parser/model/side_by_side.h"
+#include "vexa/parser/config_line.h"
 
 namespace vexaparser::testing {
 namespace {
@@ -200,6 +201,53 @@ TEST_F(CorpusTest, ReadingATextInTwoPartsChangesNothing) {
   const auto [whole, parts] = bothWays(cfg(routes));
   EXPECT_EQ(whole, parts);
   EXPECT_EQ(model::partReads().joined.load(), joinedBeforeRoutes + 1);
+  least = usual;
+}
+
+// Each line of a normalized text with what its command says of it (its
+// line number and text), "-" for a "!" line.
+std::string linesOf(std::string_view line, const CiscoCommandLine* command) {
+  std::ostringstream dump;
+  dump << line << " <- ";
+  if (command == nullptr) {
+    dump << '-';
+  } else {
+    dump << command->getLineNo() << ' ' << command->getCurrentCommand();
+  }
+  return dump.str() + '\n';
+}
+
+// The lines handed over while a text is read are the lines of its tree,
+// with their commands, read in one part or in two: every corpus file, a
+// text whose two parts do not join, and "!" lines inside a block.
+TEST_F(CorpusTest, NormalizedLinesHandedOverAreTheTreesLines) {
+  std::atomic<std::size_t>& least = model::readInPartsBytes();
+  const std::size_t usual = least.load();
+  const Grammar& grammar = *ParserResources::instance().grammar();
+  std::vector<std::string> texts;
+  for (const std::string& file : corpusFiles()) texts.push_back(corpusText(file));
+  texts.push_back(cfg("banner motd ^C|hello|!|interface Loopback0|!|frobnicate now|!|hostname r1"));
+  texts.push_back(cfg("vrf definition M| !| address-family ipv4| exit-address-family| !|"
+                      " address-family ipv6| exit-address-family|!|hostname r1|!"));
+  for (const std::string& text : texts) {
+    const ConfigResult result = VexaParserUtil::normalizeConfig(grammar, text);
+    ASSERT_TRUE(result.linesKnown());
+    std::string expected;
+    std::size_t at = 0;
+    forEachConfigLine(result.text,
+                      [&](std::string_view line) { expected += linesOf(line, result.lineCommands[at++]); });
+    for (std::size_t bytes : {std::numeric_limits<std::size_t>::max(), std::size_t{0}}) {
+      least = bytes;
+      std::string first;
+      std::string second;
+      const int parts = VexaParserUtil::normalizeLines(
+          grammar, text,
+          [&](std::string_view line, const CiscoCommandLine* c) { first += linesOf(line, c); },
+          [&](std::string_view line, const CiscoCommandLine* c) { second += linesOf(line, c); });
+      ASSERT_GT(parts, 0) << text;
+      EXPECT_EQ(parts == 2 ? first + second : first, expected) << text;
+    }
+  }
   least = usual;
 }
 
