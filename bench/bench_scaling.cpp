@@ -4,6 +4,9 @@
 // 5%-changed variants (../shared/tools/make-variant), the same inputs the
 // peer comparison (../shared/tools/peer-bench) uses:
 //  - BM_Normalize/<lines>:           normalizeConfigCmds(F)
+//  - BM_NormalizeLines/<lines>:      normalizeLines(F), the lines gathered
+//                                    into a text per part (vexa-config's
+//                                    normalize)
 //  - BM_Merge/<lines>:               mergeConfigCmds(F_new, F)
 //  - BM_Fallback/<lines>:            fallbackConfigCmds(F, F_new, whole file)
 //  - BM_FallbackIncremental/<lines>: fallbackConfigCmds(F, F_new, incremental)
@@ -18,10 +21,12 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench_support.h"
 #include "vexa/parser/grammar_loader.h"
+#include "vexa/parser/parser_resources.h"
 #include "vexa/parser/vexa_parser_util.h"
 
 namespace {
@@ -40,6 +45,24 @@ const vexabench::ConfigPair& generated(int lines) {
 void BM_Normalize(benchmark::State& state) {
   const vexabench::ConfigPair& pair = generated(static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(VexaParserUtil::normalizeConfigCmds(pair.base));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_NormalizeLines(benchmark::State& state) {
+  const vexabench::ConfigPair& pair = generated(static_cast<int>(state.range(0)));
+  const vexaparser::Grammar& grammar = *vexaparser::ParserResources::instance().grammar();
+  for (auto _ : state) {
+    std::string parts[2];
+    const auto into = [](std::string& text) {
+      return [&text](std::string_view line, const vexaparser::CiscoCommandLine*) {
+        text += line;
+        text += '\n';
+      };
+    };
+    benchmark::DoNotOptimize(
+        VexaParserUtil::normalizeLines(grammar, pair.base, into(parts[0]), into(parts[1])));
+    benchmark::DoNotOptimize(parts);
+  }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -125,6 +148,7 @@ int main(int argc, char** argv) {
   }
   benchmark::RegisterBenchmark("BM_LoadGrammar", BM_LoadGrammar)->Unit(benchmark::kMillisecond);
   for (auto* bench : {benchmark::RegisterBenchmark("BM_Normalize", BM_Normalize),
+                      benchmark::RegisterBenchmark("BM_NormalizeLines", BM_NormalizeLines),
                       benchmark::RegisterBenchmark("BM_Merge", BM_Merge),
                       benchmark::RegisterBenchmark("BM_Fallback", BM_Fallback),
                       benchmark::RegisterBenchmark("BM_FallbackIncremental",

@@ -20,6 +20,7 @@
 #ifndef VEXA_SRC_PARSER_MODEL_LINE_STREAM_H_
 #define VEXA_SRC_PARSER_MODEL_LINE_STREAM_H_
 
+#include <algorithm>
 #include <cstddef>
 #include <deque>
 #include <vector>
