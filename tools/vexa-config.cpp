@@ -264,10 +264,11 @@ void writeConfiguration(const vexatools::ParsedArgs& args,
   }
 }
 
-// The device form of a normalize written from the lines as the library
-// makes them, so that the tree of a large text never stands in memory;
-// false (nothing written) when the text cannot be handed over that way.
-bool writeNormalizedLines(const vexaparser::Grammar& grammar, const std::string& text) {
+// A normalize written from the lines as the library makes them (in the
+// device form, or as they are with raw), so that the tree of a large text
+// never stands in memory; false (nothing written) when the text cannot be
+// handed over that way.
+bool writeNormalizedLines(const vexaparser::Grammar& grammar, const std::string& text, bool raw) {
   const vexatools::DeviceForm form = vexatools::DeviceForm::load();
   vexatools::DeviceForm::LineWriter frontWriter(form);
   vexatools::DeviceForm::LineWriter backWriter(form);
@@ -277,14 +278,19 @@ bool writeNormalizedLines(const vexaparser::Grammar& grammar, const std::string&
   std::string back;
   front.reserve(text.size() + text.size() / 8);
   back.reserve(text.size() + text.size() / 8);
-  const int parts = VexaParserUtil::normalizeLines(
-      grammar, text,
-      [&](std::string_view line, const vexaparser::CiscoCommandLine* command) {
-        frontWriter.write(line, command, front);
-      },
-      [&](std::string_view line, const vexaparser::CiscoCommandLine* command) {
-        backWriter.write(line, command, back);
-      });
+  const auto writeInto = [raw](vexatools::DeviceForm::LineWriter& writer, std::string& out) {
+    return [raw, &writer, &out](std::string_view line,
+                                const vexaparser::CiscoCommandLine* command) {
+      if (raw) {
+        out += line;
+        out += '\n';
+      } else {
+        writer.write(line, command, out);
+      }
+    };
+  };
+  const int parts = VexaParserUtil::normalizeLines(grammar, text, writeInto(frontWriter, front),
+                                                   writeInto(backWriter, back));
   if (parts == 0) return false;
   writeOut(front);
   if (parts == 2) writeOut(back);
@@ -351,7 +357,7 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   // gives their room back as soon as it has read them.
   vexaparser::ConfigResult result;
   if (command == "normalize") {
-    if (lines && writeNormalizedLines(*grammar, texts[0])) {
+    if (writeNormalizedLines(*grammar, texts[0], !lines)) {
       const int status = outputStatus(kExitOk);
       vexatools::endKeepingMemory(status);
       return status;

@@ -161,8 +161,8 @@ class VexaParserUtil {
   // command and the commands it stands below live during the call only.
   using NormalizedLine = std::function<void(std::string_view line, const CiscoCommandLine* command)>;
   // The lines of normalizeConfig(grammar, text) handed over as they are
-  // written, without the tree ever standing whole in memory: only the
-  // commands of the blocks still open live.  A large text is read in two
+  // written (each with a line feed, they make its text), without the tree
+  // ever standing whole in memory: only the trees still open live.  A large text is read in two
   // parts on two threads: first gets the lines from the start on, second
   // (on the second thread) those from where the parts meet.  Returns 2 when
   // second's lines follow first's, 1 when first got them all (drop what

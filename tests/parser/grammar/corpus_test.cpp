@@ -234,18 +234,24 @@ TEST_F(CorpusTest, NormalizedLinesHandedOverAreTheTreesLines) {
     ASSERT_TRUE(result.linesKnown());
     std::string expected;
     std::size_t at = 0;
-    forEachConfigLine(result.text,
-                      [&](std::string_view line) { expected += linesOf(line, result.lineCommands[at++]); });
+    forEachConfigLine(result.text, [&](std::string_view line) {
+      expected += linesOf(line, result.lineCommands[at++]);
+    });
     for (std::size_t bytes : {std::numeric_limits<std::size_t>::max(), std::size_t{0}}) {
       least = bytes;
-      std::string first;
-      std::string second;
-      const int parts = VexaParserUtil::normalizeLines(
-          grammar, text,
-          [&](std::string_view line, const CiscoCommandLine* c) { first += linesOf(line, c); },
-          [&](std::string_view line, const CiscoCommandLine* c) { second += linesOf(line, c); });
+      std::string first[2];
+      std::string second[2];
+      const auto into = [](std::string* out) {
+        return [out](std::string_view line, const CiscoCommandLine* c) {
+          out[0] += linesOf(line, c);
+          (out[1] += line) += '\n';
+        };
+      };
+      const int parts = VexaParserUtil::normalizeLines(grammar, text, into(first), into(second));
       ASSERT_GT(parts, 0) << text;
-      EXPECT_EQ(parts == 2 ? first + second : first, expected) << text;
+      EXPECT_EQ(parts == 2 ? first[0] + second[0] : first[0], expected) << text;
+      // Each line ended by a line feed is the text itself.
+      EXPECT_EQ(parts == 2 ? first[1] + second[1] : first[1], result.text) << text;
     }
   }
   least = usual;
