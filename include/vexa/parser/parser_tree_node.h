@@ -18,6 +18,7 @@
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -166,7 +167,9 @@ class ParserTreeNode {
 
  private:
   void readHelpRecord() const;
-  mutable HelpMap helpMap_;
+  // Made with the first help text: the nodes of a grammar read from its
+  // image have none until asked.
+  mutable std::unique_ptr<HelpMap> helpMap_;
   // The image record of the help texts while they are not read yet.
   mutable std::atomic<const char*> helpRecord_{nullptr};
   uint32_t helpRecordSize_ = 0;

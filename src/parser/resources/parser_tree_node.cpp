@@ -96,17 +96,19 @@ ParserTreeNode::ParserTreeNode() : complexCounter(randomCounterStart()) {}
 ParserTreeNode::ParserTreeNode(int32_t counter) : complexCounter(counter) {}
 
 const ParserTreeNode::HelpMap& ParserTreeNode::helps() const {
+  static const HelpMap kNone;
   if (helpRecord_.load(std::memory_order_acquire) != nullptr) readHelpRecord();
-  return helpMap_;
+  return helpMap_ == nullptr ? kNone : *helpMap_;
 }
 
 ParserTreeNode::HelpMap& ParserTreeNode::helpsToEdit() {
   if (helpRecord_.load(std::memory_order_acquire) != nullptr) readHelpRecord();
-  return helpMap_;
+  if (helpMap_ == nullptr) helpMap_ = std::make_unique<HelpMap>();
+  return *helpMap_;
 }
 
 void ParserTreeNode::helpsFromRecord(const char* at, uint32_t size, HelpReader read) {
-  helpMap_.clear();
+  helpMap_.reset();
   helpRecordSize_ = size;
   helpReader_ = read;
   helpRecord_.store(at, std::memory_order_release);
@@ -118,7 +120,8 @@ void ParserTreeNode::readHelpRecord() const {
   const std::lock_guard<std::mutex> hold(reading);
   const char* at = helpRecord_.load(std::memory_order_relaxed);
   if (at == nullptr) return;
-  helpReader_(at, helpRecordSize_, helpMap_);
+  if (helpMap_ == nullptr) helpMap_ = std::make_unique<HelpMap>();
+  helpReader_(at, helpRecordSize_, *helpMap_);
   helpRecord_.store(nullptr, std::memory_order_release);
 }
 
