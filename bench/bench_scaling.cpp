@@ -147,12 +147,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   benchmark::RegisterBenchmark("BM_LoadGrammar", BM_LoadGrammar)->Unit(benchmark::kMillisecond);
-  for (auto* bench : {benchmark::RegisterBenchmark("BM_Normalize", BM_Normalize),
-                      benchmark::RegisterBenchmark("BM_NormalizeLines", BM_NormalizeLines),
-                      benchmark::RegisterBenchmark("BM_Merge", BM_Merge),
-                      benchmark::RegisterBenchmark("BM_Fallback", BM_Fallback),
-                      benchmark::RegisterBenchmark("BM_FallbackIncremental",
-                                                   BM_FallbackIncremental)}) {
+  for (auto* bench :
+       {benchmark::RegisterBenchmark("BM_Normalize", BM_Normalize),
+        benchmark::RegisterBenchmark("BM_NormalizeLines", BM_NormalizeLines),
+        benchmark::RegisterBenchmark("BM_Merge", BM_Merge),
+        benchmark::RegisterBenchmark("BM_Fallback", BM_Fallback),
+        benchmark::RegisterBenchmark("BM_FallbackIncremental", BM_FallbackIncremental)}) {
     for (int lines : kSizes) bench->Arg(lines);
     bench->Unit(benchmark::kMillisecond);
   }

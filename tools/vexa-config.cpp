@@ -279,15 +279,15 @@ bool writeNormalizedLines(const vexaparser::Grammar& grammar, const std::string&
   front.reserve(text.size() + text.size() / 8);
   back.reserve(text.size() + text.size() / 8);
   const auto writeInto = [raw](vexatools::DeviceForm::LineWriter& writer, std::string& out) {
-    return [raw, &writer, &out](std::string_view line,
-                                const vexaparser::CiscoCommandLine* command) {
-      if (raw) {
-        out += line;
-        out += '\n';
-      } else {
-        writer.write(line, command, out);
-      }
-    };
+    return
+        [raw, &writer, &out](std::string_view line, const vexaparser::CiscoCommandLine* command) {
+          if (raw) {
+            out += line;
+            out += '\n';
+          } else {
+            writer.write(line, command, out);
+          }
+        };
   };
   const int parts = VexaParserUtil::normalizeLines(grammar, text, writeInto(frontWriter, front),
                                                    writeInto(backWriter, back));

@@ -276,9 +276,7 @@ class CiscoCommandLine {
     }
     RareTexts(RareTexts&&) noexcept = default;
     RareTexts& operator=(RareTexts&&) noexcept = default;
-    const std::string& command() const {
-      return texts_ == nullptr ? emptyText() : texts_->command;
-    }
+    const std::string& command() const { return texts_ == nullptr ? emptyText() : texts_->command; }
     const std::string& raw() const { return texts_ == nullptr ? emptyText() : texts_->raw; }
     std::string& editCommand() { return edit().command; }
     std::string& editRaw() { return edit().raw; }

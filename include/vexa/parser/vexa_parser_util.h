@@ -159,16 +159,17 @@ class VexaParserUtil {
   // One line of a normalized text as it is written: the line without its
   // line end, and the command that wrote it (null for a "!" line).  The
   // command and the commands it stands below live during the call only.
-  using NormalizedLine = std::function<void(std::string_view line, const CiscoCommandLine* command)>;
+  using NormalizedLine =
+      std::function<void(std::string_view line, const CiscoCommandLine* command)>;
   // The lines of normalizeConfig(grammar, text) handed over as they are
   // written (each with a line feed, they make its text), without the tree
-  // ever standing whole in memory: only the trees still open live.  A large text is read in two
-  // parts on two threads: first gets the lines from the start on, second
-  // (on the second thread) those from where the parts meet.  Returns 2 when
-  // second's lines follow first's, 1 when first got them all (drop what
-  // second got), 0 when the text cannot be handed over line by line (a
-  // command that writes other than one line, a tree whose order differs
-  // from the lines'): drop what both got and take normalizeConfig.
+  // ever standing whole in memory: only the top-level trees still open
+  // live.  A large text is read in two parts on two threads: first gets
+  // the lines from the start on, second (on the second thread) those from
+  // where the parts meet.  Returns 2 when second's lines follow first's, 1
+  // when first got them all (drop what second got), 0 when the text cannot
+  // be handed over line by line (a command that writes other than one
+  // line): drop what both got and take normalizeConfig.
   static int normalizeLines(const Grammar& grammar, const std::string& text,
                             const NormalizedLine& first, const NormalizedLine& second);
 

@@ -308,8 +308,8 @@ bool CiscoCommandLine::isExactlyMatch(const CiscoCommandLine* other) const {
 bool CiscoCommandLine::sameContent(const CiscoCommandLine& other) const {
   const Copied& a = c_;
   const Copied& b = other.c_;
-  if (a.lineNo != b.lineNo || a.level != b.level || a.orderNo != b.orderNo ||
-      a.flags != b.flags || a.flag != b.flag || a.currentCommand != b.currentCommand ||
+  if (a.lineNo != b.lineNo || a.level != b.level || a.orderNo != b.orderNo || a.flags != b.flags ||
+      a.flag != b.flag || a.currentCommand != b.currentCommand ||
       getOriginalCmd() != other.getOriginalCmd() || getOriginalStr() != other.getOriginalStr() ||
       majorText() != other.majorText() || a.nodePath != b.nodePath) {
     return false;

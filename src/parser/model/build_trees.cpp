@@ -72,8 +72,7 @@ bool VexaParserUtil::transformCmds(const Grammar& grammar, const std::string& te
   // that sub-mode but no parent.  Such a line is linked below the last
   // command read one level up, so that it is neither lost from the merged
   // text nor leaked: nothing of a user's configuration is dropped.
-  const auto link = [&all](std::size_t from, std::size_t to,
-                           std::vector<CiscoCommandLine*>& top) {
+  const auto link = [&all](std::size_t from, std::size_t to, std::vector<CiscoCommandLine*>& top) {
     model::OpenLevels levels;
     for (std::size_t i = from; i < to; ++i) {
       // The commands lie scattered in memory: the ones a few steps ahead

@@ -227,8 +227,9 @@ TEST_F(CorpusTest, NormalizedLinesHandedOverAreTheTreesLines) {
   std::vector<std::string> texts;
   for (const std::string& file : corpusFiles()) texts.push_back(corpusText(file));
   texts.push_back(cfg("banner motd ^C|hello|!|interface Loopback0|!|frobnicate now|!|hostname r1"));
-  texts.push_back(cfg("vrf definition M| !| address-family ipv4| exit-address-family| !|"
-                      " address-family ipv6| exit-address-family|!|hostname r1|!"));
+  texts.push_back(
+      cfg("vrf definition M| !| address-family ipv4| exit-address-family| !|"
+          " address-family ipv6| exit-address-family|!|hostname r1|!"));
   for (const std::string& text : texts) {
     const ConfigResult result = VexaParserUtil::normalizeConfig(grammar, text);
     ASSERT_TRUE(result.linesKnown());
