@@ -218,14 +218,18 @@ std::string linesOf(std::string_view line, const CiscoCommandLine* command) {
 }
 
 // The lines handed over while a text is read are the lines of its tree,
-// with their commands, read in one part or in two: every corpus file, a
-// text whose two parts do not join, and "!" lines inside a block.
+// with their commands, read in one part or in two: every corpus file (and
+// one with carriage returns), a text whose two parts do not join, and "!"
+// lines inside a block.
 TEST_F(CorpusTest, NormalizedLinesHandedOverAreTheTreesLines) {
   std::atomic<std::size_t>& least = model::readInPartsBytes();
   const std::size_t usual = least.load();
   const Grammar& grammar = *ParserResources::instance().grammar();
   std::vector<std::string> texts;
   for (const std::string& file : corpusFiles()) texts.push_back(corpusText(file));
+  std::string crlf;
+  for (char c : texts.front()) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  texts.push_back(crlf);
   texts.push_back(cfg("banner motd ^C|hello|!|interface Loopback0|!|frobnicate now|!|hostname r1"));
   texts.push_back(
       cfg("vrf definition M| !| address-family ipv4| exit-address-family| !|"
