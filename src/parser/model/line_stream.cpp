@@ -56,9 +56,11 @@ void LineStream::writeFirst() {
     failed_ = true;
     return;  // the tree waits to be destroyed with the stream
   }
-  waiting_.pop_front();
   std::size_t at = 0;
+  // A callback that throws leaves the tree waiting, to be destroyed with
+  // the stream.
   forEachConfigLine(written_.text, [&](std::string_view line) { out_(line, lines[at++]); });
+  waiting_.pop_front();
   if (tree.kept) {
     kept_.push_back(tree.command);
   } else {

@@ -82,10 +82,18 @@ class LineStream {
   // stillOpen: the commands the reading terminal holds open after it
   // (CommandMode::openCommands).
   void take(CiscoCommandLine* command, const std::vector<CiscoCommandLine*>& stillOpen);
-  // Takes every command of commands and empties the list.
+  // Takes every command of commands and empties the list.  When a line's
+  // callback throws, the commands taken so far (the failing one with them)
+  // are out of the list, which holds the rest.
   void takeAll(std::vector<CiscoCommandLine*>& commands,
                const std::vector<CiscoCommandLine*>& stillOpen) {
-    for (CiscoCommandLine* command : commands) take(command, stillOpen);
+    std::size_t taken = 0;
+    try {
+      for (; taken < commands.size(); ++taken) take(commands[taken], stillOpen);
+    } catch (...) {
+      commands.erase(commands.begin(), commands.begin() + static_cast<std::ptrdiff_t>(taken) + 1);
+      throw;
+    }
     commands.clear();
   }
   // Writes the trees still open: the text is read, nothing reads on.

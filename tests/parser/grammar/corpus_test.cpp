@@ -10,6 +10,7 @@
 #include <limits>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "grammar_test_support.h"
@@ -257,6 +258,33 @@ TEST_F(CorpusTest, NormalizedLinesHandedOverAreTheTreesLines) {
       EXPECT_EQ(parts == 2 ? first[0] + second[0] : first[0], expected) << text;
       // Each line ended by a line feed is the text itself.
       EXPECT_EQ(parts == 2 ? first[1] + second[1] : first[1], result.text) << text;
+    }
+  }
+  least = usual;
+}
+
+// A callback that throws ends the reading with its exception, in one part
+// or in two, and every command is destroyed once (no double free).
+TEST_F(CorpusTest, NormalizedLinesEndWithTheCallbacksException) {
+  std::atomic<std::size_t>& least = model::readInPartsBytes();
+  const std::size_t usual = least.load();
+  const Grammar& grammar = *ParserResources::instance().grammar();
+  const std::string text = corpusText(corpusFiles().front());
+  for (std::size_t bytes : {std::numeric_limits<std::size_t>::max(), std::size_t{0}}) {
+    least = bytes;
+    for (int side = 0; side < 2; ++side) {
+      std::atomic<int> lines{0};
+      const auto throwing = [&lines](std::string_view, const CiscoCommandLine*) {
+        if (++lines == 20) throw std::runtime_error("stop");
+      };
+      const auto quiet = [](std::string_view, const CiscoCommandLine*) {};
+      if (side == 0) {
+        EXPECT_THROW(VexaParserUtil::normalizeLines(grammar, text, throwing, quiet),
+                     std::runtime_error);
+      } else if (bytes == 0) {
+        EXPECT_THROW(VexaParserUtil::normalizeLines(grammar, text, quiet, throwing),
+                     std::runtime_error);
+      }
     }
   }
   least = usual;
