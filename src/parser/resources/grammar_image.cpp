@@ -137,9 +137,9 @@ std::string libraryFile() {
 class GrammarImageCodec {
  public:
   static void write(const Grammar& g, Writer& w);
-  // Reads an image's body into g; alongFirst and alongSecond run first on
-  // the two threads that decode the halves of the nodes (both run, once
-  // each, whatever the image holds).
+  // Reads an image's body into g; alongFirst and alongSecond (both given)
+  // run first on the two threads that decode the halves of the nodes (both
+  // run, once each, whatever the image holds).
   static bool read(Grammar& g, const char* data, std::size_t size,
                    const std::function<void()>& alongFirst,
                    const std::function<void()>& alongSecond);
@@ -421,7 +421,11 @@ void readHelpRecord(const char* at, uint32_t size, ParserTreeNode::HelpMap& into
 class NodeDecoder {
  public:
   NodeDecoder(const std::vector<ParserTreeNode*>& nodes, Reader reader)
-      : nodes_(nodes), r(reader) {}
+      : r(reader), nodes_(nodes) {}
+
+  // Where the decoder stands in the image: what follows its records is read
+  // through it.
+  Reader r;
 
   bool good() const { return good_ && r.good(); }
 
@@ -488,9 +492,6 @@ class NodeDecoder {
  private:
   const std::vector<ParserTreeNode*>& nodes_;
   bool good_ = true;
-
- public:
-  Reader r;
 };
 
 // From this many nodes on, the two halves of the records are decoded side
@@ -506,8 +507,8 @@ bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size,
   const uint32_t count = r.count(40);
   const uint32_t secondAt = r.u32();
   if (!r.good() || secondAt < r.position() - data || secondAt > size) {
-    if (alongFirst) alongFirst();
-    if (alongSecond) alongSecond();
+    alongFirst();
+    alongSecond();
     return false;
   }
   // Two blocks of nodes, each made and filled by one thread: a record names
@@ -527,12 +528,12 @@ bool GrammarImageCodec::read(Grammar& g, const char* data, std::size_t size,
   model::sideBySide(
       count >= kHalvesFromNodes,
       [&] {
-        if (alongFirst) alongFirst();
+        alongFirst();
         firstNodes.makeAll();
         firstGood = first.records(0, half);
       },
       [&] {
-        if (alongSecond) alongSecond();
+        alongSecond();
         secondNodes.makeAll();
         secondGood = second.records(half, count);
       },
