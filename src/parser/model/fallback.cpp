@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -324,9 +325,25 @@ ConfigResult VexaParserUtil::fallbackTexts(const Grammar& grammar, const std::st
   OwnedTrees targetTrees;
   const auto normalised = [&grammar](const std::string& text, std::string* given,
                                      OwnedTrees& trees) {
-    // A given text is emptied as soon as its first tree stands, before that
-    // tree is written back out.
-    std::string normal = std::move(normalizeText(grammar, text, given, false).text);
+    // The normal form is gathered line by line as the text is read, so that
+    // no tree of the whole text stands meanwhile; through the whole tree
+    // only when the text cannot be handed over line by line.
+    std::string normal;
+    std::string back;
+    normal.reserve(text.size());
+    const auto into = [](std::string& out) {
+      return [&out](std::string_view line, const CiscoCommandLine*) {
+        out += line;
+        out += '\n';
+      };
+    };
+    const int parts = normalizeLines(grammar, text, into(normal), into(back));
+    if (parts == 0) {
+      normal = std::move(normalizeText(grammar, text, given, false).text);
+    } else {
+      model::giveBack(given);
+      if (parts == 2) normal += back;
+    }
     std::string errorText;
     int errorLine = 0;
     transformCmds(grammar, normal, trees.commands, errorText, errorLine);

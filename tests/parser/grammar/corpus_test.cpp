@@ -90,10 +90,13 @@ TEST_F(CorpusTest, RecognitionNeverDropsBelowTheRecordedFigures) {
 // large, a whole-file fallback of many top-level commands undoes its two
 // halves on two threads, and a long reading links its loose lines in two
 // halves: every corpus file against the next one, and against a change of
-// itself, gives the same text either way; and the same again when the
-// texts are handed over (emptied once read, on two threads).
+// itself, gives the same text either way (one after the other, each text
+// is read in two parts); and the same again when the texts are handed over
+// (emptied once read, on two threads).
 TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
   std::atomic<std::size_t>& least = model::sideBySideBytes();
+  std::atomic<std::size_t>& parts = model::readInPartsBytes();
+  const std::size_t usualParts = parts.load();
   std::atomic<std::size_t>& halves = model::fileHalvesFrom();
   std::atomic<std::size_t>& linkHalves = model::linkHalvesFrom();
   const std::size_t usual = least.load();
@@ -107,6 +110,7 @@ TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
       std::string results[3];
       for (std::size_t bytes : {std::numeric_limits<std::size_t>::max(), std::size_t{0}}) {
         least = bytes;
+        parts = bytes == 0 ? usualParts : 0;
         halves = bytes == 0 ? 2 : bytes;
         linkHalves = bytes == 0 ? 2 : bytes;
         results[bytes == 0] = normalize(a) + "|" + merge(a, b) + "|" + fallback(a, b) + "|" +
@@ -131,6 +135,7 @@ TEST_F(CorpusTest, ReadingBothTextsAtOnceChangesNothing) {
     EXPECT_TRUE(given.empty()) << files[i];
   }
   least = usual;
+  parts = usualParts;
   halves = usualHalves;
   linkHalves = usualLinkHalves;
 }
