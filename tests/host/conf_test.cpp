@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "host/temp_dir.h"
-#include "vexa/host/vexa_file_system.h"
 
 namespace vexahost {
 namespace {
@@ -94,7 +93,9 @@ TEST_F(ConfTest, GetIntValueTable) {
   }
 }
 
-TEST_F(ConfTest, MissingFolderEmptyReplacedAndBareNamedFiles) {
+// A bare file name is read from the resource folder: the filter settings
+// tests of tests/designreader/design_note_helper_test.cpp.
+TEST_F(ConfTest, MissingFolderEmptyAndReplacedFiles) {
   EXPECT_FALSE(CConf(dir_.path()).IsFileExist());  // a folder
   EXPECT_TRUE(load("").IsFileExist());
   CConf conf;
@@ -106,14 +107,6 @@ TEST_F(ConfTest, MissingFolderEmptyReplacedAndBareNamedFiles) {
   conf.SetConfFileName(dir_.path() + "absent.ini");
   EXPECT_FALSE(conf.IsFileExist());
   EXPECT_EQ(keys(conf, "b"), Words{"<absent>"});
-
-  // A bare name is looked up in the resource folder.
-  dir_.write("fix_designreader.ini", "[DEFAULT_SCRIFILE]\nfile_name = a.cmf\n");
-  VexaFileSystem::SetSystemResourceFolder(dir_.path());
-  conf.SetConfFileName("fix_designreader.ini");
-  VexaFileSystem::SetSystemResourceFolder("");
-  EXPECT_EQ(conf.GetConfFilePath(), dir_.path() + "fix_designreader.ini");
-  EXPECT_EQ(conf.GetStringValue("DEFAULT_SCRIFILE", "file_name"), "a.cmf");
 }
 
 TEST_F(ConfTest, ArbitraryBytesDoNotBreakTheReader) {
