@@ -47,16 +47,12 @@ std::size_t indentation(const std::string& line) {
   return std::min(line.find_first_not_of(' '), line.size());
 }
 
-bool startsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // Whether a line carries no configuration: no command line, or a header
 // of a listing.
 bool isIgnoredLine(const std::string& line) {
   const std::string text = trimmed(line);
   return configLineKind(text) != ConfigLineKind::kCommand ||
-         startsWith(text, "Building configuration") || startsWith(text, "Current configuration");
+         text.starts_with("Building configuration") || text.starts_with("Current configuration");
 }
 
 // A line as compared: lowered, every blank, tab and line end removed.
@@ -95,7 +91,7 @@ std::vector<Line> parseTree(const std::string& normalized) {
 bool untouchable(const std::string& line) {
   const std::string first = firstWordLowered(line);
   return isIgnoredLine(line) || first == "no" || first == "banner" || first == "^c" ||
-         first == "^" || first == "%" || first == "$" || startsWith(first, "exit");
+         first == "^" || first == "%" || first == "$" || first.starts_with("exit");
 }
 
 std::string joined(const std::string& piped, bool normalized) {
@@ -187,7 +183,7 @@ std::string rollbackDelta(const std::string& normalized) {
         }
       }
     }
-    if (i % 4 == 1 && startsWith(top.text, "interface")) {
+    if (i % 4 == 1 && top.text.starts_with("interface")) {
       delta << top.text << "\n description rollback test " << i << '\n';
     }
   }

@@ -22,10 +22,6 @@ Lines split(const std::string& text, const char* separators) {
   return pieces;
 }
 
-bool startsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 std::string word(const std::string& line, std::size_t n) {
   const Lines words = split(line, " \t");
   return words.size() > n ? words[n] : std::string();
@@ -56,7 +52,7 @@ TEST_F(SectionCorpusTest, ReusedAnswersEqualOneTerminalFedLineByLine) {
     model::SectionText& kept = model::sectionTextFor(grammar, *text);
     for (const std::string& key : keys) {
       const std::string completed = VexaParserUtil::completeConfigKey(key);
-      const bool acl = startsWith(key, "access-list") || startsWith(key, "ip access-list");
+      const bool acl = key.starts_with("access-list") || key.starts_with("ip access-list");
       for (int type = acl ? SEARCH_ACL : SEARCH_BODY;
            type <= (acl ? SEARCH_ACL_BLOCK : SEARCH_BLOCK); ++type) {
         auto search = acl ? model::aclSearch : model::specialSearch;

@@ -38,7 +38,6 @@ class SectionSearchTest : public ProductGrammarTest {
 TEST_F(SectionSearchTest, FindsSectionsAsTheSearchReadsThem) {
   // clang-format off
   const struct { std::string config, key; SEARCHTYPE type; std::string out; } cases[] = {
-      {kRouter, "", SEARCH_BLOCK, ""},
       {kRouter, "frobnicate", SEARCH_BLOCK, ""},
       // Not 0/1.100, not 0/10, not the banner text; " !" inside is skipped.
       {kRouter, "int gi0/1", SEARCH_BLOCK, kUplink},
