@@ -52,8 +52,7 @@ const std::vector<KeyCase> kCases = {
     {"", s77.substr(0, 76), "R1>" + s77.substr(0, 76)},
     {"", s77, "R1>" + s77.substr(0, 76) + rep(B, 76) + "$" + s77.substr(28) + rep(" ", 26) + rep(B, 26)},
     {s77, "\x01", rep(B, 50) + s77.substr(0, 75) + "$" + rep(B, 76)},
-    // Enter executes; an empty line stores no history (^P rings).
-    {"", "enable\r", "R1>enable\nR1#"},
+    // Enter on an empty line stores no history (^P rings).
     {"", "x\x7f\r\x10", "R1>x\b \b\nR1>\a"},
     {"", "sh?", "R1>sh?\nshow\t\tshow running system information\nR1>sh"},
     {"", "sh\t", "R1>sh\nR1>show "},
