@@ -150,6 +150,9 @@ class CommandMode {
     std::vector<std::string> majorCommands;
     // The prompt of the node on top of the node stack.
     std::string prompt;
+    // The node prompt was looked up for (null: none known), so that a line
+    // read at the same level does not look it up again.
+    const ParserTreeNode* promptNode = nullptr;
     int majorDepth = 0;
     bool levelChanged = false;
   };
@@ -163,6 +166,8 @@ class CommandMode {
   // Appends text at node to the complete and info lines and to the command
   // line object.
   void record(const std::string& text, ParserTreeNode* node, bool noForm);
+  // The prompt becomes node's prompt in the grammar.
+  void setPrompt(const ParserTreeNode* node);
   WalkResult accept(const std::string& text, ParserTreeNode* node, bool noForm);
   void attachToParent();
   void finishCommand(bool noForm, LineOutcome& outcome);

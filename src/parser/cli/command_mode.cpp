@@ -82,13 +82,19 @@ void CommandMode::reset() {
   currentNode_ = root_;
   state_ = State{};
   state_.nodeStack.push_back(root_);
-  state_.prompt = grammar_.modePrompt(root_);
+  setPrompt(root_);
   inBanner_ = false;
   leavePending_ = false;
   saved_ = state_;
 }
 
 std::string CommandMode::topPrompt() const { return grammar_.modePrompt(topNode()); }
+
+void CommandMode::setPrompt(const ParserTreeNode* node) {
+  if (node != nullptr && node == state_.promptNode) return;
+  state_.prompt = grammar_.modePrompt(node);
+  state_.promptNode = node;
+}
 
 std::string CommandMode::getAllMajorCommands() const {
   std::string all;
@@ -116,7 +122,7 @@ LineOutcome CommandMode::parse(const std::string& line) {
   if (leavePending_) {
     leavePending_ = false;
     popLevel();
-    state_.prompt = topPrompt();
+    setPrompt(topNode());
     state_.majorDepth = static_cast<int>(state_.majorCommands.size());
   }
   saved_ = state_;
@@ -172,7 +178,7 @@ LineOutcome CommandMode::parse(const std::string& line) {
       lowerStartsWith(words_.front(), "exit-")) {
     leavePending_ = true;
     state_.levelChanged = true;
-    state_.prompt = grammar_.modePrompt(state_.nodeStack[state_.nodeStack.size() - 2]);
+    setPrompt(state_.nodeStack[state_.nodeStack.size() - 2]);
   }
   outcome.complete = true;
   outcome.inBanner = inBanner_;
@@ -189,7 +195,7 @@ void CommandMode::leaveLevel(const std::string& firstWord, LineOutcome& outcome)
       popIfAny(state_.majorCommands);
       if (!state_.nodeStack.empty()) {
         currentNode_ = state_.nodeStack.back();
-        state_.prompt = grammar_.modePrompt(currentNode_);
+        setPrompt(currentNode_);
       } else {
         outcome.change = ModeChange::kLeave;
       }
@@ -263,7 +269,7 @@ CommandMode::WalkResult CommandMode::walk(const std::string& line, NodeMatcher& 
   completeLine_.clear();
   infoApart_ = false;
   currentNode_ = state_.nodeStack.back();
-  state_.prompt = grammar_.modePrompt(currentNode_);
+  setPrompt(currentNode_);
 
   if (consumeBannerText(line)) return WalkResult::kComplete;
   const std::vector<std::string>& words = words_;
@@ -368,7 +374,7 @@ CommandMode::WalkResult CommandMode::accept(const std::string& text, ParserTreeN
     state_.nodeStack.push_back(node);
     state_.commandStack.push_back(commandLine_);
     state_.majorCommands.push_back(completeLine_);
-    state_.prompt = grammar_.modePrompt(node);
+    setPrompt(node);
   }
   state_.majorDepth = static_cast<int>(state_.majorCommands.size()) - (entered ? 1 : 0);
   state_.levelChanged = entered;
