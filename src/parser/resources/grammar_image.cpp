@@ -1,9 +1,11 @@
 #include "parser/resources/grammar_image.h"
 
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -14,7 +16,6 @@
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -169,6 +170,40 @@ std::atomic<int64_t>& GrammarImage::settleNanos() {
   return nanos;
 }
 
+namespace {
+
+// A file below the folder "files" and what the fingerprint takes of it.
+struct ListedFile {
+  std::string name;  // relative to "files"
+  struct stat info;
+};
+
+// Every regular file below the open folder dirFd (symbolic links to files
+// included, linked folders not entered), named prefix + its relative path.
+// Takes over dirFd.
+void listFiles(int dirFd, const std::string& prefix, std::vector<ListedFile>& out) {
+  DIR* dir = fdopendir(dirFd);
+  if (dir == nullptr) {
+    close(dirFd);
+    return;
+  }
+  while (const dirent* entry = readdir(dir)) {
+    const char* name = entry->d_name;
+    if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+    ListedFile file{prefix + name, {}};
+    if (fstatat(dirfd(dir), name, &file.info, 0) != 0) continue;
+    if (S_ISREG(file.info.st_mode)) {
+      out.push_back(std::move(file));
+    } else if (S_ISDIR(file.info.st_mode)) {
+      const int sub = openat(dirfd(dir), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+      if (sub >= 0) listFiles(sub, file.name + vexahost::kPathSeparator, out);
+    }
+  }
+  closedir(dir);
+}
+
+}  // namespace
+
 uint64_t GrammarImage::fingerprint(const std::string& resourceFolder) {
   Hash hash;
   hash.add(std::string_view(kMagic, sizeof kMagic));
@@ -179,9 +214,7 @@ uint64_t GrammarImage::fingerprint(const std::string& resourceFolder) {
                           .count();
   const int64_t settled = now - settleNanos().load();
   bool racy = false;
-  const auto addFile = [&hash, &racy, settled](const std::string& name, const std::string& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) return;
+  const auto addFile = [&hash, &racy, settled](std::string_view name, const struct stat& info) {
     hash.add(name);
     hash.add(static_cast<uint64_t>(info.st_size));
     hash.add(static_cast<uint64_t>(info.st_ino));
@@ -193,22 +226,23 @@ uint64_t GrammarImage::fingerprint(const std::string& resourceFolder) {
   };
   // This library: a rebuilt one may read the files otherwise.
   const std::string library = libraryFile();
-  if (!library.empty()) addFile(library, library);
-  // Every file below "files/" by name, size, inode and times, in name order.
+  struct stat libraryInfo {};
+  if (!library.empty() && stat(library.c_str(), &libraryInfo) == 0) addFile(library, libraryInfo);
+  // Every file below "files/" by name, size, inode and times, in name
+  // order.  Read with the directory calls themselves: the fingerprint is
+  // taken on every start, while the image is decoded.
   std::string files = resourceFolder;
   if (!files.empty() && files.back() != vexahost::kPathSeparator) {
     files += vexahost::kPathSeparator;
   }
   files += "files";
-  std::vector<std::string> paths;
-  std::error_code error;
-  for (std::filesystem::recursive_directory_iterator it(files, error), end; !error && it != end;
-       it.increment(error)) {
-    if (it->is_regular_file(error)) paths.push_back(it->path().string());
-  }
-  std::sort(paths.begin(), paths.end());
-  hash.add(static_cast<uint64_t>(paths.size()));
-  for (const std::string& path : paths) addFile(path.substr(files.size()), path);
+  std::vector<ListedFile> listed;
+  const int top = open(files.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (top >= 0) listFiles(top, std::string(1, vexahost::kPathSeparator), listed);
+  std::sort(listed.begin(), listed.end(),
+            [](const ListedFile& a, const ListedFile& b) { return a.name < b.name; });
+  hash.add(static_cast<uint64_t>(listed.size()));
+  for (const ListedFile& file : listed) addFile(file.name, file.info);
   return racy ? kRacy : hash.value();
 }
 
