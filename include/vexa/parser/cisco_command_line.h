@@ -194,6 +194,11 @@ class CiscoCommandLine {
   // when the caller knows how many a line gives at most; a path that fills
   // it exactly needs no fitting afterwards.  Nothing else changes.
   void reserveNodePath(std::size_t elements) { c_.nodePath.reserve(elements); }
+  // Back to a command as the default constructor makes it, keeping the
+  // room of its node path and current command for the next line read into
+  // it.  Its children and nested commands are destroyed: a caller that
+  // reuses the children takes them out first.
+  void resetKeepingRoom();
   // Back to the state before matching: order number, flags and parent 0,
   // node path and node set emptied.  The nested commands were built from the
   // same words, so they are destroyed too and no nested command is current.

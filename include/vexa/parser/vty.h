@@ -166,6 +166,10 @@ class VTY {
     int firstLineNo = 1;
     // The result of the last line.
     bool result = false;
+    // Commands to read lines into before new ones are made (taken from the
+    // back, reset with resetKeepingRoom), or null.  Commands read with them
+    // keep the spare room of their node paths: they are not kept long.
+    std::vector<CiscoCommandLine*>* spare = nullptr;
   };
   // A cursor before a text whose first line gets the number firstLineNo.
   LineCursor startReading(int firstLineNo = 1) const;

@@ -205,7 +205,13 @@ void VTY::readConfigLine(std::string_view piece, LineCursor& cursor,
   readLine_.assign(piece);
   const std::string& line = readLine_;
   const int lineNo = ++cursor.lineNo;
-  auto command = std::make_unique<CiscoCommandLine>();
+  std::unique_ptr<CiscoCommandLine> command;
+  if (cursor.spare != nullptr && !cursor.spare->empty()) {
+    command.reset(cursor.spare->back());
+    cursor.spare->pop_back();
+  } else {
+    command = std::make_unique<CiscoCommandLine>();
+  }
   command->setLineNo(lineNo);
   if (replaySkips(line)) {
     command->setFlag(UnknownCommand);
@@ -266,7 +272,7 @@ bool VTY::parseComLine(const std::string& line, LineCursor& cursor, bool popFlag
     return false;
   }
   // A configuration tree keeps every command of the text: no spare room.
-  command.fitNodePath();
+  if (cursor.spare == nullptr) command.fitNodePath();
   if (first || mode.levelChanged() || previousChanged) {
     majors = sharedMajors(mode.getMajorCommands());
     level = mode.getMajorDepth();

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <new>
+#include <string>
+#include <utility>
 
 #include "vexa/parser/parser_tool_case.h"
 
@@ -275,6 +278,19 @@ void CiscoCommandLine::setOrderNo(const Grammar::OrderIndex* index) {
 void CiscoCommandLine::fitNodePath() {
   c_.nodePath.shrink_to_fit();
   for (auto& [node, inner] : nested()) inner->fitNodePath();
+}
+
+void CiscoCommandLine::resetKeepingRoom() {
+  NodePath path = std::move(c_.nodePath);
+  std::string current = std::move(c_.currentCommand);
+  path.clear();
+  current.clear();
+  // Destroyed and made again in place: nothing of the old command but the
+  // two rooms can stay behind.
+  this->~CiscoCommandLine();
+  new (this) CiscoCommandLine();
+  c_.nodePath = std::move(path);
+  c_.currentCommand = std::move(current);
 }
 
 void CiscoCommandLine::clearVisitedOption() {

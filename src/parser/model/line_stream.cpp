@@ -12,6 +12,7 @@ namespace vexaparser::model {
 LineStream::~LineStream() {
   for (const Tree& tree : waiting_) delete tree.command;
   for (CiscoCommandLine* command : kept_) delete command;
+  for (CiscoCommandLine* command : spare_) delete command;
 }
 
 void LineStream::take(CiscoCommandLine* command, const std::vector<CiscoCommandLine*>& stillOpen) {
@@ -64,7 +65,29 @@ void LineStream::writeFirst() {
   if (tree.kept) {
     kept_.push_back(tree.command);
   } else {
-    delete tree.command;
+    reuse(tree.command);
+  }
+}
+
+void LineStream::reuse(CiscoCommandLine* tree) {
+  // More than this many spare commands are let go (a long access list
+  // would otherwise keep its size in spare commands).
+  constexpr std::size_t kMostSpare = 4096;
+  apart_.assign(1, tree);
+  while (!apart_.empty()) {
+    CiscoCommandLine* command = apart_.back();
+    apart_.pop_back();
+    if (!command->getChildCommands().empty()) {
+      std::vector<CiscoCommandLine*>& children = command->childCommandsToEdit();
+      apart_.insert(apart_.end(), children.begin(), children.end());
+      children.clear();
+    }
+    if (spare_.size() < kMostSpare) {
+      command->resetKeepingRoom();
+      spare_.push_back(command);
+    } else {
+      delete command;
+    }
   }
 }
 
@@ -94,6 +117,7 @@ int VexaParserUtil::normalizeLines(const Grammar& grammar, const std::string& te
   std::unique_ptr<VTY> vty = makeScratchTerminal(grammar);
   if (vty == nullptr) return 0;
   VTY::LineCursor cursor = vty->startReading();
+  cursor.spare = one.spare();
   std::vector<CiscoCommandLine*> read;
   forEachConfigLine(text, [&](std::string_view line) {
     vty->readConfigLine(line, cursor, read, errorText, errorLine, true);

@@ -102,6 +102,10 @@ class LineStream {
   // The first command taken (its level tells whether the stream began at
   // the top); null before any.
   const CiscoCommandLine* firstTaken() const { return first_; }
+  // The commands of written trees, reset for the reading terminal to read
+  // further lines into (VTY::LineCursor::spare): a stream makes few
+  // commands of its own once its first trees are written.
+  std::vector<CiscoCommandLine*>* spare() { return &spare_; }
 
  private:
   struct Tree {
@@ -110,6 +114,8 @@ class LineStream {
   };
   // Writes the first tree waiting, hands its lines over and lets it go.
   void writeFirst();
+  // Takes the commands of a written tree apart into the spare commands.
+  void reuse(CiscoCommandLine* tree);
 
   const VexaParserUtil::NormalizedLine& out_;
   TreeWriter writer_;
@@ -118,6 +124,8 @@ class LineStream {
   std::deque<Tree> waiting_;
   // Written trees that live on (keepFirst).
   std::vector<CiscoCommandLine*> kept_;
+  std::vector<CiscoCommandLine*> spare_;
+  std::vector<CiscoCommandLine*> apart_;
   std::vector<CiscoCommandLine*> one_;
   std::vector<const CiscoCommandLine*> roots_;
   ConfigResult written_;

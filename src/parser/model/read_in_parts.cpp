@@ -175,6 +175,7 @@ bool readInParts(const Grammar& grammar, const std::string& text,
     return false;
   }
   VTY::LineCursor cursor = first->startReading();
+  if (firstStream != nullptr) cursor.spare = firstStream->spare();
   const std::size_t split = splitPoint(text);
   // Where the first reader goes on in the text.
   std::size_t next = 0;
@@ -212,6 +213,7 @@ bool readInParts(const Grammar& grammar, const std::string& text,
         }
         vty->setBannerDelimiter(delimiter);
         VTY::LineCursor reading = vty->startReading(before + 1);
+        if (secondStream != nullptr) reading.spare = secondStream->spare();
         at = split;
         Met lines;
         while (lines.size() < kOverlap && nextConfigLine(text, at, piece)) {

@@ -218,7 +218,9 @@ std::string linesOf(std::string_view line, const CiscoCommandLine* command) {
   if (command == nullptr) {
     dump << '-';
   } else {
-    dump << command->getLineNo() << ' ' << command->getCurrentCommand();
+    dump << command->getLineNo() << ' ' << command->getLevel() << ' ' << command->getFlag() << ' '
+         << command->getFlags() << ' ' << command->getOrderNo() << ' ' << command->getTreeNodeSize()
+         << ' ' << command->getCurrentCommand();
   }
   return dump.str() + '\n';
 }
