@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "parser/model/command_trees.h"
 #include "parser/model/level.h"
+#include "parser/model/line_stream.h"
 #include "parser/model/side_by_side.h"
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/grammar.h"
@@ -325,25 +325,9 @@ ConfigResult VexaParserUtil::fallbackTexts(const Grammar& grammar, const std::st
   OwnedTrees targetTrees;
   const auto normalised = [&grammar](const std::string& text, std::string* given,
                                      OwnedTrees& trees) {
-    // The normal form is gathered line by line as the text is read, so that
-    // no tree of the whole text stands meanwhile; through the whole tree
-    // only when the text cannot be handed over line by line.
-    std::string normal;
-    std::string back;
-    normal.reserve(text.size());
-    const auto into = [](std::string& out) {
-      return [&out](std::string_view line, const CiscoCommandLine*) {
-        out += line;
-        out += '\n';
-      };
-    };
-    const int parts = normalizeLines(grammar, text, into(normal), into(back));
-    if (parts == 0) {
-      normal = std::move(normalizeText(grammar, text, given, false).text);
-    } else {
-      model::giveBack(given);
-      if (parts == 2) normal += back;
-    }
+    // The normal form is gathered line by line: no tree of the whole text
+    // stands before the one compared.
+    const std::string normal = model::normalizedText(grammar, text, given);
     std::string errorText;
     int errorLine = 0;
     transformCmds(grammar, normal, trees.commands, errorText, errorLine);

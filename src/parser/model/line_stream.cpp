@@ -1,8 +1,11 @@
 #include "parser/model/line_stream.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
+#include <utility>
 
+#include "parser/model/command_trees.h"
 #include "parser/model/read_in_parts.h"
 #include "vexa/parser/grammar.h"
 #include "vexa/parser/scratch_terminal.h"
@@ -42,6 +45,27 @@ void LineStream::take(CiscoCommandLine* command, const std::vector<CiscoCommandL
          std::find(roots_.begin(), roots_.end(), waiting_.front().command) == roots_.end()) {
     writeFirst();
   }
+}
+
+std::string normalizedText(const Grammar& grammar, const std::string& text, std::string* given) {
+  std::string normal;
+  std::string back;
+  normal.reserve(text.size());
+  const auto into = [](std::string& out) {
+    return [&out](std::string_view line, const CiscoCommandLine*) {
+      out += line;
+      out += '\n';
+    };
+  };
+  const int parts = VexaParserUtil::normalizeLines(grammar, text, into(normal), into(back));
+  if (parts == 0) {
+    return given != nullptr
+               ? std::move(VexaParserUtil::normalizeConfig(grammar, std::move(*given), false).text)
+               : std::move(VexaParserUtil::normalizeConfig(grammar, text, false).text);
+  }
+  giveBack(given);
+  if (parts == 2) normal += back;
+  return normal;
 }
 
 void LineStream::finish() {

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "vexa/parser/cisco_command_line.h"
@@ -56,6 +57,13 @@ class OpenLevels {
  private:
   std::vector<CiscoCommandLine*> last_;
 };
+
+// The text of VexaParserUtil::normalizeConfig(grammar, text), gathered line
+// by line as the text is read (normalizeLines): no tree of the whole text
+// stands meanwhile.  Through the whole tree when the text cannot be handed
+// over line by line.  given, when not null, is the caller's text handed
+// over (text itself): it is emptied once read.
+std::string normalizedText(const Grammar& grammar, const std::string& text, std::string* given);
 
 // The commands the terminal reading with cursor holds open.
 inline const std::vector<CiscoCommandLine*>& openCommands(const VTY::LineCursor& cursor) {

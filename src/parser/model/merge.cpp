@@ -10,6 +10,7 @@
 
 #include "parser/model/command_trees.h"
 #include "parser/model/level.h"
+#include "parser/model/line_stream.h"
 #include "parser/model/side_by_side.h"
 #include "vexa/parser/cisco_command_line.h"
 #include "vexa/parser/config_line.h"
@@ -334,7 +335,8 @@ std::string VexaParserUtil::normalizeConfigCmds(const std::string& text) {
 }
 
 std::string VexaParserUtil::normalizeConfigCmds(const Grammar& grammar, const std::string& text) {
-  return std::move(normalizeConfig(grammar, text, false).text);
+  // Only the text is asked for: it is written tree by tree as it is read.
+  return model::normalizedText(grammar, text, nullptr);
 }
 
 ConfigResult VexaParserUtil::normalizeConfig(const Grammar& grammar, const std::string& text,
