@@ -2,6 +2,9 @@
 #include "vexa/parser/grammar_loader.h"
 
 #include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -105,9 +108,24 @@ GrammarLoad loadGrammar(const GrammarOptions& options) {
                                  : options.folder;
   std::string imagePath;
   uint64_t fingerprint = 0;
+  // The overwrite set is not in the image: read from its file, beside the
+  // image's decoding when there is one.
+  std::set<std::string> keys;
+  bool keysRead = false;
+  const auto readKeys = [&] {
+    try {
+      loadCommandFlags(folder + "files" + vexahost::kPathSeparator + "commandflag" +
+                           vexahost::kPathSeparator + "cisco.flg",
+                       keys);
+    } catch (const ParserException&) {
+      // Not an error: commands are then flagged by the mode files alone.
+    }
+    keysRead = true;
+  };
   if (options.image) imagePath = GrammarImage::imagePath(folder);
   if (!imagePath.empty()) {
-    load.grammar = GrammarImage::readCurrent(folder, imagePath, fingerprint);
+    load.grammar = GrammarImage::readCurrent(
+        folder, imagePath, fingerprint, options.commandFlags ? readKeys : std::function<void()>());
     if (fingerprint == GrammarImage::kRacy) imagePath.clear();
   }
   if (load.grammar == nullptr) {
@@ -117,14 +135,7 @@ GrammarLoad loadGrammar(const GrammarOptions& options) {
   }
   Grammar& grammar = *load.grammar;
   if (options.commandFlags) {
-    std::set<std::string> keys;
-    try {
-      loadCommandFlags(filesPath(grammar, std::string("commandflag") + vexahost::kPathSeparator +
-                                              "cisco.flg"),
-                       keys);
-    } catch (const ParserException&) {
-      // Not an error: commands are then flagged by the mode files alone.
-    }
+    if (!keysRead) readKeys();
     grammar.setOverwriteKeys(std::move(keys));
   }
   return load;

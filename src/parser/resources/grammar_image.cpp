@@ -268,30 +268,38 @@ bool GrammarImage::write(const Grammar& grammar, uint64_t fingerprint, const std
 std::shared_ptr<Grammar> GrammarImage::read(const std::string& resourceFolder,
                                             uint64_t fingerprint, const std::string& path) {
   uint64_t taken = 0;
-  return readTaking(resourceFolder, path, [fingerprint] { return fingerprint; }, taken);
+  return readTaking(resourceFolder, path, [fingerprint] { return fingerprint; }, taken, {});
 }
 
 std::shared_ptr<Grammar> GrammarImage::readCurrent(const std::string& resourceFolder,
-                                                   const std::string& path,
-                                                   uint64_t& fingerprint) {
+                                                   const std::string& path, uint64_t& fingerprint,
+                                                   const std::function<void()>& alongside) {
   return readTaking(
       resourceFolder, path, [&resourceFolder] { return GrammarImage::fingerprint(resourceFolder); },
-      fingerprint);
+      fingerprint, alongside);
 }
 
 std::shared_ptr<Grammar> GrammarImage::readTaking(const std::string& resourceFolder,
                                                   const std::string& path,
                                                   const std::function<uint64_t()>& take,
-                                                  uint64_t& fingerprint) {
+                                                  uint64_t& fingerprint,
+                                                  const std::function<void()>& alongside) {
   // The fingerprint is taken while the image is decoded, and the checksum
-  // summed: an image that turns out not to fit is then dropped.
+  // summed (with the caller's work): an image that turns out not to fit is
+  // then dropped.
   bool taken = false;
   const auto takeOnce = [&] {
     if (!taken) fingerprint = take();
     taken = true;
   };
-  const auto none = [&takeOnce]() -> std::shared_ptr<Grammar> {
+  bool along = false;
+  const auto alongOnce = [&] {
+    if (!along && alongside) alongside();
+    along = true;
+  };
+  const auto none = [&takeOnce, &alongOnce]() -> std::shared_ptr<Grammar> {
     takeOnce();
+    alongOnce();
     return nullptr;
   };
   if (path.empty()) return none();
@@ -329,6 +337,7 @@ std::shared_ptr<Grammar> GrammarImage::readTaking(const std::string& resourceFol
     Hash check;
     check.add(image.data() + kHead, size);
     summed = check.value() == sum;
+    alongOnce();
   });
   if (!read || !summed || fingerprint == kRacy || fingerprint != printed) return nullptr;
   // Its pages are read again from the file when asked for, not kept in

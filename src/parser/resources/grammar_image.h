@@ -48,14 +48,18 @@ class GrammarImage {
                                        const std::string& path);
   // The same for the folder's current fingerprint, taken while the image is
   // decoded; fingerprint is set either way (kRacy: no image is used).
+  // alongside, when given, runs once during the call, beside the decoding
+  // when there is an image to decode.
   static std::shared_ptr<Grammar> readCurrent(const std::string& resourceFolder,
-                                              const std::string& path, uint64_t& fingerprint);
+                                              const std::string& path, uint64_t& fingerprint,
+                                              const std::function<void()>& alongside = {});
 
  private:
   static std::shared_ptr<Grammar> readTaking(const std::string& resourceFolder,
                                              const std::string& path,
                                              const std::function<uint64_t()>& take,
-                                             uint64_t& fingerprint);
+                                             uint64_t& fingerprint,
+                                             const std::function<void()>& alongside);
 };
 
 }  // namespace vexaparser
