@@ -85,6 +85,7 @@ void LineStream::writeFirst() {
   // A callback that throws leaves the tree waiting, to be destroyed with
   // the stream.
   forEachConfigLine(written_.text, [&](std::string_view line) { out_(line, lines[at++]); });
+  if (!tree.kept && spare_.capacity() < kMostSpare) spare_.reserve(kMostSpare);
   waiting_.pop_front();
   if (tree.kept) {
     kept_.push_back(tree.command);
@@ -93,25 +94,19 @@ void LineStream::writeFirst() {
   }
 }
 
-void LineStream::reuse(CiscoCommandLine* tree) {
-  // More than this many spare commands are let go (a long access list
-  // would otherwise keep its size in spare commands).
-  constexpr std::size_t kMostSpare = 4096;
-  apart_.assign(1, tree);
-  while (!apart_.empty()) {
-    CiscoCommandLine* command = apart_.back();
-    apart_.pop_back();
-    if (!command->getChildCommands().empty()) {
-      std::vector<CiscoCommandLine*>& children = command->childCommandsToEdit();
-      apart_.insert(apart_.end(), children.begin(), children.end());
-      children.clear();
-    }
-    if (spare_.size() < kMostSpare) {
-      command->resetKeepingRoom();
-      spare_.push_back(command);
-    } else {
-      delete command;
-    }
+void LineStream::reuse(CiscoCommandLine* command) {
+  // Children first, each with its own children: a tree is a few levels
+  // deep.  Nothing here allocates (the spare list has its room already).
+  if (!command->getChildCommands().empty()) {
+    std::vector<CiscoCommandLine*>& children = command->childCommandsToEdit();
+    for (CiscoCommandLine* child : children) reuse(child);
+    children.clear();
+  }
+  if (spare_.size() < kMostSpare) {
+    command->resetKeepingRoom();
+    spare_.push_back(command);
+  } else {
+    delete command;
   }
 }
 

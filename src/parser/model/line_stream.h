@@ -122,8 +122,12 @@ class LineStream {
   };
   // Writes the first tree waiting, hands its lines over and lets it go.
   void writeFirst();
-  // Takes the commands of a written tree apart into the spare commands.
-  void reuse(CiscoCommandLine* tree);
+  // Takes the commands of a written tree apart into the spare commands
+  // (the list has room for all it keeps: this allocates nothing).
+  void reuse(CiscoCommandLine* command);
+  // More spare commands than this are let go (a long access list would
+  // otherwise keep its size in spare commands).
+  static constexpr std::size_t kMostSpare = 4096;
 
   const VexaParserUtil::NormalizedLine& out_;
   TreeWriter writer_;
@@ -133,7 +137,6 @@ class LineStream {
   // Written trees that live on (keepFirst).
   std::vector<CiscoCommandLine*> kept_;
   std::vector<CiscoCommandLine*> spare_;
-  std::vector<CiscoCommandLine*> apart_;
   std::vector<CiscoCommandLine*> one_;
   std::vector<const CiscoCommandLine*> roots_;
   ConfigResult written_;
