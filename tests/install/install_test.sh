@@ -7,6 +7,9 @@
 #
 #   install_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
+# A pipe into "grep -q" can fail under pipefail: grep stops at the first
+# match and the writer gets SIGPIPE.  Outputs are read whole and searched
+# with here-strings instead.
 build_dir=$1
 source_dir=$2
 work=$(mktemp -d "${TMPDIR:-/tmp}/vexa-install-test.XXXXXX")
@@ -22,7 +25,7 @@ libdir=$(dirname "$(find "$prefix" -name 'libvexa.so' -print -quit)")
 [ -n "$libdir" ] || fail "no libvexa.so installed"
 [ -f "$prefix/share/vexa/files/configuration_mod.cfm" ] || fail "no grammar under share/vexa"
 [ -L "$libdir/libvexa.so" ] || fail "libvexa.so is not the development link"
-objdump -p "$libdir/libvexa.so" | grep -q 'SONAME *libvexa.so.0' || fail "SONAME is not libvexa.so.0"
+grep -q 'SONAME *libvexa.so.0' <<<"$(objdump -p "$libdir/libvexa.so")" || fail "SONAME is not libvexa.so.0"
 
 cd "$work"   # outside the source tree from here on
 
@@ -31,7 +34,7 @@ cmake -S "$source_dir/tests/install/consumer" -B "$work/consumer-build" -G Ninja
       -DCMAKE_PREFIX_PATH="$prefix" >/dev/null || fail "consumer does not configure"
 cmake --build "$work/consumer-build" >/dev/null || fail "consumer does not build"
 out=$(LD_LIBRARY_PATH="$libdir" "$work/consumer-build/consumer") || fail "consumer failed: $out"
-echo "$out" | grep -qx "resources: $prefix/share/vexa/" || fail "consumer used other resources: $out"
+grep -qx "resources: $prefix/share/vexa/" <<<"$out" || fail "consumer used other resources: $out"
 
 # pkg-config --cflags --libs vexa
 flags=$(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs vexa) ||
@@ -44,7 +47,7 @@ LD_LIBRARY_PATH="$libdir" "$work/consumer-pc" >/dev/null || fail "pkg-config con
 printf 'interface Loopback0\n ip address 10.0.0.1 255.255.255.255\n' >"$work/in.cfg"
 "$prefix/bin/vexa-config" check --strict "$work/in.cfg" >/dev/null ||
   fail "installed vexa-config does not recognise a plain interface"
-"$prefix/bin/vexa-config" --version | grep -q '^vexa-config (vexa) ' || fail "no --version"
+grep -q '^vexa-config (vexa) ' <<<"$("$prefix/bin/vexa-config" --version)" || fail "no --version"
 if command -v help2man >/dev/null; then
   [ -f "$prefix/share/man/man1/vexa-config.1" ] || fail "no man page for vexa-config"
 fi
@@ -54,7 +57,7 @@ if command -v dpkg-shlibdeps >/dev/null; then
     fail "cpack -G DEB failed"
   deb=$(find "$work/deb" -maxdepth 1 -name 'vexa_*.deb' -print -quit)
   [ -n "$deb" ] || fail "no .deb built"
-  dpkg-deb -f "$deb" Depends | grep -q 'perl' || fail "the package does not depend on perl"
+  grep -q 'perl' <<<"$(dpkg-deb -f "$deb" Depends)" || fail "the package does not depend on perl"
   contents=$(dpkg-deb -c "$deb")
   for path in ./usr/bin/vexa-config ./usr/share/vexa/files/configuration_mod.cfm \
               ./usr/lib/cmake/vexa/vexaConfig.cmake; do
