@@ -264,11 +264,10 @@ void writeConfiguration(const vexatools::ParsedArgs& args,
   }
 }
 
-// A normalize written from the lines as the library makes them (in the
-// device form, or as they are with raw), so that the tree of a large text
-// never stands in memory; false (nothing written) when the text cannot be
-// handed over that way.
-bool writeNormalizedLines(const vexaparser::Grammar& grammar, const std::string& text, bool raw) {
+// A normalize in the device form written from the lines as the library
+// makes them, so that the tree of a large text never stands in memory;
+// false (nothing written) when the text cannot be handed over that way.
+bool writeNormalizedLines(const vexaparser::Grammar& grammar, const std::string& text) {
   const vexatools::DeviceForm form = vexatools::DeviceForm::load();
   vexatools::DeviceForm::LineWriter frontWriter(form);
   vexatools::DeviceForm::LineWriter backWriter(form);
@@ -278,16 +277,10 @@ bool writeNormalizedLines(const vexaparser::Grammar& grammar, const std::string&
   std::string back;
   front.reserve(text.size() + text.size() / 8);
   back.reserve(text.size() + text.size() / 8);
-  const auto writeInto = [raw](vexatools::DeviceForm::LineWriter& writer, std::string& out) {
-    return
-        [raw, &writer, &out](std::string_view line, const vexaparser::CiscoCommandLine* command) {
-          if (raw) {
-            out += line;
-            out += '\n';
-          } else {
-            writer.write(line, command, out);
-          }
-        };
+  const auto writeInto = [](vexatools::DeviceForm::LineWriter& writer, std::string& out) {
+    return [&writer, &out](std::string_view line, const vexaparser::CiscoCommandLine* command) {
+      writer.write(line, command, out);
+    };
   };
   const int parts = VexaParserUtil::normalizeLines(grammar, text, writeInto(frontWriter, front),
                                                    writeInto(backWriter, back));
@@ -357,7 +350,15 @@ int runTextCommand(const std::string& command, const vexatools::ParsedArgs& args
   // gives their room back as soon as it has read them.
   vexaparser::ConfigResult result;
   if (command == "normalize") {
-    if (writeNormalizedLines(*grammar, texts[0], !lines)) {
+    // Written tree by tree as the text is read, in the device form or as
+    // the library's own text (--raw, which does the same inside).
+    bool written = true;
+    if (lines) {
+      written = writeNormalizedLines(*grammar, texts[0]);
+    } else {
+      writeOut(VexaParserUtil::normalizeConfigCmds(*grammar, texts[0]));
+    }
+    if (written) {
       const int status = outputStatus(kExitOk);
       vexatools::endKeepingMemory(status);
       return status;

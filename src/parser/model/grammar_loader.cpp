@@ -21,8 +21,12 @@ namespace vexaparser {
 
 namespace {
 
+std::string filesPath(const std::string& folder, const std::string& relative) {
+  return folder + "files" + vexahost::kPathSeparator + relative;
+}
+
 std::string filesPath(const Grammar& grammar, const std::string& relative) {
-  return grammar.folder() + "files" + vexahost::kPathSeparator + relative;
+  return filesPath(grammar.folder(), relative);
 }
 
 struct ModeFile {
@@ -114,9 +118,9 @@ GrammarLoad loadGrammar(const GrammarOptions& options) {
   bool keysRead = false;
   const auto readKeys = [&] {
     try {
-      loadCommandFlags(folder + "files" + vexahost::kPathSeparator + "commandflag" +
-                           vexahost::kPathSeparator + "cisco.flg",
-                       keys);
+      loadCommandFlags(
+          filesPath(folder, std::string("commandflag") + vexahost::kPathSeparator + "cisco.flg"),
+          keys);
     } catch (const ParserException&) {
       // Not an error: commands are then flagged by the mode files alone.
     }

@@ -47,27 +47,6 @@ void LineStream::take(CiscoCommandLine* command, const std::vector<CiscoCommandL
   }
 }
 
-std::string normalizedText(const Grammar& grammar, const std::string& text, std::string* given) {
-  std::string normal;
-  std::string back;
-  normal.reserve(text.size());
-  const auto into = [](std::string& out) {
-    return [&out](std::string_view line, const CiscoCommandLine*) {
-      out += line;
-      out += '\n';
-    };
-  };
-  const int parts = VexaParserUtil::normalizeLines(grammar, text, into(normal), into(back));
-  if (parts == 0) {
-    return given != nullptr
-               ? std::move(VexaParserUtil::normalizeConfig(grammar, std::move(*given), false).text)
-               : std::move(VexaParserUtil::normalizeConfig(grammar, text, false).text);
-  }
-  giveBack(given);
-  if (parts == 2) normal += back;
-  return normal;
-}
-
 void LineStream::finish() {
   while (!failed_ && !waiting_.empty()) writeFirst();
 }
@@ -108,6 +87,27 @@ void LineStream::reuse(CiscoCommandLine* command) {
   } else {
     delete command;
   }
+}
+
+std::string normalizedText(const Grammar& grammar, const std::string& text, std::string* given) {
+  std::string normal;
+  std::string back;
+  normal.reserve(text.size());
+  const auto into = [](std::string& out) {
+    return [&out](std::string_view line, const CiscoCommandLine*) {
+      out += line;
+      out += '\n';
+    };
+  };
+  const int parts = VexaParserUtil::normalizeLines(grammar, text, into(normal), into(back));
+  if (parts == 0) {
+    return given != nullptr
+               ? std::move(VexaParserUtil::normalizeConfig(grammar, std::move(*given), false).text)
+               : std::move(VexaParserUtil::normalizeConfig(grammar, text, false).text);
+  }
+  giveBack(given);
+  if (parts == 2) normal += back;
+  return normal;
 }
 
 }  // namespace vexaparser::model

@@ -8,9 +8,10 @@
 // top-level command closes every level).  A LineStream links the commands
 // as they are read, as the whole reading would, and writes each top-level
 // tree as soon as it is complete and the trees before it are written; then
-// it destroys the tree.  Only the trees still open live, whatever the size
-// of the text, and each written line is handed to a callback with the
-// command that wrote it, while that command lives.
+// its commands are reset for the reading terminal to read further lines
+// into.  Only the trees still open live, whatever the size of the text, and
+// each written line is handed to a callback with the command that wrote
+// it, while that command lives.
 //
 // A tree that writes other than one line per command and "!" line cannot
 // be handed over that way: the stream gives up (failed()), hands nothing
